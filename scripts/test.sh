@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with tests and runs every test.
+# Then builds the GUI-free libraries once more with address and
+# undefined-behaviour sanitizers and runs their tests again.
+# Options: --no-sanitize skips the second build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+zt_install_packages
+
+sanitize=1
+for a in "$@"; do
+  case "$a" in
+    --no-sanitize) sanitize=0 ;;
+    *) echo "unknown option: $a"; exit 2 ;;
+  esac
+done
+
+jobs=$(zt_jobs)
+run_ctest() {
+  local dir=$1; shift
+  if [ -z "${DISPLAY:-}" ]; then
+    xvfb-run -a -s "-screen 0 1600x1200x24" ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
+  else
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
+  fi
+}
+
+cmake -S . -B build -G Ninja -DZT_BUILD_TESTS=ON
+cmake --build build -j "$jobs"
+run_ctest build
+
+if [ "$sanitize" = 1 ]; then
+  cmake -S . -B build-asan -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=OFF -DZT_SANITIZE=ON \
+        -DCMAKE_BUILD_TYPE=Debug
+  cmake --build build-asan -j "$jobs"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan -L core
+fi

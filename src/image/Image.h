@@ -1,0 +1,10 @@
+#pragma once
+// Public header of the image library: what the rest of the program may use.
+// This library depends on the C++ standard library only; no window header may
+// be reachable from it.
+#include "image/CloneImage.h"
+#include "image/FileUtil.h"
+#include "image/ImageHost.h"
+#include "image/ItemDescriptor.h"
+#include "image/ItemMap.h"
+#include "image/Model.h"
