@@ -6,5 +6,6 @@
 #include "image/FileUtil.h"
 #include "image/ImageHost.h"
 #include "image/ItemDescriptor.h"
+#include "image/ItemList.h"
 #include "image/ItemMap.h"
 #include "image/Model.h"
