@@ -17,6 +17,8 @@ struct FieldCase {
     std::uint32_t readBack;
 };
 
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+
 class FieldWriteTest : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldWriteTest, WritesOnlyTheFieldAndReadsItBack) {
