@@ -1,0 +1,24 @@
+// Starts one wx application for the window tests and tears it down at the
+// end. The tests drive windows directly and yield to the event loop where an
+// event has to be delivered.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+
+namespace {
+class WxEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        int argc = 1;
+        static char name[] = "ui_win_tests";
+        static char* argv[] = {name, nullptr};
+        ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display";
+        wxTheApp->CallOnInit();
+    }
+    void TearDown() override {
+        wxTheApp->OnExit();
+        wxEntryCleanup();
+    }
+};
+const auto* g_env = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
+}  // namespace
