@@ -5,6 +5,7 @@
 #include "image/CloneImage.h"
 #include "image/FileUtil.h"
 #include "image/ImageHost.h"
+#include "image/ItemAccessors.h"
 #include "image/ItemDescriptor.h"
 #include "image/ItemList.h"
 #include "image/ItemMap.h"
