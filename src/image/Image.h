@@ -10,3 +10,4 @@
 #include "image/ItemList.h"
 #include "image/ItemMap.h"
 #include "image/Model.h"
+#include "image/RegionCopy.h"
