@@ -10,4 +10,5 @@
 #include "image/ItemList.h"
 #include "image/ItemMap.h"
 #include "image/Model.h"
+#include "image/PowerMarker.h"
 #include "image/RegionCopy.h"
