@@ -12,21 +12,15 @@
 #include <vector>
 
 #include "image/ImageHost.h"
-#include "image/ItemDescriptor.h"
 #include "image/ItemMap.h"
+#include "image/ItemsSystem.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr ImageItemDescriptor kMaxZone{8, 0x004, 1, 0xFF, 0, 0};
-constexpr ImageItemDescriptor kMaxChannel{8, 0x005, 1, 0xFF, 0, 0};
-constexpr ImageItemDescriptor kSerialA{8, 0x10C, 2, 0xFFFF, 0, 0};
-constexpr ImageItemDescriptor kSerialB{8, 0x10E, 1, 0xF0, 0, 0};
-constexpr ImageItemDescriptor kSerialC{8, 0x10E, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kSerialD{8, 0x10F, 1, 0xFF, 0, 0};
-constexpr ImageItemDescriptor kSerialE{8, 0x110, 2, 0xFFFF, 0, 0};
-constexpr ImageItemDescriptor kSerialWord{8, 0x106, 4, 0xFFFFFFFF, 0, 0};
+// The whole 32-bit serial word at 0x2506; its top 20 bits name the prefix.
+const ImageItemDescriptor& kSerialWord = ItemMap::SystemItems[7];
 
 struct PrefixRow {
     int value;
@@ -144,11 +138,11 @@ void FindModelCodeByName(const std::string& fileName, CloneImage& image) {
     for (const auto& row : DefaultFileTable)
         if (fileName == row.name) code = row.code;
     if (code >= 0 && code <= 2) {
-        ItemMap::WriteImageField(kMaxChannel, image, 0, 0, 2);
-        ItemMap::WriteImageField(kMaxZone, image, 0, 0, 1);
+        ItemMap::SetMaxCh(image, 2);
+        ItemMap::SetMaxGroup(image, 1);
     } else if (code >= 3 && code <= 5) {
-        ItemMap::WriteImageField(kMaxChannel, image, 0, 0, 16);
-        ItemMap::WriteImageField(kMaxZone, image, 0, 0, 8);
+        ItemMap::SetMaxCh(image, 16);
+        ItemMap::SetMaxGroup(image, 8);
     }
 }
 
@@ -215,9 +209,8 @@ int WriteHtmlFile(const std::string& path, const std::function<std::string()>& b
 }
 
 SerialParts ReadSerialParts(const CloneImage& image) {
-    return {ItemMap::ReadImageField(kSerialA, image), ItemMap::ReadImageField(kSerialB, image),
-            ItemMap::ReadImageField(kSerialC, image), ItemMap::ReadImageField(kSerialD, image),
-            ItemMap::ReadImageField(kSerialE, image)};
+    return {ItemMap::GetSerialNumberWord(image), ItemMap::GetSerialNumber1(image), ItemMap::GetSerialNumber2(image),
+            ItemMap::GetSerialNumber3(image), ItemMap::GetSerialNumber4(image)};
 }
 
 std::string DefaultFileName(const CloneImage& image) {

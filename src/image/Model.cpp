@@ -2,25 +2,19 @@
 
 #include <cstdio>
 
-#include "image/ItemDescriptor.h"
 #include "image/ItemMap.h"
+#include "image/ItemsHeader.h"
+#include "image/ItemsSystem.h"
 
 namespace {
 
-// The identifying items this file reads.
-constexpr HeaderItemDescriptor kTypeCode{0x02, 1, 0xFF, 0, 0};
-constexpr HeaderItemDescriptor kVariantByte{0x03, 1, 0xFF, 0, 0};
-constexpr HeaderItemDescriptor kVersion[4] = {
-    {0x00, 1, 0xFF, 0, 0}, {0x01, 1, 0xFF, 0, 0}, {0x04, 1, 0xFF, 0, 0}, {0x05, 1, 0xFF, 0, 0}};
-constexpr HeaderItemDescriptor kOptionHigh{0x228, 1, 0xF0, 0, 0};
-constexpr ImageItemDescriptor kProductType{8, 0x000, 1, 0x30, 0, 0};
-constexpr ImageItemDescriptor k2401Low{8, 0x001, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kBandType{8, 0x002, 1, 0xE0, 0, 0};
-constexpr ImageItemDescriptor kFrequencyType{8, 0x002, 1, 0x1F, 0, 0};
-constexpr ImageItemDescriptor k2406High{8, 0x006, 1, 0xF0, 0, 0};
-constexpr ImageItemDescriptor kKeypadType{8, 0x006, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kDisplayType{8, 0x007, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kGroupMode{8, 0x128, 1, 0x02, 0, 0};
+// Identifying items that have no accessor of their own.
+const HeaderItemDescriptor& kTypeCode = ItemMap::HeaderInfoItems[2];
+const HeaderItemDescriptor* const kVersion[4] = {&ItemMap::HeaderInfoItems[0], &ItemMap::HeaderInfoItems[1],
+                                                 &ItemMap::HeaderInfoItems[4], &ItemMap::HeaderInfoItems[5]};
+const HeaderItemDescriptor& kOptionHigh = ItemMap::HeaderOptionItems[4];
+const ImageItemDescriptor& k2401Low = ItemMap::HardwareItems[2];
+const ImageItemDescriptor& k2406High = ItemMap::HardwareItems[7];
 
 int Bcd(std::uint32_t byte) { return static_cast<int>((byte >> 4) * 10 + (byte & 0x0F)); }
 
@@ -35,14 +29,14 @@ int IndexFromTypeCode(const CloneImage& image) {
     return -1;
 }
 
-int ProductType(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kProductType, image)); }
+int ProductType(const CloneImage& image) { return static_cast<int>(ItemMap::GetProductType(image)); }
 int Byte2401Low(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(k2401Low, image)); }
-int BandType(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kBandType, image)); }
-int FrequencyType(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kFrequencyType, image)); }
-int KeypadType(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kKeypadType, image)); }
-int DisplayType(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kDisplayType, image)); }
+int BandType(const CloneImage& image) { return static_cast<int>(ItemMap::GetBandType(image)); }
+int FrequencyType(const CloneImage& image) { return static_cast<int>(ItemMap::GetFrequencyType(image)); }
+int KeypadType(const CloneImage& image) { return static_cast<int>(ItemMap::GetKeypadType(image)); }
+int DisplayType(const CloneImage& image) { return static_cast<int>(ItemMap::GetDisplayType(image)); }
 int Byte2406High(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(k2406High, image)); }
-int GroupMode(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(kGroupMode, image)); }
+int GroupMode(const CloneImage& image) { return static_cast<int>(ItemMap::GetOneGroupMode(image)); }
 
 int GetBandSelection(const CloneImage& image) {
     if (ProductType(image) == 0) return DisplayType(image) == 2 ? 4 : 3;
@@ -58,7 +52,7 @@ bool IsPlainKind(const CloneImage& image) {
 bool IsBandModeZero(const CloneImage& image) { return ProductType(image) == 0; }
 
 bool IsSpecialVariant(const CloneImage& image) {
-    return ItemMap::ReadHeaderField(kVariantByte, image) == 2 && ProductType(image) == 0 &&
+    return ItemMap::GetVariantByte(image) == 2 && ProductType(image) == 0 &&
            BandType(image) * 32 + FrequencyType(image) == 0x83 && Byte2406High(image) == 5;
 }
 
@@ -88,7 +82,7 @@ namespace Version {
 int Compare(const CloneImage& image, int a, int b, int c, int d) {
     const int wanted[4] = {a, b, c, d};
     for (int i = 0; i < 4; ++i) {
-        const int field = Bcd(ItemMap::ReadHeaderField(kVersion[i], image));
+        const int field = Bcd(ItemMap::ReadHeaderField(*kVersion[i], image));
         if (field != wanted[i]) return field - wanted[i];
     }
     return 0;
@@ -96,9 +90,9 @@ int Compare(const CloneImage& image, int a, int b, int c, int d) {
 
 std::string Format(const CloneImage& image) {
     char text[32];
-    std::snprintf(text, sizeof text, "%X.%02X.%02X.%02X", ItemMap::ReadHeaderField(kVersion[0], image),
-                  ItemMap::ReadHeaderField(kVersion[1], image), ItemMap::ReadHeaderField(kVersion[2], image),
-                  ItemMap::ReadHeaderField(kVersion[3], image));
+    std::snprintf(text, sizeof text, "%X.%02X.%02X.%02X", ItemMap::ReadHeaderField(*kVersion[0], image),
+                  ItemMap::ReadHeaderField(*kVersion[1], image), ItemMap::ReadHeaderField(*kVersion[2], image),
+                  ItemMap::ReadHeaderField(*kVersion[3], image));
     return text;
 }
 
