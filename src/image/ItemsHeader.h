@@ -272,6 +272,7 @@ inline constexpr HeaderItemDescriptor HeaderModelItemsB[] = {
 };
 // clang-format on
 
+// Identity and production items.
 std::uint32_t GetVariantByte(const CloneImage& image);
 int SetVariantByte(CloneImage& image, std::uint32_t value);
 std::uint32_t GetHeader0A(const CloneImage& image);
@@ -320,11 +321,13 @@ std::uint32_t GetHeaderProgramVersionMinor(const CloneImage& image);
 int SetHeaderProgramVersionMinor(CloneImage& image, std::uint32_t value);
 std::uint32_t GetHeader2D(const CloneImage& image);
 int SetHeader2D(CloneImage& image, std::uint32_t value);
+// 16-bit numbers kept low byte first in two byte items.
 std::uint32_t GetHeaderWord24(const CloneImage& image);
 int SetHeaderWord24(CloneImage& image, std::uint32_t value);
 std::uint32_t GetHeaderWord26(const CloneImage& image);
 int SetHeaderWord26(CloneImage& image, std::uint32_t value);
 
+// Alignment levels, in the layout of the image's model.
 std::uint32_t GetThresholdNsqLevelWide(const CloneImage& image);
 int SetThresholdNsqLevelWide(CloneImage& image, std::uint32_t value);
 std::uint32_t GetThresholdNsqLevelNarrow(const CloneImage& image);
@@ -344,6 +347,7 @@ int SetTxSaveLevelNarrow(CloneImage& image, std::uint32_t value);
 
 std::uint32_t GetVoxAntiTrip(const CloneImage& image);
 int SetVoxAntiTrip(CloneImage& image, std::uint32_t value);
+// Miscellaneous switches and front-panel settings.
 std::uint32_t GetHeaderMiscB0Bit3(const CloneImage& image);
 int SetHeaderMiscB0Bit3(CloneImage& image, std::uint32_t value);
 
@@ -370,6 +374,7 @@ int SetTrxLedLighting(CloneImage& image, std::uint32_t value);
 std::uint32_t GetDimmerLevel(const CloneImage& image);
 int SetDimmerLevel(CloneImage& image, std::uint32_t value);
 
+// Copies of 5-tone code record digits: record 0-31, 8 bytes each.
 std::uint32_t GetHeaderCodeDigitCount(const CloneImage& image, int record);
 int SetHeaderCodeDigitCount(CloneImage& image, int record, std::uint32_t value);
 std::uint32_t GetHeaderCodeDigit1(const CloneImage& image, int record);
@@ -389,6 +394,8 @@ int SetHeaderCodeDigit7(CloneImage& image, int record, std::uint32_t value);
 std::uint32_t GetHeaderCodeDigit8(const CloneImage& image, int record);
 int SetHeaderCodeDigit8(CloneImage& image, int record, std::uint32_t value);
 
+// Bit per group from 0x208 and bit per channel from 0x210, most significant
+// bit first; the priority channel byte of group g at 0x220 + g.
 std::uint32_t GetGroupScanFlag(const CloneImage& image, int group);
 int SetGroupScanFlag(CloneImage& image, int group, std::uint32_t value);
 std::uint32_t GetChannelScanZoneBit(const CloneImage& image, int channel);
@@ -396,6 +403,8 @@ int SetChannelScanZoneBit(CloneImage& image, int channel, std::uint32_t value);
 std::uint32_t GetPriorityChannel(const CloneImage& image, int group);
 int SetPriorityChannel(CloneImage& image, int group, std::uint32_t value);
 
+// Alignment table row 0-15: its frequency point (low byte first, units of
+// 100 kHz) and the value of adjustment kinds 1-13, in the model's layout.
 std::uint32_t GetHeaderAlignPoint(const CloneImage& image, int row);
 int SetHeaderAlignPoint(CloneImage& image, int row, std::uint32_t value);
 

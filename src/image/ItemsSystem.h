@@ -329,6 +329,7 @@ inline constexpr ImageItemDescriptor SystemItems[] = {
 };
 // clang-format on
 
+// Hardware description.
 std::uint32_t GetProductType(const CloneImage& image);
 int SetProductType(CloneImage& image, std::uint32_t value);
 std::uint32_t GetSafetyType(const CloneImage& image);
@@ -377,15 +378,19 @@ std::uint32_t GetStandardRxPllRef(const CloneImage& image);
 int SetStandardRxPllRef(CloneImage& image, std::uint32_t value);
 std::uint32_t GetStandardTxPllRef(const CloneImage& image);
 int SetStandardTxPllRef(CloneImage& image, std::uint32_t value);
+// Frequency limits: 16-bit numbers kept low byte first.
 std::uint32_t GetMinFrequency(const CloneImage& image);
 int SetMinFrequency(CloneImage& image, std::uint32_t value);
 std::uint32_t GetMaxFrequency(const CloneImage& image);
 int SetMaxFrequency(CloneImage& image, std::uint32_t value);
+// Read and written natively: the first IF as a 32-bit little-endian word,
+// the reference crystal as a 16-bit one (its neighbours keep their bytes).
 std::uint32_t GetFirstIfFrequency(const CloneImage& image);
 int SetFirstIfFrequency(CloneImage& image, std::uint32_t value);
 std::uint32_t GetReferenceXtalFrequency(const CloneImage& image);
 int SetReferenceXtalFrequency(CloneImage& image, std::uint32_t value);
 
+// Radio-information values, one byte each.
 std::uint32_t GetRadioInfo0(const CloneImage& image);
 int SetRadioInfo0(CloneImage& image, std::uint32_t value);
 std::uint32_t GetRadioInfo1(const CloneImage& image);
@@ -425,6 +430,8 @@ int SetRadioInfo17(CloneImage& image, std::uint32_t value);
 std::uint32_t GetRadioInfo18(const CloneImage& image);
 int SetRadioInfo18(CloneImage& image, std::uint32_t value);
 
+// Radio-wide settings. The production date is BCD year, month, day; the
+// serial number is the word at 0x250C and the items of 0x250E-0x2511.
 std::uint32_t GetProductionDate(const CloneImage& image);
 int SetProductionDate(CloneImage& image, std::uint32_t value);
 std::uint32_t GetProgramVersionMajor(const CloneImage& image);
@@ -581,10 +588,12 @@ std::uint32_t GetLoneWorkerTimer(const CloneImage& image);
 int SetLoneWorkerTimer(CloneImage& image, std::uint32_t value);
 std::uint32_t GetEmergencyMicLevel(const CloneImage& image);
 int SetEmergencyMicLevel(CloneImage& image, std::uint32_t value);
+// 8-byte text, zero-padded.
 std::string GetEmergencyTag(const CloneImage& image);
 int SetEmergencyTag(CloneImage& image, std::string_view text);
 std::uint32_t GetProgrammingPasswordOn(const CloneImage& image);
 int SetProgrammingPasswordOn(CloneImage& image, std::uint32_t value);
+// The six programming password digits, high nibble first.
 std::uint32_t GetProgrammingPasswordDigit1(const CloneImage& image);
 int SetProgrammingPasswordDigit1(CloneImage& image, std::uint32_t value);
 std::uint32_t GetProgrammingPasswordDigit2(const CloneImage& image);
@@ -597,6 +606,8 @@ std::uint32_t GetProgrammingPasswordDigit5(const CloneImage& image);
 int SetProgrammingPasswordDigit5(CloneImage& image, std::uint32_t value);
 std::uint32_t GetProgrammingPasswordDigit6(const CloneImage& image);
 int SetProgrammingPasswordDigit6(CloneImage& image, std::uint32_t value);
+// Texts of up to 32 characters ended (and padded) by 0xFF; the text at
+// 0x2600 is only read.
 std::string GetText2600(const CloneImage& image);
 std::string GetInfoText(const CloneImage& image);
 int SetInfoText(CloneImage& image, std::string_view text);
