@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <span>
+#include <vector>
 
 #include "ItemAccessorCases.h"
 #include "image/ItemsScan.h"
