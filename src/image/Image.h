@@ -2,8 +2,10 @@
 // Public header of the image library: what the rest of the program may use.
 // This library depends on the C++ standard library only; no window header may
 // be reachable from it.
+#include "image/ChannelOps.h"
 #include "image/CloneImage.h"
 #include "image/FileUtil.h"
+#include "image/Frequency.h"
 #include "image/ImageHost.h"
 #include "image/ItemAccessors.h"
 #include "image/ItemDescriptor.h"
@@ -19,3 +21,5 @@
 #include "image/PowerMarker.h"
 #include "image/RegionCopy.h"
 #include "image/TagCharRule.h"
+#include "image/TextUtil.h"
+#include "image/UiUtil.h"
