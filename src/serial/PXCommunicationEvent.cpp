@@ -1,0 +1,151 @@
+#include "serial/PXCommunicationEvent.h"
+
+#include <cstdio>
+#include <thread>
+
+#include "image/ImageHost.h"
+#include "image/ItemMap.h"
+#include "serial/CommResult.h"
+#include "serial/RadioItems.h"
+#include "serial/RadioTransfer.h"
+
+namespace {
+
+// Power-on states that name the work once the radio has answered.
+int WorkingState(int retryState) {
+    if (retryState == 1) return 3;
+    if (retryState == 7) return 14;
+    return 4;
+}
+
+// Retry state 13 (writing alignment data) never takes a radio that is
+// already connected: the write must start from a fresh connection.
+constexpr int NoPreconnectedState = 13;
+
+}  // namespace
+
+PXCommunicationEvent::DocumentPassword PXCommunicationEvent::DocumentPasswordOf(const CloneImage& image) {
+    DocumentPassword password;
+    password.flag = static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordOff, image));
+    for (int i = 0; i < 6; ++i)
+        password.digits[static_cast<std::size_t>(i)] =
+            static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordDigits[i], image));
+    return password;
+}
+
+PXCommunicationEvent::PXCommunicationEvent(const std::string& portName, unsigned baudRate, const LinkTiming& timing)
+    : owned_(std::make_unique<PXComCommandRetry>(portName, baudRate, timing)), command_(owned_.get()) {}
+
+PXCommunicationEvent::PXCommunicationEvent(PXComCommandRetry& shared) : command_(&shared) {}
+
+PXCommunicationEvent::~PXCommunicationEvent() = default;
+
+void PXCommunicationEvent::CommErrorEvent(int resultId) {
+    char line[96];
+    std::snprintf(line, sizeof line, "PXCommunicationEvent::CommErrorEvent [IN](ErrorID=%d) ", resultId);
+    Host().Log(line);
+    result_ = command_->Cancelled() ? 0 : resultId;
+    Host().Log("PXCommunicationEvent::CommErrorEvent [OUT]");
+}
+
+void PXCommunicationEvent::CloseView() {
+    if (closeSent_) return;
+    closeSent_ = true;
+    view_->Close();
+}
+
+void PXCommunicationEvent::WaitForPendingSteps() {
+    while (view_->PendingSteps() > 0) command_->Pause(command_->Timing().pendingPollMs);
+}
+
+bool PXCommunicationEvent::Run(int operation, void* parameter, OperationView& view) {
+    result_ = 0;
+    if ((operation != OpUpload && operation != OpDownload) || parameter == nullptr) return false;
+    view_ = &view;
+    closeSent_ = false;
+    view.Open(command_->Cancel());
+    int slot = -1;
+    std::thread worker([&] {
+        slot = RunOperation(operation, parameter) ? 0 : -1;
+        CloseView();  // every operation closes the view; this only guards against a missed close
+    });
+    view.RunModal();
+    worker.join();
+    view_ = &idleView_;
+    return slot == 0;
+}
+
+bool PXCommunicationEvent::RunOperation(int operation, void* parameter) {
+    auto& image = *static_cast<CloneImage*>(parameter);
+    switch (operation) {
+        case OpUpload: return RadioTransfer::Upload(*this, image, 0);
+        case OpDownload: return RadioTransfer::Download(*this, image, 0);
+        default: return false;
+    }
+}
+
+int PXCommunicationEvent::cmd_PowerOn(int retryState, int answerMode, int firstState) {
+    PXComCommandRetry& cmd = *command_;
+    const LinkTiming& timing = cmd.Timing();
+    cmd.SetStateSink([this](int state) { view_->SetState(state); });
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (cmd.Cancelled()) {
+            result_ = 0;
+            return 0;
+        }
+        if (attempt > 0) {
+            cmd.PortClose();
+            char line[32];
+            std::snprintf(line, sizeof line, "retry=%d", attempt);
+            Host().Log(line);
+        }
+        if (!cmd.PortOpen()) {
+            CommErrorEvent(CommResult::PortOpenError);
+            return 0;
+        }
+        cmd.SetTimeouts();
+        if (!cmd.InitializePort()) {
+            CommErrorEvent(CommResult::PortOpenError);
+            return 0;
+        }
+        double window = timing.retryWindowMs;
+        if (attempt == 0) {
+            window = timing.firstWindowMs;
+            if (answerMode == 2 && retryState != NoPreconnectedState) {
+                // A radio still in a programming connection answers at once.
+                std::uint8_t word[2];
+                if (cmd.ProbeModel() == PXComCommand::ProbeResult::Ok && cmd.EepromRead(0, word)) {
+                    result_ = 0;
+                    return 1;
+                }
+                if (firstState != 0) view_->SetState(firstState);
+            }
+        } else {
+            view_->SetState(retryState);
+        }
+        if (!cmd.PowerOnHandshake(answerMode, window)) {
+            CommErrorEvent(CommResult::TimeOutError);
+            continue;
+        }
+        const auto probe = cmd.ProbeModel();
+        if (probe == PXComCommand::ProbeResult::WrongModel) {
+            CommErrorEvent(CommResult::ProductTypeError);
+            return 0;
+        }
+        if (probe == PXComCommand::ProbeResult::ReadFailed) {
+            // The line failed, not the model: worth another attempt.
+            CommErrorEvent(CommResult::CommunicationError);
+            continue;
+        }
+        view_->SetState(WorkingState(retryState));
+        cmd.Pause(timing.afterHandshakeMs, &cmd.Cancel());
+        std::uint8_t word[2];
+        if (!cmd.EepromReadRetry(0, 1, word)) {
+            CommErrorEvent(CommResult::CommunicationError);
+            continue;
+        }
+        result_ = 0;
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,307 @@
+#include "serial/RadioTransfer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+#include "image/ImageHost.h"
+#include "image/ItemMap.h"
+#include "image/Model.h"
+#include "serial/AlignmentBlock.h"
+#include "serial/CommResult.h"
+#include "serial/PXCommunicationEvent.h"
+#include "serial/RadioItems.h"
+
+namespace RadioTransfer {
+
+namespace {
+
+constexpr int UnattendedShipMode = 4;
+constexpr int UploadRetryState = 1, UploadFirstState = 10;
+constexpr int DownloadRetryState = 2, DownloadFirstState = 11;
+constexpr int AnswerDefault = 2;
+constexpr int RecoverySerialQuestion = 33007;
+constexpr const char* RecoverySerialText = "Serial No. Error! Do you continue recovery?";
+
+std::uint8_t* WordPtr(CloneImage& image, unsigned word) { return image.data() + 2 * word; }
+const std::uint8_t* WordPtr(const CloneImage& image, unsigned word) { return image.data() + 2 * word; }
+std::uint8_t* PagePtr(CloneImage& image, unsigned page) { return image.data() + CloneImage::BlockOffset(page); }
+const std::uint8_t* PagePtr(const CloneImage& image, unsigned page) {
+    return image.data() + CloneImage::BlockOffset(page);
+}
+
+void CloseLine(PXComCommandRetry& cmd) {
+    cmd.Drain();
+    cmd.PurgeOutput();
+    cmd.PortClose();
+}
+
+bool ShipProductCodeMatches(const CloneImage& radio, const CloneImage& image) {
+    const auto code = ItemMap::ReadImageField(RadioItems::ProductCode, radio);
+    if (code != ItemMap::ReadImageField(RadioItems::ProductCode, image)) return false;
+    return std::find(std::begin(RadioItems::ShipProductCodes), std::end(RadioItems::ShipProductCodes), code) !=
+           std::end(RadioItems::ShipProductCodes);
+}
+
+std::string DefaultFileOf(const CloneImage& image) {
+    return Model::DefaultDataFileName(Model::VariantCodeFromImage(image), false);
+}
+
+// Download step 5: the radio must fit the image. Records the result.
+bool CheckIdentity(PXCommunicationEvent& runner, const CloneImage& radio, const CloneImage& user) {
+    const int mode = Host().ServiceMode();
+    if (Host().AppMode() == UnattendedShipMode && !ShipProductCodeMatches(radio, user)) {
+        runner.CommErrorEvent(CommResult::ProductTypeError);
+        return false;
+    }
+    if (mode != 2 && Model::IndexFromTypeCode(radio) < 0) {
+        runner.CommErrorEvent(CommResult::ProductMismatch1);
+        return false;
+    }
+    if (mode == 0 && ItemMap::ReadHeaderField(RadioItems::VariantByte, radio) > 1) {
+        runner.CommErrorEvent(CommResult::ProductMismatch2);
+        return false;
+    }
+    if (runner.RecoveryUnderway() && DefaultFileOf(radio) != DefaultFileOf(user)) {
+        const int answer = runner.View().ShowMessage(RecoverySerialQuestion,
+                                                     Host().Text(RecoverySerialQuestion, RecoverySerialText),
+                                                     MsgStyle::OkCancel | MsgStyle::IconWarning);
+        if (answer != MsgAnswer::Ok) {
+            runner.SetResult(0);
+            return false;
+        }
+        runner.SetRecoveryContinued(true);
+    }
+    if (mode == 0 && !BandCheck(radio, user)) {
+        runner.CommErrorEvent(CommResult::BandMismatch);
+        return false;
+    }
+    if (mode == 0 && !RangeCheck(radio, user)) {
+        runner.CommErrorEvent(CommResult::RangeMismatch);
+        return false;
+    }
+    return true;
+}
+
+bool WriteWords(PXCommunicationEvent& runner, std::uint16_t word, const std::uint8_t* data) {
+    if (!runner.Command().EepromWriteRetry(word, 1, data)) {
+        runner.CommErrorEvent(CommResult::CommunicationError);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadBlocks(PXCommunicationEvent& runner, CloneImage& image, const TransferList::Lists& lists) {
+    PXComCommandRetry& cmd = runner.Command();
+    for (const auto& entry : lists.words) {
+        if (!cmd.EepromReadRetry(entry.first, entry.last - entry.first + 1, WordPtr(image, entry.first))) {
+            runner.CommErrorEvent(CommResult::CommunicationError);
+            return false;
+        }
+        runner.View().AddSteps(1);
+    }
+    for (const auto& range : lists.pages)
+        for (unsigned page = range.first; page <= range.last; ++page) {
+            if (!cmd.FlashPageReadRetry(static_cast<std::uint16_t>(page), PagePtr(image, page))) {
+                runner.CommErrorEvent(CommResult::CommunicationError);
+                return false;
+            }
+            runner.View().AddSteps(3);
+        }
+    return true;
+}
+
+bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image, const TransferList::Lists& lists) {
+    PXComCommandRetry& cmd = runner.Command();
+    for (const auto& entry : lists.words) {
+        if (cmd.Cancelled() ||
+            !cmd.EepromWriteRetry(entry.first, entry.last - entry.first + 1, WordPtr(image, entry.first))) {
+            runner.CommErrorEvent(CommResult::CommunicationError);
+            return false;
+        }
+        runner.View().AddSteps(1);
+    }
+    for (const auto& range : lists.pages)
+        for (unsigned page = range.first; page <= range.last; ++page) {
+            if (cmd.Cancelled() || !cmd.FlashPageWriteRetry(static_cast<std::uint16_t>(page), PagePtr(image, page))) {
+                runner.CommErrorEvent(CommResult::CommunicationError);
+                return false;
+            }
+            runner.View().AddSteps(3);
+        }
+    return true;
+}
+
+bool WriteBlocks(PXCommunicationEvent& runner, const CloneImage& image, const TransferList::Lists& lists) {
+    // Until the final marker is in, the radio counts its data as incomplete.
+    if (!WriteWords(runner, RadioItems::CompletionWord, RadioItems::IncompleteMarker)) return false;
+    if (!WriteBlocksNoMarker(runner, image, lists)) return false;
+    if (runner.Command().Cancelled()) {
+        runner.CommErrorEvent(CommResult::CommunicationError);
+        return false;
+    }
+    return WriteWords(runner, RadioItems::CompletionWord, RadioItems::CompletionMarker);
+}
+
+bool CheckRadioModel(PXCommunicationEvent& runner) {
+    CloneImage scratch;
+    if (!runner.Command().EepromReadRetry(0, 6, scratch.data())) {
+        // A line failure is not a wrong radio.
+        runner.CommErrorEvent(CommResult::CommunicationError);
+        return false;
+    }
+    const int mode = Host().ServiceMode();
+    if (mode == 2) return true;
+    const bool known = Model::IndexFromTypeCode(scratch) >= 0;
+    const bool variantOk = mode != 0 || ItemMap::ReadHeaderField(RadioItems::VariantByte, scratch) <= 1;
+    if (!known || !variantOk) {
+        runner.CommErrorEvent(CommResult::ProductTypeError);
+        return false;
+    }
+    return true;
+}
+
+bool BandCheck(const CloneImage& radio, const CloneImage& image) {
+    return Model::BandType(radio) == Model::BandType(image) &&
+           Model::FrequencyType(radio) == Model::FrequencyType(image);
+}
+
+bool RangeCheck(const CloneImage& radio, const CloneImage& image) {
+    const auto radioMin = ItemMap::ReadImageFieldLE(RadioItems::MinFrequency, radio);
+    const auto radioMax = ItemMap::ReadImageFieldLE(RadioItems::MaxFrequency, radio);
+    return radioMin <= ItemMap::ReadImageFieldLE(RadioItems::MinFrequency, image) &&
+           radioMax >= ItemMap::ReadImageFieldLE(RadioItems::MaxFrequency, image);
+}
+
+bool CheckRadioPassword(PXCommunicationEvent& runner) {
+    CloneImage radio;
+    if (!runner.Command().FlashReadPages(8, PagePtr(radio, 8))) {
+        runner.CommErrorEvent(CommResult::CommunicationError);
+        return false;
+    }
+    if (ItemMap::ReadImageField(RadioItems::PasswordOff, radio) == 1) return true;
+    int digits[6];
+    for (int i = 0; i < 6; ++i) digits[i] = static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordDigits[i], radio));
+    const auto& document = runner.GetDocumentPassword();
+    if (document.flag == 0 && std::equal(std::begin(digits), std::end(digits), document.digits.begin())) return true;
+    for (int ask = 0; ask < 3; ++ask) {
+        std::string entry;
+        if (runner.View().AskPassword(entry) != 1) {
+            // The user withdrew: no message, whatever an earlier try recorded.
+            runner.SetResult(0);
+            return false;
+        }
+        bool match = entry.size() >= 6;
+        for (int i = 0; i < 6 && match; ++i) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%X", digits[i]);
+            match = std::toupper(static_cast<unsigned char>(entry[static_cast<std::size_t>(i)])) == hex[0];
+        }
+        if (match) return true;
+        runner.CommErrorEvent(CommResult::PasswordMismatch);
+    }
+    return false;
+}
+
+bool Upload(PXCommunicationEvent& runner, CloneImage& image, int continueFlag) {
+    PXComCommandRetry& cmd = runner.Command();
+    OperationView& view = runner.View();
+    view.SetTitle(CommResult::UploadName);
+    // Read into a copy: the caller's image changes only on success.
+    CloneImage work = image;
+    bool ok = false;
+    if (continueFlag == 0 && !runner.cmd_PowerOn(UploadRetryState, AnswerDefault, UploadFirstState)) {
+        CloseLine(cmd);
+    } else {
+        view.SetState(3);
+        bool started = false;
+        if (CheckRadioModel(runner) && (continueFlag > 1 || CheckRadioPassword(runner))) {
+            TransferList::Lists first{{{0, 15}, {16, 23}}, {}};
+            if (ReadBlocks(runner, work, first)) {
+                const auto lists = TransferList::UploadLists(Host().ServiceMode());
+                view.SetRange(lists.Units() + 1);
+                view.SetPosition(0);
+                view.ShowProgress(true);
+                started = true;
+                ok = ReadBlocks(runner, work, lists);
+            }
+        }
+        if (started) {
+            if (ok)
+                view.FinishSteps();
+            else
+                view.AbandonSteps();
+            runner.WaitForPendingSteps();
+        }
+        if (continueFlag == 0) {
+            // A radio left connected after a good read stays ready for the
+            // next operation; otherwise end its programming mode.
+            const int model = Model::IndexFromTypeCode(work);
+            if (!ok || (model != 0 && model != 1)) cmd.SendEnd();
+            CloseLine(cmd);
+        }
+    }
+    if (ok) {
+        image = work;
+        runner.SetResult(0);
+    }
+    if (continueFlag == 0) {
+        view.SetResult(ok ? CommResult::UploadCompleted : runner.Result());
+        runner.CloseView();
+    }
+    return ok;
+}
+
+bool Download(PXCommunicationEvent& runner, CloneImage& image, int continueFlag) {
+    PXComCommandRetry& cmd = runner.Command();
+    OperationView& view = runner.View();
+    const CloneImage user = image;
+    // The image to send; it replaces the caller's image only on success.
+    CloneImage work = image;
+    view.SetTitle(CommResult::DownloadName);
+    bool ok = false;
+    const bool connected = continueFlag != 0 || runner.cmd_PowerOn(DownloadRetryState, AnswerDefault, DownloadFirstState);
+    if (connected) {
+        view.SetState(4);
+        view.ShowCancel(false);
+        const int mode = Host().ServiceMode();
+        CloneImage radio;
+        bool checked = false;
+        if (!cmd.EepromReadRetry(0, 20, radio.data()) || !cmd.FlashPageReadRetry(8, PagePtr(radio, 8)))
+            runner.CommErrorEvent(CommResult::CommunicationError);
+        else
+            checked = CheckIdentity(runner, radio, user);
+        if (checked && ReadBlocks(runner, work, TransferList::DownloadPreReadLists(mode))) {
+            const auto& preparation = runner.GetDownloadPreparation();
+            if (preparation.prepare) preparation.prepare(work, user);
+            const auto lists = TransferList::DownloadWriteLists(mode, runner.UnattendedPrepared());
+            AlignmentBlock::RefreshChecksums(work);
+            if (preparation.recalculate) preparation.recalculate(work);
+            view.SetRange(lists.Units() + 1);
+            view.SetPosition(0);
+            view.ShowProgress(true);
+            ok = WriteBlocks(runner, work, lists);
+            if (ok)
+                view.FinishSteps();
+            else
+                view.AbandonSteps();
+            runner.WaitForPendingSteps();
+        }
+        if (continueFlag == 0) cmd.SendEnd();
+    }
+    if (ok) {
+        image = work;
+        runner.SetResult(0);
+    }
+    if (continueFlag == 0) {
+        CloseLine(cmd);
+        view.SetResult(ok ? CommResult::DownloadCompleted : runner.Result());
+        runner.CloseView();
+    }
+    return ok;
+}
+
+}  // namespace RadioTransfer

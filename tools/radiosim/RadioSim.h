@@ -1,0 +1,148 @@
+#pragma once
+// A radio on the far side of a pseudo-terminal, for tests, benchmarks and
+// trying the program by hand. It plays the programming cable (every byte the
+// program sends comes back as echo) and the radio behind it: the power-on
+// beacon 'P' until the program answers '@' or '0', then the framed commands
+// (EEPROM words 0xF0/0xF1, flash pages 0xF6/0xF7, the alignment commands
+// 0x30-0x3E, 0x38 to end programming and reboot). Faults can be injected per
+// test, and the bytes it sends can be paced at a baud rate.
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "image/CloneImage.h"
+
+namespace RadioSim {
+
+enum class FaultKind {
+    NoBeacon,        // the radio boots without beaconing
+    WrongModelCode,  // flash page 8 is read with another model code
+    EchoLost,        // the cable returns nothing of the frame
+    EchoCorrupted,   // the cable returns the frame with one byte changed
+    Nak,             // the radio refuses the frame
+    BadChecksum,     // the reply's checksum is wrong (an ACK becomes another byte)
+    DelayedReply,    // the reply comes delayMs late
+    Stall,           // power loss: the radio goes dead at this frame
+    WriteMismatch,   // 0xF1 answers other data bytes than those sent
+};
+
+struct Fault {
+    FaultKind kind;
+    int fromFrame = 0;         // the first matching frame it applies to (0-based)
+    int count = -1;            // how many matching frames; -1 = all from then on
+    std::uint8_t command = 0;  // only frames of this command; 0 = any
+    double delayMs = 0.0;      // DelayedReply
+};
+
+// One thing the radio heard.
+struct Record {
+    enum class Kind { Handshake, Frame };
+    Kind kind;
+    std::uint8_t command;   // the frame's code, or the handshake answer byte
+    std::uint16_t address;  // EEPROM word or flash page; 0 for others
+    std::vector<std::uint8_t> data;  // 0xF1 data bytes, short-command payload
+    bool answered;          // false when the radio refused it or did not react
+    double atMs;            // since the simulator started
+};
+
+struct Options {
+    unsigned baud = 0;              // 0: no pacing
+    double beaconIntervalMs = 30.0;
+    double rebootMs = 50.0;         // silence after 0x38 before beaconing again
+    bool startConnected = false;    // already in a programming connection
+    bool startOff = false;          // switched off until PowerOn()
+};
+
+class Simulator {
+public:
+    explicit Simulator(const Options& options = Options{});
+    ~Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    // Opens the pseudo-terminal and starts serving; false when no pty.
+    bool Start();
+    void Stop();
+    // The device path the program opens.
+    std::string PortPath() const;
+
+    void LoadImage(const CloneImage& image);
+    CloneImage Memory() const;
+    bool LoadFile(const std::string& path);
+    bool DumpFile(const std::string& path) const;
+
+    void SetFaults(std::vector<Fault> faults);
+    void ClearFaults();
+    // A programming password: six hex digits, or "" for none.
+    void SetRadioPassword(const std::string& digits);
+    // The six bytes of the 0x31 status reply.
+    void SetStatus(const std::uint8_t (&status)[6]);
+
+    void PowerOff();
+    // Switches the radio on: it boots and beacons.
+    void PowerOn();
+    bool InProgramming() const;
+
+    std::vector<Record> Log() const;
+    void ClearLog();
+    // Bytes the simulator sent (echo, replies, beacons).
+    std::uint64_t BytesSent() const { return bytesSent_.load(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    enum class State { Off, Booting, Programming, Rebooting };
+
+    void Serve();
+    void OnByte(std::uint8_t byte, Clock::time_point now);
+    void OnFrame(Clock::time_point now);
+    bool FaultActive(FaultKind kind) const;  // among this frame's faults
+    void Queue(const std::uint8_t* bytes, std::size_t count, Clock::time_point notBefore);
+    void QueueReply(std::vector<std::uint8_t> reply, Clock::time_point notBefore);
+    void Flush(Clock::time_point now);
+    double MsSinceStart(Clock::time_point t) const;
+
+    Options options_;
+    int master_ = -1;
+    int slaveHold_ = -1;  // keeps the pty alive while the program's side is closed
+    std::string path_;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::atomic<std::uint64_t> bytesSent_{0};
+    Clock::time_point start_;
+
+    mutable std::mutex mutex_;  // everything below
+    CloneImage memory_;
+    std::vector<Fault> faults_;
+    std::vector<int> faultSeen_;
+    std::vector<Record> log_;
+    std::uint8_t status_[6] = {};
+    State state_ = State::Booting;
+    Clock::time_point nextBeacon_;
+    Clock::time_point rebootEnd_;
+
+    // The frame being received.
+    std::vector<std::uint8_t> frame_;
+    std::size_t frameLength_ = 0;
+    Clock::time_point lastByte_;
+    std::vector<FaultKind> frameFaults_;
+    double frameDelayMs_ = 0.0;
+
+    struct Out {
+        std::uint8_t byte;
+        Clock::time_point due;
+    };
+    std::deque<Out> out_;
+    Clock::time_point lineFree_;
+};
+
+// An image that identifies as a radio of the series: model `index` 0
+// (ZT-610) or 1 (ZT-640), band type 4, frequency type 0, no password, word
+// 511 marked complete.
+CloneImage MakeRadioImage(int index = 0);
+
+}  // namespace RadioSim
