@@ -1,0 +1,207 @@
+// Writes the six default data files the program starts a new document from,
+// one per model variant: zt_datagen <output folder>.
+//
+// Each file is an erased image with the variant's identity, the model's
+// capacities, a hardware description for its band and channel 1 in use. The
+// image is written only through the image library, like any document.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "image/Image.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// SYNTHETIC hardware descriptions. These are NOT factory data of any real
+// radio. They are chosen to be plausible and self-consistent:
+//  * a 15.36 MHz reference crystal divided by 3, 6, 12 or 24 gives
+//    comparison steps of 5.12, 2.56, 1.28 and 0.64 MHz; one 2^-18 fraction of
+//    each (19.53, 9.77, 4.88, 2.44 Hz) divides 1.25 kHz, so every frequency
+//    on any channel-step grid is held exactly by the synthesiser words;
+//  * the 50.85 MHz first IF is a multiple of 1.25 kHz, so receive frequencies
+//    are exact too; VHF injects above the channel (local offset 1), UHF below;
+//  * the 1.25 kHz step is not offered (CH Step mask bit 8);
+//  * both tone reference clocks run at 11.0592 MHz.
+// ---------------------------------------------------------------------------
+struct BandHardware {
+    const char* name;
+    std::uint32_t min100kHz;  // band limits, units of 100 kHz
+    std::uint32_t max100kHz;
+    std::uint32_t xtalKHz;       // reference crystal
+    std::uint32_t firstIfKHz;    // first IF
+    std::uint32_t localOffset;   // 1: receive synthesiser above the channel
+    std::uint32_t dividers[8];   // PLL REF 0-7
+    std::uint32_t stepMask;      // CH Step: a set bit withdraws a step
+    std::uint32_t toneClockHz;   // 2-tone and 5-tone reference clocks
+    double channel1MHz;          // channel 1, receive and transmit
+};
+
+// clang-format off
+constexpr BandHardware kBands[] = {
+//   name     min   max   xtal   IF     LO  dividers                        step  tone clock  CH 1
+    {"VHF",   1360, 1740, 15360, 50850, 1, {3, 6, 12, 24, 3, 6, 12, 24}, 0x8, 11059200, 150.000},
+    {"UHF a", 4000, 4400, 15360, 50850, 0, {3, 6, 12, 24, 3, 6, 12, 24}, 0x8, 11059200, 420.000},
+    {"UHF d", 4400, 4700, 15360, 50850, 0, {3, 6, 12, 24, 3, 6, 12, 24}, 0x8, 11059200, 450.000},
+};
+// clang-format on
+
+// The variant rows: identity comes from the model table, the band from here.
+struct VariantFile {
+    int variantCode;
+    std::uint32_t radioTypeCode;
+    int band;  // index into kBands
+};
+constexpr VariantFile kFiles[] = {
+    {0, Model::TypeCodeZT610, 0}, {1, Model::TypeCodeZT610, 1}, {2, Model::TypeCodeZT610, 2},
+    {3, Model::TypeCodeZT640, 0}, {4, Model::TypeCodeZT640, 1}, {5, Model::TypeCodeZT640, 2},
+};
+
+// Firmware 1.90.00.00 (BCD bytes): the newest version any feature gate asks
+// for, so every firmware-dependent screen and item is offered.
+constexpr std::uint32_t kFirmware[4] = {0x01, 0x90, 0x00, 0x00};
+
+constexpr const char* kChannel1Name = "CH 1";
+
+// Fixed date, normal mode; any message is a generator fault.
+class GeneratorHost : public ImageHost {
+public:
+    std::tm Now() const override {
+        std::tm t{};
+        t.tm_year = 2026 - 1900;
+        t.tm_mday = 1;
+        return t;
+    }
+    int Message(int rid, std::string_view builtin, std::string_view suffix, unsigned style) override {
+        ++messages;
+        return ImageHost::Message(rid, builtin, suffix, style);
+    }
+    int messages = 0;
+};
+
+const Model::VariantRow* VariantRowOf(int code) {
+    for (const auto& row : Model::VariantTable)
+        if (row.code == code) return &row;
+    return nullptr;
+}
+
+void WriteIdentity(CloneImage& image, const Model::VariantRow& row, std::uint32_t typeCode) {
+    ItemMap::SetSingle(ItemMap::HeaderInfoItems[0], image, kFirmware[0]);
+    ItemMap::SetSingle(ItemMap::HeaderInfoItems[1], image, kFirmware[1]);
+    ItemMap::SetSingle(ItemMap::HeaderInfoItems[2], image, typeCode);
+    ItemMap::SetVariantByte(image, 0);
+    ItemMap::SetSingle(ItemMap::HeaderInfoItems[4], image, kFirmware[2]);
+    ItemMap::SetSingle(ItemMap::HeaderInfoItems[5], image, kFirmware[3]);
+
+    ItemMap::SetProductType(image, static_cast<std::uint32_t>(row.productType));
+    ItemMap::SetSingle(ItemMap::HardwareItems[2], image, static_cast<std::uint32_t>(row.byte2401Low));
+    ItemMap::SetBandType(image, static_cast<std::uint32_t>(row.bandType));
+    ItemMap::SetFrequencyType(image, static_cast<std::uint32_t>(row.frequencyType));
+    ItemMap::SetKeypadType(image, static_cast<std::uint32_t>(row.keypadType));
+    ItemMap::SetDisplayType(image, static_cast<std::uint32_t>(row.displayType));
+    ItemMap::SetWideBandPermit(image, 0);
+}
+
+void WriteHardware(CloneImage& image, const BandHardware& hw) {
+    ItemMap::SetMinFrequency(image, hw.min100kHz);
+    ItemMap::SetMaxFrequency(image, hw.max100kHz);
+    ItemMap::SetReferenceXtalFrequency(image, hw.xtalKHz);
+    ItemMap::SetFirstIfFrequency(image, hw.firstIfKHz);
+    ItemMap::SetLocalOffset(image, hw.localOffset);
+    for (int k = 0; k < 8; ++k) ItemMap::SetSingle(ItemMap::HardwareItems[86 + k], image, hw.dividers[k]);
+    ItemMap::SetStandardRxPllRef(image, 0);
+    ItemMap::SetStandardTxPllRef(image, 0);
+    ItemMap::SetChannelStep(image, hw.stepMask);
+    ItemMap::SetTone2ReferenceClock(image, hw.toneClockHz);
+    ItemMap::SetTone5ReferenceClock(image, hw.toneClockHz);
+}
+
+// Groups below the model's group count list their 16 channels in order.
+void WriteGroups(CloneImage& image) {
+    const int groups = static_cast<int>(ItemMap::GetMaxGroup(image));
+    for (int g = 0; g < 8; ++g)
+        for (int k = 0; k < 16; ++k)
+            ItemMap::WriteIndexedItem(image, g, k, g < groups ? static_cast<std::uint32_t>(16 * g + k) : 0xFF);
+}
+
+bool WriteChannel1(CloneImage& image, double mhz) {
+    for (const auto& item : ItemMap::ChannelItems) ItemMap::WriteChannelField(item, image, 0, 0);
+    ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], image, 0, 0);
+    ItemMap::SetChannelScanZoneBit(image, 0, 0);
+    Channel::SetTag(image, 0, kChannel1Name);
+    Channel::SetBandwidth(image, 0, 2);
+    return Channel::SetRxFrequency(image, 0, mhz) && Channel::SetTxFrequency(image, 0, mhz);
+}
+
+// Every frequency of the 1.25 kHz grid inside the band must come back exactly
+// from the synthesiser words, in both directions and on every PLL REF 0-7.
+bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
+    CloneImage scratch = image;
+    const PllReference reference = CalcPLLFrequency::ReadReference(scratch);
+    const std::int64_t first = std::int64_t{hw.min100kHz} * 100000, last = std::int64_t{hw.max100kHz} * 100000;
+    for (int pllRef = 0; pllRef < 8; ++pllRef) {
+        ItemMap::SetChannelRxPllRefType(scratch, 0, static_cast<std::uint32_t>(pllRef));
+        ItemMap::SetChannelTxPllRefType(scratch, 0, static_cast<std::uint32_t>(pllRef));
+        // PLL REF 0 walks the whole grid, the others every 97th point.
+        const std::int64_t stride = pllRef == 0 ? 1250 : 1250 * 97;
+        for (std::int64_t hz = first; hz <= last; hz += stride) {
+            for (int direction : {DirectionRx, DirectionTx}) {
+                const double mhz = static_cast<double>(hz) / 1e6;
+                if (!CalcPLLFrequency::UpdateChannelFrequency(scratch, direction, 0, reference, mhz) ||
+                    RoundHalfUp(CalcPLLFrequency::ChannelFrequency(&scratch, 0, direction) * 1e6) != hz) {
+                    std::fprintf(stderr, "%s: %.6f MHz does not round-trip (PLL REF %d, direction %d)\n", hw.name,
+                                 mhz, pllRef, direction);
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool Generate(const VariantFile& file, const std::filesystem::path& folder, GeneratorHost& host) {
+    const Model::VariantRow* row = VariantRowOf(file.variantCode);
+    if (!row) return false;
+    const BandHardware& hw = kBands[file.band];
+
+    CloneImage image;
+    WriteIdentity(image, *row, file.radioTypeCode);
+    WriteHardware(image, hw);
+    FileUtil::FindModelCodeByName(row->fileName, image);  // the model's capacities
+    WriteGroups(image);
+    if (!WriteChannel1(image, hw.channel1MHz)) {
+        std::fprintf(stderr, "%s: channel 1 cannot be set to %.4f MHz\n", row->fileName, hw.channel1MHz);
+        return false;
+    }
+    Zone::RefreshValidBits(image);
+    Channel::MarkBeyondCapacity(image);
+
+    if (!GridRoundTrips(image, hw) || host.messages != 0) return false;
+    if (Model::VariantCodeFromImage(image) != file.variantCode) {
+        std::fprintf(stderr, "%s: identity does not name its own variant\n", row->fileName);
+        return false;
+    }
+    return FileUtil::SaveImageFile(image, (folder / row->fileName).string()) == 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    GeneratorHost host;
+    SetHost(&host);
+    int failures = 0;
+    for (const auto& file : kFiles)
+        if (!Generate(file, folder, host)) ++failures;
+    SetHost(nullptr);
+    return failures == 0 ? 0 : 1;
+}
