@@ -12,6 +12,12 @@ public:
         int argc = 1;
         static char name[] = "ui_win_tests";
         static char* argv[] = {name, nullptr};
+        // A failed wx assertion fails the test instead of opening a dialog.
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
+                              const wxString& msg) {
+            ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion in " << func << ": " << cond << " " << msg;
+        });
+        wxApp::SetInstance(new wxApp);
         ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display";
         wxTheApp->CallOnInit();
     }

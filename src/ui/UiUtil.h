@@ -1,0 +1,91 @@
+#pragma once
+// The toolbox every settings dialog and pane uses: combo boxes filled from
+// item lists, clearing controls, translating window texts, context help, the
+// grid's popup menu, and the clipboard.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "image/ItemList.h"
+
+class wxItemContainer;
+class wxMenu;
+class wxPoint;
+class wxWindow;
+class CVSFlexGrid;
+
+namespace UiUtil {
+
+// ---- item lists and combo boxes --------------------------------------------
+
+// What FillComboFromTable puts into a box: the non-empty texts of the rows up
+// to the end row, and the position to select: the last listed row with the
+// value, else the first item; -1 for an empty box.
+struct ComboFill {
+    std::vector<std::string> texts;
+    std::vector<std::int32_t> values;
+    int selection = -1;
+};
+ComboFill PlanComboFill(ItemList list, std::int32_t value);
+
+// The value of the first row (up to the end row) whose text is `text`, -1 when none.
+std::int32_t ValueOfText(ItemList list, std::string_view text);
+
+void FillComboFromTable(wxItemContainer& combo, ItemList list, std::int32_t value);
+// The selected item's text, "" when nothing is selected.
+std::string GetComboText(const wxItemContainer& combo);
+// The list value of the selected text, -1 when nothing is selected or the
+// text is in no row.
+std::int32_t GetComboValue(const wxItemContainer& combo, ItemList list);
+
+// ---- controls ---------------------------------------------------------------
+
+bool IsComboBox(const wxWindow* window);
+bool IsComboControl(const wxWindow* window);
+bool IsEditControl(const wxWindow* window);
+bool IsButtonControl(const wxWindow* window);
+
+// A combo box loses its selection, an edit its text, a check or radio button
+// its check; other windows are left alone.
+void ClearControl(wxWindow* control);
+void ClearControls(wxWindow* dialog, std::span<const int> controlIds);
+void ClearGridCells(CVSFlexGrid& grid, std::span<const std::pair<int, int>> cells);
+
+void SetDlgItemString(wxWindow* dialog, int controlId, std::string_view text);
+void SetDlgItemInt(wxWindow* dialog, int controlId, int value);
+
+// ---- texts and help -----------------------------------------------------------
+
+// The screen font, then the window's own text by RID (dialog, 0, sub) and each
+// direct child's (id above 0) by RID (dialog, child id, sub); texts the
+// language lacks stay as they are. Edits and combo boxes keep their contents.
+void TranslateWindowTexts(wxWindow* window, int dialogId, int sub = 0);
+// Opens the dialog's topic, only when the focus is on its Help button (2450).
+void ShowContextHelp(wxWindow* dialog, int dialogId);
+// Opens the focused control's topic when it has one, else the dialog's.
+void ShowHelpForFocus(wxWindow* dialog, int dialogId);
+
+// ---- windows ------------------------------------------------------------------
+
+// Enlarges `window` by (dx, dy), its top-left corner kept.
+void PlaceWindowRelative(wxWindow* window, wxWindow* parent, int dx, int dy);
+
+// The screen point of the lower right corner of the grid's current cell: the
+// point of a popup menu asked for from the keyboard.
+wxPoint GridPopupPoint(const CVSFlexGrid& grid);
+// Shows `menu` at the screen point (x, y), or, when both are -1, at the
+// grid's current cell.
+void TrackGridPopupMenu(wxMenu* menu, wxWindow* owner, int x, int y, const CVSFlexGrid* grid);
+
+}  // namespace UiUtil
+
+namespace Clipboard {
+// Places `text` on the clipboard as plain text; false when the clipboard
+// cannot be opened.
+bool CopyText(wxWindow* owner, std::string_view text);
+// The clipboard's plain text, "" when there is none.
+std::string PasteText(wxWindow* owner);
+}  // namespace Clipboard
