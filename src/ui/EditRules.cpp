@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "image/TextUtil.h"
+
 namespace EditRules {
 namespace {
 
@@ -283,11 +285,8 @@ int DtmfCode(char c) {
 }
 
 std::string NormalizeDtmf(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (DtmfCode(c) < 0) break;
-        out.push_back(c >= 'a' && c <= 'd' ? static_cast<char>(c - 'a' + 'A') : c);
-    }
+    std::string out(text);
+    TextUtil::NormalizeDtmfString(out);
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include <wx/tglbtn.h>
 #include <wx/window.h>
 
+#include "language/Language.h"
 #include "ui/GridLogic.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
@@ -48,14 +49,6 @@ ComboFill PlanComboFill(ItemList list, std::int32_t value) {
     return fill;
 }
 
-std::int32_t ValueOfText(ItemList list, std::string_view text) {
-    for (const auto& row : list) {
-        if (row.value == ItemListEnd) break;
-        if (text == TextOf(row)) return row.value;
-    }
-    return -1;
-}
-
 void FillComboFromTable(wxItemContainer& combo, ItemList list, std::int32_t value) {
     const ComboFill fill = PlanComboFill(list, value);
     combo.Clear();
@@ -70,7 +63,7 @@ std::string GetComboText(const wxItemContainer& combo) {
 
 std::int32_t GetComboValue(const wxItemContainer& combo, ItemList list) {
     const std::string text = GetComboText(combo);
-    return text.empty() ? -1 : ValueOfText(list, text);
+    return text.empty() ? -1 : FindIdByName(list, text);
 }
 
 bool IsComboBox(const wxWindow* w) {
@@ -127,14 +120,18 @@ void TranslateWindowTexts(wxWindow* window, int dialogId, int sub) {
     if (!window) return;
     const auto& hooks = UiHooks::Current();
     if (hooks.applyScreenFont) hooks.applyScreenFont(*window);
-    if (!hooks.screenText) return;
-    if (auto text = hooks.screenText(UiHooks::Rid(sub, dialogId, 0))) window->SetLabel(Wx(*text));
+    auto translate = [&](wxWindow* w, int controlId) {
+        std::string text;
+        if (LangTable::LookupRID(MakeRID(sub, dialogId, controlId), Utf8(w->GetLabel()), text))
+            w->SetLabel(Wx(text));
+    };
+    translate(window, 0);
     for (wxWindow* child : window->GetChildren()) {
         const int id = child->GetId();
         if (id <= 0 || child->IsTopLevel()) continue;
         // An edit's or a list's label is its value: translation leaves it.
         if (IsEditControl(child) || dynamic_cast<wxItemContainer*>(child)) continue;
-        if (auto text = hooks.screenText(UiHooks::Rid(sub, dialogId, id))) child->SetLabel(Wx(*text));
+        translate(child, id);
     }
 }
 
@@ -143,16 +140,16 @@ void ShowContextHelp(wxWindow* dialog, int dialogId) {
     wxWindow* focus = wxWindow::FindFocus();
     if (!focus || focus != dialog->FindWindow(2450)) return;
     const auto& hooks = UiHooks::Current();
-    if (hooks.openHelp) hooks.openHelp(dialog, UiHooks::Rid(0, dialogId, 0));
+    if (hooks.openHelp) hooks.openHelp(dialog, MakeRID(0, dialogId, 0));
 }
 
 void ShowHelpForFocus(wxWindow* dialog, int dialogId) {
     if (!dialog) return;
     const auto& hooks = UiHooks::Current();
-    int rid = UiHooks::Rid(0, dialogId, 0);
+    int rid = MakeRID(0, dialogId, 0);
     wxWindow* focus = wxWindow::FindFocus();
     if (focus && focus != dialog && focus->GetId() > 0) {
-        const int controlRid = UiHooks::Rid(0, dialogId, focus->GetId());
+        const int controlRid = MakeRID(0, dialogId, focus->GetId());
         if (hooks.hasHelpTopic && hooks.hasHelpTopic(controlRid)) rid = controlRid;
     }
     if (hooks.openHelp) hooks.openHelp(dialog, rid);

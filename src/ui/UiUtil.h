@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "image/ItemList.h"
+#include "image/UiUtil.h"
 
 class wxItemContainer;
 class wxMenu;
@@ -30,9 +31,6 @@ struct ComboFill {
     int selection = -1;
 };
 ComboFill PlanComboFill(ItemList list, std::int32_t value);
-
-// The value of the first row (up to the end row) whose text is `text`, -1 when none.
-std::int32_t ValueOfText(ItemList list, std::string_view text);
 
 void FillComboFromTable(wxItemContainer& combo, ItemList list, std::int32_t value);
 // The selected item's text, "" when nothing is selected.

@@ -1,12 +1,13 @@
 // Window-free rules of the toolkit: restriction states, signal levels, combo
-// filling, header merging, selected rows and the placement lists.
+// filling, header merging, selected rows and window placement.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "image/ImageHost.h"
 #include "ui/GridLogic.h"
-#include "ui/ProfileStore.h"
+#include "image/TestHost.h"
+#include "language/SettingsFile.h"
 #include "ui/Restraction.h"
 #include "ui/SignalLevel.h"
 #include "ui/UiUtil.h"
@@ -138,9 +139,6 @@ TEST(ComboFill, OffersNonEmptyTextsAndSelectsTheLastMatch) {
     fill = UiUtil::PlanComboFill(empty, 0);
     EXPECT_TRUE(fill.texts.empty());
     EXPECT_EQ(fill.selection, -1);
-    EXPECT_EQ(UiUtil::ValueOfText(dimmer, "ON"), 2);
-    EXPECT_EQ(UiUtil::ValueOfText(dimmer, "on"), -1);
-    EXPECT_EQ(UiUtil::ValueOfText(gaps, "D"), -1);  // beyond the end row
 }
 
 TEST(GridLogic, HeaderSpans) {
@@ -200,51 +198,36 @@ TEST(GridLogic, ComboListSelectedRowsAndSums) {
 
 TEST(WindowPlacement, RestoreKeepsTheWindowInsideTheWorkArea) {
     using WindowPlacement::Rect;
-    const Rect work{0, 0, 1280, 1000};
     struct Case {
         Rect in;
-        int flags;
-        std::optional<std::pair<int, int>> pos, size;
+        unsigned flags;
+        const char* pos;
+        const char* size;
+        Rect work;
         Rect out;
     } cases[] = {
         // A position beyond the right edge: right edge on the work area's.
-        {{0, 0, 400, 300}, 1, std::pair{2000, 100}, std::nullopt, {880, 100, 400, 300}},
+        {{0, 0, 400, 300}, 1, "2000,100", "", {0, 0, 1280, 1000}, {880, 100, 400, 300}},
         // A size below the minimum: the minimum.
-        {{10, 10, 400, 300}, 3, std::pair{10, 10}, std::pair{50, 40}, {10, 10, 200, 150}},
+        {{10, 10, 400, 300}, 3, "10,10", "50,40", {0, 0, 1280, 1000}, {10, 10, 200, 150}},
         // Negative positions come back to the origin.
-        {{0, 0, 400, 300}, 1, std::pair{-50, -70}, std::nullopt, {0, 0, 400, 300}},
-        // Larger than the work area: the origin, size kept.
-        {{0, 0, 2000, 1200}, 1, std::pair{30, 30}, std::nullopt, {0, 0, 2000, 1200}},
-        // Flags without the entry leave the rectangle as it was.
-        {{100, 100, 400, 300}, 3, std::nullopt, std::nullopt, {100, 100, 400, 300}},
-        // Position not asked for: not applied.
-        {{100, 100, 400, 300}, 2, std::pair{900, 900}, std::pair{500, 400}, {100, 100, 500, 400}},
+        {{0, 0, 400, 300}, 1, "-50,-70", "", {0, 0, 1280, 1000}, {0, 0, 400, 300}},
+        // A work area away from the origin (a second display, a panel on top).
+        {{0, 0, 400, 300}, 1, "100,10", "", {1280, 40, 1024, 728}, {1280, 40, 400, 300}},
+        {{0, 0, 400, 300}, 1, "9000,9000", "", {1280, 40, 1024, 728}, {1904, 468, 400, 300}},
+        // Position not asked for: not applied; a size that does not parse: ignored.
+        {{100, 100, 400, 300}, 2, "900,900", "500,400", {0, 0, 1280, 1000}, {100, 100, 500, 400}},
+        {{100, 100, 400, 300}, 3, "x", "500", {0, 0, 1280, 1000}, {100, 100, 400, 300}},
     };
     for (const auto& c : cases) {
-        Rect r = WindowPlacement::RestoreRect(c.in, c.flags, 200, 150, c.pos, c.size, work);
-        EXPECT_EQ(r, c.out) << r.x << "," << r.y << " " << r.width << "x" << r.height;
+        Rect r = WindowPlacement::ClampToWorkArea(c.in, 200, 150, c.pos, c.size, c.flags, c.work);
+        EXPECT_EQ(r, c.out) << c.pos << " -> " << r.left << "," << r.top << " " << r.width << "x" << r.height;
     }
-}
-
-TEST(WindowPlacement, ListsReadPieceByPiece) {
-    using namespace WindowPlacement;
-    EXPECT_EQ(ParsePair("12,-34"), (std::pair{12, -34}));
-    EXPECT_EQ(ParsePair("12"), std::nullopt);
-    EXPECT_EQ(ParsePair("a,3"), std::nullopt);
-    const double barDefaults[] = {0.5, 0.33, 0.5};
-    EXPECT_EQ(ParseDoubleList("0.4000,x,0.2500,", barDefaults), (std::vector<double>{0.4, 0.33, 0.25}));
-    EXPECT_EQ(ParseDoubleList("", barDefaults), (std::vector<double>{0.5, 0.33, 0.5}));
-    const int splitDefaults[] = {506, 275};
-    EXPECT_EQ(ParseIntList("300,", splitDefaults), (std::vector<int>{300, 275}));
-    const double bars[] = {0.5, 1.0 / 3, 0.25};
-    EXPECT_EQ(FormatDoubleList(bars), "0.5000,0.3333,0.2500,");
-    const int ints[] = {1, -2};
-    EXPECT_EQ(FormatIntList(ints), "1,-2,");
 }
 
 TEST(WindowPlacement, GridWidthsByGeneration) {
     using WindowPlacement::WidthDefault;
-    // The 2-tone system columns: column 7 came later (generation 1).
+    // The 2-tone system columns: column 3 came later (generation 1).
     std::vector<WidthDefault> table = {{0, 510}, {0, 1245}, {0, 615}, {1, 510}, {0, 300}};
     auto w = WindowPlacement::ResolveGridWidths(table, "600,1200,700,800,900,");
     EXPECT_EQ(w, (std::vector<int>{600, 1200, 700, 800, 900}));
@@ -255,29 +238,33 @@ TEST(WindowPlacement, GridWidthsByGeneration) {
     EXPECT_EQ(WindowPlacement::ResolveGridWidths(table, ""), (std::vector<int>{510, 1245, 615, 510, 300}));
     w = WindowPlacement::ResolveGridWidths(table, "600,abc,0,800,900,");
     EXPECT_EQ(w, (std::vector<int>{600, 1245, 615, 800, 900}));
+    // A list that fits no generation applies from the first column.
+    w = WindowPlacement::ResolveGridWidths(table, "600,");
+    EXPECT_EQ(w, (std::vector<int>{600, 1245, 615, 510, 300}));
 }
 
 TEST(WindowPlacement, SettingsRoundTripAndFontRate) {
-    MemoryProfileStore store;
-    SetProfileStore(&store);
+    TempDir dir;
+    SetProfilePath(dir.path() / "settings.xml");
     const double bars[] = {0.4, 0.3, 0.2};
     WindowPlacement::SaveBarPosition("Tone5_Sys", bars);
-    EXPECT_EQ(store.Read("Tone5_Sys", "BarPosition"), "0.4000,0.3000,0.2000,");
-    const double defaults[] = {0.5, 0.33, 0.5};
-    EXPECT_EQ(WindowPlacement::LoadBarPosition("Tone5_Sys", defaults), (std::vector<double>{0.4, 0.3, 0.2}));
+    EXPECT_EQ(GetProfileString("Tone5_Sys", "BarPosition", ""), "0.4000,0.3000,0.2000,");
+    double loaded[] = {0.5, 0.33, 0.5};
+    WindowPlacement::LoadBarPosition("Tone5_Sys", loaded);
+    EXPECT_EQ(std::vector<double>(loaded, loaded + 3), (std::vector<double>{0.4, 0.3, 0.2}));
     const int sizes[] = {120, 340};
     WindowPlacement::SaveSplitter("Spl1", sizes);
-    EXPECT_EQ(store.Read("Spl1", "SplitterPosition"), "120,340,");
+    EXPECT_EQ(GetProfileString("Spl1", "SplitterPosition", ""), "120,340,");
 
     EXPECT_EQ(WindowPlacement::LoadFontSize(), 1.0);
     WindowPlacement::SaveFontSize(1.25);
-    EXPECT_EQ(store.Read("FontSize", "SizeRate"), "1.25");
+    EXPECT_EQ(GetProfileString("FontSize", "SizeRate", ""), "1.25");
     EXPECT_EQ(WindowPlacement::LoadFontSize(), 1.25);
     for (const char* bad : {"3", "0", "-1", "x"}) {
-        store.Write("FontSize", "SizeRate", bad);
+        WriteProfileString("FontSize", "SizeRate", bad);
         const double rate = WindowPlacement::LoadFontSize();
         EXPECT_GT(rate, 0.0) << bad;
         EXPECT_LE(rate, 2.0) << bad;
     }
-    SetProfileStore(nullptr);
+    SetProfilePath({});
 }
