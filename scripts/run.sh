@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 zt_install_packages
 
-cmake -S . -B build -G Ninja -DZT_BUILD_TESTS=OFF
+cmake -S . -B build -G Ninja -DZT_BUILD_GUI=ON -DZT_SANITIZE=OFF
 cmake --build build -j "$(zt_jobs)"
 if [ ! -x build/bin/PardexWIN ]; then
   echo "The window program is not built yet: only the libraries and tools were built."

@@ -26,7 +26,7 @@ run_ctest() {
   fi
 }
 
-cmake -S . -B build -G Ninja -DZT_BUILD_TESTS=ON
+cmake -S . -B build -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=ON -DZT_SANITIZE=OFF
 cmake --build build -j "$jobs"
 run_ctest build
 
