@@ -1,0 +1,30 @@
+#pragma once
+// The command line: the data file to open and, in the unattended ship mode
+// only, the four folder options "cxx=", "html=", "modelinfo=" and "result=".
+// Flags begin with "-" (a leading "/" is a path here); unknown flags are
+// ignored.
+#include <string>
+#include <vector>
+
+class CVondelCommandLineInfo {
+public:
+    enum class ShellCommand { FileNew, FileOpen };
+
+    std::string FileName;
+    ShellCommand Command = ShellCommand::FileNew;
+    std::string CxxFolder, HtmlFolder, ModelInfoFolder, ResultFolder;
+
+    // One word of the command line, as the parser of the application sees it.
+    void ParseParam(const std::string& word, int appMode, int serviceMode);
+    // Every word after the program name.
+    void Parse(const std::vector<std::string>& words, int appMode, int serviceMode);
+
+    static bool IsFlag(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
+
+private:
+    void ParseFrameworkParam(const std::string& word);
+};
+
+// The folder options carried into the process-wide state, with a trailing
+// separator added to ModelInfoFolder and ResultFolder.
+void ApplyFolderOptions(const CVondelCommandLineInfo& info);

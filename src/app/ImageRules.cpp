@@ -1,0 +1,6 @@
+#include "app/ImageRules.h"
+
+DocumentImageRules ApplicationImageRules() {
+    DocumentImageRules rules;
+    return rules;
+}

@@ -1,0 +1,3 @@
+#include "app/CloneEditorApp.h"
+
+wxIMPLEMENT_APP(CCloneEditorApp);

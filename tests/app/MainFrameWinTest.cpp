@@ -1,0 +1,133 @@
+// The main window in this process: title, Open / Save As / reopen through the
+// File menu, recent files and the About box.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+
+#include "Fixtures.h"
+#include "app/AboutDlg.h"
+#include "app/AppState.h"
+#include "app/MainFrm.h"
+#include "app/RecentFileList.h"
+#include "image/TestHost.h"
+#include "language/SettingsFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(program);
+        SetProfilePath(dir.path() / "pardex.xml");
+        AppState::AppMode() = 0;
+        Fixtures::WriteDefaults(program, {5});
+        frame = new CMainFrame(&recent, {program}, program);
+    }
+    void TearDown() override {
+        frame->Destroy();
+        wxTheApp->ProcessIdle();
+        SetProfilePath({});
+    }
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        event.SetEventObject(frame);
+        frame->ProcessWindowEvent(event);
+    }
+
+    TestHost host;
+    TempDir dir;
+    fs::path program = dir.path() / "bin";
+    CVondelRecentFileList recent;
+    CMainFrame* frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MainFrameTest, StartsOnTheDefaultFileWithItsTitle) {
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    frame->Show();
+    EXPECT_EQ(frame->GetTitle(), "<none> - Pardex for ZT-610/640 Series");
+    EXPECT_EQ(frame->Document().CurrentImage[0x3FF], 0x15);
+    EXPECT_GE(frame->GetSize().x, CMainFrame::MinWidth);
+    EXPECT_GE(frame->GetSize().y, CMainFrame::MinHeight);
+}
+
+TEST_F(MainFrameTest, OpenSaveAsAndReopenKeepTheBytes) {
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    const fs::path original = dir.path() / "radio.PDX";
+    const fs::path copy = dir.path() / "copy.PDX";
+    CloneImage image = Fixtures::VariantImage(2, 0x5A);
+    for (std::size_t i = 0; i < CloneImage::Size; i += 97) image[i] = static_cast<std::uint8_t>(i * 7);
+    Fixtures::WriteImage(original, image);
+
+    std::vector<std::string> opens{original.string(), copy.string()};
+    std::vector<std::string> folders;
+    frame->SetFileChoosers(
+        [&](const std::string& folder) -> std::optional<std::string> {
+            folders.push_back(folder);
+            if (opens.empty()) return std::nullopt;
+            auto next = opens.front();
+            opens.erase(opens.begin());
+            return next;
+        },
+        [&](const std::string& folder) -> std::optional<std::string> {
+            folders.push_back(folder);
+            return copy.string();
+        });
+
+    host.answer = MsgAnswer::No;  // the default image is not kept
+    Command(CMainFrame::ID_FILE_OPEN);
+    EXPECT_EQ(frame->GetTitle(), wxString::FromUTF8(original.string()) + " - Pardex for ZT-610/640 Series");
+    Command(CMainFrame::ID_FILE_SAVE_AS);
+    EXPECT_EQ(Fixtures::ReadBytes(copy), Fixtures::ReadBytes(original));
+    EXPECT_EQ(frame->GetTitle(), wxString::FromUTF8(copy.string()) + " - Pardex for ZT-610/640 Series");
+    EXPECT_FALSE(frame->Document().IsModified());
+
+    frame->Document().CurrentImage.Fill(0);
+    host.answer = MsgAnswer::No;
+    Command(CMainFrame::ID_FILE_OPEN);
+    EXPECT_EQ(frame->Document().CurrentImage, image);
+    EXPECT_EQ(frame->Document().PathName(), copy.string());
+    // Dialogs start where the user last was.
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders[0], program.string() + "/");
+    EXPECT_EQ(folders[1], dir.path().string());
+
+    // Both files are in the recent list, the latest first, and in the menu.
+    ASSERT_EQ(recent.Count(), 2u);
+    EXPECT_EQ(recent[0], copy.string());
+    wxMenuItem* first = frame->GetMenuBar()->FindItem(CMainFrame::ID_FILE_MRU_FILE1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->GetItemLabelText().Contains("copy.PDX"));
+}
+
+TEST_F(MainFrameTest, RecentFileThatCannotBeOpenedLeavesTheList) {
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    const fs::path gone = dir.path() / "gone.PDX";
+    Fixtures::WriteImage(gone, Fixtures::VariantImage(1));
+    host.answer = MsgAnswer::No;
+    frame->SetFileChoosers([&](const std::string&) { return std::optional<std::string>(gone.string()); }, nullptr);
+    Command(CMainFrame::ID_FILE_OPEN);
+    ASSERT_EQ(recent.Count(), 1u);
+    fs::remove(gone);
+    Command(CMainFrame::ID_FILE_MRU_FILE1);
+    EXPECT_EQ(recent.Count(), 0u);
+    wxMenuItem* placeholder = frame->GetMenuBar()->FindItem(CMainFrame::ID_FILE_MRU_FILE1);
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_FALSE(placeholder->IsEnabled());
+}
+
+TEST_F(MainFrameTest, AboutBoxShowsTheVersion) {
+    CAbout about(frame);
+    auto* version = dynamic_cast<wxStaticText*>(about.FindWindow(CAbout::IDC_VERSION));
+    ASSERT_NE(version, nullptr);
+    EXPECT_TRUE(version->GetLabel().StartsWith("Pardex Ver. 1."));
+    EXPECT_EQ(about.GetTitle(), "About Pardex");
+    const int ids[] = {CAbout::IDC_MARKET, CAbout::IDC_PRODUCT, CAbout::IDC_LINK, CAbout::IDC_COMPANY,
+                       CAbout::IDC_YEAR,   CAbout::IDC_RIGHTS,  wxID_OK};
+    for (int id : ids)
+        EXPECT_NE(about.FindWindow(id), nullptr) << id;
+}

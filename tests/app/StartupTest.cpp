@@ -1,0 +1,172 @@
+// The start-up's pieces: command line, settings read at start-up, recent
+// files and the program's folders.
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "Fixtures.h"
+#include "app/AppSettings.h"
+#include "app/AppState.h"
+#include "app/CommandLine.h"
+#include "app/ProgramFolders.h"
+#include "app/RecentFileList.h"
+#include "image/FileUtil.h"
+#include "image/TestHost.h"
+#include "language/SettingsFile.h"
+
+namespace fs = std::filesystem;
+
+TEST(CommandLine, FileNameAndFolderOptionsByMode) {
+    struct Case {
+        std::vector<std::string> words;
+        int appMode, serviceMode;
+        std::string file, cxx, html, modelInfo, result;
+    };
+    const Case cases[] = {
+        {{}, 0, 0, "", "", "", "", ""},
+        {{"radio.PDX"}, 0, 0, "radio.PDX", "", "", "", ""},
+        {{"-unknown", "/p", "radio.PDX", "second.PDX"}, 0, 0, "/p", "", "", "", ""},
+        {{"-dde", "a.PDX"}, 0, 0, "a.PDX", "", "", "", ""},
+        {{"MODELINFO=/tmp/mi"}, 0, 0, "MODELINFO=/tmp/mi", "", "", "", ""},
+        {{"MODELINFO=/tmp/mi", "data.PDX"}, 4, 0, "data.PDX", "", "", "/tmp/mi", ""},
+        {{"cxx=/tmp/cx", "Html=/h", "result=/r/"}, 4, 0, "", "/tmp/cx", "/h", "", "/r/"},
+        {{"cxx=modelinfo=/m"}, 4, 0, "", "modelinfo=/m", "", "/m", ""},
+        {{"-flag", "x.PDX"}, 4, 1, "x.PDX", "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        CVondelCommandLineInfo info;
+        info.Parse(c.words, c.appMode, c.serviceMode);
+        const std::string label = c.words.empty() ? "(none)" : c.words.front();
+        EXPECT_EQ(info.FileName, c.file) << label;
+        EXPECT_EQ(info.Command == CVondelCommandLineInfo::ShellCommand::FileOpen, !c.file.empty()) << label;
+        EXPECT_EQ(info.CxxFolder, c.cxx) << label;
+        EXPECT_EQ(info.HtmlFolder, c.html) << label;
+        EXPECT_EQ(info.ModelInfoFolder, c.modelInfo) << label;
+        EXPECT_EQ(info.ResultFolder, c.result) << label;
+    }
+}
+
+TEST(CommandLine, FolderOptionsGetTheirSeparators) {
+    CVondelCommandLineInfo info;
+    info.Parse({"modelinfo=/tmp/mi", "result=/tmp/res/", "cxx=/tmp/cx", "html=/tmp/h"}, 4, 0);
+    ApplyFolderOptions(info);
+    EXPECT_EQ(AppState::Folders().modelInfo, "/tmp/mi/");
+    EXPECT_EQ(AppState::Folders().result, "/tmp/res/");
+    EXPECT_EQ(AppState::Folders().cxx, "/tmp/cx");
+    EXPECT_EQ(AppState::Folders().html, "/tmp/h");
+    EXPECT_EQ(ResultLog::ResultFolder(), "/tmp/res/");
+    ApplyFolderOptions(CVondelCommandLineInfo{});
+    EXPECT_EQ(AppState::Folders().modelInfo, "");
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetProfilePath(dir.path() / "pardex.xml"); }
+    void TearDown() override { SetProfilePath({}); }
+    TestHost host;
+    TempDir dir;
+};
+
+TEST_F(ProfileTest, AppSettingsWithTheirFallbacks) {
+    AppSettings::LoadAppSettings();
+    EXPECT_EQ(AppState::Link().baudRate, 230400);
+    EXPECT_EQ(AppState::Link().cableType, 1);
+    EXPECT_EQ(AppState::Link().port, "");
+    EXPECT_EQ(GetProfileString("Spl21", "SplitterPosition", ""), "506,275,");
+
+    WriteProfileInt("Configure", "BaudRate", 9600);
+    WriteProfileInt("Configure", "ComType", 3);
+    WriteProfileString("Configure", "ComPort", "/dev/ttyUSB1");
+    WriteProfileString("Spl3A", "SplitterPosition", "400,300,");
+    AppSettings::LoadAppSettings();
+    EXPECT_EQ(AppState::Link().baudRate, 38400);
+    EXPECT_EQ(AppState::Link().cableType, 3);
+    EXPECT_EQ(AppState::Link().port, "/dev/ttyUSB1");
+    EXPECT_EQ(GetProfileString("Spl21", "SplitterPosition", ""), "400,300,");
+
+    WriteProfileString("Configure", "ComPort", "1");  // an old port number names no device
+    WriteProfileInt("Configure", "BaudRate", 115200);
+    AppSettings::LoadAppSettings();
+    EXPECT_EQ(AppState::Link().port, "");
+    EXPECT_EQ(AppState::Link().baudRate, 115200);
+    EXPECT_EQ(AppSettings::PreviewPageCount(), 0);
+}
+
+TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
+    CVondelRecentFileList list;
+    for (const char* path : {"/d/1.PDX", "/d/2.PDX", "/d/3.PDX", "/d/4.PDX", "/d/5.PDX", "/d/3.PDX"}) list.Add(path);
+    ASSERT_EQ(list.Count(), 4u);
+    EXPECT_EQ(list[0], "/d/3.PDX");
+    EXPECT_EQ(list[1], "/d/5.PDX");
+    EXPECT_EQ(list[3], "/d/2.PDX");
+    list.WriteList();
+
+    CVondelRecentFileList read;
+    read.ReadList();
+    ASSERT_EQ(read.Count(), 4u);
+    EXPECT_EQ(read[0], "/d/3.PDX");
+
+    // Fewer entries later: the old fourth entry stays in the file.
+    read.Remove(3);
+    read.Remove(2);
+    read.WriteList();
+    EXPECT_EQ(GetProfileString("RecentFileList", "File4", ""), "/d/2.PDX");
+    EXPECT_EQ(GetProfileString("RecentFileList", "File1", ""), "/d/3.PDX");
+}
+
+TEST(RecentFiles, DisplayNamesFitThirtyCharacters) {
+    struct Case {
+        std::string path, expected;
+    };
+    const Case cases[] = {
+        {"/home/u/radio.PDX", "/home/u/radio.PDX"},
+        {"/home/user/projects/radios/site/radio.PDX", "/home/.../site/radio.PDX"},
+        {"/home/user/a/b/c/averyveryverylongname.PDX", "averyveryverylongname.PDX"},
+    };
+    for (const auto& c : cases) {
+        const auto shown = CVondelRecentFileList::Abbreviate(c.path, 30);
+        EXPECT_EQ(shown, c.expected);
+        EXPECT_LE(shown.size(), 30u);
+    }
+}
+
+TEST(ProgramFolders, WrittenFilesGoBesideTheProgramOrIntoXdgFolders) {
+    TempDir dir;
+    const fs::path missing = dir.path() / "not-there";
+    const char* oldConfig = std::getenv("XDG_CONFIG_HOME");
+    const char* oldData = std::getenv("XDG_DATA_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedConfig = oldConfig ? oldConfig : "", savedData = oldData ? oldData : "",
+                      savedHome = oldHome ? oldHome : "";
+
+    using ProgramFolders::Purpose;
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, dir.path(), "PardexWIN"), dir.path());
+
+    setenv("XDG_CONFIG_HOME", (dir.path() / "cfg").c_str(), 1);
+    setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "PardexWIN"), dir.path() / "cfg/PardexWIN");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "PardexWIN"), dir.path() / "data/PardexWIN");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "cfg/PardexWIN"));
+
+    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", (dir.path() / "home").c_str(), 1);
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "PardexWIN"),
+              dir.path() / "home/.config/PardexWIN");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "PardexWIN"),
+              dir.path() / "home/.local/share/PardexWIN");
+
+    auto restore = [](const char* name, const char* old, const std::string& value) {
+        if (old) setenv(name, value.c_str(), 1);
+        else unsetenv(name);
+    };
+    restore("XDG_CONFIG_HOME", oldConfig, savedConfig);
+    restore("XDG_DATA_HOME", oldData, savedData);
+    restore("HOME", oldHome, savedHome);
+}
+
+TEST(ProgramFolders, ShippedDataBesideTheProgramOrInTheShareFolder) {
+    EXPECT_EQ(ProgramFolders::ShippedDataFolders("/opt/x/bin"),
+              (std::vector<fs::path>{"/opt/x/bin", "/opt/x/share/PardexWIN"}));
+    EXPECT_EQ(ProgramFolders::ShippedDataFolders("/build/tests"), std::vector<fs::path>{"/build/tests"});
+}
