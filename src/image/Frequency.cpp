@@ -287,7 +287,9 @@ int CalcPLLFrequency::ReencodeChannels(CloneImage& target, const CloneImage& sou
     for (int c = 0; c < ItemMap::ChannelCount; ++c) {
         for (int direction : {DirectionTx, DirectionRx}) {
             const double mhz = FrequencyMHz(source, c, direction, from);
-            if (!UpdateChannelFrequency(target, direction, c, to, mhz)) ++failures;
+            // Erased records hold no frequency: only channels in use count.
+            if (!UpdateChannelFrequency(target, direction, c, to, mhz) && ItemMap::ReadBit(target, c) == 0)
+                ++failures;
         }
     }
     return failures;

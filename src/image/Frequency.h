@@ -104,7 +104,8 @@ public:
     // parameters of `target`: each channel's TX then RX frequency is read from
     // `source` and stored into `target` with target's parameters. Nothing
     // changes when both images have the same parameters. Returns the number of
-    // frequencies that could not be stored (their words are left as they were).
+    // frequencies of channels in use that could not be stored (their words are
+    // left as they were).
     static int ReencodeChannels(CloneImage& target, const CloneImage& source);
 };
 

@@ -415,9 +415,16 @@ TEST(ReencodeChannels, KeepsFrequenciesUnderNewHardwareAndSkipsEqualParameters) 
 
     CloneImage target = source;
     RadioFixture::SetHardware(target, {.xtalKHz = 12800, .ifKHz = 45100, .localOffset = 0, .divider = 2});
-    CalcPLLFrequency::ReencodeChannels(target, source);
+    ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], target, 7, 0);
+    EXPECT_EQ(CalcPLLFrequency::ReencodeChannels(target, source), 0) << "erased records do not count";
     EXPECT_EQ(Hz(CalcPLLFrequency::RxFrequency(target, 7)), 151012500);
     EXPECT_EQ(Hz(CalcPLLFrequency::TxFrequency(target, 7)), 156800000);
+
+    CloneImage coarse = target;  // 3.9 kHz steps: N does not fit its field
+    RadioFixture::SetHardware(coarse, {.xtalKHz = 1000, .divider = 255});
+    const PllWords before = CalcPLLFrequency::ReadWords(coarse, 7, DirectionTx);
+    EXPECT_EQ(CalcPLLFrequency::ReencodeChannels(coarse, source), 2) << "TX and RX of channel 7";
+    EXPECT_EQ(CalcPLLFrequency::ReadWords(coarse, 7, DirectionTx), before);
 }
 
 }  // namespace
