@@ -21,7 +21,7 @@
 // Every wait scaled down; budgets stay long enough for a loaded machine.
 inline LinkTiming FastTiming() {
     LinkTiming t = LinkTiming::Scaled(0.02, 50.0);
-    t.charTimeoutMs = 1.0;
+    t.charTimeoutMs = 0.3;
     t.firstWindowMs = 400.0;
     t.retryWindowMs = 500.0;
     return t;
