@@ -27,10 +27,7 @@ Hooks& Current() {
 
 namespace {
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-std::string Utf8(const wxString& s) {
-    auto buf = s.utf8_str();
-    return std::string(buf.data(), buf.length());
-}
+std::string Utf8(const wxString& s) { return s.utf8_string(); }
 const char* TextOf(const ST_DISPDATA& row) { return row.text ? row.text : ""; }
 }  // namespace
 

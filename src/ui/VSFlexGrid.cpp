@@ -29,10 +29,7 @@ CVSFlexGrid::DragDriver CVSFlexGrid::dragDriver_;
 namespace {
 
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-std::string Utf8(const wxString& s) {
-    auto buf = s.utf8_str();
-    return std::string(buf.data(), buf.length());
-}
+std::string Utf8(const wxString& s) { return s.utf8_string(); }
 
 void FlexAlignToWx(int flex, int& h, int& v) {
     switch (flex / 3) {
