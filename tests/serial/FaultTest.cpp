@@ -32,6 +32,7 @@ const FaultCase kCases[] = {
     // Upload.
     {"upload: radio never beacons", 0, {{FaultKind::NoBeacon}}, Cancel::None, CommResult::TimeOutError, false, false, 5000},
     {"upload: wrong model code", 0, {{FaultKind::WrongModelCode}}, Cancel::None, CommResult::ProductTypeError, false, false, 3000},
+    {"upload: identity read fails", 0, {{FaultKind::Nak, 1, -1, F0}}, Cancel::None, Comm, false, false, 3000},
     {"upload: echo lost", 0, {{FaultKind::EchoLost, 10}}, Cancel::None, Comm, false, false, 3000},
     {"upload: echo corrupted", 0, {{FaultKind::EchoCorrupted, 10}}, Cancel::None, Comm, false, false, 3000},
     {"upload: radio refuses", 0, {{FaultKind::Nak, 40}}, Cancel::None, Comm, false, false, 3000},

@@ -62,6 +62,17 @@ TEST_F(Runner, WrongModelEndsAfterTheFirstHandshake) {
     EXPECT_EQ(Handshakes(sim.Log()), 1);
 }
 
+TEST_F(Runner, AFailedModelProbeReadIsRetriedNotAProductError) {
+    // The probe after the handshake is refused once; the radio stays in
+    // programming mode, so the later attempts wait for it in vain.
+    sim.SetFaults({{RadioSim::FaultKind::Nak, 0, 1, RadioFrame::FlashReadCode}});
+    CloneImage image;
+    RecordingView view;
+    EXPECT_FALSE(RunOp(0, image, view));
+    EXPECT_EQ(result, CommResult::TimeOutError);
+    EXPECT_EQ(std::count(view.states.begin(), view.states.end(), 1), 3);
+}
+
 class Command : public ::testing::Test {
 protected:
     void SetUp() override {

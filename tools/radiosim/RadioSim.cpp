@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -364,6 +365,8 @@ void Simulator::OnFrame(Clock::time_point now) {
 }
 
 void Simulator::Serve() {
+    // Pacing wakes up once per byte or two: keep each wake-up on time.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     std::uint8_t buffer[4096];
     const auto interval = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double, std::milli>(options_.beaconIntervalMs));
