@@ -384,14 +384,16 @@ void CVSFlexGrid::OnCellLeftClick(wxGridEvent& event) {
     down.y = event.GetPosition().y;
     Raise(down);
     if (down.cancel) return;
-    if (mouseRow_ < fixedRows_) return;  // header rows take no cursor
-    if (mouseCol_ < fixedCols_) {
+    if (mouseRow_ < fixedRows_) {
+        // Header rows take no cursor.
+    } else if (mouseCol_ < fixedCols_) {
         // A click on a row's fixed cell selects the row.
         if (fixedCols_ < GetNumberCols()) SetGridCursor(mouseRow_, fixedCols_);
         SelectRow(mouseRow_, event.ControlDown());
     } else {
         event.Skip();
     }
+    // The click is reported once the grid has moved its cursor.
     const int row = mouseRow_, col = mouseCol_;
     CallAfter([this, row, col] {
         FlexGridEvent click = MakeEvent(FLEXGRID_CLICK, row, col);

@@ -200,3 +200,73 @@ TEST(FlexGridWin, CellRangeColoursAndPictures) {
     EXPECT_EQ(g->GetCellBackColor(7, 5), 0x0000FFu);
     g->Update();  // paints the pictures and merged headers once
 }
+
+TEST(FlexGridWin, ClicksReportTheMouseCellAndMayBeRefused) {
+    TestFrame f;
+    CVSFlexGrid* g = MakeToneGrid(f.frame);
+    std::vector<std::string> log;
+    bool refuse = false;
+    g->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [&](FlexGridEvent& e) {
+        log.push_back("down " + std::to_string(g->GetMouseRow()) + "," + std::to_string(g->GetMouseCol()));
+        e.cancel = refuse;
+    });
+    g->Bind(FLEXGRID_CLICK, [&](FlexGridEvent& e) {
+        log.push_back("click " + std::to_string(e.row) + "," + std::to_string(e.col) + " cursor " +
+                      std::to_string(g->GetRow()));
+    });
+    g->SetRow(3);
+    g->SetCol(0);
+    ProcessQueued();
+    auto click = [&](int row, int col) {
+        wxGridEvent e(g->GetId(), wxEVT_GRID_CELL_LEFT_CLICK, g, row, col, 5, 5);
+        g->ProcessWindowEvent(e);
+        ProcessQueued();
+    };
+    refuse = true;
+    click(5, 2);
+    EXPECT_EQ(g->GetRow(), 3);  // refused: the grid did not act on it
+    refuse = false;
+    click(1, 2);  // a header cell: reported, no cursor
+    EXPECT_EQ(g->GetRow(), 3);
+    std::vector<std::string> expected = {"down 5,2", "down 1,2", "click 1,2 cursor 3"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST(FlexGridWin, RowDragRaisesStartDropAndComplete) {
+    TestFrame f;
+    CVSFlexGrid* source = MakeToneGrid(f.frame);
+    auto* target = new CVSFlexGrid(f.frame, 1014, wxPoint(0, 300), wxSize(300, 200));
+    target->SetCols(2);
+    target->SetRows(5);
+    target->SetFixedRows(1);
+    std::vector<std::string> log;
+    std::vector<int> dragged;
+    int allowed = 2;
+    source->Bind(FLEXGRID_START_DRAG, [&](FlexGridEvent& e) {
+        for (int i = 0; i < source->GetProperty167(); ++i) dragged.push_back(source->GetIndexedProperty168(i));
+        log.push_back("start");
+        e.effect = allowed;
+    });
+    target->Bind(FLEXGRID_DRAG_DROP, [&](FlexGridEvent& e) {
+        log.push_back("drop " + std::to_string(e.row));
+        e.effect = 1;
+    });
+    source->Bind(FLEXGRID_COMPLETE_DRAG, [&](FlexGridEvent& e) { log.push_back("complete " + std::to_string(e.effect)); });
+    CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
+        const int effect = target->RaiseDrop(3, target->CellToRect(2, 0).y + 2, 2);
+        return effect == 1 ? wxDragCopy : wxDragNone;
+    });
+    source->SetRowFlag143(4, true);
+    source->SetRowFlag143(5, true);
+    source->InvokeMethod150();
+    CVSFlexGrid::SetDragDriver({});
+    EXPECT_EQ(dragged, (std::vector<int>{4, 5}));
+    EXPECT_EQ(log, (std::vector<std::string>{"start", "drop 2", "complete 1"}));
+    EXPECT_EQ(target->GetMouseRow(), 2);
+
+    // A handler that allows no effect stops the drag before it starts.
+    log.clear();
+    allowed = 0;
+    source->InvokeMethod150();
+    EXPECT_EQ(log, (std::vector<std::string>{"start"}));
+}

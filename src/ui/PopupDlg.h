@@ -1,0 +1,44 @@
+#pragma once
+// The list popup that grid cells open to choose a value (template 227): the
+// rows of an item list in a list box; OK returns the chosen row's index.
+#include <wx/dialog.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "image/ItemList.h"
+
+class wxListBox;
+class wxButton;
+
+class CPopupDlg : public wxDialog {
+public:
+    enum { IDD = 227, IDC_LIST = 1153, IDC_OK = 1, IDC_CANCEL = 1096 };
+
+    // Builds the dialog and runs it; on OK the chosen row's index goes to
+    // `out` (untouched otherwise). Returns the modal result (wxID_OK or
+    // wxID_CANCEL).
+    static int Popup(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
+                     std::optional<wxSize> size, int& out);
+
+    CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
+              std::optional<wxSize> size = std::nullopt);
+
+    // The row index chosen by OK, -1 before.
+    int Chosen() const { return chosen_; }
+    wxListBox* List() const { return list_; }
+    wxButton* OkButton() const { return ok_; }
+    // OK as the button does it: closes only with a row chosen.
+    bool TryOk();
+
+private:
+    void UpdateOk();
+    long SelectedData() const;
+
+    ItemList items_;
+    std::int32_t current_;
+    int chosen_ = -1;
+    wxListBox* list_ = nullptr;
+    wxButton* ok_ = nullptr;
+};
