@@ -1,5 +1,6 @@
 // radiosim: a simulated radio on a pseudo-terminal, to try the program by
 // hand. Prints the device path to open and serves until interrupted.
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
