@@ -86,6 +86,12 @@ public:
                 dc.DrawBitmap(*pic, x, y, true);
             }
         }
+        if (flex && flex->GetCellChecked(row, col) != 0) {
+            const int side = std::min({inner.width, inner.height, 16});
+            wxRect box(inner.x + (inner.width - side) / 2, inner.y + (inner.height - side) / 2, side, side);
+            wxRendererNative::Get().DrawCheckBox(&grid, dc, box,
+                                                 flex->GetCellChecked(row, col) == 1 ? int(wxCONTROL_CHECKED) : 0);
+        }
         SetTextColoursAndFont(grid, attr, dc, isSelected);
         int h, v;
         attr.GetAlignment(&h, &v);
@@ -441,6 +447,8 @@ void CVSFlexGrid::SetRows(int rows) {
         DeleteRows(rows, now - rows);
     for (auto it = pictures_.begin(); it != pictures_.end();)
         it = it->first.first >= rows ? pictures_.erase(it) : std::next(it);
+    for (auto it = checked_.begin(); it != checked_.end();)
+        it = it->first.first >= rows ? checked_.erase(it) : std::next(it);
     mergeRows_.resize(rows, false);
     ApplyHeaderStyle();
     UpdateFreeze();
@@ -459,6 +467,8 @@ void CVSFlexGrid::SetCols(int cols) {
         DeleteCols(cols, now - cols);
     for (auto it = pictures_.begin(); it != pictures_.end();)
         it = it->first.second >= cols ? pictures_.erase(it) : std::next(it);
+    for (auto it = checked_.begin(); it != checked_.end();)
+        it = it->first.second >= cols ? checked_.erase(it) : std::next(it);
     for (auto it = hiddenColWidths_.begin(); it != hiddenColWidths_.end();)
         it = it->first >= cols ? hiddenColWidths_.erase(it) : std::next(it);
     mergeCols_.resize(cols, false);
@@ -939,6 +949,20 @@ void CVSFlexGrid::SetCellRangeForeColor(int row1, int col1, int row2, int col2, 
     ForRange(row1, col1, row2, col2, [&](int r, int c) { SetCellTextColour(r, c, colour); });
 }
 
+void CVSFlexGrid::SetCellRangeChecked(int row1, int col1, int row2, int col2, int state) {
+    ForRange(row1, col1, row2, col2, [&](int r, int c) {
+        if (state == 1 || state == 2)
+            checked_[{r, c}] = state;
+        else
+            checked_.erase({r, c});
+    });
+}
+
+int CVSFlexGrid::GetCellChecked(int row, int col) const {
+    auto it = checked_.find({row, col});
+    return it == checked_.end() ? 0 : it->second;
+}
+
 void CVSFlexGrid::SetCellRangeProperty(int setting, int row1, int col1, int row2, int col2, long value,
                                        std::string_view text, const wxBitmap* picture) {
     switch (setting) {
@@ -948,6 +972,7 @@ void CVSFlexGrid::SetCellRangeProperty(int setting, int row1, int col1, int row2
         case FlexCellSetting::PictureAlignment:
             SetCellRangePictureAlignment(row1, col1, row2, col2, static_cast<int>(value));
             break;
+        case FlexCellSetting::Checked: SetCellRangeChecked(row1, col1, row2, col2, static_cast<int>(value)); break;
         case FlexCellSetting::BackColor:
             SetCellRangeBackColor(row1, col1, row2, col2, static_cast<std::uint32_t>(value));
             break;

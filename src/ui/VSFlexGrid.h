@@ -175,6 +175,9 @@ public:
     void SetCellRangePictureAlignment(int row1, int col1, int row2, int col2, int flexAlign);
     void SetCellRangeBackColor(int row1, int col1, int row2, int col2, std::uint32_t colorref);
     void SetCellRangeForeColor(int row1, int col1, int row2, int col2, std::uint32_t colorref);
+    // Check-box cells: 0 none, 1 checked, 2 unchecked.
+    void SetCellRangeChecked(int row1, int col1, int row2, int col2, int state);
+    int GetCellChecked(int row, int col) const;
     // The generic form: `value` is the colour, alignment or flag for the
     // numeric settings, `text` for the text setting, `picture` for pictures.
     void SetCellRangeProperty(int setting, int row1, int col1, int row2, int col2, long value,
@@ -246,6 +249,7 @@ private:
     std::map<int, int> hiddenColWidths_;  // twips of hidden columns
     std::map<std::pair<int, int>, wxBitmap> pictures_;
     std::map<std::pair<int, int>, int> pictureAlign_;
+    std::map<std::pair<int, int>, int> checked_;
     FlexTextEditor* textEditor_ = nullptr;
     wxGridCellEditor* choiceEditor_ = nullptr;
     bool inDrag_ = false;

@@ -39,6 +39,7 @@ TEST(FlexGridWin, TextWidthsAndShapeRoundTrip) {
     EXPECT_EQ(g->GetRows(), 8);
     EXPECT_EQ(g->GetCols(), 6);
     EXPECT_EQ(g->GetFixedRows(), 3);
+    EXPECT_EQ(g->GetNumberFrozenRows(), 3);  // the header rows stay in view
     g->SetTextMatrix(3, 1, "Enc Code-1");
     EXPECT_EQ(g->GetTextMatrix(3, 1), "Enc Code-1");
     EXPECT_EQ(g->GetTextMatrix(1, 0), "Sys\r\nNo.");  // line ends kept exactly
@@ -198,7 +199,11 @@ TEST(FlexGridWin, CellRangeColoursAndPictures) {
     // A range beyond the grid is cut to it.
     g->SetCellRangeBackColor(6, 4, 100, 100, 0x0000FF);
     EXPECT_EQ(g->GetCellBackColor(7, 5), 0x0000FFu);
-    g->Update();  // paints the pictures and merged headers once
+    g->SetCellRangeProperty(FlexCellSetting::Checked, 6, 1, 6, 2, 1);
+    EXPECT_EQ(g->GetCellChecked(6, 2), 1);
+    g->SetCellRangeChecked(6, 2, 6, 2, 0);
+    EXPECT_EQ(g->GetCellChecked(6, 2), 0);
+    g->Update();  // paints the pictures, check boxes and merged headers once
 }
 
 TEST(FlexGridWin, ClicksReportTheMouseCellAndMayBeRefused) {
