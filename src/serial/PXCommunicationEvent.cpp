@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "image/ImageHost.h"
-#include "image/ItemMap.h"
 #include "serial/CommResult.h"
 #include "serial/RadioItems.h"
 #include "serial/RadioTransfer.h"
@@ -27,12 +26,8 @@ constexpr int NoPreconnectedState = 13;
 }  // namespace
 
 PXCommunicationEvent::DocumentPassword PXCommunicationEvent::DocumentPasswordOf(const CloneImage& image) {
-    DocumentPassword password;
-    password.flag = static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordOff, image));
-    for (int i = 0; i < 6; ++i)
-        password.digits[static_cast<std::size_t>(i)] =
-            static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordDigits[i], image));
-    return password;
+    const auto password = RadioItems::PasswordOf(image);
+    return {password.flag, password.digits};
 }
 
 PXCommunicationEvent::PXCommunicationEvent(const std::string& portName, unsigned baudRate, const LinkTiming& timing)

@@ -7,6 +7,7 @@
 
 #include "image/ImageHost.h"
 #include "image/ItemMap.h"
+#include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "serial/AlignmentBlock.h"
 #include "serial/CommResult.h"
@@ -170,10 +171,8 @@ bool BandCheck(const CloneImage& radio, const CloneImage& image) {
 }
 
 bool RangeCheck(const CloneImage& radio, const CloneImage& image) {
-    const auto radioMin = ItemMap::ReadImageFieldLE(RadioItems::MinFrequency, radio);
-    const auto radioMax = ItemMap::ReadImageFieldLE(RadioItems::MaxFrequency, radio);
-    return radioMin <= ItemMap::ReadImageFieldLE(RadioItems::MinFrequency, image) &&
-           radioMax >= ItemMap::ReadImageFieldLE(RadioItems::MaxFrequency, image);
+    return ItemMap::GetMinFrequency(radio) <= ItemMap::GetMinFrequency(image) &&
+           ItemMap::GetMaxFrequency(radio) >= ItemMap::GetMaxFrequency(image);
 }
 
 bool CheckRadioPassword(PXCommunicationEvent& runner) {
@@ -182,11 +181,11 @@ bool CheckRadioPassword(PXCommunicationEvent& runner) {
         runner.CommErrorEvent(CommResult::CommunicationError);
         return false;
     }
-    if (ItemMap::ReadImageField(RadioItems::PasswordOff, radio) == 1) return true;
-    int digits[6];
-    for (int i = 0; i < 6; ++i) digits[i] = static_cast<int>(ItemMap::ReadImageField(RadioItems::PasswordDigits[i], radio));
+    const auto password = RadioItems::PasswordOf(radio);
+    if (password.flag == 1) return true;
+    const auto& digits = password.digits;
     const auto& document = runner.GetDocumentPassword();
-    if (document.flag == 0 && std::equal(std::begin(digits), std::end(digits), document.digits.begin())) return true;
+    if (document.flag == 0 && digits == document.digits) return true;
     for (int ask = 0; ask < 3; ++ask) {
         std::string entry;
         if (runner.View().AskPassword(entry) != 1) {
@@ -197,7 +196,7 @@ bool CheckRadioPassword(PXCommunicationEvent& runner) {
         bool match = entry.size() >= 6;
         for (int i = 0; i < 6 && match; ++i) {
             char hex[4];
-            std::snprintf(hex, sizeof hex, "%X", digits[i]);
+            std::snprintf(hex, sizeof hex, "%X", digits[static_cast<std::size_t>(i)]);
             match = std::toupper(static_cast<unsigned char>(entry[static_cast<std::size_t>(i)])) == hex[0];
         }
         if (match) return true;
