@@ -23,9 +23,14 @@ namespace {
 
 class ProgramCopy {
 public:
+    // The build's default data files when they lie beside the program,
+    // otherwise a fixture of the fallback default.
     ProgramCopy() {
         fs::copy_file(ZT_PROGRAM_EXE, exe);
-        Fixtures::WriteDefaults(dir.path(), {5});
+        const fs::path built = fs::path(ZT_PROGRAM_EXE).parent_path();
+        for (const auto& row : Model::VariantTable)
+            if (fs::exists(built / row.fileName)) fs::copy_file(built / row.fileName, dir.path() / row.fileName);
+        if (!fs::exists(dir.path() / "default640ud.PDX")) Fixtures::WriteDefaults(dir.path(), {5});
     }
     ~ProgramCopy() {
         for (pid_t pid : pids_) {

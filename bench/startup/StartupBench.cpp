@@ -1,0 +1,148 @@
+// Start-up benchmark. Starts the program (on its default data file) and an
+// empty wxFrame program alternately, each from the same private program
+// folder, and measures from just before the process is created to the first
+// idle of its main window, which each reports on stdout. Prints the median
+// of each and their ratio.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "image/CloneImage.h"
+#include "image/FileUtil.h"
+#include "image/ItemMap.h"
+#include "image/Model.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+long long NowNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+// Milliseconds from process creation to the first idle; negative on failure.
+double TimeOneStart(const fs::path& exe, const fs::path& folder) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    std::string path = exe.string();
+    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    env.emplace_back("PARDEX_REPORT_FIRST_IDLE=1");
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    const long long start = NowNs();
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (rc != 0) {
+        close(pipeFds[0]);
+        return -1;
+    }
+    std::string output;
+    char buffer[256];
+    ssize_t n;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    long long idle = 0;
+    if (std::sscanf(output.c_str(), "first-idle %lld", &idle) != 1) return -1;
+    return static_cast<double>(idle - start) / 1e6;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The build's default data files when the generator has put them beside the
+// program; otherwise one file of the fallback variant with its identity.
+void ProvideDefaultFiles(const fs::path& from, const fs::path& to) {
+    bool any = false;
+    std::error_code ec;
+    for (const auto& row : FileUtil::DefaultFileTable)
+        if (fs::exists(from / row.name, ec)) {
+            fs::copy_file(from / row.name, to / row.name, fs::copy_options::overwrite_existing, ec);
+            any = true;
+        }
+    if (any) return;
+    std::printf("(no default data files beside the program: using a synthetic default640ud.PDX)\n");
+    CloneImage image;
+    const auto& row = Model::VariantTable[5];
+    ItemMap::WriteHeaderField({0x02, 1, 0xFF, 0, 0}, image, 0, 0, Model::TypeCodeZT640);
+    const ImageItemDescriptor items[] = {{8, 0x000, 1, 0x30, 0, 0}, {8, 0x001, 1, 0x0F, 0, 0},
+                                         {8, 0x002, 1, 0xE0, 0, 0}, {8, 0x002, 1, 0x1F, 0, 0},
+                                         {8, 0x006, 1, 0x0F, 0, 0}, {8, 0x007, 1, 0x0F, 0, 0}};
+    const int values[] = {row.productType, row.byte2401Low, row.bandType, row.frequencyType, row.keypadType,
+                          row.displayType};
+    for (int i = 0; i < 6; ++i) ItemMap::WriteImageField(items[i], image, 0, 0, static_cast<std::uint32_t>(values[i]));
+    std::ofstream(to / row.fileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), CloneImage::Size);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("DISPLAY")) {
+        std::fprintf(stderr, "No display: run it as  xvfb-run -a %s [runs]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+
+    // A private program folder: its own settings, lock and socket, so a
+    // running copy of the program is not disturbed.
+    std::string pattern = (fs::temp_directory_path() / "pardex_bench_XXXXXX").string();
+    const fs::path folder = mkdtemp(pattern.data());
+    const fs::path program = folder / "PardexWIN";
+    const fs::path empty = folder / "startup_empty_frame";
+    fs::copy_file(ZT_PROGRAM_EXE, program);
+    fs::copy_file(ZT_EMPTY_FRAME_EXE, empty);
+    ProvideDefaultFiles(fs::path(ZT_PROGRAM_EXE).parent_path(), folder);
+
+    // One start of each first, not counted: it fills the file caches.
+    TimeOneStart(empty, folder);
+    TimeOneStart(program, folder);
+    std::vector<double> programTimes, emptyTimes;
+    for (int i = 0; i < runs; ++i) {
+        const double e = TimeOneStart(empty, folder);
+        const double p = TimeOneStart(program, folder);
+        if (e < 0 || p < 0) {
+            std::fprintf(stderr, "A start did not report its first idle.\n");
+            fs::remove_all(folder);
+            return 1;
+        }
+        emptyTimes.push_back(e);
+        programTimes.push_back(p);
+    }
+    fs::remove_all(folder);
+
+    const double p = Median(programTimes), e = Median(emptyTimes);
+    std::printf("Start to first idle, median of %d starts each:\n", runs);
+    std::printf("  PardexWIN on its default data file: %8.1f ms\n", p);
+    std::printf("  empty wxFrame program:              %8.1f ms\n", e);
+    std::printf("  ratio:                              %8.2f\n", p / e);
+    return 0;
+}
