@@ -1,5 +1,6 @@
 #include "app/MainFrm.h"
 
+#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
@@ -9,6 +10,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppState.h"
 #include "app/AppTables.h"
+#include "app/FirmwareToolLauncher.h"
 #include "app/RecentFileList.h"
 #include "image/FileUtil.h"
 #include "image/Model.h"
@@ -46,6 +48,26 @@ ModalCounter& Counter() {
     return *counter;
 }
 
+// One launcher for the life of the process: its thread may outlive the
+// window that started it.
+FirmwareToolLauncher& Launcher() {
+    static auto* launcher = new FirmwareToolLauncher;
+    return *launcher;
+}
+
+// Runs `action` on the user-interface thread with the main frame, when there
+// still is one. Safe to call from any thread.
+void WithMainFrame(std::function<void(CMainFrame&)> action) {
+    if (!wxTheApp) return;
+    wxTheApp->CallAfter([action = std::move(action)] {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* frame = dynamic_cast<CMainFrame*>(window); frame && !frame->IsBeingDeleted()) {
+                action(*frame);
+                return;
+            }
+    });
+}
+
 constexpr const char* kOpenFilter = "Pardex Files(*.PDX)|*.PDX;*.pdx|All files(*.*)|*";
 constexpr const char* kSaveFilter = "Pardex Files(*.PDX)|*.PDX;*.pdx";
 
@@ -56,6 +78,7 @@ int CMainFrame::OpenModalDialogs() { return Counter().open; }
 CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> dataFolders, fs::path programFolder,
                        DocumentImageRules rules)
     : wxFrame(nullptr, wxID_ANY, Wx(std::string(AppTables::WindowTitle(AppState::AppMode())))),
+      programFolder_(programFolder),
       recent_(recent) {
     Counter();
     doc_ = std::make_unique<CCloneEditorDoc>(*this, std::move(dataFolders), std::move(programFolder),
@@ -174,6 +197,21 @@ void CMainFrame::ReceiveHandOver(const std::string& path) {
     if (IsIconized()) Iconize(false);
     Raise();
     doc_->HandOver(path, IsEnabled() && OpenModalDialogs() == 0);
+}
+
+bool CMainFrame::LaunchFirmwareTool() {
+    FirmwareToolLauncher::Callbacks callbacks;
+    callbacks.minimise = [] { WithMainFrame([](CMainFrame& frame) { frame.Iconize(true); }); };
+    callbacks.restore = [] {
+        WithMainFrame([](CMainFrame& frame) {
+            if (frame.IsIconized()) frame.Iconize(false);
+        });
+    };
+    callbacks.cannotStart = [](const std::string& message) {
+        WithMainFrame([message](CMainFrame&) { ShowMessage(message, {}, MsgStyle::Ok | MsgStyle::IconError); });
+    };
+    return Launcher().Launch(programFolder_ / FirmwareToolLauncher::ToolName, AppState::ServiceMode(), AppState::Link().port,
+                      std::move(callbacks));
 }
 
 void CMainFrame::OnNew(wxCommandEvent&) { doc_->OnFileNew(); }

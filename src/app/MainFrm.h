@@ -42,6 +42,11 @@ public:
     // the document opens the file unless a modal dialog is open.
     void ReceiveHandOver(const std::string& path);
 
+    // "Firmware Update": starts the firmware tool from the program folder with
+    // the configured port; the window is minimised while the tool runs. False
+    // while an earlier launch still runs.
+    bool LaunchFirmwareTool();
+
     // Tests replace the file dialogs: the function gets the start folder and
     // gives the chosen path or nothing.
     using PathChooser = std::function<std::optional<std::string>(const std::string& startFolder)>;
@@ -72,6 +77,7 @@ private:
     void OnClose(wxCloseEvent&);
 
     std::unique_ptr<CCloneEditorDoc> doc_;
+    std::filesystem::path programFolder_;
     CVondelRecentFileList* recent_;
     wxMenu* fileMenu_ = nullptr;
     int recentPosition_ = 0;  // index in the File menu where the recent entries begin

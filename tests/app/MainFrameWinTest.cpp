@@ -1,5 +1,10 @@
 // The main window in this process: title, Open / Save As / reopen through the
 // File menu, recent files and the About box.
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/menu.h>
@@ -12,6 +17,7 @@
 #include "app/RecentFileList.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
+#include "ui/MessageService.h"
 
 namespace fs = std::filesystem;
 
@@ -130,4 +136,41 @@ TEST_F(MainFrameTest, AboutBoxShowsTheVersion) {
                        CAbout::IDC_YEAR,   CAbout::IDC_RIGHTS,  wxID_OK};
     for (int id : ids)
         EXPECT_NE(about.FindWindow(id), nullptr) << id;
+}
+
+TEST_F(MainFrameTest, FirmwareToolGetsThePortAndTheModeArgument) {
+    ScriptedMessageService messages;
+    ScopedMessageService scoped(messages);
+    AppState::ServiceMode() = 2;
+    AppState::Link().port = "/dev/ttyUSB7";
+    const fs::path marker = dir.path() / "ran.txt";
+    const fs::path tool = program / "TQ7.exe";
+    std::ofstream(tool) << "#!/bin/sh\necho \"$1\" > '" << marker.string() << ".tmp'; mv '" << marker.string()
+                        << ".tmp' '" << marker.string() << "'\n";
+    ::chmod(tool.c_str(), 0755);
+    std::ofstream(program / "TQ7.INI") << "[Initialize]\r\nCOM_PORT=1\r\n";
+
+    ASSERT_TRUE(frame->LaunchFirmwareTool());
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!fs::exists(marker) && std::chrono::steady_clock::now() < until) {
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(fs::exists(marker));
+    EXPECT_EQ(Fixtures::ReadBytes(marker), "-manu\n");
+    EXPECT_EQ(Fixtures::ReadBytes(program / "TQ7.INI"), "[Initialize]\r\nCOM_PORT=/dev/ttyUSB7\r\n");
+
+    // Without the tool the user is told so.
+    fs::remove(tool);
+    const auto until2 = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!frame->LaunchFirmwareTool() && std::chrono::steady_clock::now() < until2)  // the first launch ends
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    while (messages.Count() == 0 && std::chrono::steady_clock::now() < until2) {
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("TQ7.exe"), std::string::npos);
+    AppState::ServiceMode() = 0;
+    AppState::Link() = {};
 }
