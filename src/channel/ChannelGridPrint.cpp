@@ -1,0 +1,166 @@
+#include "channel/ChannelGridPrint.h"
+
+#include <algorithm>
+
+namespace ChannelGridPrint {
+
+namespace Col = ChannelGridCells::Col;
+
+namespace {
+
+void OpenTag(std::string& out, std::string_view tag, std::string_view attributes = {}) {
+    out += '<';
+    out += tag;
+    if (!attributes.empty()) {
+        out += ' ';
+        out += attributes;
+    }
+    out += '>';
+}
+
+void CloseTag(std::string& out, std::string_view tag) {
+    out += "</";
+    out += tag;
+    out += ">\n";
+}
+
+std::string HeaderText(std::string_view text) {
+    std::string escaped = HtmlEscape(text);
+    std::string out;
+    for (char c : escaped) {
+        if (c == '\n')
+            out += "<BR>";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Check cells, and the ANI cell that the grid shows as a picture, print as
+// their check form.
+bool PrintsAsCheck(int column) {
+    return ChannelGridCells::Spec(column).kind == ChannelTables::CellKind::Check || column == Col::Ani;
+}
+
+}  // namespace
+
+ColumnFlags PrintedColumns(const CloneImage& image, std::span<const bool> shownInGrid) {
+    ColumnFlags flags{};
+    for (int c = 0; c < ChannelGridCells::ColumnCount; ++c) {
+        const bool shown = static_cast<std::size_t>(c) < shownInGrid.size() && shownInGrid[c];
+        flags[c] = shown && ChannelGridCells::IsColumnPrintable(image, c);
+    }
+    return flags;
+}
+
+std::vector<int> PrintedChannels(const CloneImage& image) {
+    std::vector<int> channels;
+    const int count = ChannelGridCells::BindingCount(image);
+    for (int ch = 0; ch < count; ++ch)
+        if (ChannelGridCells::IsChannelInUse(image, ch)) channels.push_back(ch);
+    return channels;
+}
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c; break;
+        }
+    }
+    return out;
+}
+
+std::string CellHtml(const CloneImage& image, int column, int channel) {
+    const std::string text = ChannelGridCells::FormatCellText(image, column, channel);
+    if (PrintsAsCheck(column)) return text.empty() || text == " " ? "v" : "-";
+    if (text.empty()) return "&nbsp;";
+    return HtmlEscape(text);
+}
+
+std::string TitleHtml(std::string_view caption) {
+    std::string out;
+    OpenTag(out, "table", "width=\"100%\"");
+    OpenTag(out, "colgroup", "span=\"1\"");
+    CloseTag(out, "colgroup");
+    OpenTag(out, "tr");
+    OpenTag(out, "th", "colspan=\"1\"");
+    out += "[" + HtmlEscape(caption) + "]";
+    CloseTag(out, "th");
+    CloseTag(out, "tr");
+    CloseTag(out, "table");
+    return out;
+}
+
+std::string HeaderHtml(const ColumnFlags& printed) {
+    std::vector<int> cols;
+    for (int c = 0; c < ChannelGridCells::ColumnCount; ++c)
+        if (printed[c]) cols.push_back(c);
+    auto text = [](int row, int col) -> std::string_view {
+        const auto& h = ChannelGridCells::Headers[col];
+        return row == 0 ? h.top : h.bottom;
+    };
+    const std::size_t n = cols.size();
+    std::vector<bool> spansRows(n), coveredBelow(n);
+    for (std::size_t i = 0; i < n; ++i) spansRows[i] = coveredBelow[i] = text(0, cols[i]) == text(1, cols[i]);
+
+    std::string out;
+    for (int row = 0; row < ChannelGridCells::FixedRows; ++row) {
+        OpenTag(out, "tr");
+        for (std::size_t i = 0; i < n;) {
+            if (row == 1 && coveredBelow[i]) {
+                ++i;
+                continue;
+            }
+            // A run of equal texts among cells that do not span both rows.
+            std::size_t j = i + 1;
+            if (!spansRows[i])
+                while (j < n && !spansRows[j] && text(row, cols[j]) == text(row, cols[i])) ++j;
+            std::string attributes;
+            if (spansRows[i]) attributes = "rowspan=\"2\"";
+            if (j - i > 1) attributes = "colspan=\"" + std::to_string(j - i) + "\"";
+            OpenTag(out, "th", attributes);
+            out += HeaderText(text(row, cols[i]));
+            CloseTag(out, "th");
+            i = j;
+        }
+        CloseTag(out, "tr");
+    }
+    return out;
+}
+
+std::string RowHtml(const CloneImage& image, int channel, const ColumnFlags& printed) {
+    std::string out;
+    OpenTag(out, "tr");
+    for (int c = 0; c < ChannelGridCells::ColumnCount; ++c) {
+        if (!printed[c]) continue;
+        OpenTag(out, "td");
+        out += CellHtml(image, c, channel);
+        CloseTag(out, "td");
+    }
+    CloseTag(out, "tr");
+    return out;
+}
+
+Printout::Printout(const CloneImage& image, const ColumnFlags& printed, std::string caption)
+    : image_(image), printed_(printed), caption_(std::move(caption)), channels_(PrintedChannels(image)) {}
+
+bool Printout::GetHtml(std::string& out, bool withTitle) {
+    if (withTitle) out += TitleHtml(caption_);
+    const int total = static_cast<int>(channels_.size());
+    const int first = std::min(page_ * ChannelGridCells::PrintRowsPerPage, total);
+    const int count = std::min(ChannelGridCells::PrintRowsPerPage, total - first);
+    OpenTag(out, "table", "width=\"100%\"");
+    out += HeaderHtml(printed_);
+    for (int i = first; i < first + count; ++i) out += RowHtml(image_, channels_[i], printed_);
+    CloseTag(out, "table");
+    ++page_;
+    return first + count < total;
+}
+
+}  // namespace ChannelGridPrint
