@@ -174,3 +174,21 @@ TEST_F(MainFrameTest, FirmwareToolGetsThePortAndTheModeArgument) {
     AppState::ServiceMode() = 0;
     AppState::Link() = {};
 }
+
+TEST_F(MainFrameTest, HandOverWaitsForNoOpenDialog) {
+    const fs::path first = dir.path() / "first.PDX";
+    const fs::path second = dir.path() / "second.PDX";
+    Fixtures::WriteImage(first, Fixtures::VariantImage(3, 1));
+    Fixtures::WriteImage(second, Fixtures::VariantImage(3, 2));
+    ASSERT_TRUE(frame->Document().LoadStartupImage(first.string()));
+    frame->Show();
+
+    frame->Enable(false);  // as while a modal dialog is open
+    frame->ReceiveHandOver(second.string());
+    EXPECT_EQ(frame->Document().PathName(), first.string());
+    frame->Enable(true);
+    frame->ReceiveHandOver(second.string());
+    EXPECT_EQ(frame->Document().PathName(), second.string());
+    EXPECT_EQ(frame->GetTitle(), wxString::FromUTF8(second.string()) + " - Pardex for ZT-610/640 Series");
+    EXPECT_TRUE(host.messages.empty());
+}
