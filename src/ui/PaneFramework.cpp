@@ -273,8 +273,13 @@ void HSplitterWnd::RecalcLayout() {
     for (int i = 0; i + 1 < count_; ++i) {
         int size = ideal_[i] < minimum_[i] || ideal_[i] <= 0 ? 0 : ideal_[i];
         if (size > 0) {
-            size = std::min(size, std::max(1, rest - SashSize(i) - 1));
-            rest -= size + SashSize(i);
+            if (size >= rest - SashSize(i)) {
+                // The pane takes all that is left; the panes after it vanish.
+                size = rest;
+                rest = 0;
+            } else {
+                rest -= size + SashSize(i);
+            }
         }
         target[i] = size;
     }
