@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "channel/ChannelTables.h"
 #include "image/ChannelOps.h"
 #include "image/ItemMap.h"
 #include "image/ItemsHeader.h"
@@ -318,7 +319,7 @@ std::string zone_allocation_grid::CopyText(int row, int col) const {
     const bool mark = cell.kind == CellKind::Scan || cell.kind == CellKind::Priority;
     if (mark && IsGroupEnabled(cell.group) && cell.position < positions_) {
         const bool on = cell.kind == CellKind::Scan ? ScanOn(cell.group, cell.position) : Priority(cell.group) == cell.position;
-        return on ? CopyOnWord : CopyOffWord;
+        return ChannelTables::CheckCopyText(MarkList, on ? MarkOnText : MarkOffText);
     }
     return CellText(row, col);
 }
@@ -335,10 +336,9 @@ bool zone_allocation_grid::Paste(const Cell& cell, std::string_view text) {
         case CellKind::Tag: return RenameMember(cell.group, cell.position, text);
         case CellKind::Scan:
         case CellKind::Priority: {
-            bool want;
-            if (text == CopyOnWord) want = true;
-            else if (text == CopyOffWord) want = false;
-            else return false;
+            const auto shown = ChannelTables::CheckPasteText(MarkList, text);
+            if (!shown) return false;
+            const bool want = *shown == MarkOnText;
             const bool on = cell.kind == CellKind::Scan ? ScanOn(cell.group, cell.position)
                                                          : Priority(cell.group) == cell.position;
             if (on == want) return false;

@@ -50,9 +50,6 @@ inline constexpr std::uint32_t SelectedBack = 0xFFFFE0;
 inline constexpr const char* MarkOffText = " - ";
 inline constexpr const char* MarkOnText = "";
 inline constexpr const char* GroupScanOnText = " ";
-// The words a copied mark cell becomes, and a pasted one is read from.
-inline constexpr const char* CopyOnWord = "v";
-inline constexpr const char* CopyOffWord = "-";
 
 // "SC" and "P": 0 off, 1 on. Group Scan: 0 on, 1 off. The hidden One Group
 // Mode box.

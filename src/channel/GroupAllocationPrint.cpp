@@ -33,6 +33,9 @@ std::string DashesIfBlank(std::string text) {
 }
 
 constexpr int PrintedGroupsPerPage = 4;
+// How a printed mark cell reads.
+constexpr const char* PrintedOn = "v";
+constexpr const char* PrintedOff = "-";
 
 }  // namespace
 
@@ -95,11 +98,11 @@ std::string ZoneAllocationPrinter::PrintText(int row, int col) const {
     if (col > 0 && (row == GroupScanRow || row >= FirstPositionRow)) {
         const int g = (col - 1) / 5;
         const int within = (col - 1) % 5;
-        if (row == GroupScanRow) return model_.GroupScanOn(g) ? CopyOnWord : CopyOffWord;
+        if (row == GroupScanRow) return model_.GroupScanOn(g) ? PrintedOn : PrintedOff;
         const int p = row - FirstPositionRow;
         const bool mark = within == 2 || within == 3;
         if (mark && model_.IsGroupEnabled(g) && p < model_.PositionsPerGroup()) return model_.CopyText(row, col);
-        if (mark) return CopyOffWord;
+        if (mark) return PrintedOff;
     }
     return model_.CellText(row, col);
 }
