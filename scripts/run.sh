@@ -7,8 +7,8 @@ zt_install_packages
 
 cmake -S . -B build -G Ninja -DZT_BUILD_GUI=ON -DZT_SANITIZE=OFF
 cmake --build build -j "$(zt_jobs)"
-if [ ! -x build/bin/PardexWIN ]; then
+if [ ! -x build/bin/pardex ]; then
   echo "The window program is not built yet: only the libraries and tools were built."
   exit 0
 fi
-exec build/bin/PardexWIN "$@"
+exec build/bin/pardex "$@"

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     // running copy of the program is not disturbed.
     std::string pattern = (fs::temp_directory_path() / "pardex_bench_XXXXXX").string();
     const fs::path folder = mkdtemp(pattern.data());
-    const fs::path program = folder / "PardexWIN";
+    const fs::path program = folder / "pardex";
     const fs::path empty = folder / "startup_empty_frame";
     fs::copy_file(ZT_PROGRAM_EXE, program);
     fs::copy_file(ZT_EMPTY_FRAME_EXE, empty);
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
 
     const double p = Median(programTimes), e = Median(emptyTimes);
     std::printf("Start to first idle, median of %d starts each:\n", runs);
-    std::printf("  PardexWIN on its default data file: %8.1f ms\n", p);
+    std::printf("  pardex on its default data file: %8.1f ms\n", p);
     std::printf("  empty wxFrame program:              %8.1f ms\n", e);
     std::printf("  ratio:                              %8.2f\n", p / e);
     return 0;

@@ -11,7 +11,7 @@ namespace ProgramFolders {
 
 // The folder of the running executable.
 std::filesystem::path ProgramFolder();
-// The executable's file name without extension ("PardexWIN").
+// The executable's file name without extension ("pardex").
 std::string ProgramName();
 
 // Folders searched for shipped data, in order: the program folder, then

@@ -82,7 +82,7 @@ public:
     }
 
     TempDir dir;
-    fs::path exe = dir.path() / "PardexWIN";
+    fs::path exe = dir.path() / "pardex";
 
 private:
     std::vector<pid_t> pids_;
@@ -97,7 +97,7 @@ TEST(Program, StartsOnTheDefaultDataFileAndShowsItsTitle) {
     const pid_t pid = program.Start({}, program.dir.path());
     ASSERT_GT(pid, 0);
     EXPECT_TRUE(program.WaitForTitle(pid, "<none>" + kAppTitle, 15s));
-    EXPECT_TRUE(fs::exists(program.dir.path() / "PardexWIN.xml"));  // the settings file lies beside the program
+    EXPECT_TRUE(fs::exists(program.dir.path() / "pardex.xml"));  // the settings file lies beside the program
 }
 
 TEST(Program, SecondStartHandsItsFileToTheFirstAndEnds) {

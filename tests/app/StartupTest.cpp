@@ -140,21 +140,21 @@ TEST(ProgramFolders, WrittenFilesGoBesideTheProgramOrIntoXdgFolders) {
                       savedHome = oldHome ? oldHome : "";
 
     using ProgramFolders::Purpose;
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, dir.path(), "PardexWIN"), dir.path());
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, dir.path(), "pardex"), dir.path());
 
     setenv("XDG_CONFIG_HOME", (dir.path() / "cfg").c_str(), 1);
     setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "PardexWIN"), dir.path() / "cfg/PardexWIN");
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "PardexWIN"), dir.path() / "data/PardexWIN");
-    EXPECT_TRUE(fs::is_directory(dir.path() / "cfg/PardexWIN"));
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "pardex"), dir.path() / "cfg/pardex");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "pardex"), dir.path() / "data/pardex");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "cfg/pardex"));
 
     setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
     unsetenv("XDG_DATA_HOME");
     setenv("HOME", (dir.path() / "home").c_str(), 1);
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "PardexWIN"),
-              dir.path() / "home/.config/PardexWIN");
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "PardexWIN"),
-              dir.path() / "home/.local/share/PardexWIN");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "pardex"),
+              dir.path() / "home/.config/pardex");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "pardex"),
+              dir.path() / "home/.local/share/pardex");
 
     auto restore = [](const char* name, const char* old, const std::string& value) {
         if (old) setenv(name, value.c_str(), 1);
@@ -167,6 +167,6 @@ TEST(ProgramFolders, WrittenFilesGoBesideTheProgramOrIntoXdgFolders) {
 
 TEST(ProgramFolders, ShippedDataBesideTheProgramOrInTheShareFolder) {
     EXPECT_EQ(ProgramFolders::ShippedDataFolders("/opt/x/bin"),
-              (std::vector<fs::path>{"/opt/x/bin", "/opt/x/share/PardexWIN"}));
+              (std::vector<fs::path>{"/opt/x/bin", "/opt/x/share/pardex"}));
     EXPECT_EQ(ProgramFolders::ShippedDataFolders("/build/tests"), std::vector<fs::path>{"/build/tests"});
 }
