@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <thread>
 
+#include "image/Frequency.h"
 #include "image/ImageHost.h"
+#include "image/RadioImagePrep.h"
 #include "serial/CommResult.h"
 #include "serial/RadioItems.h"
 #include "serial/RadioTransfer.h"
@@ -19,11 +21,23 @@ int WorkingState(int retryState) {
     return 4;
 }
 
+constexpr int UnattendedShipMode = 4;
+
 // Retry state 13 (writing alignment data) never takes a radio that is
 // already connected: the write must start from a fresh connection.
 constexpr int NoPreconnectedState = 13;
 
 }  // namespace
+
+DownloadPreparation DownloadPreparation::Standard() {
+    return {[](CloneImage& toSend, const CloneImage& user) {
+                CloneImageOps::PrepareForWriting(toSend, user);
+                // A production run programs each radio with its own serial
+                // number from the data it was given.
+                if (Host().AppMode() == UnattendedShipMode) CloneImageOps::CopySerialNumberItems(toSend, user);
+            },
+            [](CloneImage& toSend) { CalcPLLFrequency::RecalcAllAdjustments(toSend); }};
+}
 
 PXCommunicationEvent::DocumentPassword PXCommunicationEvent::DocumentPasswordOf(const CloneImage& image) {
     const auto password = RadioItems::PasswordOf(image);

@@ -21,6 +21,11 @@
 struct DownloadPreparation {
     std::function<void(CloneImage& toSend, const CloneImage& user)> prepare;
     std::function<void(CloneImage& toSend)> recalculate;
+
+    // What every runner starts with: the image library's preparation for
+    // writing (plus the user's serial number in the unattended ship mode)
+    // and the recalculation of the channels' adjustment values.
+    static DownloadPreparation Standard();
 };
 
 class PXCommunicationEvent {
@@ -66,9 +71,7 @@ public:
     void SetDocumentPassword(const DocumentPassword& password) { password_ = password; }
     const DocumentPassword& GetDocumentPassword() const { return password_; }
 
-    // Until the image preparation is available, the default leaves the image
-    // to send as the merged radio/user image (the user's image with the
-    // radio's own calibration areas read into it).
+    // DownloadPreparation::Standard() unless replaced.
     void SetDownloadPreparation(DownloadPreparation preparation) { preparation_ = std::move(preparation); }
     const DownloadPreparation& GetDownloadPreparation() const { return preparation_; }
     // Set after an unattended run has applied a model information file: the
@@ -89,7 +92,7 @@ private:
     PXComCommandRetry* command_;
     int result_ = 0;
     DocumentPassword password_;
-    DownloadPreparation preparation_;
+    DownloadPreparation preparation_ = DownloadPreparation::Standard();
     bool unattendedPrepared_ = false;
     bool recoveryUnderway_ = false;
     bool recoveryContinued_ = false;

@@ -1,6 +1,12 @@
 // Download against the simulated radio: identity checks, what is read back
 // first, what is written and in which order, and the completion marker.
+#include <algorithm>
+
 #include "SimFixture.h"
+#include "image/Frequency.h"
+#include "image/ItemsHeader.h"
+#include "image/ItemsSystem.h"
+#include "image/RadioImagePrep.h"
 #include "serial/AlignmentBlock.h"
 #include "serial/CommResult.h"
 #include "serial/RadioFrame.h"
@@ -39,11 +45,31 @@ std::vector<int> ListWords(const TransferList::Lists& lists) {
         for (int w = e.first; w <= e.last; ++w) out.push_back(w);
     return out;
 }
+
 std::vector<int> ListPages(const TransferList::Lists& lists) {
     std::vector<int> out;
     for (const auto& e : lists.pages)
         for (int p = e.first; p <= e.last; ++p) out.push_back(p);
     return out;
+}
+
+// What a write sends, worked out without the link: the user's image with the
+// radio's pre-read areas, then the image library's preparation, the fresh
+// alignment checksums and the adjustment recalculation.
+CloneImage PreparedImage(const CloneImage& user, const CloneImage& radio, const TransferList::Lists& pre) {
+    CloneImage image = user;
+    for (int w : ListWords(pre)) {
+        image[2 * w] = radio[2 * w];
+        image[2 * w + 1] = radio[2 * w + 1];
+    }
+    for (int p : ListPages(pre))
+        std::copy_n(radio.data() + CloneImage::BlockOffset(p), CloneImage::BlockSize,
+                    image.data() + CloneImage::BlockOffset(p));
+    CloneImageOps::PrepareForWriting(image, user);
+    if (Host().AppMode() == 4) CloneImageOps::CopySerialNumberItems(image, user);
+    AlignmentBlock::RefreshChecksums(image);
+    CalcPLLFrequency::RecalcAllAdjustments(image);
+    return image;
 }
 
 TEST_F(Download, WritesBetweenTheCompletionMarkersInEachServiceMode) {
@@ -89,23 +115,18 @@ TEST_F(Download, WritesBetweenTheCompletionMarkersInEachServiceMode) {
         EXPECT_EQ(Addresses(RadioFrame::FlashWriteCode), Words({{0, 15}}));
         EXPECT_EQ(Commands().back(), RadioFrame::EndCode);
 
-        // The caller's image is now the image sent: the user's settings with
-        // the radio's own areas; the radio holds it.
+        // The caller's image is now the image sent: the user's image with the
+        // radio's own areas read into it, prepared for writing; the radio
+        // holds it.
+        const CloneImage expected = PreparedImage(user, radioBefore, pre);
+        EXPECT_EQ(image, expected);
         const CloneImage radio = sim.Memory();
-        for (int w : preWords) {
-            if (w == static_cast<int>(AlignmentBlock::Copies[0] / 2)) continue;  // checksum refreshed
-            ASSERT_EQ(image[2 * w], radioBefore[2 * w]) << "pre-read word " << w;
-            ASSERT_EQ(image[2 * w + 1], radioBefore[2 * w + 1]) << "pre-read word " << w;
-        }
         for (int w : listWords) {
-            ASSERT_EQ(radio[2 * w], image[2 * w]) << "written word " << w;
-            ASSERT_EQ(radio[2 * w + 1], image[2 * w + 1]) << "written word " << w;
+            ASSERT_EQ(radio[2 * w], expected[2 * w]) << "written word " << w;
+            ASSERT_EQ(radio[2 * w + 1], expected[2 * w + 1]) << "written word " << w;
         }
         for (std::size_t i = CloneImage::HeaderSize; i < CloneImage::TrailerOffset; ++i)
-            ASSERT_EQ(radio[i], image[i]) << i;
-        // Channel pages are never read back: they stay the user's.
-        for (std::size_t i = CloneImage::BlockOffset(0); i < CloneImage::BlockOffset(8); ++i)
-            ASSERT_EQ(image[i], user[i]) << i;
+            ASSERT_EQ(radio[i], expected[i]) << i;
         EXPECT_EQ(radio[2 * 511], 0x5A);
         EXPECT_EQ(radio[2 * 511 + 1], 0xA5);
     }
@@ -137,6 +158,40 @@ TEST_F(Download, ThePreparationShapesWhatIsWritten) {
         const std::uint16_t sum = AlignmentBlock::Checksum(image, copy);
         EXPECT_EQ(image[copy], sum & 0xFF);
         EXPECT_EQ(image[copy + 1], sum >> 8);
+    }
+}
+
+// Without a preparation of its own a runner prepares the image the way the
+// program does: the radio receives today's date and the program's version,
+// and keeps its own serial number except in the unattended ship mode, where
+// the data file's serial number is programmed.
+TEST_F(Download, TheRadioReceivesTheStandardPreparation) {
+    const std::size_t code = CloneImage::BlockOffset(8, 0x10C);
+    for (int appMode : {0, 4}) {
+        SCOPED_TRACE(appMode);
+        host.appMode = appMode;
+        CloneImage radio = RadioSim::MakeRadioImage(0);
+        radio[code] = 0x02;
+        radio[code + 1] = 0x05;
+        ItemMap::SetSerialNumber3(radio, 0x11);
+        ItemMap::SetSerialNumber4(radio, 0x2222);
+        sim.LoadImage(radio);
+        sim.PowerOn();
+        CloneImage image = UserImage();
+        image[code] = 0x02;
+        image[code + 1] = 0x05;
+        ItemMap::SetSerialNumber3(image, 0x77);
+        ItemMap::SetSerialNumber4(image, 0x8888);
+        const CloneImage user = image;
+        RecordingView view;
+        ASSERT_TRUE(RunOp(1, image, view));
+        const CloneImage memory = sim.Memory();
+        EXPECT_EQ(ItemMap::GetHeaderProductionDate(memory), appMode == 4 ? ItemMap::GetHeaderProductionDate(user)
+                                                                           : 0x261210u);
+        EXPECT_EQ(ItemMap::GetProgramVersionMajor(memory), appMode == 4 ? ItemMap::GetProgramVersionMajor(user) : 1u);
+        EXPECT_EQ(ItemMap::GetSerialNumber3(memory), appMode == 4 ? 0x77u : 0x11u);
+        EXPECT_EQ(ItemMap::GetSerialNumber4(memory), appMode == 4 ? 0x8888u : 0x2222u);
+        EXPECT_EQ(memory[2 * 511], 0x5A);
     }
 }
 
