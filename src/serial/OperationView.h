@@ -23,6 +23,8 @@ public:
     // Worker side.
     virtual void SetState(int /*stateId*/) {}         // state text; 0 clears it
     virtual void SetResult(int /*resultId*/) {}       // shown when the view closes
+    // How to fix a port that would not open; shown below "Port Open Error!".
+    virtual void SetResultDetail(const std::string& /*detail*/) {}
     virtual void ShowCancel(bool /*show*/) {}         // Cancel button shown and enabled, or hidden
     virtual void ShowProgress(bool /*show*/) {}       // progress bar shown, or hidden
     virtual void SetRange(int /*units*/) {}           // range 0..units x 10; drops pending steps

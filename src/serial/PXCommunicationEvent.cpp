@@ -9,6 +9,7 @@
 #include "image/ImageHost.h"
 #include "image/RadioImagePrep.h"
 #include "serial/CommResult.h"
+#include "serial/PortOpenAdvice.h"
 #include "serial/RadioItems.h"
 #include "serial/RadioTransfer.h"
 
@@ -113,12 +114,13 @@ int PXCommunicationEvent::cmd_PowerOn(int retryState, int answerMode, int firstS
             std::snprintf(line, sizeof line, "retry=%d", attempt);
             Host().Log(line);
         }
-        if (!cmd.PortOpen()) {
-            CommErrorEvent(CommResult::PortOpenError);
-            return 0;
+        bool opened = cmd.PortOpen();
+        if (opened) {
+            cmd.SetTimeouts();
+            opened = cmd.InitializePort();
         }
-        cmd.SetTimeouts();
-        if (!cmd.InitializePort()) {
+        if (!opened) {
+            view_->SetResultDetail(PortOpenAdvice(cmd.PortName(), cmd.LastError()));
             CommErrorEvent(CommResult::PortOpenError);
             return 0;
         }

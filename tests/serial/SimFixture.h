@@ -39,6 +39,7 @@ class RecordingView : public HeadlessOperationView {
 public:
     void SetState(int state) override { Note([&] { states.push_back(state); }); }
     void SetResult(int result) override { Note([&] { results.push_back(result); }); }
+    void SetResultDetail(const std::string& text) override { Note([&] { detail = text; }); }
     void ShowCancel(bool show) override { Note([&] { cancelShown.push_back(show); }); }
     void ShowProgress(bool show) override { Note([&] { progressShown = show; }); }
     void SetRange(int units) override { Note([&] { range = units; steps = 0; }); }
@@ -71,6 +72,7 @@ public:
     std::vector<int> states, results;
     std::vector<bool> cancelShown;
     std::vector<int> messages;
+    std::string detail;
     std::deque<std::string> passwords;  // "<cancel>" cancels that prompt
     bool progressShown = false, finished = false, abandoned = false;
     int range = 0, steps = 0, title = 0, prompts = 0, closes = 0;
