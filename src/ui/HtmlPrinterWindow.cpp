@@ -1,0 +1,195 @@
+// The printer's commands: the progress window, the printing engine and the
+// file dialog of the export.
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/gauge.h>
+#include <wx/html/htmprint.h>
+#include <wx/print.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+
+#include "image/FileUtil.h"
+#include "image/ImageHost.h"
+#include "language/Language.h"
+#include "ui/HtmlDocument.h"
+#include "ui/HtmlPrinter.h"
+#include "ui/HtmlPrinterWindow.h"
+#include "ui/MessageService.h"
+
+// ---- progress window ----------------------------------------------------------------
+
+PrintProgress::PrintProgress() {
+    // Template 622: a bar (1095) and a text (1101), owned by the desktop.
+    dialog_ = new wxDialog(nullptr, 622, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxCAPTION);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    auto* text = new wxStaticText(dialog_, 1101, wxString::FromUTF8(TextByRid(33052, "Please wait...")));
+    gauge_ = new wxGauge(dialog_, 1095, 100, wxDefaultPosition, wxSize(240, -1));
+    sizer->Add(text, 0, wxALL, 10);
+    sizer->Add(gauge_, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
+    dialog_->SetSizerAndFit(sizer);
+    dialog_->CentreOnScreen();
+    dialog_->Show();
+    Paint();
+}
+
+PrintProgress::~PrintProgress() { Stop(); }
+
+void PrintProgress::Step(int delta) {
+    if (!dialog_) return;
+    position_ = std::min(100, position_ + delta);
+    gauge_->SetValue(position_);
+    Paint();
+}
+
+void PrintProgress::Stop() {
+    if (!dialog_) return;
+    dialog_->Hide();
+    dialog_->Destroy();
+    dialog_ = nullptr;
+    gauge_ = nullptr;
+}
+
+bool PrintProgress::IsShown() const { return dialog_ && dialog_->IsShown(); }
+
+void PrintProgress::Paint() {
+    // The document is built on this thread: let the window draw itself
+    // between the steps, without taking the user's input.
+    dialog_->Update();
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
+}
+
+// ---- hooks for tests ---------------------------------------------------------------------
+
+namespace {
+
+PrintHooks& Hooks() {
+    static PrintHooks hooks;
+    return hooks;
+}
+
+void ReportError(const std::string& what) {
+    ShowMessage(what, {}, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+}  // namespace
+
+PrintHooks& PrintHooks::Current() { return Hooks(); }
+
+// ---- the printer's window half ------------------------------------------------------------
+
+HtmlPrinter::~HtmlPrinter() { delete engine_; }
+
+wxHtmlEasyPrinting& HtmlPrinter::Engine(wxWindow* parent) {
+    if (!engine_) engine_ = new wxHtmlEasyPrinting("Print", parent);
+    engine_->SetParentWindow(parent);
+    const std::string font = CurrentPrintLanguage().fontName;
+    engine_->SetStandardFonts(10, wxString::FromUTF8(font), wxString::FromUTF8(font));
+    return *engine_;
+}
+
+std::optional<std::string> HtmlPrinter::BuildForCommand(wxWindow*, const CloneImage& image,
+                                                        PrintProgress& progress, int stepBefore, int stepAfter) {
+    progress.Step(stepBefore);
+    std::string document;
+    try {
+        document = BuildHtml(image);
+    } catch (const std::exception& error) {
+        progress.Stop();
+        ReportError(std::string("The HTML document could not be built.\n") + error.what());
+        return std::nullopt;
+    }
+    progress.Step(stepAfter);
+    return document;
+}
+
+// Print, preview and page setup share one sequence; they differ in the
+// engine's command and in when the progress window closes.
+void HtmlPrinter::RunCommand(wxWindow* parent, const CloneImage& image, int command) {
+    PrintProgress progress;
+    progress.Step(10);
+    const std::optional<std::string> document = BuildForCommand(parent, image, progress, 30, 30);
+    if (!document) return;
+    const wxString text = wxString::FromUTF8(HtmlForRendering(*document, CurrentPrintLanguage().fontName));
+    wxHtmlEasyPrinting& engine = Engine(parent);
+    progress.Step(30);
+    if (text.empty()) {
+        progress.Stop();
+        ReportError("The HTML document could not be rendered.");
+        return;
+    }
+    switch (command) {
+        case CommandPageSetup:
+            progress.Stop();
+            if (Hooks().beforeModal) Hooks().beforeModal("page setup");
+            engine.PageSetup();
+            break;
+        case CommandPrint:
+            if (Hooks().beforeModal) Hooks().beforeModal("print");
+            if (!engine.PrintText(text) && wxPrinter::GetLastError() == wxPRINTER_ERROR) {
+                progress.Stop();
+                ReportError("The HTML document could not be printed.");
+            }
+            break;
+        case CommandPreview:
+            if (!engine.PreviewText(text)) {
+                progress.Stop();
+                ReportError("The HTML document could not be previewed.");
+            }
+            break;
+    }
+}
+
+void HtmlPrinter::Print(wxWindow* parent, const CloneImage& image) {
+    RunCommand(parent, image, CommandPrint);
+}
+
+void HtmlPrinter::PrintPreview(wxWindow* parent, const CloneImage& image) {
+    RunCommand(parent, image, CommandPreview);
+}
+
+void HtmlPrinter::PageSetup(wxWindow* parent, const CloneImage& image) {
+    RunCommand(parent, image, CommandPageSetup);
+}
+
+void HtmlPrinter::ExportToFile(wxWindow* parent, const CloneImage& image, std::string& lastFolder) {
+    std::string path;
+    if (Hooks().chooseExportPath) {
+        path = Hooks().chooseExportPath(lastFolder);
+    } else {
+        // The filter text ends with the empty pair that closes such lists.
+        std::string filter = ExportFilter;
+        while (filter.size() >= 2 && filter.compare(filter.size() - 2, 2, "||") == 0) filter.resize(filter.size() - 2);
+        std::string folder = lastFolder;
+        std::error_code ec;
+        if (!folder.empty() && !std::filesystem::is_directory(folder, ec))
+            folder = std::filesystem::path(folder).parent_path().string();
+        wxFileDialog dialog(parent, wxFileSelectorPromptStr, wxString::FromUTF8(folder), wxEmptyString,
+                            wxString::FromUTF8(filter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+        if (dialog.ShowModal() != wxID_OK) return;
+        path = std::string(dialog.GetPath().utf8_str());
+        if (std::filesystem::path(path).extension().empty()) path += ".html";
+    }
+    if (path.empty()) return;
+    lastFolder = path;
+    ExportToPath(parent, image, path);
+}
+
+bool HtmlPrinter::ExportToPath(wxWindow* parent, const CloneImage& image, const std::string& path) {
+    PrintProgress progress;
+    const std::optional<std::string> document = BuildForCommand(parent, image, progress, 20, 40);
+    if (!document) return false;
+    const int written = FileUtil::WriteHtmlFile(path, [&document] { return *document; });
+    progress.Step(40);
+    progress.Stop();
+    if (!written) {
+        Host().Message(110, "Problem writing to file.\nFile Name = ", path, MsgStyle::Ok | MsgStyle::IconError);
+        return false;
+    }
+    return true;
+}
