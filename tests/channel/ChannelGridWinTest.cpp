@@ -27,6 +27,7 @@
 #include "image/TestHost.h"
 #include "ui/MainItems.h"
 #include "ui/PopupDlg.h"
+#include "language/SettingsFile.h"
 #include "ui/UiUtil.h"
 
 namespace Col = ChannelGridCells::Col;
@@ -508,4 +509,50 @@ TEST_F(GridFixture, PaneOperations) {
     EXPECT_EQ(Grid().GetCellBackColor(3, 20), 0xFFFFE0u);
     EXPECT_EQ(Grid().GetCellBackColor(4, 0), 0xFFFFE0u);
     EXPECT_EQ(Grid().GetCellBackColor(5, 0), 0xFFFFFFu);
+}
+
+TEST_F(GridFixture, RowDragFromASelectedNumberKeepsTheSelection) {
+    CopyFirstChannel(image, {1, 2, 3});
+    Open();
+    int drags = 0;
+    CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
+        ++drags;
+        return wxDragMove;
+    });
+    SelectRows(3, 5);
+    FlexGridEvent press(FLEXGRID_BEFORE_MOUSE_DOWN, Grid().GetId());
+    press.row = 4;
+    press.col = 0;
+    press.button = 1;
+    Grid().ProcessWindowEvent(press);
+    ProcessQueued();
+    CVSFlexGrid::SetDragDriver(nullptr);
+    EXPECT_TRUE(press.cancel) << "the press is not passed on";
+    EXPECT_EQ(drags, 1);
+    EXPECT_EQ(pane->SelectedDataRows(), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(Grid().GetCellBackColor(5, 10), 0xFFFFE0u);
+
+    // A press on a row outside the selection is the grid's own.
+    FlexGridEvent other(FLEXGRID_BEFORE_MOUSE_DOWN, Grid().GetId());
+    other.row = 8;
+    other.col = 0;
+    other.button = 1;
+    Grid().ProcessWindowEvent(other);
+    EXPECT_FALSE(other.cancel);
+    EXPECT_EQ(drags, 1);
+}
+
+TEST_F(GridFixture, VisibleColumnsAndWidthsAreKeptOnClose) {
+    TempDir dir;
+    SetProfilePath(dir.path() / "PardexWIN.xml");
+    image = LoadDefault("default610v.PDX");
+    Open();
+    Grid().SetColWidthTwips(Col::Squelch, 900);
+    pane->Destroy();
+    pane = nullptr;
+    const std::string visible = GetProfileString("CHSetting", "Grid_Visible", "");
+    const std::string widths = GetProfileString("CHSetting", "Grid_Width", "");
+    SetProfilePath({});
+    EXPECT_EQ(visible, "1,1,1,0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,0,0,0,0,");
+    EXPECT_NE(widths.find("900,"), std::string::npos) << widths;
 }
