@@ -119,6 +119,14 @@ void ChannelList::BuildControls() {
     grid_->Bind(wxEVT_KEY_DOWN, &ChannelList::OnGridKeyDown, this);
     grid_->Bind(wxEVT_CONTEXT_MENU, &ChannelList::OnContextMenu, this);
     Bind(wxEVT_HELP, &ChannelList::OnHelp, this);
+    // The main window forwards the Edit commands as menu events to the grid
+    // or the pane.
+    auto onMenu = [this](wxCommandEvent& event) {
+        const int command = CommandOfMenuId(event.GetId());
+        if (command == 0 || !ExecuteCommand(command)) event.Skip();
+    };
+    grid_->Bind(wxEVT_MENU, onMenu);
+    Bind(wxEVT_MENU, onMenu);
 }
 
 bool ChannelList::OnInitDialog() {

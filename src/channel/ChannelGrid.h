@@ -97,6 +97,9 @@ public:
     // False when the command is not the pane's. Commands act only while the
     // keyboard focus is in the grid.
     bool ExecuteCommand(int commandId);
+    // The Edit command of a menu event's id (the program's id, or the same
+    // shifted below 0x8000 as menus carry it); 0 for any other id.
+    static int CommandOfMenuId(int menuId);
 
     // ---- printing ------------------------------------------------------------------
     // The next page of the channel table; true while more pages follow.

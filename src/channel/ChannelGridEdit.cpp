@@ -189,6 +189,17 @@ void ChannelList::OpenAniDialog(int row) {
 
 // ---- Edit commands -------------------------------------------------------------------------
 
+int ChannelList::CommandOfMenuId(int menuId) {
+    static constexpr int kCommands[] = {Command::Copy,  Command::Paste,         Command::Cut,
+                                        Command::ChCut, Command::ChInsert,      Command::ChNew,
+                                        Command::AssignToGroup, Command::SetPriority, Command::CancelPriority};
+    // Menus take ids below 0x8000: the program's ids above it come shifted
+    // down by 0x8000.
+    for (int command : kCommands)
+        if (menuId == command || menuId == command - 0x8000) return command;
+    return 0;
+}
+
 bool ChannelList::ExecuteCommand(int commandId) {
     switch (commandId) {
         case Command::Copy:

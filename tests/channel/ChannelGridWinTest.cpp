@@ -556,3 +556,34 @@ TEST_F(GridFixture, VisibleColumnsAndWidthsAreKeptOnClose) {
     EXPECT_EQ(visible, "1,1,1,0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,1,1,1,1,1,0,0,0,0,");
     EXPECT_NE(widths.find("900,"), std::string::npos) << widths;
 }
+
+TEST_F(GridFixture, MenuEventsAndGroupKeys) {
+    CopyFirstChannel(image, {1});
+    Open();
+    EXPECT_EQ(ChannelList::CommandOfMenuId(57634 - 0x8000), ChannelList::Command::Copy);
+    EXPECT_EQ(ChannelList::CommandOfMenuId(32932), ChannelList::Command::SetPriority);
+    EXPECT_EQ(ChannelList::CommandOfMenuId(32864 - 0x8000), 0);
+    // "Set to Pri CH" as the main window forwards it to the grid.
+    Select(3, Col::Tag);
+    wxCommandEvent menu(wxEVT_MENU, ChannelList::Command::SetPriority - 0x8000);
+    Grid().ProcessWindowEventLocally(menu);
+    EXPECT_EQ(ItemMap::GetPriorityChannel(image, 0), 1u);
+
+    // F2 / F4: the next and the previous group (no pane selector here).
+    Key(WXK_F2);
+    EXPECT_EQ(pane->ShownGroup(), 1);
+    EXPECT_EQ(Cell(2, 0), "17");
+    Key(WXK_F4);
+    Key(WXK_F4);
+    EXPECT_EQ(pane->ShownGroup(), 7);
+    EXPECT_EQ(Cell(17, 0), "128");
+
+    // Tab in an open editor ends the edit where it is.
+    pane->ShowGroup(0);
+    Select(3, Col::Tag);
+    Grid().EditCell();
+    ASSERT_TRUE(Grid().IsCellEditControlShown());
+    Key(WXK_TAB);
+    EXPECT_FALSE(Grid().IsCellEditControlShown());
+    EXPECT_EQ(Grid().GetCol(), Col::Tag);
+}
