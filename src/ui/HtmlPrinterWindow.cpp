@@ -126,11 +126,10 @@ void HtmlPrinter::RunCommand(wxWindow* parent, const CloneImage& image, int comm
     switch (command) {
         case CommandPageSetup:
             progress.Stop();
-            if (Hooks().beforeModal) Hooks().beforeModal("page setup");
-            engine.PageSetup();
+            if (!Hooks().beforeModal || Hooks().beforeModal("page setup")) engine.PageSetup();
             break;
         case CommandPrint:
-            if (Hooks().beforeModal) Hooks().beforeModal("print");
+            if (Hooks().beforeModal && !Hooks().beforeModal("print")) break;
             if (!engine.PrintText(text) && wxPrinter::GetLastError() == wxPRINTER_ERROR) {
                 progress.Stop();
                 ReportError("The HTML document could not be printed.");

@@ -38,8 +38,9 @@ inline constexpr const char* ExportFilter = "Html Files(*.html)|*.html||";
 struct PrintHooks {
     // Stands in for the export's save dialog: the chosen path, "" for Cancel.
     std::function<std::string(const std::string& lastFolder)> chooseExportPath;
-    // Called just before the engine's modal print or page setup dialog.
-    std::function<void(const char* what)> beforeModal;
+    // Called just before the engine's modal print or page setup dialog
+    // ("print", "page setup"); false leaves the dialog out.
+    std::function<bool(const char* what)> beforeModal;
 
     static PrintHooks& Current();
 };

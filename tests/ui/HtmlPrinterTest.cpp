@@ -115,3 +115,34 @@ TEST(HtmlForRenderingTest, ColumnsBecomeATableAndStylesBecomeAttributes) {
 }
 
 }  // namespace
+
+#include "ui/HtmlCheck.h"
+
+namespace {
+
+TEST(HtmlCheckTest, RefusesWhatIsNotWellFormed) {
+    const std::string good = "<!DOCTYPE x><html><head><style><!-- a > b --></style>\n<meta a=\"1\"></head>"
+                             "<body><p>a &amp; b</p>\n<table><tr><td>&nbsp;</td>\n</tr>\n</table>\n</body>\n"
+                             "</html>\n";
+    EXPECT_EQ(HtmlCheck::Check(good), "");
+    struct Case {
+        const char* name;
+        std::string from, to;
+        const char* error;
+    };
+    const std::vector<Case> cases = {
+        {"no declaration", "<!DOCTYPE x>", "", "no document type"},
+        {"unclosed cell", "&nbsp;</td>", "&nbsp;", "</tr> closes <td>"},
+        {"bare ampersand", "a &amp; b", "a & b", "bare &"},
+        {"raw less-than", "a &amp; b", "a < b", "raw <"},
+        {"unquoted value", "a=\"1\"", "a=1", "unquoted"},
+        {"two roots", "</html>\n", "</html>\n<html></html>", "second root"},
+    };
+    for (const Case& c : cases) {
+        std::string bad = good;
+        bad.replace(bad.find(c.from), c.from.size(), c.to);
+        EXPECT_NE(HtmlCheck::Check(bad).find(c.error), std::string::npos) << c.name << ": " << HtmlCheck::Check(bad);
+    }
+}
+
+}  // namespace
