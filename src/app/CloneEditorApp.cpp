@@ -14,6 +14,7 @@
 #include "app/MainFrm.h"
 #include "app/ProgramFolders.h"
 #include "app/RecentFileList.h"
+#include "app/ScreenRegistry.h"
 #include "app/SingleInstance.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
@@ -67,6 +68,7 @@ bool CCloneEditorApp::OnInit() {
     ApplyFolderOptions(info);
     CommandLineFile = info.FileName;
 
+    RegisterScreens();
     MainFrame = new CMainFrame(recent_.get(), ProgramFolders::ShippedDataFolders(),
                                ProgramFolders::ProgramFolder(), ApplicationImageRules());
     SetTopWindow(MainFrame);
@@ -75,8 +77,10 @@ bool CCloneEditorApp::OnInit() {
         MainFrame = nullptr;
         return false;
     }
+    MainFrame->RefreshAllPanes();
     if (GetProfileInt("MainScreen", "Maximize", 0) == 1) MainFrame->Maximize(true);
     MainFrame->Show(true);
+    MainFrame->AfterShow();
 
     instance_->Listen([](const std::string& path) {
         if (auto* frame = wxGetApp().MainFrame) frame->ReceiveHandOver(path);

@@ -74,6 +74,9 @@ public:
 
     // A shipped default data file by name, loaded without a path (New).
     int LoadDefaultFile(const std::string& name);
+    // The image no longer comes from the file (a radio read, an alignment, a
+    // conversion): no path, title "<none>".
+    void ClearPath() { SetPath("", false); }
 
     // The file commands. Save and SaveAs return true only when the image was
     // written.

@@ -1,19 +1,31 @@
 #pragma once
-// The main window: title by application mode and document, the File menu
-// (New, Open, Save, Save As, recent files, Exit), Help > About and the status
-// bar. It is the document's view: file dialogs, title and recent files.
+// The main window: tool bar, status bar with the port label, and a client
+// area divided by two static splitters into the main information pane, the
+// middle column (pane selector over the active pane) and the side column
+// (help topics over related items). It is the document's view (file dialogs,
+// title, recent files, pane refresh) and carries every menu command: the
+// menu is rebuilt from its model each time the bar opens, and the command
+// states follow the rules of MenuCommands.h.
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include <wx/frame.h>
+#include <wx/weakref.h>
 
 #include "app/CloneEditorDoc.h"
 #include "app/CommandIds.h"
+#include "app/MenuCommands.h"
 
 class CVondelRecentFileList;
+class CCloneEditorView;
+class HPainBaseView;
+class HPaneSplitterView;
+class HSplitterWnd;
 class wxMenu;
+class wxMenuEvent;
+class wxUpdateUIEvent;
 
 class CMainFrame : public wxFrame, public DocumentView {
 public:
@@ -30,6 +42,9 @@ public:
     };
     static constexpr int MinWidth = 800;
     static constexpr int MinHeight = 541;
+    // The least height of a window on a radio of 8 channels.
+    static constexpr int MinHeightSmall = 400;
+    static constexpr int PortLabelWidth = 200;
 
     // `recent` (not owned) may be null when the history is off.
     CMainFrame(CVondelRecentFileList* recent, std::vector<std::filesystem::path> dataFolders,
@@ -37,6 +52,11 @@ public:
     ~CMainFrame() override;
 
     CCloneEditorDoc& Document() { return *doc_; }
+    CCloneEditorView* MainView() const { return view_; }
+
+    // The set-up once the window is shown: splitter positions from the
+    // settings, the side column by the pane flags, the grid's focus.
+    void AfterShow();
 
     // A file handed over by a second start: the window comes to the front and
     // the document opens the file unless a modal dialog is open.
@@ -51,10 +71,42 @@ public:
     // gives the chosen path or nothing.
     using PathChooser = std::function<std::optional<std::string>(const std::string& startFolder)>;
     void SetFileChoosers(PathChooser open, PathChooser save);
+    void SetBackupChooser(PathChooser chooser) { backupChooser_ = std::move(chooser); }
+
+    // "<port> (<cable>) / <baud>bps" in status pane 1.
+    void UpdatePortLabel();
+    static std::string PortLabel(const std::string& port, int cableType, int baudRate);
+
+    // Shows or hides the side column and its rows by the main view's help and
+    // related-pane flags, keeping the splitter positions in the settings.
+    void RelayoutSideColumn();
+
+    // Runs a command as the menu does (program command id).
+    void RunCommand(int commandId);
+    // The state a command's menu entry shows now (program command id).
+    std::optional<CommandState> StateOf(int commandId) const;
+    // The menu bar as it stands, and the rebuild the bar's opening runs.
+    const MenuModel& Menu() const { return menu_; }
+    void RebuildMenuOnOpen();
+
+    // The splitters and the views of their panes.
+    HSplitterWnd* OuterSplitter() const { return outer_; }
+    HSplitterWnd* InnerSplitter() const { return inner_; }
+    HPaneSplitterView* MiddleView() const { return middle_; }
+    HPainBaseView* HelpView() const { return helpView_; }
+    HPainBaseView* RelatedView() const { return relatedView_; }
+    bool SideColumnShown() const { return sideShown_; }
+    bool InnerLaidOut() const { return innerLaidOut_; }
+
+    // Set while the middle pane is being replaced.
+    static bool& Busy();
 
     // DocumentView
     std::optional<std::string> AskOpenPath(const std::string& startFolder) override;
     std::optional<std::string> AskSavePath(const std::string& startFolder) override;
+    void RefreshAllPanes() override;
+    void RestoreGridFocus() override;
+    void ScrollGridToFirstColumn() override;
     void TitleChanged(const std::string& title) override;
     void AddToRecentFiles(const std::string& path) override;
 
@@ -62,10 +114,38 @@ public:
     static int OpenModalDialogs();
 
 private:
+    class Roads;
+
+    void CreateBars();
+    void CreateClient();
+    void CreatePanes();
     void BuildMenus();
+    void RenderDropDown(int index);
     void RebuildRecentMenu();
     void UpdateTitle();
+    void UpdateMinimumSize();
     void WriteSettingsAtExit();
+    CommandContext StateContext() const;
+    MenuContext RebuildContext() const;
+    bool Available(int commandId) const;
+
+    // Commands
+    void OnCommand(wxCommandEvent& event);
+    void OnUpdateCommand(wxUpdateUIEvent& event);
+    void OnMenuOpen(wxMenuEvent& event);
+    void RunDialogCommand(int commandId, int screenId, bool refresh);
+    void ForwardEditCommand(int commandId);
+    void ResendToFocus(int commandId);
+    void ToggleBar(int commandId);
+    void SetFontRate(int commandId);
+    void RunAlignment();
+    void RefreshMiddleLayout();
+
+    // Pane events
+    void OnRebuildSelector(wxCommandEvent& event);
+    void OnReplaceActive(wxCommandEvent& event);
+    void OnActivate(wxActivateEvent& event);
+    void OnHelp(wxHelpEvent& event);
 
     void OnNew(wxCommandEvent&);
     void OnOpen(wxCommandEvent&);
@@ -75,13 +155,32 @@ private:
     void OnExit(wxCommandEvent&);
     void OnAbout(wxCommandEvent&);
     void OnClose(wxCloseEvent&);
+    void OnIdle(wxIdleEvent&);
 
     std::unique_ptr<CCloneEditorDoc> doc_;
     std::filesystem::path programFolder_;
     CVondelRecentFileList* recent_;
+    MenuModel menu_;
+    std::vector<MenuModel> rendered_;  // what each drop-down shows now
     wxMenu* fileMenu_ = nullptr;
     int recentPosition_ = 0;  // index in the File menu where the recent entries begin
     int recentShown_ = 0;     // menu items between the separators for the recent files
-    PathChooser openChooser_, saveChooser_;
+    PathChooser openChooser_, saveChooser_, backupChooser_;
     wxSize normalSize_;
+
+    HSplitterWnd* outer_ = nullptr;
+    HSplitterWnd* inner_ = nullptr;
+    CCloneEditorView* view_ = nullptr;
+    HPaneSplitterView* middle_ = nullptr;
+    HPainBaseView* helpView_ = nullptr;
+    HPainBaseView* relatedView_ = nullptr;
+    bool sideShown_ = true;
+    bool innerLaidOut_ = true;
+    bool paneRebuildPending_ = true;
+    int activeKind_ = 1;
+    bool firstActivation_ = true;
+    bool forwarding_ = false;
+    wxWeakRef<wxWindow> deactivatedFocus_;
+    wxWeakRef<wxWindow> commandFocus_;
+    std::string statusKeys_;
 };

@@ -186,7 +186,7 @@ void CMainInfoDlg::BuildControls() {
     // One caption band and its value under it per item: the pane is a narrow
     // column at the left of the main window.
     auto* column = new wxBoxSizer(wxVERTICAL);
-    const wxColour band = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    const wxColour band = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     const wxColour bandText = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
     for (const Field& field : kFields) {
         auto* caption = new wxStaticText(this, field.caption, field.captionText, wxDefaultPosition, wxDefaultSize,

@@ -104,6 +104,9 @@ bool PaneSelectorDialog::OnInitDialog() {
     RebuildList(GroupCount(image_));
     if (groups_->GetCount() > 0) groups_->SetSelection(0);
     ShowGroup();
+    PrepareTabs();
+    // The pane's size is what the visible controls need.
+    ApplyVisibility();
     return HPainBaseDlg::OnInitDialog();
 }
 
@@ -189,14 +192,11 @@ void PaneSelectorDialog::SelectPrevious() {
     SelectGroup(group <= 0 ? count - 1 : group - 1);
 }
 
-bool inner_ConvDlg::OnInitDialog() {
-    const bool result = PaneSelectorDialog::OnInitDialog();
+void inner_ConvDlg::PrepareTabs() {
     while (tabs_->GetItemCount() > 1) tabs_->DeleteItem(tabs_->GetItemCount() - 1);
     for (int i = 0; i < tabs_->GetItemCount(); ++i)
         if (tabs_->GetItemData(i) == paneKind_) tabs_->SetCurSel(i);
     tabs_->Bind(EVT_TAB_SELCHANGE, [this](wxCommandEvent& event) {
         PostToMainWindow(this, EVT_PANE_REPLACE_ACTIVE, static_cast<int>(tabs_->GetItemData(event.GetInt())));
     });
-    ApplyVisibility();
-    return result;
 }

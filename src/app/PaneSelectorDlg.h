@@ -56,6 +56,8 @@ public:
 protected:
     void BuildControls() override;
     bool OnInitDialog() override;
+    // The tab row before the pane's size is taken; the base keeps every tab.
+    virtual void PrepareTabs() {}
 
     void ApplyVisibility();
 
@@ -79,7 +81,7 @@ public:
     inner_ConvDlg(CloneImage& image, int paneKind) : PaneSelectorDialog(image), paneKind_(paneKind) {}
 
 protected:
-    bool OnInitDialog() override;
+    void PrepareTabs() override;
 
 private:
     int paneKind_;

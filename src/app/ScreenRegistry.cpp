@@ -13,7 +13,7 @@ struct Registry {
     VisibleItemsDialog visibleItems;
     Dialog imageEditor;
     PrintCommand print;
-    std::map<int, PaneFactory> middlePanes;
+    std::map<int, MiddlePaneEntry> middlePanes;
     SidePanes side;
     RadioLink radio;
     ShipMode ship;
@@ -56,11 +56,13 @@ const Dialog& ImageEditor() { return Get().imageEditor; }
 void RegisterPrint(PrintCommand command) { Get().print = std::move(command); }
 const PrintCommand& Print() { return Get().print; }
 
-void RegisterMiddlePane(int paneKind, PaneFactory factory) { Get().middlePanes[paneKind] = std::move(factory); }
+void RegisterMiddlePane(int paneKind, int templateId, PaneFactory factory) {
+    Get().middlePanes[paneKind] = MiddlePaneEntry{templateId, std::move(factory)};
+}
 
-const PaneFactory* MiddlePane(int paneKind) {
+const MiddlePaneEntry* MiddlePane(int paneKind) {
     const auto it = Get().middlePanes.find(paneKind);
-    return it != Get().middlePanes.end() && it->second ? &it->second : nullptr;
+    return it != Get().middlePanes.end() && it->second.make ? &it->second : nullptr;
 }
 
 void RegisterSidePanes(SidePanes panes) { Get().side = std::move(panes); }

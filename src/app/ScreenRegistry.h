@@ -65,8 +65,13 @@ const PrintCommand& Print();
 // A middle pane by pane kind (1 the channel grid), the help-topics pane and
 // the related-items pane; each made for the document's current image.
 using PaneFactory = std::function<HPainBaseDlg*(CloneImage& image)>;
-void RegisterMiddlePane(int paneKind, PaneFactory factory);
-const PaneFactory* MiddlePane(int paneKind);
+struct MiddlePaneEntry {
+    int templateId;  // 134 the channel grid, 140 the group grid
+    PaneFactory make;
+};
+void RegisterMiddlePane(int paneKind, int templateId, PaneFactory factory);
+// The entry of a pane kind; null when none is registered.
+const MiddlePaneEntry* MiddlePane(int paneKind);
 
 struct SidePanes {
     PaneFactory helpPane;     // template 138

@@ -54,6 +54,9 @@ PaneHost* g_mainPaneHost = nullptr;
 
 HPainBaseView::HPainBaseView(wxWindow* parent, wxWindowID id, const wxSize& initialSize)
     : wxScrolledWindow(parent, id, wxDefaultPosition, initialSize, wxHSCROLL | wxVSCROLL | wxBORDER_NONE) {
+    // The initial size is where the view starts, not a least size: the
+    // splitter that holds the view decides its room.
+    SetMinSize(wxDefaultSize);
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     SetScrollRate(8, 8);
     SetVirtualSize(kNoScroll);
@@ -118,7 +121,6 @@ HPaneSplitterView::HPaneSplitterView(wxWindow* parent, wxWindowID id, const wxSi
     }
     // The top row holds the pane selector: it keeps its height when the
     // view grows.
-    splitter_->SetBarGravity(0, 0.0);
     splitter_->SetRowInfo(0, 25, 25);
     splitter_->SetRowInfo(1, 150, 0);
     splitter_->RecalcLayout();
@@ -196,10 +198,8 @@ wxWindow* HSplitterWnd::GetPane(int row, int col) const {
 void HSplitterWnd::SetColumnInfo(int col, int ideal, int minimum) {
     // Across the division the one column always has the whole width.
     if (!vertical_ || col < 0 || col >= count_) return;
-    SyncIdealFromActual();
     ideal_[col] = ideal;
     minimum_[col] = std::max(0, minimum);
-    infoPending_ = true;
 }
 
 void HSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const {
@@ -215,10 +215,8 @@ void HSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const {
 
 void HSplitterWnd::SetRowInfo(int row, int ideal, int minimum) {
     if (vertical_ || row < 0 || row >= count_) return;
-    SyncIdealFromActual();
     ideal_[row] = ideal;
     minimum_[row] = std::max(0, minimum);
-    infoPending_ = true;
 }
 
 void HSplitterWnd::GetRowInfo(int row, int& current, int& minimum) const {
@@ -250,40 +248,36 @@ int HSplitterWnd::Extent() const {
     return vertical_ ? size.x : size.y;
 }
 
-int HSplitterWnd::SashSize(int bar) const { return chain_[bar]->GetSashSize(); }
-
-void HSplitterWnd::SyncIdealFromActual() {
-    // Sizes changed by drags and by resizing become the ideal ones, unless a
-    // new ideal is waiting to be laid out.
-    if (!laidOut_ || infoPending_) return;
-    ideal_ = CurrentSizes();
+int HSplitterWnd::BarSize(int bar) const {
+    return bar >= 0 && bar + 1 < count_ ? chain_[bar]->GetSashSize() : 0;
 }
 
 void HSplitterWnd::RecalcLayout() {
     for (const wxWindow* pane : panes_)
         if (!pane) return;
+    // Until the splitter has its size, the ideal sizes wait.
+    if (!sized_) return;
     Layout();
     const int total = Extent();
-    if (total <= 0) {
-        laidOut_ = false;
-        return;
-    }
+    if (total <= 0) return;
     std::vector<int> target(count_, 0);
     int rest = total;
     for (int i = 0; i + 1 < count_; ++i) {
         int size = ideal_[i] < minimum_[i] || ideal_[i] <= 0 ? 0 : ideal_[i];
         if (size > 0) {
-            if (size >= rest - SashSize(i)) {
+            if (size >= rest - BarSize(i)) {
                 // The pane takes all that is left; the panes after it vanish.
                 size = rest;
                 rest = 0;
             } else {
-                rest -= size + SashSize(i);
+                rest -= size + BarSize(i);
             }
         }
         target[i] = size;
     }
     target[count_ - 1] = std::max(0, rest);
+    fits_ = true;
+    for (int i = 0; i + 1 < count_; ++i) fits_ = fits_ && target[i] == (ideal_[i] < minimum_[i] ? 0 : ideal_[i]);
 
     for (int i = 0; i + 1 < count_; ++i) {
         wxSplitterWindow* splitter = chain_[i];
@@ -312,8 +306,7 @@ void HSplitterWnd::RecalcLayout() {
             keep->Show();
         }
     }
-    infoPending_ = false;
-    laidOut_ = true;
+
 }
 
 void HSplitterWnd::SetColumnBarMovable(int bar, bool movable) {
@@ -329,15 +322,11 @@ bool HSplitterWnd::IsBarMovable(int bar) const {
     return vertical_ ? IsColumnBarMovable(bar) : IsRowBarMovable(bar);
 }
 
-void HSplitterWnd::SetBarGravity(int bar, double gravity) {
-    if (bar >= 0 && bar + 1 < count_) chain_[bar]->SetSashGravity(gravity);
-}
-
 int HSplitterWnd::ClampBar(int bar, int position) const {
     const wxSize size = chain_[bar]->GetClientSize();
     const int extent = vertical_ ? size.x : size.y;
     const int after = bar + 2 == count_ ? minimum_[count_ - 1] : 0;
-    const int high = std::max(1, extent - SashSize(bar) - std::max(1, after));
+    const int high = std::max(1, extent - BarSize(bar) - std::max(1, after));
     return std::clamp(position, std::min(std::max(1, minimum_[bar]), high), high);
 }
 
@@ -346,7 +335,6 @@ int HSplitterWnd::TrackBar(int bar, int position) {
     if (!vertical_ && rowTrackHook_) rowTrackHook_(position - chain_[bar]->GetSashPosition(), *this, bar);
     const int clamped = ClampBar(bar, position);
     chain_[bar]->SetSashPosition(clamped, true);
-    infoPending_ = false;
     ideal_ = CurrentSizes();
     return clamped;
 }
@@ -371,13 +359,20 @@ void HSplitterWnd::OnSashChanged(wxSplitterEvent& event) {
         event.Skip();
         return;
     }
-    infoPending_ = false;
-    if (laidOut_) ideal_ = CurrentSizes();
+    // A dragged bar sets the ideal sizes.
+    ideal_ = CurrentSizes();
 }
 
 void HSplitterWnd::OnSize(wxSizeEvent&) {
     Layout();
-    if (!laidOut_ && Extent() > 0) RecalcLayout();
+    const int extent = Extent();
+    // While every pane has its ideal size, the stretch pane takes the change;
+    // a pane squeezed by a small window gets its ideal size back as it grows.
+    if (sized_ && fits_ && stretch_ >= 0 && stretch_ + 1 < count_ && ideal_[stretch_] > 0 && lastExtent_ > 0)
+        ideal_[stretch_] = std::max(minimum_[stretch_], ideal_[stretch_] + extent - lastExtent_);
+    lastExtent_ = extent;
+    sized_ = true;
+    RecalcLayout();
 }
 
 // ---- HScrollBar ---------------------------------------------------------------------

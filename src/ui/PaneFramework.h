@@ -177,6 +177,8 @@ public:
     std::vector<int> CurrentSizes() const;
     // Applies the ideal sizes.
     void RecalcLayout();
+    // Width of bar `bar` (between pane bar and pane bar + 1).
+    int BarSize(int bar) const;
 
     // Lock flags: a bar that is not movable cannot be dragged.
     void SetColumnBarMovable(int bar, bool movable);
@@ -192,9 +194,9 @@ public:
     using RowTrackHook = std::function<void(int difference, HSplitterWnd& splitter, int row)>;
     void SetRowTrackHook(RowTrackHook hook) { rowTrackHook_ = std::move(hook); }
 
-    // How much of a change of the splitter's size bar `bar` passes on to the
-    // pane after it: 0 keeps the panes before the bar, 1 the pane after it.
-    void SetBarGravity(int bar, double gravity);
+    // The pane that takes a change of the splitter's size while every pane
+    // has its ideal size; without one (-1) the last pane takes it.
+    void SetStretchPane(int index) { stretch_ = index; }
 
     // A drag of bar `bar` to `position` (pixels from the start of the pane
     // before it), with the rules of a mouse drag: the new position, or -1
@@ -205,8 +207,6 @@ private:
     int Index(int row, int col) const { return vertical_ ? col : row; }
     bool IsBarMovable(int bar) const;
     int Extent() const;
-    int SashSize(int bar) const;
-    void SyncIdealFromActual();
     int ClampBar(int bar, int position) const;
     void OnSashChanging(wxSplitterEvent& event);
     void OnSashChanged(wxSplitterEvent& event);
@@ -220,8 +220,10 @@ private:
     std::array<bool, MaxBars> colMovable_{}, rowMovable_{};
     std::vector<int> rowList_;
     RowTrackHook rowTrackHook_;
-    bool infoPending_ = false;
-    bool laidOut_ = false;
+    int stretch_ = -1;
+    int lastExtent_ = 0;
+    bool sized_ = false;  // the splitter has been given its size
+    bool fits_ = false;   // the last layout gave every pane its ideal size
 };
 
 // A scroll bar that lets its parent see the focus arrive.
