@@ -28,7 +28,10 @@ run_ctest() {
 
 cmake -S . -B build -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=ON -DZT_SANITIZE=OFF
 cmake --build build -j "$jobs"
-run_ctest build
+# Window tests share one display server: run fewer of them at once.
+gui_jobs=$(( jobs < 3 ? jobs : 3 ))
+run_ctest build -L core
+run_ctest build -L gui -j "$gui_jobs"
 
 if [ "$sanitize" = 1 ]; then
   cmake -S . -B build-asan -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=OFF -DZT_SANITIZE=ON \
