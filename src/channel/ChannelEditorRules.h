@@ -48,11 +48,12 @@ inline constexpr int SelectableToneCaption = 1132, TagCaption = 1102, PowerSaveC
                      ListNoCaption = 1149;
 }  // namespace Id
 
-// The five edits: {id, digits, min, max, kind}.
+// The five edits: {id, digits, min, max, kind}. A frequency is shown as
+// "%.5f": nine characters for three digits of MHz.
 inline constexpr PageControlSpec EditSpecs[] = {
     {Id::Tag, 8, 0, 0, EditKind::NameTag, 0},
-    {Id::RxFrequency, 7, 0.0, 999.9, EditKind::Any, 0},
-    {Id::TxFrequency, 7, 0.0, 999.9, EditKind::Any, 0},
+    {Id::RxFrequency, 9, 0.0, 999.9, EditKind::Any, 0},
+    {Id::TxFrequency, 9, 0.0, 999.9, EditKind::Any, 0},
     {Id::DecodeSubAudio, 7, 0, 0, EditKind::SubAudio, 0},
     {Id::EncodeSubAudio, 7, 0, 0, EditKind::SubAudio, 0},
 };

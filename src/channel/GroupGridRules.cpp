@@ -172,42 +172,35 @@ void ToggleTransmit(CloneImage& image, int channel) {
     ItemMap::WriteChannelField(flag, image, channel, ItemMap::ReadChannelField(flag, image, channel) ? 0 : 1);
 }
 
-namespace {
-
-std::string HtmlText(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += "<BR>";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else out += c;
-    }
-    if (out.empty()) return "-";
-    if (out.find_first_not_of(' ') == std::string::npos) return std::string(out.size(), '-');
-    return out;
+DragRecord& SharedDrag() {
+    static DragRecord drag;
+    return drag;
 }
 
-}  // namespace
+std::vector<int> DroppedChannelNumbers(const DragRecord& drag) {
+    std::vector<int> numbers;
+    if (drag.mode == 1) {
+        for (int c = 0; c < 128; ++c)
+            if (drag.channels[c]) numbers.push_back(c + 1);
+    } else if (drag.mode == 2) {
+        for (int n : drag.numbers)
+            if (n > 0) numbers.push_back(n);
+    }
+    return numbers;
+}
 
-std::string GridHtml(const CloneImage& image, int group) {
-    std::string out = "<table width=\"100%\">";
+std::vector<std::vector<std::string>> PrintCells(const CloneImage& image, int group) {
+    std::vector<std::vector<std::string>> cells;
     for (int row = 0; row < HeaderRows; ++row) {
-        out += "<tr>";
-        for (int col = 0; col < ColumnCount; ++col)
-            out += "<th  class=\"borderless\">" + HtmlText(HeaderText(row, col)) + "</th>\n";
-        out += "</tr>\n";
+        auto& header = cells.emplace_back();
+        for (int col = 0; col < ColumnCount; ++col) header.push_back(HeaderText(row, col));
     }
     for (int slot = 0; slot < RowCount(image); ++slot) {
         auto texts = RowTexts(image, group, slot);
-        const bool filled = Member(image, group, slot) >= 0;
-        texts[Col::Scan] = texts[Col::Priority] = filled ? "v" : "-";
-        out += "<tr>";
-        for (const std::string& text : texts) out += "<td>" + HtmlText(text) + "</td>\n";
-        out += "</tr>\n";
+        texts[Col::Scan] = texts[Col::Priority] = Member(image, group, slot) >= 0 ? "v" : "-";
+        cells.emplace_back(texts.begin(), texts.end());
     }
-    out += "</table>\n";
-    return out;
+    return cells;
 }
 
 }  // namespace ZoneGrid

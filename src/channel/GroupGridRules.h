@@ -5,9 +5,11 @@
 // slot (0xFF for an emptied slot) and recomputes the group valid bits; the
 // bandwidth and transmit switches change the member channel itself.
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "channel/ChannelTables.h"
 #include "image/CloneImage.h"
@@ -81,7 +83,24 @@ void RowPaste(CloneImage& image, int group, int first, int last);
 void CycleBandwidth(CloneImage& image, int channel);
 void ToggleTransmit(CloneImage& image, int channel);
 
-// The printout: the two header rows and one row per data slot.
-std::string GridHtml(const CloneImage& image, int group);
+// A row drag between the channel grid and the group grid. The channel grid
+// starts one with mode 1 and a flag per channel; this grid with mode 2 and
+// the channel numbers (1-based) of up to 8 rows. A drop on this grid writes
+// them into consecutive slots and sets the result (3 after mode 1, 2 after
+// mode 2); the end of the drag clears the mode.
+struct DragRecord {
+    int mode = 0;
+    int result = 0;
+    std::array<bool, 128> channels{};
+    std::array<int, 8> numbers{-1, -1, -1, -1, -1, -1, -1, -1};
+};
+DragRecord& SharedDrag();
+// The channel numbers a drop writes, in order: the flagged channels in
+// ascending order (mode 1) or the recorded numbers (mode 2).
+std::vector<int> DroppedChannelNumbers(const DragRecord& drag);
+
+// The printed table: the two header rows, then one row per data slot, the
+// check columns reading "v" on a filled row and "-" on an empty one.
+std::vector<std::vector<std::string>> PrintCells(const CloneImage& image, int group);
 
 }  // namespace ZoneGrid

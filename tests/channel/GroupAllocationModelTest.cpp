@@ -15,7 +15,7 @@ using Kind = ZoneAllocation::CellKind;
 
 namespace {
 
-struct Fixture : ::testing::Test {
+struct AllocationModel : ::testing::Test {
     TestHost host;
     CloneImage image = GroupFixture::MakeImage();
     zone_allocation_grid model;
@@ -76,7 +76,7 @@ TEST(ZoneAllocationClassify, CellsOfGroupsBelowTheCount) {
     for (const Case& c : cases) EXPECT_EQ(Classify(c.row, c.col, c.groups), c.cell) << c.row << "," << c.col;
 }
 
-TEST_F(Fixture, FillsTheModelAndTheGridFromTheImage) {
+TEST_F(AllocationModel, FillsTheModelAndTheGridFromTheImage) {
     ItemMap::SetPriorityChannel(image, 2, 5);
     ItemMap::SetGroupScanFlag(image, 1, 0);
     ItemMap::SetChannelScanZoneBit(image, 16 * 0 + 3, 0);
@@ -107,14 +107,14 @@ TEST_F(Fixture, FillsTheModelAndTheGridFromTheImage) {
     EXPECT_TRUE(model.CellLook(RowOf(5), ColumnOf(2, Kind::Priority)).picture);
 }
 
-TEST_F(Fixture, StoresNothingButTheValidBitsWhenNothingWasEdited) {
+TEST_F(AllocationModel, StoresNothingButTheValidBitsWhenNothingWasEdited) {
     Fill();
     CloneImage expected = image;
     Zone::RefreshValidBits(expected);
     EXPECT_EQ(Differences(Stored(), expected), std::vector<std::size_t>{});
 }
 
-TEST_F(Fixture, OkStoresEveryKindOfEdit) {
+TEST_F(AllocationModel, OkStoresEveryKindOfEdit) {
     Fill();
     EXPECT_TRUE(model.EndEdit(At(Kind::GroupTag, 1), "north"));
     EXPECT_TRUE(model.Activate(At(Kind::GroupScan, 2)));
@@ -141,7 +141,7 @@ TEST_F(Fixture, OkStoresEveryKindOfEdit) {
     EXPECT_EQ(Channel::GetTag(out, 5), "CH6     ");
 }
 
-TEST_F(Fixture, EditsOfTheModelChangeNoImageBeforeOk) {
+TEST_F(AllocationModel, EditsOfTheModelChangeNoImageBeforeOk) {
     const CloneImage before = image;
     Fill();
     model.Activate(At(Kind::ChannelNo, 1, 1));
@@ -151,7 +151,7 @@ TEST_F(Fixture, EditsOfTheModelChangeNoImageBeforeOk) {
     EXPECT_FALSE(model.InUse(17));
 }
 
-TEST_F(Fixture, GroupCountZeroDisablesEveryGroup) {
+TEST_F(AllocationModel, GroupCountZeroDisablesEveryGroup) {
     ItemMap::SetMaxGroup(image, 0);
     Fill();
     for (int g = 0; g < Groups; ++g) {
@@ -164,7 +164,7 @@ TEST_F(Fixture, GroupCountZeroDisablesEveryGroup) {
     EXPECT_EQ(Stored(), expected);
 }
 
-TEST_F(Fixture, EightChannelsLeaveEightPositions) {
+TEST_F(AllocationModel, EightChannelsLeaveEightPositions) {
     image = GroupFixture::MakeImage(1, 8);
     Fill();
     EXPECT_EQ(model.PositionsPerGroup(), 8);
@@ -181,7 +181,7 @@ TEST_F(Fixture, EightChannelsLeaveEightPositions) {
     EXPECT_EQ(Stored()[MemberByte(0, 12)], 0x33);
 }
 
-TEST_F(Fixture, ChannelNumberEditsAndTheirFailures) {
+TEST_F(AllocationModel, ChannelNumberEditsAndTheirFailures) {
     Fill();
     struct Case {
         const char* text;
@@ -201,7 +201,7 @@ TEST_F(Fixture, ChannelNumberEditsAndTheirFailures) {
     EXPECT_EQ(model.Locations(0), (std::vector<regist_loc>{{0, 0}}));
 }
 
-TEST_F(Fixture, RenamingAMemberOfThreeGroupsShowsEverywhereAndStoresOnce) {
+TEST_F(AllocationModel, RenamingAMemberOfThreeGroupsShowsEverywhereAndStoresOnce) {
     ItemMap::WriteIndexedItem(image, 3, 4, 9);
     ItemMap::WriteIndexedItem(image, 6, 15, 9);
     Fill();
@@ -216,7 +216,7 @@ TEST_F(Fixture, RenamingAMemberOfThreeGroupsShowsEverywhereAndStoresOnce) {
     EXPECT_FALSE(model.EndEdit(At(Kind::Tag, 1, 1), "none"));
 }
 
-TEST_F(Fixture, PriorityIsOnePositionPerGroup) {
+TEST_F(AllocationModel, PriorityIsOnePositionPerGroup) {
     Fill();
     EXPECT_TRUE(model.Activate(At(Kind::Priority, 0, 2)));
     EXPECT_TRUE(model.Activate(At(Kind::Priority, 0, 5)));
@@ -227,7 +227,7 @@ TEST_F(Fixture, PriorityIsOnePositionPerGroup) {
     EXPECT_EQ(ItemMap::GetPriorityChannel(Stored(), 0), 0xFFu);
 }
 
-TEST_F(Fixture, PriorityCannotBeMarkedInOneGroupMode) {
+TEST_F(AllocationModel, PriorityCannotBeMarkedInOneGroupMode) {
     ItemMap::SetOneGroupMode(image, 1);
     ItemMap::SetPriorityChannel(image, 0, 3);
     Fill();
@@ -238,7 +238,7 @@ TEST_F(Fixture, PriorityCannotBeMarkedInOneGroupMode) {
     EXPECT_EQ(ItemMap::GetPriorityChannel(Stored(), 0), 3u);
 }
 
-TEST_F(Fixture, InUseTogglesStayInTheModelUntilOk) {
+TEST_F(AllocationModel, InUseTogglesStayInTheModelUntilOk) {
     Fill();
     EXPECT_FALSE(model.Activate(At(Kind::ChannelNo, 0, 0))) << "group 1 position 1";
     ItemMap::WriteIndexedItem(image, 2, 0, 0);
@@ -262,7 +262,7 @@ TEST_F(Fixture, InUseTogglesStayInTheModelUntilOk) {
     EXPECT_FALSE(model.Activate(At(Kind::ChannelNo, 1, 5)));
 }
 
-TEST_F(Fixture, GroupsOfOtherKindsAreGreyAndNeverWritten) {
+TEST_F(AllocationModel, GroupsOfOtherKindsAreGreyAndNeverWritten) {
     ItemMap::WriteHeaderField(ItemMap::HeaderOptionItems[4], image, 3, 1, 2);
     Fill();
     EXPECT_FALSE(model.IsGroupEnabled(3));
@@ -281,7 +281,7 @@ TEST_F(Fixture, GroupsOfOtherKindsAreGreyAndNeverWritten) {
     EXPECT_TRUE(model.IsGroupEnabled(3));
 }
 
-TEST_F(Fixture, DisplayTypeHidesColumnsAndTheTagRow) {
+TEST_F(AllocationModel, DisplayTypeHidesColumnsAndTheTagRow) {
     struct Case {
         int displayType;
         bool tagHidden, group2Hidden;
@@ -296,7 +296,7 @@ TEST_F(Fixture, DisplayTypeHidesColumnsAndTheTagRow) {
     }
 }
 
-TEST_F(Fixture, CopyAndPasteOfMarkCells) {
+TEST_F(AllocationModel, CopyAndPasteOfMarkCells) {
     ItemMap::SetChannelScanZoneBit(image, 2, 0);
     Fill();
     const int row = RowOf(2), sc = ColumnOf(0, Kind::Scan), p = ColumnOf(0, Kind::Priority);
@@ -323,7 +323,7 @@ TEST_F(Fixture, CopyAndPasteOfMarkCells) {
     EXPECT_EQ(model.Name(8), "NINE    ");
 }
 
-TEST_F(Fixture, PrintoutPagesEveryPositionRowOfFourGroups) {
+TEST_F(AllocationModel, PrintoutPagesEveryPositionRowOfFourGroups) {
     ItemMap::WriteIndexedItem(image, 0, 15, 0x40);
     ItemMap::SetChannelScanZoneBit(image, 15, 0);
     Fill();
@@ -351,7 +351,7 @@ TEST_F(Fixture, PrintoutPagesEveryPositionRowOfFourGroups) {
     EXPECT_NE(first.find("<th>Group Scan</th>"), std::string::npos);
 }
 
-TEST_F(Fixture, PrintoutLeavesOutGroupsThatAreNotValid) {
+TEST_F(AllocationModel, PrintoutLeavesOutGroupsThatAreNotValid) {
     for (int k = 0; k < 16; ++k) ItemMap::WriteIndexedItem(image, 1, k, 0xFF);
     Zone::RefreshValidBits(image);
     ItemMap::SetDisplayType(image, 3);

@@ -160,14 +160,27 @@ TEST_F(GroupGrid, TransmitSwitchToggles) {
     EXPECT_EQ(ItemMap::ReadChannelField(flag, image, 7), 1u);
 }
 
-TEST_F(GroupGrid, PrintoutHasBothHeaderRowsAndEveryDataRow) {
+TEST_F(GroupGrid, PrintedCellsHaveBothHeaderRowsAndEveryDataRow) {
     ItemMap::WriteIndexedItem(image, 0, 4, 0xFF);
-    const std::string html = GridHtml(image, 0);
-    EXPECT_EQ(html.find("<table width=\"100%\"><tr><th  class=\"borderless\">CH<BR>No.</th>\n"), 0u);
-    EXPECT_NE(html.find("<th  class=\"borderless\">Frequency</th>\n"), std::string::npos);
-    EXPECT_NE(html.find("<tr><td>5</td>\n<td>-</td>\n"), std::string::npos);
-    EXPECT_NE(html.find("<tr><td>1</td>\n<td>1</td>\n<td>"), std::string::npos);
-    std::size_t rows = 0;
-    for (auto at = html.find("<tr>"); at != std::string::npos; at = html.find("<tr>", at + 1)) ++rows;
-    EXPECT_EQ(rows, 2u + 16u);
+    const auto cells = PrintCells(image, 0);
+    ASSERT_EQ(cells.size(), 2u + 16u);
+    EXPECT_EQ(cells[0][Col::Rx], "Frequency");
+    EXPECT_EQ(cells[1][Col::Rx], "RX");
+    EXPECT_EQ(cells[2][Col::Channel], "1");
+    EXPECT_EQ(cells[2][Col::Scan], "v");
+    EXPECT_EQ(cells[2][Col::Priority], "v");
+    EXPECT_EQ(cells[6][Col::Number], "5");
+    EXPECT_EQ(cells[6][Col::Channel], "");
+    EXPECT_EQ(cells[6][Col::Scan], "-");
+}
+
+TEST(GroupGridDrag, DroppedNumbersByMode) {
+    DragRecord drag;
+    EXPECT_TRUE(DroppedChannelNumbers(drag).empty());
+    drag.channels[9] = drag.channels[2] = drag.channels[127] = true;
+    drag.numbers = {5, -1, 7, -1, -1, -1, -1, -1};
+    drag.mode = 1;
+    EXPECT_EQ(DroppedChannelNumbers(drag), (std::vector<int>{3, 10, 128}));
+    drag.mode = 2;
+    EXPECT_EQ(DroppedChannelNumbers(drag), (std::vector<int>{5, 7}));
 }
