@@ -6,6 +6,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "channel/ChannelPopups.h"
 #include "image/ImageHost.h"
 #include "image/Model.h"
 #include "ui/HEdit.h"
@@ -98,8 +99,14 @@ const Box kAdvance2{1063, "Advance Setup", {
 
 bool IsSubAudio(int id) { return id == Id::DecodeSubAudio || id == Id::EncodeSubAudio; }
 
+// The sub-audio list of one side, written only when confirmed.
+void OpenSubAudioList(wxWindow* parent, CloneImage& image, int channel, int direction) {
+    CChSetupSubAudio popup(parent, image, channel, direction);
+    ChannelPopups::RunModal(popup);
+}
+
 CCHInfoSub::SubAudioPopup& PopupHook() {
-    static CCHInfoSub::SubAudioPopup popup;
+    static CCHInfoSub::SubAudioPopup popup = OpenSubAudioList;
     return popup;
 }
 
@@ -130,7 +137,7 @@ int CCHInfoSub_Restraction::CheckControlUnconditional(int controlId) {
 
 // ---- the pane ----------------------------------------------------------------------------------
 
-void CCHInfoSub::SetSubAudioPopup(SubAudioPopup popup) { PopupHook() = std::move(popup); }
+void CCHInfoSub::SetSubAudioPopup(SubAudioPopup popup) { PopupHook() = popup ? std::move(popup) : OpenSubAudioList; }
 
 CCHInfoSub::CCHInfoSub(CloneImage& image, int channel)
     : image_(image), channel_(channel), rules_(this, image, channel) {}

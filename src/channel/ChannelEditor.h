@@ -74,7 +74,8 @@ public:
     void SetCheck(int id, bool checked);
 
     CCHInfoSub_Restraction& Restraction() { return rules_; }
-    // Opens the sub-audio list of one side; tests replace it.
+    // Opens the sub-audio list of one side (null: the sub-audio popup);
+    // tests replace it.
     using SubAudioPopup = std::function<void(wxWindow* parent, CloneImage& image, int channel, int direction)>;
     static void SetSubAudioPopup(SubAudioPopup popup);
 

@@ -105,6 +105,11 @@ int CZoneAllocationDlg::Run(wxWindow* parent) {
     return ShowModal();
 }
 
+bool CZoneAllocationDlg::Edit(wxWindow* parent, CloneImage& working) {
+    CZoneAllocationDlg dialog(working);
+    return dialog.Run(parent) == wxID_OK;
+}
+
 void CZoneAllocationDlg::SavePlacement() {
     WindowPlacement::Save(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, SettingsSection);
     if (grid_) WindowPlacement::SaveGridWidths(*grid_, SettingsSection);

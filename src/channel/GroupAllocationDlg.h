@@ -42,6 +42,9 @@ public:
     // Creates the window and runs it modally; wxID_OK after the model was
     // stored into the image.
     int Run(wxWindow* parent);
+    // The "&Group Allocation" command on the main window's working copy: true
+    // when the dialog ended with OK and wrote the copy.
+    static bool Edit(wxWindow* parent, CloneImage& working);
     using ModalRunner = std::function<int(CZoneAllocationDlg& dialog)>;
     static void SetModalRunner(ModalRunner runner);
 

@@ -214,6 +214,18 @@ void CZoneList::FitColumnWidths() {
     WindowPlacement::SaveGridWidths(*grid_, SettingsSection);
 }
 
+void CZoneList::RegisterGridPage() {
+    AutoGridWidth::RegisterPage([](wxWindow* parent, CloneImage& image) {
+        auto* pane = new CZoneList(image);
+        pane->Hide();
+        if (!pane->CreatePane(parent, IDD)) {
+            delete pane;
+            return Page{};
+        }
+        return Page{pane, pane};
+    });
+}
+
 void CZoneList::Changed() {
     if (changed_) changed_();
 }

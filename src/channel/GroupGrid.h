@@ -48,6 +48,8 @@ public:
 
     // AutoGridWidth
     void FitColumnWidths() override;
+    // Adds the group grid to the pages "Auto Grid Width" builds and fits.
+    static void RegisterGridPage();
 
     // PrintableScreen: the group's table.
     std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome, bool createHidden) override;

@@ -5,12 +5,14 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
+#include <wx/listbox.h>
 #include <wx/scrolwin.h>
 
 #include "GroupAllocationFixture.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelEditor.h"
 #include "channel/ChannelInfoDlg.h"
+#include "channel/ChannelPopups.h"
 #include "channel/GroupGrid.h"
 #include "image/FileUtil.h"
 #include "image/Frequency.h"
@@ -131,6 +133,27 @@ TEST_F(EditorWin, SubAudioKeysStepTheStoredCode) {
     EXPECT_EQ(decode->GetText(), "D-023I");
     EXPECT_EQ(Channel::GetRxSubAudio(image, 0), (Channel::SubAudio{3, 19, 0}));
     EXPECT_FALSE(pane->HandleKey(WXK_SPACE, pane->Edit(Id::RxFrequency)));
+}
+
+TEST_F(EditorWin, EnterInASubAudioEditOpensItsList) {
+    CCHInfoSub* pane = MakePane(0);
+    HEditBase* encode = pane->Edit(Id::EncodeSubAudio);
+    pane->HandleKey(WXK_SPACE, encode);  // CTCSS 67.0 Hz
+    int shown = 0;
+    ChannelPopups::SetModalRunner([&](wxDialog& dialog) {
+        auto& list = dynamic_cast<CChSetupSubAudio&>(dialog);
+        ++shown;
+        list.List()->SetSelection(1);
+        list.Confirm();
+        return static_cast<int>(wxID_OK);
+    });
+    EXPECT_TRUE(pane->HandleKey(WXK_RETURN, encode));
+    ChannelPopups::SetModalRunner(nullptr);
+    EXPECT_EQ(shown, 1);
+    const auto stored = Channel::GetTxSubAudio(image, 0);
+    EXPECT_EQ(stored.type, 1);
+    EXPECT_NE(stored.code, 670);
+    EXPECT_EQ(encode->GetText(), ChannelEditor::EditText(image, 0, Id::EncodeSubAudio));
 }
 
 TEST_F(EditorWin, TheInformationDialogKeepsItsCopyOnlyOnOk) {

@@ -50,7 +50,6 @@ struct AllocationWin : ::testing::Test {
         {
             CZoneAllocationDlg dialog(working);
             result = dialog.Run(frame.frame);
-            dialog.Destroy();
         }
         CZoneAllocationDlg::SetModalRunner(nullptr);
         if (result == wxID_OK) document = working;
@@ -162,4 +161,23 @@ TEST_F(AllocationWin, PrintsEveryValidGroupInPagesOfFour) {
     EXPECT_EQ(pages, std::max(1, (valid + 3) / 4));
     EXPECT_NE(html.find("[Group Allocation]"), std::string::npos);
     EXPECT_NE(html.find("<td>No.16</td>"), std::string::npos);
+}
+
+TEST_F(AllocationWin, TheMenuCommandWritesTheWorkingCopyOnlyOnOk) {
+    CloneImage working = document;
+    CZoneAllocationDlg::SetModalRunner([](CZoneAllocationDlg& dialog) {
+        dialog.Model().SetGroupTag(0, "first");
+        dialog.OnCancel();
+        return dialog.GetReturnCode();
+    });
+    EXPECT_FALSE(CZoneAllocationDlg::Edit(frame.frame, working));
+    EXPECT_EQ(working, document);
+    CZoneAllocationDlg::SetModalRunner([](CZoneAllocationDlg& dialog) {
+        dialog.Model().SetGroupTag(0, "first");
+        dialog.OnOK();
+        return dialog.GetReturnCode();
+    });
+    EXPECT_TRUE(CZoneAllocationDlg::Edit(frame.frame, working));
+    CZoneAllocationDlg::SetModalRunner(nullptr);
+    EXPECT_EQ(TagCodesToText(ItemMap::GetGroupTag(working, 0)), "FIRST   ");
 }
