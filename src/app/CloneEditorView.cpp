@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 
 #include "app/CloneEditorDoc.h"
+#include "app/CommandIds.h"
 #include "app/ScreenRegistry.h"
 #include "image/Model.h"
 #include "language/SettingsFile.h"
@@ -96,8 +97,8 @@ void CCloneEditorView::ShowVisibleItemsDialog(wxMenu* mainItems) {
     for (std::size_t i = 2; i < mainItems->GetMenuItemCount() && entries.size() < kMaxVisibleEntries; ++i) {
         const wxMenuItem* item = mainItems->FindItemByPosition(i);
         if (!item || item->IsSeparator() || item->IsSubMenu()) continue;
-        entries.push_back({std::string(item->GetItemLabel().utf8_str()), item->IsChecked(), item->GetId(),
-                           item->IsEnabled()});
+        entries.push_back({std::string(item->GetItemLabel().utf8_str()), item->IsChecked(),
+                           ProgramCommandId(item->GetId()), item->IsEnabled()});
     }
     const auto before = entries;
     dialog(this, entries);

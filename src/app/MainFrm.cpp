@@ -175,6 +175,7 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCommand, this, WxCommandId(Cmd::MainItemRangeFirst),
          WxCommandId(Cmd::MainItemRangeLast));
     Bind(wxEVT_MENU_OPEN, &CMainFrame::OnMenuOpen, this);
+    Bind(wxEVT_CONTEXT_MENU, &CMainFrame::OnContextMenu, this);
     Bind(EVT_PANE_SELECTOR_REBUILD, &CMainFrame::OnRebuildSelector, this);
     Bind(EVT_PANE_REPLACE_ACTIVE, &CMainFrame::OnReplaceActive, this);
     Bind(EVT_PANE_SWALLOWED, [](wxCommandEvent&) {});
@@ -182,6 +183,11 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     Bind(wxEVT_HELP, &CMainFrame::OnHelp, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+    // A data file dropped on the window opens as the recent files do.
+    Bind(wxEVT_DROP_FILES, [this](wxDropFilesEvent& event) {
+        if (event.GetNumberOfFiles() < 1 || !doc_->SaveModified()) return;
+        doc_->OpenDocument(Utf8(event.GetFiles()[0]));
+    });
     normalSize_ = GetSize();
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         if (!IsMaximized() && !IsIconized() && !IsFullScreen()) normalSize_ = event.GetSize();

@@ -26,6 +26,7 @@ class HSplitterWnd;
 class wxMenu;
 class wxMenuEvent;
 class wxUpdateUIEvent;
+class wxContextMenuEvent;
 
 class CMainFrame : public wxFrame, public DocumentView {
 public:
@@ -133,6 +134,7 @@ private:
     void OnCommand(wxCommandEvent& event);
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnMenuOpen(wxMenuEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
     void RunDialogCommand(int commandId, int screenId, bool refresh);
     void ForwardEditCommand(int commandId);
     void ResendToFocus(int commandId);

@@ -198,14 +198,29 @@ void CMainFrame::RebuildMenuOnOpen() {
 void CMainFrame::OnMenuOpen(wxMenuEvent& event) {
     event.Skip();
     // Only the drop-downs of the bar; context menus rebuild themselves.
-    wxMenu* menu = event.GetMenu();
+    // Only a drop-down of the bar as it opens; its sub-menus open inside it,
+    // and context menus rebuild themselves.
+    const wxMenu* menu = event.GetMenu();
     wxMenuBar* bar = GetMenuBar();
-    if (!bar) return;
-    for (wxMenu* top = menu; top; top = top->GetParent())
-        if (top->GetMenuBar() == bar) {
-            RebuildMenuOnOpen();
-            return;
-        }
+    if (bar && menu && !menu->GetParent() && menu->GetMenuBar() == bar) RebuildMenuOnOpen();
+}
+
+void CMainFrame::OnContextMenu(wxContextMenuEvent& event) {
+    // The active pane's grid asks for the Edit menu at the point it gives.
+    HPainBaseDlg* pane = view_ ? view_->ActivePane() : nullptr;
+    bool inside = false;
+    for (auto* w = dynamic_cast<wxWindow*>(event.GetEventObject()); w && pane; w = w->GetParent())
+        if (w == pane) inside = true;
+    if (!inside) {
+        event.Skip();
+        return;
+    }
+    MenuModel edit;
+    PopupMenu::Update(PopupMenu::EditMenu, edit, RebuildContext());
+    wxMenu menu;
+    AppendEntries(&menu, edit);
+    const wxPoint point = event.GetPosition();
+    PopupMenu(&menu, point == wxDefaultPosition ? wxDefaultPosition : ScreenToClient(point));
 }
 
 // ---- states ---------------------------------------------------------------------------

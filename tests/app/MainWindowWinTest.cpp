@@ -334,6 +334,37 @@ TEST_F(MainWindowTest, CommandStatesFollowTheRules) {
     AppState::AppMode() = 0;
 }
 
+TEST_F(MainWindowTest, ColumnGroupsAndTheColumnChoiceDialog) {
+    Open(true);
+    CCloneEditorView* view = frame->MainView();
+    CVSFlexGrid* grid = view->ChannelGrid();
+    ASSERT_NE(grid, nullptr);
+    // A column the rules lock stays hidden whatever its group says.
+    view->ToggleMainItem(32799, true);
+    view->ToggleMainItem(32799, true);
+    EXPECT_EQ(MainItems::Row(32799)->visible, 1);
+    EXPECT_TRUE(grid->GetColHidden(19));
+
+    // The dialog sees the pane's entries of "Main Items"; a changed entry
+    // toggles its group, an unchanged one is applied again.
+    frame->RebuildMenuOnOpen();
+    std::vector<Screens::VisibleEntry> seen;
+    Screens::RegisterVisibleItems([&](wxWindow*, std::vector<Screens::VisibleEntry>& entries) {
+        seen = entries;
+        for (auto& entry : entries)
+            if (entry.id == 32786) entry.checked = !entry.checked;
+    });
+    frame->UpdateWindowUI();
+    Command(Cmd::VisibleItems);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].id, 32785);
+    EXPECT_EQ(seen[1].text, "&W/N");
+    EXPECT_EQ(MainItems::Row(32785)->visible, 1);
+    EXPECT_EQ(MainItems::Row(32786)->visible, 0);
+    EXPECT_TRUE(grid->GetColHidden(2));
+    EXPECT_FALSE(grid->GetColHidden(1));
+}
+
 TEST_F(MainWindowTest, DialogCommandWritesTheWorkingCopyOnlyOnOk) {
     Open(true);
     bool answer = false;
@@ -448,6 +479,8 @@ TEST_F(MainWindowTest, MainInformationPaneShowsTheImageAndEditsTheFirmwareVersio
 }
 
 TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
+    // The program's own screens, as the start-up registers them.
+    RegisterScreens();
     Open();
     frame->Raise();
     for (int i = 0; i < 20; ++i) {
