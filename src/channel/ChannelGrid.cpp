@@ -11,7 +11,6 @@
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/GridLogic.h"
-#include "ui/MainItems.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/WindowPlacement.h"
@@ -172,13 +171,8 @@ void ChannelList::BuildGrid() {
 }
 
 void ChannelList::ApplyColumnVisibility() {
-    for (int c = 0; c < ColumnCount; ++c) grid_->SetColHidden(c, IsColumnHidden(c));
-    for (const MainItemRow& row : MainItems::Table()) {
-        if (row.commandId == -1) break;
-        if (row.visible) continue;
-        for (int c : row.columns)
-            if (c > 0 && c < ColumnCount) grid_->SetColHidden(c, true);
-    }
+    const auto shown = ChannelGridCells::ShownColumns(image_);
+    for (int c = 0; c < ColumnCount; ++c) grid_->SetColHidden(c, !shown[c]);
     if (grid_->GetCol() >= 0 && grid_->GetColHidden(grid_->GetCol())) grid_->SetCol(0);
     // The leading columns up to the name tag stay in view.
     int frozen = grid_->GetFixedCols();

@@ -12,6 +12,7 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "image/UiUtil.h"
+#include "ui/MainItems.h"
 
 namespace ChannelGridCells {
 
@@ -85,6 +86,18 @@ bool IsColumnRestricted(const CloneImage& image, int column) {
     const int state = ColumnState(image, column);
     if (state == 3 || state == 4) return true;
     return state == 5 && column == Col::Tag && Model::IsPlainKind(image);
+}
+
+std::array<bool, ColumnCount> ShownColumns(const CloneImage& image) {
+    std::array<bool, ColumnCount> shown{};
+    for (int c = 0; c < ColumnCount; ++c) shown[c] = !IsColumnRestricted(image, c);
+    for (const MainItemRow& row : MainItems::Table()) {
+        if (row.commandId == -1) break;
+        if (row.visible) continue;
+        for (int c : row.columns)
+            if (c > 0 && c < ColumnCount) shown[c] = false;
+    }
+    return shown;
 }
 
 bool IsColumnPrintable(const CloneImage& image, int column) {

@@ -55,6 +55,9 @@ int ColumnState(const CloneImage& image, int column);
 // Hidden by the restriction rules: states 3 and 4, and 5 for the name tag
 // column on a plain-display radio.
 bool IsColumnRestricted(const CloneImage& image, int column);
+// The columns the grid shows: those the restriction rules leave and whose
+// View menu column group is on.
+std::array<bool, ColumnCount> ShownColumns(const CloneImage& image);
 // States 0, 1, 2 and 5 may be printed.
 bool IsColumnPrintable(const CloneImage& image, int column);
 

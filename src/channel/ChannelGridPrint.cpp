@@ -2,27 +2,14 @@
 
 #include <algorithm>
 
+#include "ui/HtmlDocument.h"
+#include "ui/MainItems.h"
+
 namespace ChannelGridPrint {
 
 namespace Col = ChannelGridCells::Col;
 
 namespace {
-
-void OpenTag(std::string& out, std::string_view tag, std::string_view attributes = {}) {
-    out += '<';
-    out += tag;
-    if (!attributes.empty()) {
-        out += ' ';
-        out += attributes;
-    }
-    out += '>';
-}
-
-void CloseTag(std::string& out, std::string_view tag) {
-    out += "</";
-    out += tag;
-    out += ">\n";
-}
 
 std::string HeaderText(std::string_view text) {
     std::string escaped = HtmlEscape(text);
@@ -44,6 +31,15 @@ bool PrintsAsCheck(int column) {
 
 }  // namespace
 
+std::string ColumnGroupState() {
+    std::string state;
+    for (const MainItemRow& row : MainItems::Table()) {
+        if (row.commandId == -1) break;
+        state += row.visible ? "1," : "0,";
+    }
+    return state;
+}
+
 ColumnFlags PrintedColumns(const CloneImage& image, std::span<const bool> shownInGrid) {
     ColumnFlags flags{};
     for (int c = 0; c < ChannelGridCells::ColumnCount; ++c) {
@@ -61,21 +57,6 @@ std::vector<int> PrintedChannels(const CloneImage& image) {
     return channels;
 }
 
-std::string HtmlEscape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c; break;
-        }
-    }
-    return out;
-}
-
 std::string CellHtml(const CloneImage& image, int column, int channel) {
     const std::string text = ChannelGridCells::FormatCellText(image, column, channel);
     if (PrintsAsCheck(column)) return text.empty() || text == " " ? "v" : "-";
@@ -85,15 +66,14 @@ std::string CellHtml(const CloneImage& image, int column, int channel) {
 
 std::string TitleHtml(std::string_view caption) {
     std::string out;
-    OpenTag(out, "table", "width=\"100%\"");
-    OpenTag(out, "colgroup", "span=\"1\"");
-    CloseTag(out, "colgroup");
-    OpenTag(out, "tr");
-    OpenTag(out, "th", "colspan=\"1\"");
+    HtmlTag table(out, "table", "width=\"100%\"");
+    { HtmlTag colgroup(out, "colgroup", "span=\"1\""); }
+    HtmlTag row(out, "tr");
+    HtmlTag heading(out, "th", "colspan=\"1\"");
     out += "[" + HtmlEscape(caption) + "]";
-    CloseTag(out, "th");
-    CloseTag(out, "tr");
-    CloseTag(out, "table");
+    heading.Close();
+    row.Close();
+    table.Close();
     return out;
 }
 
@@ -111,7 +91,7 @@ std::string HeaderHtml(const ColumnFlags& printed) {
 
     std::string out;
     for (int row = 0; row < ChannelGridCells::FixedRows; ++row) {
-        OpenTag(out, "tr");
+        HtmlTag tr(out, "tr");
         for (std::size_t i = 0; i < n;) {
             if (row == 1 && coveredBelow[i]) {
                 ++i;
@@ -124,26 +104,24 @@ std::string HeaderHtml(const ColumnFlags& printed) {
             std::string attributes;
             if (spansRows[i]) attributes = "rowspan=\"2\"";
             if (j - i > 1) attributes = "colspan=\"" + std::to_string(j - i) + "\"";
-            OpenTag(out, "th", attributes);
+            HtmlTag th(out, "th", attributes);
             out += HeaderText(text(row, cols[i]));
-            CloseTag(out, "th");
+            th.Close();
             i = j;
         }
-        CloseTag(out, "tr");
     }
     return out;
 }
 
 std::string RowHtml(const CloneImage& image, int channel, const ColumnFlags& printed) {
     std::string out;
-    OpenTag(out, "tr");
+    HtmlTag tr(out, "tr");
     for (int c = 0; c < ChannelGridCells::ColumnCount; ++c) {
         if (!printed[c]) continue;
-        OpenTag(out, "td");
+        HtmlTag td(out, "td");
         out += CellHtml(image, c, channel);
-        CloseTag(out, "td");
     }
-    CloseTag(out, "tr");
+    tr.Close();
     return out;
 }
 
@@ -155,12 +133,33 @@ bool Printout::GetHtml(std::string& out, bool withTitle) {
     const int total = static_cast<int>(channels_.size());
     const int first = std::min(page_ * ChannelGridCells::PrintRowsPerPage, total);
     const int count = std::min(ChannelGridCells::PrintRowsPerPage, total - first);
-    OpenTag(out, "table", "width=\"100%\"");
+    HtmlTag table(out, "table", "width=\"100%\"");
     out += HeaderHtml(printed_);
     for (int i = first; i < first + count; ++i) out += RowHtml(image_, channels_[i], printed_);
-    CloseTag(out, "table");
+    table.Close();
     ++page_;
     return first + count < total;
 }
 
 }  // namespace ChannelGridPrint
+
+// ---- the document's screen ------------------------------------------------------
+
+ChannelGridPrintScreen::ChannelGridPrintScreen(const CloneImage& image, const ChannelGridPrint::ColumnFlags& shown)
+    : PrintableScreen(ChannelGridCells::DialogId),
+      printout_(image, ChannelGridPrint::PrintedColumns(image, shown), ChannelGridCells::Caption) {}
+
+std::string& ChannelGridPrintScreen::GetHtml(std::string& out, PrintContext, bool* moreToCome, bool createHidden) {
+    const bool more = printout_.GetHtml(out, createHidden);
+    if (moreToCome) *moreToCome = more;
+    return out;
+}
+
+void ChannelGridPrintScreen::Register() {
+    PrintScreens::Register(
+        PrintScreens::Slot::ChannelGrid,
+        [](const CloneImage& image) {
+            return std::make_unique<ChannelGridPrintScreen>(image, ChannelGridCells::ShownColumns(image));
+        },
+        ChannelGridPrint::ColumnGroupState);
+}

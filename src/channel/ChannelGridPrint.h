@@ -11,18 +11,20 @@
 
 #include "channel/ChannelGridCells.h"
 #include "image/CloneImage.h"
+#include "ui/PrintableScreen.h"
 
 namespace ChannelGridPrint {
 
 using ColumnFlags = std::array<bool, ChannelGridCells::ColumnCount>;
 
+// The View menu's column group flags as a text ("1," or "0," each): what the
+// printout depends on besides the image.
+std::string ColumnGroupState();
 // A column is printed when its state lets it print and the grid shows it.
 ColumnFlags PrintedColumns(const CloneImage& image, std::span<const bool> shownInGrid);
 // The channels in use among those the grid binds, in order.
 std::vector<int> PrintedChannels(const CloneImage& image);
 
-// "&", "<", ">" and '"' as entities.
-std::string HtmlEscape(std::string_view text);
 // The printed text of one cell ("&nbsp;" for an empty one).
 std::string CellHtml(const CloneImage& image, int column, int channel);
 
@@ -50,3 +52,25 @@ private:
 };
 
 }  // namespace ChannelGridPrint
+
+// The channel grid's place in the printed document. It needs no window: the
+// table comes from the image and the columns the grid would show.
+class ChannelGridPrintScreen : public PrintableScreen {
+public:
+    ChannelGridPrintScreen(const CloneImage& image, const ChannelGridPrint::ColumnFlags& shown);
+
+    // One page a call; the first call (the one that would create the
+    // window) also writes the caption table.
+    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome, bool createHidden) override;
+    std::string WindowText() const override { return ChannelGridCells::Caption; }
+    bool IsDialog() const override { return false; }
+
+    // Puts the channel grid into the printed document.
+    static void Register();
+
+protected:
+    PrintCache& ClassCache() override { return CacheOf<ChannelGridPrintScreen>(); }
+
+private:
+    ChannelGridPrint::Printout printout_;
+};

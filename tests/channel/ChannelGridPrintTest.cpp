@@ -11,6 +11,8 @@
 #include "image/ItemsChannel.h"
 #include "image/ItemsSystem.h"
 #include "image/TestHost.h"
+#include "ui/HtmlDocument.h"
+#include "ui/MainItems.h"
 
 using namespace ChannelGridPrint;
 namespace Col = ChannelGridCells::Col;
@@ -133,5 +135,31 @@ TEST(ChannelGridPrint, CellTextsAreEscapedAndChecksPrintAsMarks) {
     EXPECT_EQ(cells[Col::TimeOutTimer], "&nbsp;");
     EXPECT_EQ(cells[Col::TxPower], "H");
     EXPECT_EQ(CloneImageOps::Compare(image, before), 0) << "printing never changes a channel";
-    EXPECT_EQ(HtmlEscape("a&b<c>\"d\""), "a&amp;b&lt;c&gt;&quot;d&quot;");
+}
+
+TEST(ChannelGridPrint, TheDocumentsScreenPrintsPageByPage) {
+    TestHost host;
+    CloneImage image = LoadDefault();
+    std::vector<int> used;
+    for (int ch = 1; ch < 60; ++ch) used.push_back(ch);
+    CopyFirstChannel(image, used);
+    ChannelGridPrintScreen::Register();
+    ASSERT_TRUE(PrintScreens::IsRegistered(PrintScreens::Slot::ChannelGrid));
+    const std::string before = PrintScreens::DependencyState();
+    MainItems::Row(32798)->visible = 0;  // VOX off in the View menu
+    EXPECT_NE(PrintScreens::DependencyState(), before) << "the printer notices the column choice";
+    auto screen = PrintScreens::Make(PrintScreens::Slot::ChannelGrid, image);
+    MainItems::ResetVisible();
+    ASSERT_NE(screen, nullptr);
+    std::string out;
+    bool more = false;
+    screen->GetHtml(out, &image, &more, true);
+    EXPECT_TRUE(more);
+    screen->GetHtml(out, &image, &more, false);
+    EXPECT_FALSE(more);
+    PrintScreens::Unregister(PrintScreens::Slot::ChannelGrid);
+    EXPECT_EQ(Count(out, "[CH DATA]"), 1);
+    EXPECT_EQ(Count(out, "<tr><td>"), 60);
+    EXPECT_EQ(out.find("VOX"), std::string::npos);
+    EXPECT_EQ(Count(out, "<td>"), 60 * 28);
 }
