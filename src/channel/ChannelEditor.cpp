@@ -248,6 +248,14 @@ void CCHInfoSub::BuildControls() {
             control->Bind(wxEVT_LEFT_DCLICK, [this, controlId](wxMouseEvent&) { OpenSubAudioPopup(controlId); });
     }
     Bind(wxEVT_CHAR_HOOK, &CCHInfoSub::OnCharHook, this);
+    // The help and related-items panes follow the focused control.
+    Bind(wxEVT_CHILD_FOCUS, [this](wxChildFocusEvent& event) {
+        event.Skip();
+        wxWindow* focused = event.GetWindow();
+        if (PaneHost* host = MainPaneHost(); host && focused && focused->GetId() > 0)
+            host->ShowHelpForRID(IDD, focused->GetId());
+    });
+    Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
 }
 
 bool CCHInfoSub::OnInitDialog() {
