@@ -8,6 +8,7 @@
 
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelTables.h"
+#include "image/ItemsSystem.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/GridLogic.h"
@@ -478,7 +479,9 @@ void ChannelList::OnGridKeyDown(wxKeyEvent& event) {
             else
                 selector->SelectPrevious();
         } else {
-            ShowGroup((group_ + (key == WXK_F2 ? 1 : kGroups - 1)) % kGroups);
+            // Without the pane selector: the image's groups in turn.
+            const int groups = std::clamp(static_cast<int>(ItemMap::GetMaxGroup(image_)), 1, kGroups);
+            ShowGroup((std::min(group_, groups - 1) + (key == WXK_F2 ? 1 : groups - 1)) % groups);
         }
         return;
     }
