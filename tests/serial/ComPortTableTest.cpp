@@ -3,65 +3,9 @@
 // 64-entry limit.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "TestHost.h"
-#include "serial/ComPortTable.h"
-
-namespace fs = std::filesystem;
+#include "FakeSysfs.h"
 
 namespace {
-
-// A sysfs and a /dev tree laid out as the kernel and udev lay them out.
-class FakeSystem {
-public:
-    FakeSystem() {
-        fs::create_directories(sys() / "class" / "tty");
-        fs::create_directories(dev() / "serial" / "by-id");
-    }
-    fs::path sys() const { return dir_.path() / "sys"; }
-    fs::path dev() const { return dir_.path() / "dev"; }
-    PortSources Sources() const { return {sys(), dev()}; }
-
-    // A USB serial converter (ttyUSB) or modem-class (ttyACM) port: the tty
-    // hangs below the interface, the strings sit on the USB device.
-    void AddUsb(const std::string& name, const std::string& manufacturer, const std::string& product) {
-        const std::string bus = std::to_string(++usbDevices_);
-        const fs::path device = sys() / "devices" / "pci0000:00" / "usb1" / ("1-" + bus);
-        const fs::path iface = device / ("1-" + bus + ":1.0");
-        const fs::path target = name.rfind("ttyACM", 0) == 0 ? iface : iface / name;
-        fs::create_directories(target);
-        Write(device / "idVendor", "0403");
-        if (!manufacturer.empty()) Write(device / "manufacturer", manufacturer);
-        if (!product.empty()) Write(device / "product", product);
-        AddClassEntry(name, target);
-    }
-    // A serial-core port; UART type 0 means no UART behind the name.
-    void AddUart(const std::string& name, int uartType) {
-        const fs::path platform = sys() / "devices" / "platform" / "serial8250";
-        fs::create_directories(platform);
-        AddClassEntry(name, platform);
-        Write(sys() / "class" / "tty" / name / "type", std::to_string(uartType));
-    }
-    // A console or terminal without a device.
-    void AddVirtual(const std::string& name) { fs::create_directories(sys() / "class" / "tty" / name); }
-    void AddById(const std::string& link, const std::string& name) {
-        fs::create_symlink(fs::path("../..") / name, dev() / "serial" / "by-id" / link);
-    }
-
-private:
-    void AddClassEntry(const std::string& name, const fs::path& deviceDir) {
-        const fs::path entry = sys() / "class" / "tty" / name;
-        fs::create_directories(entry);
-        fs::create_directory_symlink(deviceDir, entry / "device");
-        std::ofstream(dev() / name).put('\0');
-    }
-    static void Write(const fs::path& file, const std::string& text) { std::ofstream(file) << text << "\n"; }
-
-    TempDir dir_;
-    int usbDevices_ = 0;
-};
 
 std::vector<std::string> Labels(const ComPortTable& table) {
     std::vector<std::string> out;
