@@ -233,12 +233,17 @@ void SetSignalingType(CloneImage& image, int channel, int type) {
 
 bool IsValidSignalingNumber(const CloneImage& image, int channel, int number) {
     if (number < 0) return false;
+    // One range per signalling type, the same the channel grid offers in its
+    // number list, so the grid, the editor and this check never disagree.
     switch (ItemMap::GetChannelSignalingType(image, channel)) {
         case 0: return number == 0;
         case 1: return number < 8;
-        case 3:
-        case 7: return number < 10;
-        case 4: return Host().Mdc1200SetupType() == 1 ? number <= 15 : number <= 1;
+        case 2: return number < (Model::IndexFromTypeCode(image) == 1 ? 16 : 32);
+        case 3: return number < 10;
+        case 4: return number < 2;
+        case 5:
+        case 6: return number < 16;
+        case 7: return number < 4;
         default: return number < 32;
     }
 }

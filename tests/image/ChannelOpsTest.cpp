@@ -210,20 +210,23 @@ TEST_F(ChannelOpsTest, SignalingTypeClearsWhatItExcludes) {
 }
 
 TEST_F(ChannelOpsTest, SignalingNumberRangeByType) {
+    // The ranges of the channel grid's number list: one table for the grid,
+    // the channel editor and the setters.
     struct Case {
+        int typeCode;
         int type;
-        int mdcSetup;
         int number;
         bool valid;
     };
     const Case cases[] = {
-        {0, 0, 0, true},   {0, 0, 1, false},  {1, 0, 7, true},   {1, 0, 8, false},  {1, 0, 9, false},
-        {3, 0, 9, true},   {3, 0, 10, false}, {7, 0, 9, true},   {4, 0, 1, true},   {4, 0, 12, false},
-        {4, 1, 12, true},  {4, 1, 15, true},  {4, 1, 16, false}, {2, 0, 31, true},  {5, 0, 31, true},
-        {2, 0, -1, false},
+        {0x36, 0, 0, true},   {0x36, 0, 1, false},  {0x36, 1, 7, true},   {0x36, 1, 8, false},
+        {0x36, 2, 15, true},  {0x36, 2, 16, false}, {0x35, 2, 31, true},  {0x35, 2, 32, false},
+        {0x36, 3, 9, true},   {0x36, 3, 10, false}, {0x36, 4, 1, true},   {0x36, 4, 2, false},
+        {0x36, 5, 15, true},  {0x36, 5, 16, false}, {0x36, 6, 15, true},  {0x36, 6, 16, false},
+        {0x36, 7, 3, true},   {0x36, 7, 4, false},  {0x36, 2, -1, false},
     };
     for (const auto& c : cases) {
-        host.mdcSetupType = c.mdcSetup;
+        image[0x02] = static_cast<std::uint8_t>(c.typeCode);
         ItemMap::SetChannelSignalingType(image, 0, static_cast<std::uint32_t>(c.type));
         EXPECT_EQ(Channel::IsValidSignalingNumber(image, 0, c.number), c.valid) << c.type << "/" << c.number;
         Channel::SetSignalingNumber(image, 0, c.number);
