@@ -30,10 +30,13 @@ class ChannelList : public HPainBaseDlg, public AutoGridWidth {
 public:
     enum { IDD = 134, IDC_GRID = 1063 };
 
-    // Edit commands the pane answers (the program's command numbers).
+    // Edit commands the pane answers (the program's command numbers). The
+    // main menu's "CH Copy" and "CH Paste" copy and paste whole channels
+    // whatever the current column.
     struct Command {
-        static constexpr int Copy = 57634, Paste = 57637, Cut = 57635, ChCut = 32894, ChInsert = 32895,
-                             ChNew = 32896, AssignToGroup = 32931, SetPriority = 32932, CancelPriority = 32933;
+        static constexpr int Copy = 57634, Paste = 57637, Cut = 57635, ChCopy = 32891, ChPaste = 32892,
+                             ChCut = 32894, ChInsert = 32895, ChNew = 32896, AssignToGroup = 32931,
+                             SetPriority = 32932, CancelPriority = 32933;
     };
 
     // `image` is the image shown and edited; it outlives the pane.

@@ -190,9 +190,10 @@ void ChannelList::OpenAniDialog(int row) {
 // ---- Edit commands -------------------------------------------------------------------------
 
 int ChannelList::CommandOfMenuId(int menuId) {
-    static constexpr int kCommands[] = {Command::Copy,  Command::Paste,         Command::Cut,
-                                        Command::ChCut, Command::ChInsert,      Command::ChNew,
-                                        Command::AssignToGroup, Command::SetPriority, Command::CancelPriority};
+    static constexpr int kCommands[] = {Command::Copy,          Command::Paste,       Command::Cut,
+                                        Command::ChCopy,        Command::ChPaste,     Command::ChCut,
+                                        Command::ChInsert,      Command::ChNew,       Command::AssignToGroup,
+                                        Command::SetPriority,   Command::CancelPriority};
     // Menus take ids below 0x8000: the program's ids above it come shifted
     // down by 0x8000.
     for (int command : kCommands)
@@ -205,6 +206,8 @@ bool ChannelList::ExecuteCommand(int commandId) {
         case Command::Copy:
         case Command::Paste:
         case Command::Cut:
+        case Command::ChCopy:
+        case Command::ChPaste:
         case Command::ChCut:
         case Command::ChInsert:
         case Command::ChNew:
@@ -218,6 +221,8 @@ bool ChannelList::ExecuteCommand(int commandId) {
     switch (commandId) {
         case Command::Copy: wholeChannels ? CopyChannels() : CopyCell(); break;
         case Command::Paste: wholeChannels ? PasteChannels() : PasteCell(); break;
+        case Command::ChCopy: CopyChannels(); break;
+        case Command::ChPaste: PasteChannels(); break;
         case Command::Cut:
         case Command::ChCut: CutChannels(); break;
         case Command::ChInsert: InsertChannels(); break;

@@ -368,11 +368,14 @@ TEST_F(GridFixture, RowCopyPasteInsertAndDelete) {
     EXPECT_EQ(name(2), "B");
     EXPECT_EQ(name(3), "D");
 
-    // Paste onto channel 21 makes group 2 valid.
-    Channel::StoreClipboard(image, std::vector<int>{0});
+    // "CH Copy" and "CH Paste" take whole channels from any column; a paste
+    // onto channel 21 makes group 2 valid.
+    Select(2, Col::Squelch);
+    pane->ExecuteCommand(ChannelList::Command::ChCopy);
+    EXPECT_EQ(Channel::ClipboardCount(), 1);
     pane->ShowGroup(1);
-    SelectRows(6, 6);
-    pane->ExecuteCommand(ChannelList::Command::Paste);
+    Select(6, Col::Vox);
+    pane->ExecuteCommand(ChannelList::Command::ChPaste);
     EXPECT_TRUE(Channel::IsInUse(image, 20));
     EXPECT_EQ(ItemMap::ReadBitmapBit(validBits, image, 1), 0);
     EXPECT_TRUE(Modified());
