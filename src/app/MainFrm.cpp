@@ -93,7 +93,7 @@ constexpr const char* kIndicators[] = {"CAP", "NUM", "SCRL"};
 // Layout of the client area as created: the main information column, the
 // middle column and the side column; the splitters' own minimums.
 constexpr int kInfoColumnIdeal = 90, kInfoColumnMinimum = 70, kColumnIdeal = 200;
-constexpr int kSideColumnDefault = 200, kSideColumnLeast = 200;
+constexpr int kSideColumnDefault = 160, kMiddleColumnLeast = 200;  // widths when nothing is saved; the middle column's least
 
 // Settings sections of the splitter positions.
 constexpr const char* kSpl1 = "Spl1";
@@ -383,6 +383,11 @@ void CMainFrame::UpdateMinimumSize() {
 
 void CMainFrame::AfterShow() {
     SendSizeEvent();
+    // The positions need the splitters' real sizes: wait for the first layout.
+    if (!outer_->IsSized() || !inner_->IsSized()) {
+        if (++afterShowWaits_ < 100) CallAfter([this] { AfterShow(); });
+        return;
+    }
     outer_->Layout();
     const int total = outer_->GetClientSize().x;
     const int infoWidth = view_->MainInfoPane() ? view_->MainInfoPane()->MinimumSize().x : 0;
@@ -425,9 +430,9 @@ void CMainFrame::RelayoutSideColumn() {
     const auto sizes = outer_->CurrentSizes();
     const int both = sizes[1] + sizes[2];
     if (!sideShown_ && (help || related)) {
-        int columns[2] = {std::max(kSideColumnLeast, both - kSideColumnDefault), kSideColumnDefault};
+        int columns[2] = {std::max(kMiddleColumnLeast, both - kSideColumnDefault), kSideColumnDefault};
         WindowPlacement::LoadSplitter(kSpl1, columns);
-        const int first = std::min(std::max(columns[0], kSideColumnLeast), both);
+        const int first = std::min(std::max(columns[0], kMiddleColumnLeast), both);
         outer_->SetColumnInfo(1, first, 0);
         outer_->SetColumnInfo(2, std::max(1, both - first), 0);
         outer_->RecalcLayout();

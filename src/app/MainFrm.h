@@ -181,6 +181,7 @@ private:
     bool paneRebuildPending_ = true;
     int activeKind_ = 1;
     bool firstActivation_ = true;
+    int afterShowWaits_ = 0;
     bool forwarding_ = false;
     wxWeakRef<wxWindow> deactivatedFocus_;
     wxWeakRef<wxWindow> commandFocus_;

@@ -65,20 +65,20 @@ void PaneSelectorDialog::BuildControls() {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     auto center = [] { return wxSizerFlags().CenterVertical(); };
     row->Add(new wxStaticText(this, IDC_GROUP_CAPTION, "Group"), center().Border(wxLEFT | wxRIGHT, 6));
-    groups_ = new wxChoice(this, IDC_GROUP, wxDefaultPosition, wxSize(64, -1));
+    groups_ = new wxChoice(this, IDC_GROUP);
     row->Add(groups_, center());
     spin_ = new wxSpinButton(this, IDC_SPIN, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL | wxSP_WRAP);
-    row->Add(spin_, center().Border(wxRIGHT, 12));
-    row->Add(new wxStaticText(this, IDC_TAG_CAPTION, "TAG"), center().Border(wxRIGHT, 6));
+    row->Add(spin_, center().Border(wxRIGHT, 8));
+    row->Add(new wxStaticText(this, IDC_TAG_CAPTION, "TAG"), center().Border(wxRIGHT, 4));
     tag_ = new HEditKXTag(this, IDC_TAG);
     tag_->SetEditConfig(kTagEdit);
-    tag_->SetMinSize(wxSize(tag_->GetTextExtent("WWWWWWWW").x + 16, -1));
-    row->Add(tag_, center().Border(wxRIGHT, 12));
+    tag_->SetMinSize(wxSize(tag_->GetTextExtent("WWWWWWWW").x + 12, -1));
+    row->Add(tag_, center().Border(wxRIGHT, 8));
     groupScan_ = new wxCheckBox(this, IDC_GROUP_SCAN, "Group Scan");
     row->Add(groupScan_, center().Border(wxRIGHT, 6));
     tabs_ = new HighlightedTabCtrl(this, IDC_TAB);
     auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(row, wxSizerFlags().Border(wxTOP | wxBOTTOM, 4));
+    column->Add(row, wxSizerFlags().Border(wxTOP | wxBOTTOM, 3));
     column->Add(tabs_, wxSizerFlags().Expand());
     SetSizer(column);
 

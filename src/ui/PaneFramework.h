@@ -179,6 +179,8 @@ public:
     void RecalcLayout();
     // Width of bar `bar` (between pane bar and pane bar + 1).
     int BarSize(int bar) const;
+    // The splitter has been given its size (the ideal sizes are applied).
+    bool IsSized() const { return sized_; }
 
     // Lock flags: a bar that is not movable cannot be dragged.
     void SetColumnBarMovable(int bar, bool movable);

@@ -481,7 +481,12 @@ TEST_F(MainWindowTest, MainInformationPaneShowsTheImageAndEditsTheFirmwareVersio
 TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
     // The program's own screens, as the start-up registers them.
     RegisterScreens();
-    Open();
+    // As the start-up does it: the settings' size, shown, then set up at once.
+    frame = new CMainFrame(&recent, {program}, program);
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    frame->RefreshAllPanes();
+    frame->Show();
+    frame->AfterShow();
     frame->Raise();
     for (int i = 0; i < 20; ++i) {
         Yield();
@@ -498,4 +503,9 @@ TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
     const fs::path out = fs::path(ZT_PROGRAM_EXE).parent_path().parent_path() / "screenshots";
     fs::create_directories(out);
     EXPECT_TRUE(shot.SaveFile(wxString::FromUTF8((out / "main-window.png").string()), wxBITMAP_TYPE_PNG));
+    // Information column, the grid's column and the side column all have room.
+    const auto columns = frame->OuterSplitter()->CurrentSizes();
+    EXPECT_GE(columns[0], frame->MainView()->MainInfoPane()->MinimumSize().x);
+    EXPECT_GT(columns[1], columns[0] + columns[2]);
+    EXPECT_GE(columns[2], 150);
 }
