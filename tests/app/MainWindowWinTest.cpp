@@ -11,7 +11,9 @@
 #include <wx/modalhook.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/textctrl.h>
 
 #include <fstream>
 #include <sstream>
@@ -23,10 +25,13 @@
 #include "app/MainFrm.h"
 #include "app/MainInfoDlg.h"
 #include "app/PaneSelectorDlg.h"
+#include "app/PassInput2Dlg.h"
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
+#include "image/ItemsHeader.h"
+#include "image/ItemsScan.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 #include "serial/OperationView.h"
@@ -476,6 +481,84 @@ TEST_F(MainWindowTest, MainInformationPaneShowsTheImageAndEditsTheFirmwareVersio
     EXPECT_EQ(image[0x001], 0x05);
     EXPECT_EQ(image[0x004], 0x99);
     EXPECT_EQ(image[0x005], 0x00);
+}
+
+TEST_F(MainWindowTest, GroupSelectorListsTheGroupsAndWritesTagAndScanFlag) {
+    Open(true);
+    auto* selector = dynamic_cast<PaneSelectorDialog*>(frame->MainView()->PaneSelector());
+    ASSERT_NE(selector, nullptr);
+    CloneImage& image = frame->Document().CurrentImage;
+    const int count = PaneSelectorDialog::GroupCount(image);
+    ASSERT_GT(count, 1);
+    auto* groups = dynamic_cast<wxChoice*>(selector->FindWindow(PaneSelectorDialog::IDC_GROUP));
+    EXPECT_EQ(static_cast<int>(groups->GetCount()), count);
+    EXPECT_EQ(groups->GetString(0), "01");
+    EXPECT_EQ(selector->SelectedGroup(), 0);
+    EXPECT_EQ(frame->MainView()->SelectedGroup(), 0);
+
+    // Next and previous wrap around the list.
+    selector->SelectPrevious();
+    EXPECT_EQ(selector->SelectedGroup(), count - 1);
+    selector->SelectNext();
+    EXPECT_EQ(selector->SelectedGroup(), 0);
+    selector->SelectNext();
+    EXPECT_EQ(frame->MainView()->SelectedGroup(), 1);
+
+    auto* tag = dynamic_cast<wxTextCtrl*>(selector->FindWindow(PaneSelectorDialog::IDC_TAG));
+    tag->ChangeValue("north");
+    selector->CommitTag();
+    EXPECT_EQ(ItemMap::GetGroupTag(image, 1), "NORTH");
+    auto* scan = dynamic_cast<wxCheckBox*>(selector->FindWindow(PaneSelectorDialog::IDC_GROUP_SCAN));
+    const bool before = ItemMap::GetGroupScanFlag(image, 1) != 0;
+    scan->SetValue(!before);
+    wxCommandEvent click(wxEVT_CHECKBOX, PaneSelectorDialog::IDC_GROUP_SCAN);
+    click.SetEventObject(scan);
+    scan->ProcessWindowEvent(click);
+    EXPECT_EQ(ItemMap::GetGroupScanFlag(image, 1) != 0, !before);
+
+    // The group count follows the image.
+    image[0x2404] = 3;
+    frame->RefreshAllPanes();
+    EXPECT_EQ(groups->GetCount(), 3u);
+    EXPECT_EQ(selector->SelectedGroup(), 1);
+}
+
+TEST_F(MainWindowTest, GroupSelectorRulesByVariant) {
+    // Variant 0 (no keypad) has no group controls; the tab row never shows.
+    for (int id : {PaneSelectorDialog::IDC_GROUP, PaneSelectorDialog::IDC_TAG, PaneSelectorDialog::IDC_GROUP_SCAN}) {
+        for (int mode : {0, 1, 2}) {
+            EXPECT_FALSE(PaneSelectorDialog::VisibilityOf(id, 0, mode).shown);
+            EXPECT_TRUE(PaneSelectorDialog::VisibilityOf(id, 1, mode).shown);
+            EXPECT_TRUE(PaneSelectorDialog::VisibilityOf(id, 4, mode).shown);
+        }
+    }
+    for (int variant = 0; variant < 5; ++variant)
+        EXPECT_FALSE(PaneSelectorDialog::VisibilityOf(PaneSelectorDialog::IDC_TAB, variant, 2).shown);
+}
+
+TEST_F(MainWindowTest, SmallRadiosLetTheWindowShrinkFurther) {
+    Open();
+    EXPECT_EQ(frame->GetMinSize(), wxSize(800, 541));
+    frame->Document().CurrentImage[0x2405] = 1;  // 8 channels
+    frame->RefreshAllPanes();
+    EXPECT_EQ(frame->GetMinSize(), wxSize(800, 400));
+    frame->Document().CurrentImage[0x2405] = 2;
+    frame->RefreshAllPanes();
+    EXPECT_EQ(frame->GetMinSize().y, 541);
+}
+
+TEST_F(MainWindowTest, PasswordPromptTakesSixCharacters) {
+    Open();
+    CPassInput2Dlg prompt(frame);
+    EXPECT_EQ(prompt.GetTitle(), "Programming Password");
+    EXPECT_EQ(prompt.FindWindow(CPassInput2Dlg::IDC_PROMPT)->GetLabel(), "Input the Programming Password.");
+    EXPECT_EQ(CPassInput2Dlg::TextLimit(0), 6);
+    EXPECT_EQ(CPassInput2Dlg::TextLimit(3), 30);
+    prompt.Edit()->ChangeValue("123456");
+    prompt.TransferDataFromWindow();
+    EXPECT_EQ(prompt.Password, "123456");
+    CPassInput2Dlg other(frame, 7);
+    EXPECT_EQ(other.GetTitle(), "Programming Password");
 }
 
 TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
