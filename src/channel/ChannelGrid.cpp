@@ -1,4 +1,5 @@
 #include "channel/ChannelGrid.h"
+#include "channel/GroupGridRules.h"
 
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
@@ -514,12 +515,20 @@ void ChannelList::OnClick(FlexGridEvent& event) { DoGesture(Gesture::Click, even
 
 void ChannelList::OnStartDrag(FlexGridEvent&) {
     dragRows_.clear();
-    for (int row : SelectedDataRows())
+    // The group grid takes a drop of these channels from the shared record.
+    ZoneGrid::DragRecord& drag = ZoneGrid::SharedDrag();
+    drag = ZoneGrid::DragRecord{};
+    for (int row : SelectedDataRows()) {
         if (dragRows_.size() < 128) dragRows_.push_back(row);
+        const int channel = ChannelOfRow(row);
+        if (channel >= 0 && channel < static_cast<int>(drag.channels.size())) drag.channels[channel] = true;
+    }
+    drag.mode = dragRows_.empty() ? 0 : 1;
     dragRestorePending_ = !dragRows_.empty();
 }
 
 void ChannelList::OnCompleteDrag(FlexGridEvent&) {
+    ZoneGrid::SharedDrag().mode = 0;
     if (grid_->GetProperty167() < 2) dragRestorePending_ = false;
     RepaintSelection();
 }

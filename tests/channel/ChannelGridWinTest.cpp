@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "ChannelGridFixture.h"
+#include "channel/GroupGridRules.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelGrid.h"
+#include "channel/GroupGridRules.h"
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelGridEditRules.h"
 #include "channel/ChannelPopups.h"
@@ -518,8 +520,12 @@ TEST_F(GridFixture, RowDragFromASelectedNumberKeepsTheSelection) {
     CopyFirstChannel(image, {1, 2, 3});
     Open();
     int drags = 0;
+    std::vector<int> offered;  // the channels the group grid could take
     CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
         ++drags;
+        const auto& drag = ZoneGrid::SharedDrag();
+        for (int c = 0; c < 128; ++c)
+            if (drag.mode == 1 && drag.channels[c]) offered.push_back(c);
         return wxDragMove;
     });
     SelectRows(3, 5);
@@ -532,6 +538,8 @@ TEST_F(GridFixture, RowDragFromASelectedNumberKeepsTheSelection) {
     CVSFlexGrid::SetDragDriver(nullptr);
     EXPECT_TRUE(press.cancel) << "the press is not passed on";
     EXPECT_EQ(drags, 1);
+    EXPECT_EQ(offered, (std::vector<int>{pane->ChannelOfRow(3), pane->ChannelOfRow(4), pane->ChannelOfRow(5)}));
+    EXPECT_EQ(ZoneGrid::SharedDrag().mode, 0) << "the record is closed when the drag ends";
     EXPECT_EQ(pane->SelectedDataRows(), (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(Grid().GetCellBackColor(5, 10), 0xFFFFE0u);
 
