@@ -449,6 +449,11 @@ TEST_F(MainWindowTest, NewPreselectsTheDocumentsVariantAndCancelKeepsItOpen) {
     messages.QueueAnswer(MsgAnswer::Cancel);
     EXPECT_FALSE(dialog.TryOk());
     EXPECT_TRUE(image == before);
+    // Yes with a save that writes nothing (Save As cancelled) goes no further.
+    frame->SetFileChoosers({}, [](const std::string&) { return std::optional<std::string>(); });
+    messages.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_FALSE(dialog.TryOk());
+    EXPECT_TRUE(image == before);
     image[0x2402] = 0x21;
     CFileNewDlg other(frame, frame->Document());
     EXPECT_EQ(other.Box(CFileNewDlg::IDC_BAND)->GetStringSelection(), "VHF");
