@@ -1,10 +1,15 @@
+#include <memory>
 #include <string>
 
 #include "app/ScreenRegistry.h"
+#include "app/AppState.h"
 #include "app/MenuCommands.h"
+#include "app/PassInput2Dlg.h"
 #include "channel/ChannelGrid.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupGrid.h"
+#include "serial/ui/FileConfigDlg.h"
+#include "serial/ui/UploadDownload.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
 
@@ -17,6 +22,29 @@ void RegisterScreens() {
     ChannelList::RegisterGridPage();
     CZoneList::RegisterGridPage();
     Screens::RegisterDialog(Cmd::GroupAllocation, &CZoneAllocationDlg::Edit);
+
+    // The radio: the progress dialog of every operation, which asks for the
+    // radio's password in the password prompt, and the port configuration.
+    Screens::RegisterRadioLink({[](wxWindow* parent) -> std::unique_ptr<OperationView> {
+                                    return std::make_unique<CUploadDownload>(
+                                        parent, [](wxWindow* owner, std::string& entry) {
+                                            CPassInput2Dlg prompt(owner, CPassInput2Dlg::ProgrammingPassword);
+                                            if (prompt.ShowModal() != wxID_OK) return 2;
+                                            entry = prompt.Password;
+                                            return 1;
+                                        });
+                                },
+                                {},
+                                {}});
+    Screens::RegisterConfigure([](wxWindow* parent) {
+        auto& link = AppState::Link();
+        CFileConfigDlg dialog(parent, PortConfig{link.port, link.cableType, link.baudRate});
+        if (dialog.ShowModal() != wxID_OK) return false;
+        link.port = dialog.Config().port;
+        link.cableType = dialog.Config().cableType;
+        link.baudRate = dialog.Config().baudRate;
+        return true;
+    });
 
     // Print, preview, page setup and export of a snapshot of the image.
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
