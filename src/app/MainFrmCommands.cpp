@@ -102,7 +102,7 @@ public:
         std::unique_ptr<OperationView> view = link.makeView(&frame_);
         if (!view) return 0;
         const auto& port = AppState::Link();
-        PXCommunicationEvent runner(port.port, static_cast<unsigned>(port.baudRate));
+        PXCommunicationEvent runner(port.port, static_cast<unsigned>(port.baudRate), link.timing);
         runner.SetDocumentPassword(PXCommunicationEvent::DocumentPasswordOf(working));
         runner.SetDownloadPreparation({CloneImageOps::PrepareForWriting,
                                        [](CloneImage& image) { CalcPLLFrequency::RecalcAllAdjustments(image); }});

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "image/CloneImage.h"
+#include "serial/LinkTiming.h"
 
 class wxWindow;
 class HPainBaseDlg;
@@ -95,6 +96,8 @@ struct RadioLink {
     // working copy and, when that succeeded, runs the alignment dialog on it;
     // true when the read succeeded.
     std::function<bool(wxWindow* parent, CloneImage& working)> alignment;
+    // The waits of the link; tests scale them down.
+    LinkTiming timing{};
 };
 void RegisterRadioLink(RadioLink link);
 const RadioLink& Radio();
