@@ -75,12 +75,3 @@ struct LinkTiming {
         return t;
     }
 };
-
-// The timing a runner gets when its caller names none: the specified values,
-// unless a test has put scaled-down ones in their place.
-inline LinkTiming& DefaultLinkTimingSlot() {
-    static LinkTiming timing;
-    return timing;
-}
-inline const LinkTiming& DefaultLinkTiming() { return DefaultLinkTimingSlot(); }
-inline void SetDefaultLinkTiming(const LinkTiming& timing) { DefaultLinkTimingSlot() = timing; }

@@ -40,8 +40,7 @@ public:
     static DocumentPassword DocumentPasswordOf(const CloneImage& image);
 
     // A runner with its own command object on `portName`.
-    PXCommunicationEvent(const std::string& portName, unsigned baudRate,
-                         const LinkTiming& timing = DefaultLinkTiming());
+    PXCommunicationEvent(const std::string& portName, unsigned baudRate, const LinkTiming& timing = LinkTiming{});
     // A runner on a command object that outlives it.
     explicit PXCommunicationEvent(PXComCommandRetry& shared);
     ~PXCommunicationEvent();
