@@ -18,36 +18,13 @@
 #include "image/ItemAccessors.h"
 #include "image/ItemDescriptor.h"
 #include "image/ItemMap.h"
+#include "ItemTableChecks.h"
 
 namespace AccessorChecks {
 
-inline std::uint32_t Put(std::uint32_t mask, std::uint32_t valueMask) {
-    return valueMask ? valueMask : mask;
-}
-
-// The image after writing all ones (on 0x00) or zero (on 0xFF) into a field.
-inline CloneImage Expected(std::uint8_t fill, std::size_t position, std::uint32_t width, std::uint32_t mask,
-                           std::uint32_t valueMask) {
-    CloneImage image;
-    image.Fill(fill);
-    for (std::uint32_t i = 0; i < width; ++i) {
-        const unsigned shift = 8 * (width - 1 - i);
-        const auto m = static_cast<std::uint8_t>(mask >> shift);
-        const auto p = static_cast<std::uint8_t>(Put(mask, valueMask) >> shift);
-        image[position + i] = fill == 0 ? p : static_cast<std::uint8_t>(0xFF & ~m);
-    }
-    return image;
-}
-
-inline std::string FirstDifference(const CloneImage& a, const CloneImage& b) {
-    for (std::size_t i = 0; i < CloneImage::Size; ++i)
-        if (a[i] != b[i]) {
-            char text[64];
-            std::snprintf(text, sizeof text, "byte 0x%04zX is 0x%02X, expected 0x%02X", i, a[i], b[i]);
-            return text;
-        }
-    return "none";
-}
+// The image a write should leave, and the first byte that differs.
+using ItemTableChecks::Expected;
+using ItemTableChecks::FirstDifference;
 
 // areaFirst/areaLast: the first and last item positions the table may hold.
 inline void ExpectWellFormed(std::span<const ImageItemDescriptor> table, std::size_t areaFirst,
@@ -72,15 +49,7 @@ inline void ExpectWellFormed(std::span<const ImageItemDescriptor> table, std::si
 }
 
 inline void ExpectEachWriteChangesOnlyItsBits(std::span<const ImageItemDescriptor> table) {
-    for (const ImageItemDescriptor& d : table)
-        for (const std::uint8_t fill : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
-            CloneImage image;
-            image.Fill(fill);
-            ItemMap::WriteImageField(d, image, 0, 0, fill ? 0u : 0xFFFFFFFFu);
-            const CloneImage expected = Expected(fill, ImagePosition(d), d.width, d.mask, d.valueMask);
-            EXPECT_TRUE(image == expected) << "ordinal " << d.ordinal << " on 0x" << std::hex << int(fill)
-                                           << ": " << FirstDifference(image, expected);
-        }
+    ItemTableChecks::ExpectWritesOnlyItsBits(table);
 }
 
 // One numeric accessor and the field it must address. Single items have
@@ -100,7 +69,7 @@ inline void PrintTo(const Case& c, std::ostream* os) {
 inline void ExpectAccessorAddressesItsField(const Case& c, std::uint8_t typeCode = 0xFF) {
     const int n = c.recordSize ? 1 : 0;
     const std::size_t pos = c.position + n * c.recordSize;
-    const std::uint32_t keep = Put(c.mask, c.valueMask) >> std::countr_zero(c.mask);
+    const std::uint32_t keep = ItemTableChecks::PutBits(c.mask, c.valueMask) >> std::countr_zero(c.mask);
     for (const std::uint8_t fill : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
         CloneImage image;
         image.Fill(fill);
