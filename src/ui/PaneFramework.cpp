@@ -171,6 +171,7 @@ HSplitterWnd::HSplitterWnd(wxWindow* parent, int rows, int cols, wxWindowID id)
     panes_.assign(count_, nullptr);
     ideal_.assign(count_, -1);
     minimum_.assign(count_, 0);
+    hiddenByRequest_.assign(count_, false);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(chain_.front(), 1, wxEXPAND);
     SetSizer(sizer);
@@ -200,6 +201,7 @@ void HSplitterWnd::SetColumnInfo(int col, int ideal, int minimum) {
     if (!vertical_ || col < 0 || col >= count_) return;
     ideal_[col] = ideal;
     minimum_[col] = std::max(0, minimum);
+    hiddenByRequest_[col] = ideal <= 0 || ideal < minimum;
 }
 
 void HSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const {
@@ -217,6 +219,7 @@ void HSplitterWnd::SetRowInfo(int row, int ideal, int minimum) {
     if (vertical_ || row < 0 || row >= count_) return;
     ideal_[row] = ideal;
     minimum_[row] = std::max(0, minimum);
+    hiddenByRequest_[row] = ideal <= 0 || ideal < minimum;
 }
 
 void HSplitterWnd::GetRowInfo(int row, int& current, int& minimum) const {
@@ -336,6 +339,7 @@ int HSplitterWnd::TrackBar(int bar, int position) {
     const int clamped = ClampBar(bar, position);
     chain_[bar]->SetSashPosition(clamped, true);
     ideal_ = CurrentSizes();
+    for (int i = 0; i < count_; ++i) hiddenByRequest_[i] = ideal_[i] == 0;
     return clamped;
 }
 
@@ -361,15 +365,19 @@ void HSplitterWnd::OnSashChanged(wxSplitterEvent& event) {
     }
     // A dragged bar sets the ideal sizes.
     ideal_ = CurrentSizes();
+    for (int i = 0; i < count_; ++i) hiddenByRequest_[i] = ideal_[i] == 0;
 }
 
 void HSplitterWnd::OnSize(wxSizeEvent&) {
     Layout();
     const int extent = Extent();
-    // While every pane has its ideal size, the stretch pane takes the change;
-    // a pane squeezed by a small window gets its ideal size back as it grows.
-    if (sized_ && fits_ && stretch_ >= 0 && stretch_ + 1 < count_ && ideal_[stretch_] > 0 && lastExtent_ > 0)
-        ideal_[stretch_] = std::max(minimum_[stretch_], ideal_[stretch_] + extent - lastExtent_);
+    // While every pane has its ideal size, the stretch pane takes the change
+    // (it may owe room while the window is small: its ideal size then lies
+    // below 0 and it is hidden); a pane squeezed by a small window gets its
+    // ideal size back as the window grows.
+    if (sized_ && fits_ && stretch_ >= 0 && stretch_ + 1 < count_ && !hiddenByRequest_[stretch_] &&
+        lastExtent_ > 0)
+        ideal_[stretch_] += extent - lastExtent_;
     lastExtent_ = extent;
     sized_ = true;
     RecalcLayout();

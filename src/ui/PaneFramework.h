@@ -219,6 +219,7 @@ private:
     std::vector<wxSplitterWindow*> chain_;
     std::vector<wxWindow*> panes_;
     std::vector<int> ideal_, minimum_;
+    std::vector<bool> hiddenByRequest_;  // an ideal size of 0 was asked for
     std::array<bool, MaxBars> colMovable_{}, rowMovable_{};
     std::vector<int> rowList_;
     RowTrackHook rowTrackHook_;

@@ -113,6 +113,37 @@ TEST(Splitter, LaysOutIdealSizesAndHidesThePaneThatGetsNoRoom) {
     EXPECT_EQ(splitter->CurrentSizes()[0], 0);
 }
 
+TEST(Splitter, TheStretchPaneTakesAChangeOfSize) {
+    TestFrame frame;
+    auto* splitter = new HSplitterWnd(frame.frame, 1, 3);
+    for (int col = 0; col < 3; ++col) splitter->SetPane(0, col, new wxPanel(splitter->PaneParent(0, col)));
+    splitter->SetStretchPane(1);
+    splitter->SetColumnInfo(0, 100, 70);
+    splitter->SetColumnInfo(1, 400, 0);
+    splitter->SetColumnInfo(2, 200, 0);
+    splitter->SetSize(800, 400);
+    ProcessQueued();
+    const auto before = splitter->CurrentSizes();
+    EXPECT_EQ(before[0], 100);
+    EXPECT_EQ(before[1], 400);
+    splitter->SetSize(1000, 400);
+    ProcessQueued();
+    auto after = splitter->CurrentSizes();
+    EXPECT_EQ(after[0], 100);
+    EXPECT_EQ(after[1], 600);
+    EXPECT_EQ(after[2], before[2]);
+
+    // Too small for the stretch pane: it vanishes, the others keep their
+    // room; grown again, every pane is back where it was.
+    splitter->SetSize(300, 400);
+    ProcessQueued();
+    EXPECT_EQ(splitter->CurrentSizes()[1], 0);
+    EXPECT_EQ(splitter->CurrentSizes()[2], 300 - 100 - splitter->BarSize(0));
+    splitter->SetSize(1000, 400);
+    ProcessQueued();
+    EXPECT_EQ(splitter->CurrentSizes(), after);
+}
+
 TEST(Splitter, LockedBarsCannotBeDraggedAndMinimumsHold) {
     TestFrame frame;
     auto* splitter = new HSplitterWnd(frame.frame, 2, 1);
