@@ -136,6 +136,17 @@ bool WriteChannel1(CloneImage& image, double mhz) {
     return Channel::SetRxFrequency(image, 0, mhz) && Channel::SetTxFrequency(image, 0, mhz);
 }
 
+// The other channels hold channel 1's settings without a name and stay out of
+// use, so that a channel taken into use starts from sensible values instead
+// of erased memory.
+void WriteUnusedChannels(CloneImage& image) {
+    for (int c = 1; c < ItemMap::ChannelCount; ++c) {
+        for (const auto& item : ItemMap::ChannelItems)
+            ItemMap::WriteChannelField(item, image, c, ItemMap::ReadChannelField(item, image, 0));
+        Channel::SetTag(image, c, "");
+    }
+}
+
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
 // from the synthesiser words, in both directions and on every PLL REF 0-7.
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
@@ -176,6 +187,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
         std::fprintf(stderr, "%s: channel 1 cannot be set to %.4f MHz\n", row->fileName, hw.channel1MHz);
         return false;
     }
+    WriteUnusedChannels(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 
