@@ -65,6 +65,8 @@ public:
     // the current-file name.
     void SetTitle(const std::string& title);
     const std::string& LastFolder() const { return lastFolder_; }
+    // The export of the HTML document keeps its chosen path here too.
+    std::string& LastFolderRef() { return lastFolder_; }
 
     // 1 on success, else the reader's result; a failure changes nothing.
     int LoadFile(const std::string& path, bool addToRecent);

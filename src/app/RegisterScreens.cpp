@@ -4,12 +4,16 @@
 #include "app/ScreenRegistry.h"
 #include "app/AppState.h"
 #include "app/MenuCommands.h"
+#include "app/MainFrm.h"
+#include "app/MainInfoPrint.h"
 #include "app/PassInput2Dlg.h"
 #include "channel/ChannelGrid.h"
+#include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupGrid.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
+#include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
 
@@ -46,15 +50,29 @@ void RegisterScreens() {
         return true;
     });
 
-    // Print, preview, page setup and export of a snapshot of the image.
+    // The screens of the printed document, and print, preview, page setup
+    // and export of a snapshot of the image.
+    PrintScreens::Register(PrintScreens::Slot::MainInformation,
+                           [](const CloneImage& image) { return std::make_unique<CMainInfoPrint>(image); });
+    PrintScreens::Register(PrintScreens::Slot::GroupAllocation, [](const CloneImage& image) {
+        // Printing only reads the image it is given.
+        return std::make_unique<CZoneAllocationDlg>(const_cast<CloneImage&>(image));
+    });
+    ChannelGridPrintScreen::Register();
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
-        static std::string exportFolder;
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {
             case Cmd::Print: printer.Print(parent, snapshot); break;
             case Cmd::Preview: printer.PrintPreview(parent, snapshot); break;
             case Cmd::PageSetup: printer.PageSetup(parent, snapshot); break;
-            case Cmd::Export: printer.ExportToFile(parent, snapshot, exportFolder); break;
+            case Cmd::Export: {
+                // The export dialog begins where the document's file dialogs last were.
+                static std::string exportFolder;
+                auto* frame = dynamic_cast<CMainFrame*>(parent);
+                std::string& folder = frame ? frame->Document().LastFolderRef() : exportFolder;
+                printer.ExportToFile(parent, snapshot, folder);
+                break;
+            }
             default: break;
         }
     });

@@ -11,6 +11,7 @@
 #include <wx/stattext.h>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <filesystem>
 
@@ -64,6 +65,78 @@ void PrintProgress::Paint() {
     if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
+// ---- shrink to the page's width ---------------------------------------------------------
+
+FitPagePrintout::FitPagePrintout(const wxString& title, const wxString& html, const wxString& fontName,
+                                 const wxPageSetupDialogData* setup)
+    : wxHtmlPrintout(title), html_(html), fontName_(fontName) {
+    if (setup) {
+        top_ = static_cast<float>(setup->GetMarginTopLeft().y);
+        left_ = static_cast<float>(setup->GetMarginTopLeft().x);
+        bottom_ = static_cast<float>(setup->GetMarginBottomRight().y);
+        right_ = static_cast<float>(setup->GetMarginBottomRight().x);
+    }
+    SetMargins(top_, bottom_, left_, right_);
+    SetStandardFonts(PrintFontSize, fontName_, fontName_);
+    SetHtmlText(html_);
+}
+
+bool FitPagePrintout::CheckFit(const wxSize&, const wxSize&) const { return true; }
+
+void FitPagePrintout::OnPreparePrinting() {
+    // The page is measured as the base class lays it out (the renderer's
+    // scales for a typical 96 dpi screen); when the document is wider, the
+    // page is declared larger by that much, so that the base class scales
+    // everything it draws down onto the real page.
+    if (realPage_.x == 0) {
+        GetPageSizePixels(&realPage_.x, &realPage_.y);
+    } else {
+        SetPageSizePixels(realPage_.x, realPage_.y);
+    }
+    shrink_ = 1.0;
+    int mmW = 0, mmH = 0, ppiX = 0, ppiY = 0, screenX = 0, screenY = 0, dcW = 0, dcH = 0;
+    GetPageSizeMM(&mmW, &mmH);
+    GetPPIPrinter(&ppiX, &ppiY);
+    GetPPIScreen(&screenX, &screenY);
+    wxDC* dc = GetDC();
+    if (dc && dc->IsOk()) dc->GetSize(&dcW, &dcH);
+    const int width = mmW > 0 ? static_cast<int>(double(realPage_.x) / mmW * (mmW - left_ - right_)) : 0;
+    const int height = mmH > 0 ? static_cast<int>(double(realPage_.y) / mmH * (mmH - top_ - bottom_)) : 0;
+    if (width > 0 && height > 0 && ppiY > 0 && screenY > 0 && dcW > 0 && realPage_.y > 0) {
+        dc->SetUserScale(double(dcW) / realPage_.x, double(dcH) / realPage_.y);
+        wxHtmlDCRenderer probe;
+        probe.SetDC(dc, ppiY / 96.0, double(ppiY) / screenY);
+        probe.SetStandardFonts(PrintFontSize, fontName_, fontName_);
+        probe.SetSize(width, height);
+        probe.SetHtmlText(html_);
+        const int total = probe.GetTotalWidth();
+        if (total > width) {
+            shrink_ = double(width) / total;
+            SetPageSizePixels(static_cast<int>(std::ceil(realPage_.x / shrink_)),
+                              static_cast<int>(std::ceil(realPage_.y / shrink_)));
+        }
+    }
+    wxHtmlPrintout::OnPreparePrinting();
+}
+
+// The engine makes its printouts as FitPagePrintout of the text it is given.
+class FitPageEasyPrinting : public wxHtmlEasyPrinting {
+public:
+    using wxHtmlEasyPrinting::wxHtmlEasyPrinting;
+    void SetDocument(const wxString& html, const wxString& fontName) {
+        html_ = html;
+        fontName_ = fontName;
+    }
+
+protected:
+    wxHtmlPrintout* CreatePrintout() override {
+        return new FitPagePrintout(GetName(), html_, fontName_, GetPageSetupData());
+    }
+
+private:
+    wxString html_, fontName_;
+};
+
 // ---- hooks for tests ---------------------------------------------------------------------
 
 namespace {
@@ -86,10 +159,10 @@ PrintHooks& PrintHooks::Current() { return Hooks(); }
 HtmlPrinter::~HtmlPrinter() { delete engine_; }
 
 wxHtmlEasyPrinting& HtmlPrinter::Engine(wxWindow* parent) {
-    if (!engine_) engine_ = new wxHtmlEasyPrinting("Print", parent);
+    if (!engine_) engine_ = new FitPageEasyPrinting("Print", parent);
     engine_->SetParentWindow(parent);
-    const std::string font = CurrentPrintLanguage().fontName;
-    engine_->SetStandardFonts(10, wxString::FromUTF8(font), wxString::FromUTF8(font));
+    const wxString font = wxString::FromUTF8(CurrentPrintLanguage().fontName);
+    engine_->SetStandardFonts(PrintFontSize, font, font);
     return *engine_;
 }
 
@@ -115,8 +188,10 @@ void HtmlPrinter::RunCommand(wxWindow* parent, const CloneImage& image, int comm
     progress.Step(10);
     const std::optional<std::string> document = BuildForCommand(parent, image, progress, 30, 30);
     if (!document) return;
-    const wxString text = wxString::FromUTF8(HtmlForRendering(*document, CurrentPrintLanguage().fontName));
+    const std::string fontName = CurrentPrintLanguage().fontName;
+    const wxString text = wxString::FromUTF8(HtmlForRendering(*document, fontName));
     wxHtmlEasyPrinting& engine = Engine(parent);
+    static_cast<FitPageEasyPrinting&>(engine).SetDocument(text, wxString::FromUTF8(fontName));
     progress.Step(30);
     if (text.empty()) {
         progress.Stop();

@@ -2,11 +2,41 @@
 // The window half of the HTML printer: the "Please wait..." window shown
 // while a document is built, and the points where tests stand in for the
 // modal dialogs.
+#include <wx/html/htmprint.h>
+
 #include <functional>
 #include <string>
 
 class wxDialog;
 class wxGauge;
+class wxPageSetupDialogData;
+
+// The base size of the printed fonts; the document's texts are the smallest
+// HTML size of it.
+inline constexpr int PrintFontSize = 10;
+
+// A printout that shrinks the document to the page's width, as a browser
+// prints: the table of every channel column is wider than a page at the
+// document's font size. It never asks the user anything while preparing.
+class FitPagePrintout : public wxHtmlPrintout {
+public:
+    // `html` as HtmlForRendering gives it; margins from `setup` (null: the
+    // printout's defaults).
+    FitPagePrintout(const wxString& title, const wxString& html, const wxString& fontName,
+                    const wxPageSetupDialogData* setup = nullptr);
+    void OnPreparePrinting() override;
+    // How much the page was shrunk (1 when the document fits).
+    double Shrink() const { return shrink_; }
+
+protected:
+    bool CheckFit(const wxSize& pageArea, const wxSize& docArea) const override;
+
+private:
+    wxString html_, fontName_;
+    float top_ = 25.2f, bottom_ = 25.2f, left_ = 25.2f, right_ = 25.2f;
+    wxSize realPage_;
+    double shrink_ = 1.0;
+};
 
 // The progress window (template 622): shown at construction, stepped by the
 // command (the steps of a command add up to 100), closed by Stop or at the

@@ -112,8 +112,7 @@ wxBitmap RenderPage(const std::string& document, int page, int* pageCount) {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    wxHtmlPrintout printout("page");
-    printout.SetHtmlText(wxString::FromUTF8(HtmlForRendering(document, "Courier New")));
+    FitPagePrintout printout("page", wxString::FromUTF8(HtmlForRendering(document, "Courier New")), "Courier New");
     printout.SetPPIScreen(96, 96);
     printout.SetPPIPrinter(100, 100);
     printout.SetPageSizePixels(w, h);
