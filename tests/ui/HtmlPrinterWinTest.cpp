@@ -256,6 +256,14 @@ TEST_F(HtmlPrinterWinTest, ADocumentThatCannotBeBuiltIsReportedAndNothingIsShown
     ASSERT_EQ(messages.Count(), 2u);
     EXPECT_NE(messages.Last().text.find("could not be built"), std::string::npos);
     EXPECT_EQ(ProgressWindow(), nullptr);
+
+    // A document the renderer cannot take (here: bytes that are not UTF-8).
+    HtmlPrinter garbled([](const CloneImage&) { return std::string("<html>\xff\xfe</html>"); });
+    garbled.Print(frame, image);
+    EXPECT_FALSE(modal);
+    ASSERT_EQ(messages.Count(), 3u);
+    EXPECT_NE(messages.Last().text.find("could not be rendered"), std::string::npos);
+    EXPECT_EQ(ProgressWindow(), nullptr);
 }
 
 TEST_F(HtmlPrinterWinTest, ProgressStepsAddUpAndTheWindowCloses) {
