@@ -14,9 +14,7 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
-#include "image/Frequency.h"
 #include "image/Model.h"
-#include "image/RadioImagePrep.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "serial/PXCommunicationEvent.h"
@@ -104,8 +102,6 @@ public:
         const auto& port = AppState::Link();
         PXCommunicationEvent runner(port.port, static_cast<unsigned>(port.baudRate), link.timing);
         runner.SetDocumentPassword(PXCommunicationEvent::DocumentPasswordOf(working));
-        runner.SetDownloadPreparation({CloneImageOps::PrepareForWriting,
-                                       [](CloneImage& image) { CalcPLLFrequency::RecalcAllAdjustments(image); }});
         runner.SetRecoveryUnderway(RadioRoads::RecoveryFlag());
         const bool ok = runner.Run(operation, &working, *view);
         // A recovery the user chose to go on with keeps its backup file.
