@@ -14,6 +14,6 @@ function(zt_add_test_suite)
   endif()
   gtest_discover_tests(${T_NAME}
     WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/tests"
-    PROPERTIES LABELS "${label};${T_LABELS}"
+    PROPERTIES LABELS "${label};${T_LABELS}" TIMEOUT 300
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -88,21 +88,8 @@ constexpr ST_DISPDATA kVersionCodes[] = {
 };
 constexpr ST_DISPDATA kPlaceholder[] = {{0, "**", ""}, {ItemListEnd, "", ""}};
 
-constexpr ST_DISPDATA kGroupNumbers[] = {
-    {0, "01", ""},  {1, "02", ""},  {2, "03", ""},  {3, "04", ""},  {4, "05", ""},  {5, "06", ""},
-    {6, "07", ""},  {7, "08", ""},  {8, "09", ""},  {9, "10", ""},  {10, "11", ""}, {11, "12", ""},
-    {12, "13", ""}, {13, "14", ""}, {14, "15", ""}, {15, "16", ""}, {16, "17", ""}, {17, "18", ""},
-    {18, "19", ""}, {19, "20", ""}, {20, "21", ""}, {21, "22", ""}, {22, "23", ""}, {23, "24", ""},
-    {24, "25", ""}, {25, "26", ""}, {26, "27", ""}, {27, "28", ""}, {28, "29", ""}, {29, "30", ""},
-    {30, "31", ""}, {31, "32", ""}, {ItemListEnd, "", ""},
-};
-
 constexpr ST_DISPDATA kPasswordCaption[] = {{0, "Programming Password", ""}, {ItemListEnd, "", ""}};
 constexpr ST_DISPDATA kPasswordPrompt[] = {{0, "Input the Programming Password.", ""}, {ItemListEnd, "", ""}};
-
-constexpr ST_DISPDATA kBaudRates[] = {
-    {38400, "38400", ""}, {115200, "115200", ""}, {230400, "230400", ""}, {ItemListEnd, "", ""},
-};
 
 constexpr ST_DISPDATA kLevelUnits[] = {
     {0, "dBuV(EMF)", ""}, {1, "dBuV(PD)", ""}, {2, "uV(EMF)", ""}, {3, "uV(PD)", ""}, {4, "dBm", ""},
@@ -120,10 +107,8 @@ const ItemList RadioTypeList{kRadioTypes};
 const ItemList VariantList{kVariants};
 const ItemList VersionCodeList{kVersionCodes};
 const ItemList PlaceholderList{kPlaceholder};
-const ItemList GroupNumberList{kGroupNumbers};
 const ItemList PasswordCaptionList{kPasswordCaption};
 const ItemList PasswordPromptList{kPasswordPrompt};
-const ItemList BaudRateList{kBaudRates};
 const ItemList SignalLevelUnits{kLevelUnits};
 const ItemList SignalLevelFormats{kLevelFormats};
 
@@ -141,13 +126,6 @@ std::optional<std::int32_t> FindJumpAddress(std::string_view text) {
     return std::nullopt;
 }
 
-bool IsListedBaudRate(int rate) {
-    for (const auto& row : kBaudRates) {
-        if (row.value == ItemListEnd) break;
-        if (row.value == rate) return true;
-    }
-    return false;
-}
 
 const BandRow& FindBand(int key) {
     for (const auto& row : BandTable)

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "image/ItemList.h"
+#include "channel/ChannelTables.h"
+#include "serial/PortConfiguration.h"
 
 namespace AppTables {
 
@@ -26,14 +28,17 @@ extern const ItemList VariantList;
 extern const ItemList VersionCodeList;
 extern const ItemList PlaceholderList;
 // 0-31 shown as "01"-"32".
-extern const ItemList GroupNumberList;
+// Group numbers "01".."32": the channel screens' list.
+inline const ItemList& GroupNumberList = ChannelTables::GroupNumberList;
 extern const ItemList PasswordCaptionList;
 extern const ItemList PasswordPromptList;
 
 // 38400, 115200, 230400 and the end row.
-extern const ItemList BaudRateList;
-bool IsListedBaudRate(int rate);
-inline constexpr int FirstBaudRate = 38400;
+// The baud rates belong to the port configuration; the application table is
+// the same list.
+inline constexpr const ItemList& BaudRateList = PortConfiguration::BaudRateList;
+inline bool IsListedBaudRate(int rate) { return PortConfiguration::IsListedBaudRate(rate); }
+inline constexpr int FirstBaudRate = PortConfiguration::FirstBaudRate;
 
 struct BandRow {
     int key;  // band type x 32 + frequency type
