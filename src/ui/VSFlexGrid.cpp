@@ -542,6 +542,13 @@ void CVSFlexGrid::SetMergeCol(int col, bool merge) {
 
 std::vector<CVSFlexGrid::MergedCell> CVSFlexGrid::GetMergedCells() const { return merged_; }
 
+wxPen CVSFlexGrid::GetRowGridLinePen(int row) {
+    if (row < fixedRows_ - 1)
+        for (const auto& m : merged_)
+            if (m.rows > 1 && m.row <= row && row < m.row + m.rows - 1) return *wxTRANSPARENT_PEN;
+    return wxGrid::GetRowGridLinePen(row);
+}
+
 void CVSFlexGrid::RecomputeMerges() {
     std::vector<MergedCell> next;
     if (mergeMode_ != 0) {

@@ -199,6 +199,11 @@ public:
     static wxColour FromColorRef(std::uint32_t colorref);
     static std::uint32_t ToColorRef(const wxColour& colour);
 
+protected:
+    // The line under a header row is not drawn where a header cell merges
+    // down through it; the grid would draw it across the merged text.
+    wxPen GetRowGridLinePen(int row) override;
+
 private:
     friend class FlexTextEditor;
     friend class FlexChoiceEditor;
