@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
         const std::string doc = Header::WriteDocumentStart(image);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (doc != warm) {
             std::fprintf(stderr, "the document changed between builds\n");
             return 1;
@@ -74,17 +75,20 @@ int main(int argc, char** argv) {
     printer.BuildHtml(image);
     const auto start = std::chrono::steady_clock::now();
     printer.BuildHtml(image);
-    const double cached = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double cached =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("document: %zu bytes, %d table rows, %d page breaks\n", warm.size(), Count(warm, "<tr>"),
                 Count(warm, "<div class=\"footer\">"));
-    std::printf("build of a full image (%d runs): min %.2f ms, median %.2f ms, max %.2f ms (target < 100 ms)\n",
-                kRuns, ms.front(), ms[ms.size() / 2], ms.back());
+    std::printf(
+        "build of a full image (%d runs): min %.2f ms, median %.2f ms, max %.2f ms (target < 100 ms)\n",
+        kRuns, ms.front(), ms[ms.size() / 2], ms.back());
     std::printf("cached request: %.3f ms\n", cached);
     const auto renderStart = std::chrono::steady_clock::now();
     const std::string rendered = HtmlForRendering(warm, "Courier New");
-    std::printf("document for the renderer: %zu bytes in %.2f ms\n", rendered.size(),
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - renderStart).count());
+    std::printf(
+        "document for the renderer: %zu bytes in %.2f ms\n", rendered.size(),
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - renderStart).count());
     const int result = ms[ms.size() / 2] < 100.0 ? 0 : 2;
     wxTheApp->OnExit();
     wxEntryCleanup();

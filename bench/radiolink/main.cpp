@@ -31,7 +31,8 @@ Figures Measure(int operation, unsigned baud) {
     HeadlessOperationView view;
     const auto start = std::chrono::steady_clock::now();
     f.ok = runner.Run(operation, &image, view);
-    f.measuredMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    f.measuredMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     const LinkStats& stats = runner.Command().Stats();
     f.bytes = stats.bytesRead;
     f.wireMs = static_cast<double>(stats.bytesRead) * 10.0 * 1000.0 / baud;
@@ -48,16 +49,16 @@ int main() {
         if (std::fgets(line, sizeof line, load)) std::printf("load average: %s", line);
         std::fclose(load);
     }
-    std::printf("%-9s %7s %9s %10s %11s %12s %12s %7s\n", "operation", "baud", "bytes", "wire ms", "mandated ms",
-                "expected ms", "measured ms", "ratio");
+    std::printf("%-9s %7s %9s %10s %11s %12s %12s %7s\n", "operation", "baud", "bytes", "wire ms",
+                "mandated ms", "expected ms", "measured ms", "ratio");
     bool allOk = true;
     for (unsigned baud : {38400u, 115200u})
         for (int op : {0, 1}) {
             const Figures f = Measure(op, baud);
             const double expected = f.wireMs + f.mandatedMs;
-            std::printf("%-9s %7u %9llu %10.1f %11.1f %12.1f %12.1f %7.3f%s\n", op == 0 ? "Upload" : "Download", baud,
-                        f.bytes, f.wireMs, f.mandatedMs, expected, f.measuredMs, f.measuredMs / expected,
-                        f.ok ? "" : "  FAILED");
+            std::printf("%-9s %7u %9llu %10.1f %11.1f %12.1f %12.1f %7.3f%s\n",
+                        op == 0 ? "Upload" : "Download", baud, f.bytes, f.wireMs, f.mandatedMs, expected,
+                        f.measuredMs, f.measuredMs / expected, f.ok ? "" : "  FAILED");
             allOk = allOk && f.ok;
         }
     return allOk ? EXIT_SUCCESS : EXIT_FAILURE;

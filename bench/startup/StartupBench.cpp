@@ -63,7 +63,8 @@ double TimeOneStart(const fs::path& exe, const fs::path& folder) {
     std::string output;
     char buffer[256];
     ssize_t n;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<std::size_t>(n));
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(n));
     close(pipeFds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
@@ -96,9 +97,10 @@ void ProvideDefaultFiles(const fs::path& from, const fs::path& to) {
     const ImageItemDescriptor items[] = {{8, 0x000, 1, 0x30, 0, 0}, {8, 0x001, 1, 0x0F, 0, 0},
                                          {8, 0x002, 1, 0xE0, 0, 0}, {8, 0x002, 1, 0x1F, 0, 0},
                                          {8, 0x006, 1, 0x0F, 0, 0}, {8, 0x007, 1, 0x0F, 0, 0}};
-    const int values[] = {row.productType, row.byte2401Low, row.bandType, row.frequencyType, row.keypadType,
-                          row.displayType};
-    for (int i = 0; i < 6; ++i) ItemMap::WriteImageField(items[i], image, 0, 0, static_cast<std::uint32_t>(values[i]));
+    const int values[] = {row.productType,   row.byte2401Low, row.bandType,
+                          row.frequencyType, row.keypadType,  row.displayType};
+    for (int i = 0; i < 6; ++i)
+        ItemMap::WriteImageField(items[i], image, 0, 0, static_cast<std::uint32_t>(values[i]));
     std::ofstream(to / row.fileName, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()), CloneImage::Size);
 }

@@ -23,14 +23,15 @@ CAbout::CAbout(wxWindow* parent)
 
     // The version line's own text is the format of the version.
     wxString format = wxString::FromUTF8("Pardex Ver. %s");
-    auto* version = new wxStaticText(this, IDC_VERSION, wxString::Format(format, wxString(ProgramVersionText())));
+    auto* version =
+        new wxStaticText(this, IDC_VERSION, wxString::Format(format, wxString(ProgramVersionText())));
     wxFont big = GetFont();
     big.SetPixelSize(wxSize(0, 18));
     version->SetFont(big);
 
     auto* market = new wxStaticText(this, IDC_MARKET, Translated(IDC_MARKET, "EXP"));
-    auto* product =
-        new wxStaticText(this, IDC_PRODUCT, Translated(IDC_PRODUCT, "ZT-610/640 Series Programming Software"));
+    auto* product = new wxStaticText(this, IDC_PRODUCT,
+                                     Translated(IDC_PRODUCT, "ZT-610/640 Series Programming Software"));
     auto* link = new wxHyperlinkCtrl(this, IDC_LINK, LinkAddress, LinkAddress);
     wxFont linkFont = big;
     linkFont.SetUnderlined(true);

@@ -4,7 +4,7 @@
 #include <wx/dialog.h>
 
 class CAbout : public wxDialog {
-public:
+  public:
     enum {
         IDD = 100,
         IDC_VERSION = 3202,

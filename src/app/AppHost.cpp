@@ -7,14 +7,26 @@
 #include "language/SettingsFile.h"
 #include "ui/MessageService.h"
 
-int AppHost::ServiceMode() const { return AppState::ServiceMode(); }
-int AppHost::AppMode() const { return AppState::AppMode(); }
-std::filesystem::path AppHost::ProgramFolder() const { return ProgramFolders::ProgramFolder(); }
-std::filesystem::path AppHost::WritableFolder() const { return ProgramFolders::DataWriteFolder(); }
+int AppHost::ServiceMode() const {
+    return AppState::ServiceMode();
+}
+int AppHost::AppMode() const {
+    return AppState::AppMode();
+}
+std::filesystem::path AppHost::ProgramFolder() const {
+    return ProgramFolders::ProgramFolder();
+}
+std::filesystem::path AppHost::WritableFolder() const {
+    return ProgramFolders::DataWriteFolder();
+}
 
-int AppHost::Mdc1200SetupType() const { return GetProfileInt("SetupType", "MDC1200", 0) == 1 ? 1 : 0; }
+int AppHost::Mdc1200SetupType() const {
+    return GetProfileInt("SetupType", "MDC1200", 0) == 1 ? 1 : 0;
+}
 
-std::string AppHost::Text(int rid, std::string_view builtin) const { return TextByRid(rid, builtin); }
+std::string AppHost::Text(int rid, std::string_view builtin) const {
+    return TextByRid(rid, builtin);
+}
 
 int AppHost::Message(int rid, std::string_view builtin, std::string_view suffix, unsigned style) {
     return ShowMessage(Text(rid, builtin) + std::string(suffix), {}, style);

@@ -6,7 +6,7 @@
 #include "image/ImageHost.h"
 
 class AppHost : public ImageHost {
-public:
+  public:
     int ServiceMode() const override;
     int AppMode() const override;
     std::filesystem::path ProgramFolder() const override;

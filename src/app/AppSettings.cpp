@@ -24,6 +24,8 @@ void LoadAppSettings() {
     WriteProfileString("Spl21", "SplitterPosition", split);
 }
 
-int PreviewPageCount() { return GetProfileInt("Settings", "PreviewPages", 0); }
+int PreviewPageCount() {
+    return GetProfileInt("Settings", "PreviewPages", 0);
+}
 
 }  // namespace AppSettings

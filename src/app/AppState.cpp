@@ -17,7 +17,9 @@ std::array<int, 4>& EditStateFlags() {
     return flags;
 }
 
-void ClearEditStateFlags() { EditStateFlags().fill(0); }
+void ClearEditStateFlags() {
+    EditStateFlags().fill(0);
+}
 
 RadioLink& Link() {
     static RadioLink link;

@@ -18,8 +18,8 @@ std::array<int, 4>& EditStateFlags();
 void ClearEditStateFlags();
 
 struct RadioLink {
-    std::string port;     // device path; empty when none is configured
-    int cableType = 1;    // 1 none, 2 "QLV-10", 3 "QLV-10/S", 4 "QLV-12"
+    std::string port;   // device path; empty when none is configured
+    int cableType = 1;  // 1 none, 2 "QLV-10", 3 "QLV-10/S", 4 "QLV-12"
     int baudRate = 38400;
 };
 RadioLink& Link();

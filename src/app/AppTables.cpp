@@ -78,13 +78,17 @@ constexpr ST_DISPDATA kJumpList[] = {
 };
 
 constexpr ST_DISPDATA kRadioTypes[] = {
-    {0, "Other", ""}, {1, " ", ""}, {2, " ", ""}, {3, "ZT-610 (Portable)", ""}, {4, "ZT-640 (Portable)", ""},
+    {0, "Other", ""},
+    {1, " ", ""},
+    {2, " ", ""},
+    {3, "ZT-610 (Portable)", ""},
+    {4, "ZT-640 (Portable)", ""},
     {ItemListEnd, "", ""},
 };
 constexpr ST_DISPDATA kVariants[] = {{0, "", ""}, {1, "LTR", ""}, {2, "AUS", ""}, {ItemListEnd, "", ""}};
 constexpr ST_DISPDATA kVersionCodes[] = {
-    {1049, "4P", ""}, {1050, "4Q", ""}, {516, "24", ""}, {517, "25", ""}, {518, "26", ""}, {519, "27", ""},
-    {ItemListEnd, "", ""},
+    {1049, "4P", ""}, {1050, "4Q", ""}, {516, "24", ""},       {517, "25", ""},
+    {518, "26", ""},  {519, "27", ""},  {ItemListEnd, "", ""},
 };
 constexpr ST_DISPDATA kPlaceholder[] = {{0, "**", ""}, {ItemListEnd, "", ""}};
 
@@ -92,11 +96,12 @@ constexpr ST_DISPDATA kPasswordCaption[] = {{0, "Programming Password", ""}, {It
 constexpr ST_DISPDATA kPasswordPrompt[] = {{0, "Input the Programming Password.", ""}, {ItemListEnd, "", ""}};
 
 constexpr ST_DISPDATA kLevelUnits[] = {
-    {0, "dBuV(EMF)", ""}, {1, "dBuV(PD)", ""}, {2, "uV(EMF)", ""}, {3, "uV(PD)", ""}, {4, "dBm", ""},
-    {ItemListEnd, "", ""},
+    {0, "dBuV(EMF)", ""}, {1, "dBuV(PD)", ""}, {2, "uV(EMF)", ""},
+    {3, "uV(PD)", ""},    {4, "dBm", ""},      {ItemListEnd, "", ""},
 };
 constexpr ST_DISPDATA kLevelFormats[] = {
-    {0, "%.0f", ""}, {1, "%.0f", ""}, {2, "%.2f", ""}, {3, "%.2f", ""}, {4, "%.0f", ""}, {ItemListEnd, "", ""},
+    {0, "%.0f", ""}, {1, "%.0f", ""}, {2, "%.2f", ""},
+    {3, "%.2f", ""}, {4, "%.0f", ""}, {ItemListEnd, "", ""},
 };
 
 }  // namespace
@@ -125,7 +130,6 @@ std::optional<std::int32_t> FindJumpAddress(std::string_view text) {
     }
     return std::nullopt;
 }
-
 
 const BandRow& FindBand(int key) {
     for (const auto& row : BandTable)

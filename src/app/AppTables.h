@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "image/ItemList.h"
 #include "channel/ChannelTables.h"
+#include "image/ItemList.h"
 #include "serial/PortConfiguration.h"
 
 namespace AppTables {
@@ -37,7 +37,9 @@ extern const ItemList PasswordPromptList;
 // The baud rates belong to the port configuration; the application table is
 // the same list.
 inline constexpr const ItemList& BaudRateList = PortConfiguration::BaudRateList;
-inline bool IsListedBaudRate(int rate) { return PortConfiguration::IsListedBaudRate(rate); }
+inline bool IsListedBaudRate(int rate) {
+    return PortConfiguration::IsListedBaudRate(rate);
+}
 inline constexpr int FirstBaudRate = PortConfiguration::FirstBaudRate;
 
 struct BandRow {

@@ -2,10 +2,10 @@
 // The application object: one instance per program file, the settings file
 // beside the program, the debug log, the recent files, the command line and
 // the main window on the start-up image.
+#include <wx/app.h>
+
 #include <memory>
 #include <string>
-
-#include <wx/app.h>
 
 #include "app/AppHost.h"
 
@@ -14,7 +14,7 @@ class CVondelRecentFileList;
 class SingleInstance;
 
 class CCloneEditorApp : public wxApp {
-public:
+  public:
     CCloneEditorApp();
     ~CCloneEditorApp() override;
 
@@ -27,7 +27,7 @@ public:
     int PreviewPageCount = 0;
     CMainFrame* MainFrame = nullptr;
 
-private:
+  private:
     void ReportFirstIdle();
 
     AppHost host_;

@@ -23,11 +23,14 @@ constexpr int kRidSaveChangesTo = 33061;
 constexpr int kRidNoDefaultFile = 33304;
 
 constexpr const char* kSwitchRadioOff =
-    "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be switched the "
+    "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be switched "
+    "the "
     "radio to transmit.)";
 constexpr const char* kNarrowbandCaution =
-    "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\nAfter "
-    "Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data was "
+    "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz "
+    "band.\nAfter "
+    "Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data "
+    "was "
     "changed to Narrow bandwidth automatically.\n";
 constexpr const char* kNoDefaultFile =
     "There is no corresponding default file.\nIt needs to update the Pardex programming software.";
@@ -47,7 +50,7 @@ constexpr ImageItemDescriptor kTxFilter{0, 0x0A, 1, 0x01, 0, 0};
 constexpr int kNarrowCode = 2;
 
 // The probe of last resort: any shipped default data file at all.
-constexpr const char* kProbeNames[] = {"default610v.PDX",  "default610ua.PDX", "default610ud.PDX",
+constexpr const char* kProbeNames[] = {"default610v.PDX", "default610ua.PDX", "default610ud.PDX",
                                        "default640v.PDX", "default640ua.PDX", "default640ud.PDX"};
 
 fs::path Normal(const std::string& path) {
@@ -66,14 +69,16 @@ std::string Folder(const std::string& lastFolder) {
 
 }  // namespace
 
-CCloneEditorDoc::CCloneEditorDoc(DocumentView& view, std::vector<fs::path> dataFolders, fs::path programFolder,
-                                 DocumentImageRules rules)
+CCloneEditorDoc::CCloneEditorDoc(DocumentView& view, std::vector<fs::path> dataFolders,
+                                 fs::path programFolder, DocumentImageRules rules)
     : view_(view), dataFolders_(std::move(dataFolders)), rules_(std::move(rules)) {
     lastFolder_ = programFolder.string();
     if (!lastFolder_.empty() && lastFolder_.back() != '/') lastFolder_ += '/';
 }
 
-bool CCloneEditorDoc::IsModified() const { return path_.empty() || !(CurrentImage == SavedImage); }
+bool CCloneEditorDoc::IsModified() const {
+    return path_.empty() || !(CurrentImage == SavedImage);
+}
 
 void CCloneEditorDoc::SetTitle(const std::string& title) {
     title_ = (title.empty() || title == NoTitle) ? std::string(NoTitle) : (path_.empty() ? title : path_);
@@ -166,7 +171,9 @@ bool CCloneEditorDoc::LoadStartupImage(const std::string& commandLineFile) {
     return usable_;
 }
 
-int CCloneEditorDoc::LoadDefaultFile(const std::string& name) { return LoadDefault(name); }
+int CCloneEditorDoc::LoadDefaultFile(const std::string& name) {
+    return LoadDefault(name);
+}
 
 int CCloneEditorDoc::OpenDocument(const std::string& path) {
     view_.ScrollGridToFirstColumn();
@@ -205,7 +212,8 @@ void CCloneEditorDoc::ApplyNarrowbandRule() {
     if (AppState::ServiceMode() != 0 || !rules_.txInNarrowband) return;
     if (ItemMap::ReadImageField(kWideBandAllowed, CurrentImage) != 0) return;
     if (Host().Now().tm_year + 1900 < 2013) return;
-    const int capacity = 8 * std::clamp(static_cast<int>(ItemMap::ReadImageField(kMaxChannel, CurrentImage)), 0, 16);
+    const int capacity =
+        8 * std::clamp(static_cast<int>(ItemMap::ReadImageField(kMaxChannel, CurrentImage)), 0, 16);
     std::vector<int> wide;
     for (int ch = 0; ch < capacity && ch < ItemMap::ChannelCount; ++ch) {
         const auto code = ItemMap::ReadChannelField(kBandwidth, CurrentImage, ch);

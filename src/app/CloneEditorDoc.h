@@ -13,7 +13,7 @@
 
 // What the document asks of the windows around it.
 class DocumentView {
-public:
+  public:
     virtual ~DocumentView() = default;
     // The file dialogs; nullopt when the user cancelled.
     virtual std::optional<std::string> AskOpenPath(const std::string& startFolder) = 0;
@@ -35,7 +35,7 @@ struct DocumentImageRules {
 };
 
 class CCloneEditorDoc {
-public:
+  public:
     static constexpr const char* NoTitle = "<none>";
     static constexpr const char* FallbackDefaultName = "default640ud.PDX";
 
@@ -96,7 +96,7 @@ public:
     // 1 a file was chosen in the last Save As, 2 it was cancelled.
     int SaveAsResult = 0;
 
-private:
+  private:
     int LoadDefault(const std::string& name);
     bool LoadStartupDefault();
     bool ProbeDefaultFiles() const;

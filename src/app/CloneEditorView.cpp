@@ -41,9 +41,13 @@ void CCloneEditorView::SetSideViews(wxWindow* helpView, wxWindow* relatedView) {
     relatedView_ = relatedView;
 }
 
-CloneImage& CCloneEditorView::Image() { return document_.CurrentImage; }
+CloneImage& CCloneEditorView::Image() {
+    return document_.CurrentImage;
+}
 
-int CCloneEditorView::SelectedGroup() const { return SelectedGroupSource ? SelectedGroupSource() : 0; }
+int CCloneEditorView::SelectedGroup() const {
+    return SelectedGroupSource ? SelectedGroupSource() : 0;
+}
 
 bool CCloneEditorView::IsFontCommandChecked(int commandId) const {
     return ::IsFontCommandChecked(GetProfileString("FontSize", "SizeRate", ""), commandId);
@@ -59,7 +63,8 @@ bool CCloneEditorView::IsColumnLocked(int column) const {
     const int state = active_->GetColumnState(column);
     if (state == RestrictionState::Hide || state == RestrictionState::HideToo) return true;
     // The name tag column under its rule: hidden for radios without a display.
-    return column == 3 && state == RestrictionState::CheckUnconditional && Model::IsPlainKind(document_.CurrentImage);
+    return column == 3 && state == RestrictionState::CheckUnconditional &&
+           Model::IsPlainKind(document_.CurrentImage);
 }
 
 CommandState CCloneEditorView::UpdateMainItemCommand(int commandId) const {

@@ -16,7 +16,7 @@ class wxMenu;
 class CVSFlexGrid;
 
 class CCloneEditorView : public HPainBaseView, public PaneHost {
-public:
+  public:
     // Registers itself as the main view.
     CCloneEditorView(wxWindow* parent, CCloneEditorDoc& document, const wxSize& initialSize = wxDefaultSize);
     ~CCloneEditorView() override;
@@ -69,7 +69,7 @@ public:
     // The group selector pane's group, as it reports it.
     std::function<int()> SelectedGroupSource;
 
-private:
+  private:
     CCloneEditorDoc& document_;
     HPainBaseDlg* mainInfo_ = nullptr;
     HPainBaseDlg* selector_ = nullptr;

@@ -7,7 +7,7 @@
 #include <vector>
 
 class CVondelCommandLineInfo {
-public:
+  public:
     enum class ShellCommand { FileNew, FileOpen };
 
     std::string FileName;
@@ -21,7 +21,7 @@ public:
 
     static bool IsFlag(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
 
-private:
+  private:
     void ParseFrameworkParam(const std::string& word);
 };
 

@@ -20,12 +20,14 @@
 namespace FileNew {
 
 namespace {
-constexpr ST_DISPDATA kBands[] = {{98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {ItemListEnd, "", ""}};
+constexpr ST_DISPDATA kBands[] = {
+    {98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {ItemListEnd, "", ""}};
 constexpr ST_DISPDATA kProducts[] = {{2, "Portable", ""}, {ItemListEnd, "", ""}};
 constexpr ST_DISPDATA kLcds[] = {
     {3, " ", ""}, {2, " ", ""}, {0, "None(ZT-610)", ""}, {2, "LCD(ZT-640)", ""}, {ItemListEnd, "", ""},
 };
-constexpr ST_DISPDATA kKeypads[] = {{0, "No Key", ""}, {1, " 4 Key", ""}, {2, "16 Key", ""}, {ItemListEnd, "", ""}};
+constexpr ST_DISPDATA kKeypads[] = {
+    {0, "No Key", ""}, {1, " 4 Key", ""}, {2, "16 Key", ""}, {ItemListEnd, "", ""}};
 }  // namespace
 
 const ItemList BandList{kBands};
@@ -48,7 +50,9 @@ int BandCode(int bandType, int frequencyType) {
     }
 }
 
-int BandCode(const CloneImage& image) { return BandCode(Model::BandType(image), Model::FrequencyType(image)); }
+int BandCode(const CloneImage& image) {
+    return BandCode(Model::BandType(image), Model::FrequencyType(image));
+}
 
 KeypadChoice KeypadFor(int lcdValue, int keypadValue) {
     if (lcdValue == 0) return {{0}, 0};
@@ -92,7 +96,8 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
                             {IDC_LCD_LABEL, "&LCD Type", IDC_LCD},
                             {IDC_KEYPAD_LABEL, "&Keypad Type", IDC_KEYPAD}};
     for (const Row& row : rows) {
-        grid->Add(new wxStaticText(box->GetStaticBox(), row.label, row.text), wxSizerFlags().CenterVertical());
+        grid->Add(new wxStaticText(box->GetStaticBox(), row.label, row.text),
+                  wxSizerFlags().CenterVertical());
         auto* choice = new wxChoice(box->GetStaticBox(), row.combo, wxDefaultPosition, wxSize(160, -1));
         grid->Add(choice, wxSizerFlags().Expand());
     }
@@ -134,9 +139,13 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
     Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
 }
 
-wxChoice* CFileNewDlg::Box(int id) const { return dynamic_cast<wxChoice*>(FindWindow(id)); }
+wxChoice* CFileNewDlg::Box(int id) const {
+    return dynamic_cast<wxChoice*>(FindWindow(id));
+}
 
-int CFileNewDlg::Value(int id, ItemList list) const { return UiUtil::GetComboValue(*Box(id), list); }
+int CFileNewDlg::Value(int id, ItemList list) const {
+    return UiUtil::GetComboValue(*Box(id), list);
+}
 
 void CFileNewDlg::OnSelectionChange() {
     const int product = Value(IDC_PRODUCT, FileNew::ProductList);
@@ -146,7 +155,8 @@ void CFileNewDlg::OnSelectionChange() {
         wxChoice* box = Box(IDC_KEYPAD);
         box->Clear();
         const auto choice = FileNew::KeypadFor(lcd, keypad);
-        for (int value : choice.values) box->Append(wxString::FromUTF8(FindNameById(FileNew::KeypadList, value)));
+        for (int value : choice.values)
+            box->Append(wxString::FromUTF8(FindNameById(FileNew::KeypadList, value)));
         if (choice.selection >= 0 && choice.selection < static_cast<int>(box->GetCount()))
             box->SetSelection(choice.selection);
     }
@@ -155,10 +165,9 @@ void CFileNewDlg::OnSelectionChange() {
 }
 
 bool CFileNewDlg::TryOk() {
-    const std::string name = FileNew::DefaultFileFor(Value(IDC_BAND, FileNew::BandList),
-                                                     Value(IDC_PRODUCT, FileNew::ProductList),
-                                                     Value(IDC_LCD, FileNew::LcdList),
-                                                     Value(IDC_KEYPAD, FileNew::KeypadList));
+    const std::string name =
+        FileNew::DefaultFileFor(Value(IDC_BAND, FileNew::BandList), Value(IDC_PRODUCT, FileNew::ProductList),
+                                Value(IDC_LCD, FileNew::LcdList), Value(IDC_KEYPAD, FileNew::KeypadList));
     if (document_.IsModified()) {
         const int answer = ShowMessage(TextByRid(kRidSaveChanges, "Do you want to save changes ?"), {},
                                        MsgStyle::YesNoCancel | MsgStyle::IconWarning);

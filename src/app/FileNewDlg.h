@@ -40,7 +40,7 @@ std::string DefaultFileFor(int bandValue, int productValue, int lcdValue, int ke
 }  // namespace FileNew
 
 class CFileNewDlg : public wxDialog {
-public:
+  public:
     enum {
         IDD = 603,
         IDC_BAND_LABEL = 2001,
@@ -64,7 +64,7 @@ public:
     // default file; the dialog closes only when the load succeeded.
     bool TryOk();
 
-private:
+  private:
     int Value(int id, ItemList list) const;
 
     CCloneEditorDoc& document_;

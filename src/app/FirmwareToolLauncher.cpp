@@ -14,13 +14,18 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 
-FirmwareToolLauncher::~FirmwareToolLauncher() { Join(); }
+FirmwareToolLauncher::~FirmwareToolLauncher() {
+    Join();
+}
 
 std::string FirmwareToolLauncher::ArgumentFor(int serviceMode) {
     switch (serviceMode) {
-        case 1: return "-eng";
-        case 2: return "-manu";
-        default: return "";
+        case 1:
+            return "-eng";
+        case 2:
+            return "-manu";
+        default:
+            return "";
     }
 }
 
@@ -73,7 +78,8 @@ void FirmwareToolLauncher::Run(fs::path tool, std::string argument, std::string 
     argv.push_back(nullptr);
     pid_t pid = 0;
     if (::posix_spawn(&pid, tool.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        if (callbacks.cannotStart) callbacks.cannotStart("The firmware tool \"" + tool.string() + "\" could not be started.");
+        if (callbacks.cannotStart)
+            callbacks.cannotStart("The firmware tool \"" + tool.string() + "\" could not be started.");
         running_ = false;
         return;
     }

@@ -11,7 +11,7 @@
 #include <thread>
 
 class FirmwareToolLauncher {
-public:
+  public:
     static constexpr const char* ToolName = "TQ7.exe";
 
     // Called from the launcher thread; the window side moves them onto its
@@ -36,12 +36,13 @@ public:
     static bool HandPortToTool(const std::filesystem::path& tool, const std::string& port);
 
     // Starts the tool; false (nothing started) while a launch still runs.
-    bool Launch(const std::filesystem::path& tool, int serviceMode, const std::string& port, Callbacks callbacks);
+    bool Launch(const std::filesystem::path& tool, int serviceMode, const std::string& port,
+                Callbacks callbacks);
     bool Running() const { return running_.load(); }
     // Waits for a running launch to end.
     void Join();
 
-private:
+  private:
     void Run(std::filesystem::path tool, std::string argument, std::string port, Callbacks callbacks);
 
     std::atomic<bool> running_{false};

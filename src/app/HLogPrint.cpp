@@ -58,7 +58,8 @@ int InitLog(const fs::path& iniFile, const fs::path& logFolder) {
         for (int n = 0; n < ChannelCount; ++n) {
             auto& channel = State().channels[static_cast<std::size_t>(n)];
             channel.level = ini.GetInt("LOG_INFO", "LOG_LEVEL" + std::to_string(n), 0);
-            channel.file = logFolder / Cut(ini.GetString("LOG_INFO", "LOG_NAME" + std::to_string(n), defaultName));
+            channel.file =
+                logFolder / Cut(ini.GetString("LOG_INFO", "LOG_NAME" + std::to_string(n), defaultName));
         }
     }
     Printf(0, LevelDebug1, __FILE__, __LINE__, "HLogPrint::InitLog",
@@ -116,7 +117,8 @@ void Print(int channel, int level, const char* file, int line, const char* funct
         target = c.file;
     }
     // Lines are text-mode lines of the log's own format: CR LF throughout.
-    const std::string formatted = FormatLine(level, text, file ? file : "", line, function ? function : "") + "\n";
+    const std::string formatted =
+        FormatLine(level, text, file ? file : "", line, function ? function : "") + "\n";
     std::string out;
     out.reserve(formatted.size() + 4);
     for (char ch : formatted) {
@@ -130,7 +132,8 @@ void Print(int channel, int level, const char* file, int line, const char* funct
     }
 }
 
-void Printf(int channel, int level, const char* file, int line, const char* function, const char* format, ...) {
+void Printf(int channel, int level, const char* file, int line, const char* function, const char* format,
+            ...) {
     if (channel < 0 || channel >= ChannelCount || ChannelFile(channel).empty()) return;
     va_list args;
     va_start(args, format);

@@ -9,7 +9,9 @@ std::vector<char> Encode(const std::string& fileName, const std::string& current
     std::string path;
     if (!fileName.empty()) {
         const std::filesystem::path name(fileName);
-        path = (name.is_absolute() ? name : std::filesystem::path(currentFolder) / name).lexically_normal().string();
+        path = (name.is_absolute() ? name : std::filesystem::path(currentFolder) / name)
+                   .lexically_normal()
+                   .string();
     }
     if (path.size() + 1 > MaxData || path.find('\0') != std::string::npos) path.clear();
     std::string message;

@@ -6,6 +6,8 @@
 DocumentImageRules ApplicationImageRules() {
     DocumentImageRules rules;
     rules.refreshGroupValid = [](CloneImage& image) { Zone::RefreshValidBits(image); };
-    rules.txInNarrowband = [](const CloneImage& image, int channel) { return Pll::InNarrowbandRange(image, channel); };
+    rules.txInNarrowband = [](const CloneImage& image, int channel) {
+        return Pll::InNarrowbandRange(image, channel);
+    };
     return rules;
 }

@@ -76,7 +76,8 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
         if (!inSection) continue;
         if (auto entry = EntryOf(line); entry && SameName(entry->first, key)) {
             std::string_view value = entry->second;
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                value.back() == value.front())
                 value = value.substr(1, value.size() - 2);
             return std::string(value);
         }
@@ -84,7 +85,8 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
     return std::nullopt;
 }
 
-std::string IniFile::GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
     auto value = Get(section, key);
     return value ? *value : std::string(defaultValue);
 }

@@ -10,13 +10,14 @@
 #include <vector>
 
 class IniFile {
-public:
+  public:
     // An empty file when `path` cannot be read.
     static IniFile Load(const std::filesystem::path& path);
     static IniFile Parse(std::string_view text);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
-    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue) const;
     // Leading decimal digits of the value (optional sign); the default when
     // the key is missing, 0 when the value does not begin with a number.
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
@@ -27,7 +28,7 @@ public:
     // The text with the file's own line ends (CR LF for a new file).
     std::string Text() const;
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::string lineEnd_ = "\r\n";
 };

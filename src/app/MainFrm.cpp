@@ -37,16 +37,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-wxString Wx(const std::string& text) { return wxString::FromUTF8(text); }
-std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+std::string Utf8(const wxString& text) {
+    return std::string(text.utf8_str());
+}
 
 // Counts the modal dialogs that are open, native ones included, so that a
 // hand-over never opens a file under an open dialog.
 class ModalCounter : public wxModalDialogHook {
-public:
+  public:
     int open = 0;
 
-protected:
+  protected:
     int Enter(wxDialog*) override {
         ++open;
         return wxID_NONE;
@@ -93,7 +97,8 @@ constexpr const char* kIndicators[] = {"CAP", "NUM", "SCRL"};
 // Layout of the client area as created: the main information column, the
 // middle column and the side column; the splitters' own minimums.
 constexpr int kInfoColumnIdeal = 90, kInfoColumnMinimum = 70, kColumnIdeal = 200;
-constexpr int kSideColumnDefault = 160, kMiddleColumnLeast = 200;  // widths when nothing is saved; the middle column's least
+constexpr int kSideColumnDefault = 160,
+              kMiddleColumnLeast = 200;  // widths when nothing is saved; the middle column's least
 
 // Settings sections of the splitter positions.
 constexpr const char* kSpl1 = "Spl1";
@@ -105,10 +110,14 @@ constexpr int kHelpTemplate = 138, kRelatedTemplate = 133;
 
 const char* CableSuffix(int cableType) {
     switch (cableType) {
-        case 2: return " (QLV-10)";
-        case 3: return " (QLV-10/S)";
-        case 4: return " (QLV-12)";
-        default: return "";
+        case 2:
+            return " (QLV-10)";
+        case 3:
+            return " (QLV-10/S)";
+        case 4:
+            return " (QLV-12)";
+        default:
+            return "";
     }
 }
 
@@ -126,15 +135,17 @@ std::string PortShortName(const std::string& port) {
 
 }  // namespace
 
-int CMainFrame::OpenModalDialogs() { return Counter().open; }
+int CMainFrame::OpenModalDialogs() {
+    return Counter().open;
+}
 
 bool& CMainFrame::Busy() {
     static bool busy = false;
     return busy;
 }
 
-CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> dataFolders, fs::path programFolder,
-                       DocumentImageRules rules)
+CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> dataFolders,
+                       fs::path programFolder, DocumentImageRules rules)
     : wxFrame(nullptr, wxID_ANY, Wx(std::string(AppTables::WindowTitle(AppState::AppMode())))),
       programFolder_(programFolder),
       recent_(recent) {
@@ -224,8 +235,8 @@ void CMainFrame::CreateBars() {
             tools->AddSeparator();
             continue;
         }
-        tools->AddTool(WxCommandId(tool.id), tool.tip, wxArtProvider::GetBitmap(tool.art, wxART_TOOLBAR, size),
-                       tool.tip);
+        tools->AddTool(WxCommandId(tool.id), tool.tip,
+                       wxArtProvider::GetBitmap(tool.art, wxART_TOOLBAR, size), tool.tip);
     }
     tools->Realize();
 
@@ -477,7 +488,8 @@ void CMainFrame::RelayoutSideColumn() {
 // ---- document view -------------------------------------------------------------------
 
 void CMainFrame::RebuildRecentMenu() {
-    for (; recentShown_ > 0; --recentShown_) fileMenu_->Destroy(fileMenu_->FindItemByPosition(recentPosition_));
+    for (; recentShown_ > 0; --recentShown_)
+        fileMenu_->Destroy(fileMenu_->FindItemByPosition(recentPosition_));
     const std::size_t count = recent_ ? recent_->Count() : 0;
     if (count == 0) {
         fileMenu_->Insert(recentPosition_, ID_FILE_MRU_FILE1, "Recent Files");
@@ -487,7 +499,8 @@ void CMainFrame::RebuildRecentMenu() {
     }
     for (std::size_t i = 0; i < count; ++i) {
         const wxString label = wxString::Format("&%zu ", i + 1) + Wx(recent_->DisplayName(i));
-        fileMenu_->Insert(recentPosition_ + static_cast<int>(i), ID_FILE_MRU_FILE1 + static_cast<int>(i), label);
+        fileMenu_->Insert(recentPosition_ + static_cast<int>(i), ID_FILE_MRU_FILE1 + static_cast<int>(i),
+                          label);
     }
     recentShown_ = static_cast<int>(count);
 }
@@ -496,7 +509,9 @@ void CMainFrame::UpdateTitle() {
     SetTitle(Wx(doc_->Title()) + " - " + Wx(std::string(AppTables::WindowTitle(AppState::AppMode()))));
 }
 
-void CMainFrame::TitleChanged(const std::string&) { UpdateTitle(); }
+void CMainFrame::TitleChanged(const std::string&) {
+    UpdateTitle();
+}
 
 void CMainFrame::AddToRecentFiles(const std::string& path) {
     if (!recent_) return;
@@ -550,7 +565,8 @@ bool CMainFrame::LaunchFirmwareTool() {
         });
     };
     callbacks.cannotStart = [](const std::string& message) {
-        WithMainFrame([message](CMainFrame&) { ShowMessage(message, {}, MsgStyle::Ok | MsgStyle::IconError); });
+        WithMainFrame(
+            [message](CMainFrame&) { ShowMessage(message, {}, MsgStyle::Ok | MsgStyle::IconError); });
     };
     return Launcher().Launch(programFolder_ / FirmwareToolLauncher::ToolName, AppState::ServiceMode(),
                              AppState::Link().port, std::move(callbacks));
@@ -571,9 +587,15 @@ void CMainFrame::OnNew(wxCommandEvent&) {
     }
 }
 
-void CMainFrame::OnOpen(wxCommandEvent&) { doc_->OnFileOpen(); }
-void CMainFrame::OnSave(wxCommandEvent&) { doc_->OnFileSave(); }
-void CMainFrame::OnSaveAs(wxCommandEvent&) { doc_->OnFileSaveAs(); }
+void CMainFrame::OnOpen(wxCommandEvent&) {
+    doc_->OnFileOpen();
+}
+void CMainFrame::OnSave(wxCommandEvent&) {
+    doc_->OnFileSave();
+}
+void CMainFrame::OnSaveAs(wxCommandEvent&) {
+    doc_->OnFileSaveAs();
+}
 
 void CMainFrame::OnRecent(wxCommandEvent& event) {
     if (!recent_) return;
@@ -588,7 +610,9 @@ void CMainFrame::OnRecent(wxCommandEvent& event) {
     }
 }
 
-void CMainFrame::OnExit(wxCommandEvent&) { Close(); }
+void CMainFrame::OnExit(wxCommandEvent&) {
+    Close();
+}
 
 void CMainFrame::OnAbout(wxCommandEvent&) {
     CAbout about(this);
@@ -636,10 +660,11 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     } else {
         const int cable = AppState::Link().cableType;
         if (Model::ProductType(doc_->CurrentImage) == 0 && (cable == 2 || cable == 3))
-            ShowMessage(TextByRid(114,
-                                  "Switch the mobile radio OFF before PC is shut down or disconnected the USB "
-                                  "cable.\n(It will be switched the radio to transmit.)"),
-                        {}, MsgStyle::Ok | MsgStyle::IconInformation);
+            ShowMessage(
+                TextByRid(114,
+                          "Switch the mobile radio OFF before PC is shut down or disconnected the USB "
+                          "cable.\n(It will be switched the radio to transmit.)"),
+                {}, MsgStyle::Ok | MsgStyle::IconInformation);
     }
     WriteSettingsAtExit();
     Destroy();

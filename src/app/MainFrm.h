@@ -6,13 +6,13 @@
 // title, recent files, pane refresh) and carries every menu command: the
 // menu is rebuilt from its model each time the bar opens, and the command
 // states follow the rules of MenuCommands.h.
+#include <wx/frame.h>
+#include <wx/weakref.h>
+
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-
-#include <wx/frame.h>
-#include <wx/weakref.h>
 
 #include "app/CloneEditorDoc.h"
 #include "app/CommandIds.h"
@@ -29,7 +29,7 @@ class wxUpdateUIEvent;
 class wxContextMenuEvent;
 
 class CMainFrame : public wxFrame, public DocumentView {
-public:
+  public:
     // Command ids of the main menu, as wx sees them (CommandIds.h).
     enum : int {
         ID_FILE_NEW = WxCommandId(57600),
@@ -114,7 +114,7 @@ public:
     // Number of modal dialogs open at the moment (any window of the program).
     static int OpenModalDialogs();
 
-private:
+  private:
     class Roads;
 
     void CreateBars();

@@ -26,7 +26,9 @@
 
 namespace {
 
-wxString Wx(const std::string& text) { return wxString::FromUTF8(text); }
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
 
 // Entries that carry a check mark.
 bool IsCheckCommand(int id) {
@@ -83,7 +85,7 @@ const int kGetStartedTopic = MakeRID(0, 128, 2866);
 // ---- the radio roads' view of the frame -----------------------------------------------
 
 class CMainFrame::Roads : public RoadHost {
-public:
+  public:
     explicit Roads(CMainFrame& frame) : frame_(frame) {}
 
     CloneImage& CurrentImage() override { return frame_.doc_->CurrentImage; }
@@ -119,7 +121,7 @@ public:
 
     bool OpenHandedOver(const std::string& path) override { return frame_.doc_->HandOver(path, true); }
 
-private:
+  private:
     CMainFrame& frame_;
 };
 
@@ -155,7 +157,8 @@ void CMainFrame::RenderDropDown(int index) {
     wxMenuBar* bar = GetMenuBar();
     if (!bar || index < 0 || index >= static_cast<int>(bar->GetMenuCount())) return;
     const MenuModel& entries = menu_[static_cast<std::size_t>(index)].items;
-    if (rendered_[static_cast<std::size_t>(index)] == entries && bar->GetMenu(index)->GetMenuItemCount() > 0) return;
+    if (rendered_[static_cast<std::size_t>(index)] == entries && bar->GetMenu(index)->GetMenuItemCount() > 0)
+        return;
     wxMenu* menu = bar->GetMenu(index);
     ClearMenu(menu);
     AppendEntries(menu, entries);
@@ -247,8 +250,9 @@ bool CMainFrame::Available(int commandId) const {
         case CommandKind::Alignment:
             return static_cast<bool>(Screens::Radio().alignment);
         case CommandKind::RadioOperation:
-            return Screens::HasRadioOperation(commandId == Cmd::RadioDataRecovery ? RadioRoads::OpRadioDataRecovery
-                                                                                  : RadioRoads::OpAdjReturn);
+            return Screens::HasRadioOperation(commandId == Cmd::RadioDataRecovery
+                                                  ? RadioRoads::OpRadioDataRecovery
+                                                  : RadioRoads::OpAdjReturn);
         case CommandKind::ModelInfoImport:
             return static_cast<bool>(Screens::Ship().importModelInfo);
         default:
@@ -290,7 +294,9 @@ void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
 
 // ---- commands -------------------------------------------------------------------------------
 
-void CMainFrame::OnCommand(wxCommandEvent& event) { RunCommand(ProgramCommandId(event.GetId())); }
+void CMainFrame::OnCommand(wxCommandEvent& event) {
+    RunCommand(ProgramCommandId(event.GetId()));
+}
 
 void CMainFrame::RunCommand(int id) {
     // A command its state disables does not run, whoever sends it.
@@ -350,7 +356,8 @@ void CMainFrame::RunCommand(int id) {
             view_->ToggleHelpScreen();
             RelayoutSideColumn();
             const auto& reload = Screens::Side().reloadTopic;
-            if (!wasShown && view_->HelpScreenVisible == 1 && reload && view_->HelpPane()) reload(view_->HelpPane());
+            if (!wasShown && view_->HelpScreenVisible == 1 && reload && view_->HelpPane())
+                reload(view_->HelpPane());
             break;
         }
         case CommandKind::RelatedPane:
@@ -381,7 +388,8 @@ void CMainFrame::RunCommand(int id) {
             RadioRoads::DownloadManuCommand(roads);
             break;
         case CommandKind::AlignmentMessage:
-            ShowMessage(id == Cmd::BasicAlignment ? "Basic Alignment" : "CH Fine Alignment", {}, MsgStyle::Ok);
+            ShowMessage(id == Cmd::BasicAlignment ? "Basic Alignment" : "CH Fine Alignment", {},
+                        MsgStyle::Ok);
             break;
         case CommandKind::Alignment:
             RunAlignment();

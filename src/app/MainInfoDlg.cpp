@@ -27,10 +27,12 @@ namespace MainInfo {
 namespace {
 
 // The four firmware-version bytes of the header area, in field order.
-const HeaderItemDescriptor* const kVersionFields[4] = {&ItemMap::HeaderInfoItems[0], &ItemMap::HeaderInfoItems[1],
-                                                       &ItemMap::HeaderInfoItems[4], &ItemMap::HeaderInfoItems[5]};
+const HeaderItemDescriptor* const kVersionFields[4] = {
+    &ItemMap::HeaderInfoItems[0], &ItemMap::HeaderInfoItems[1], &ItemMap::HeaderInfoItems[4],
+    &ItemMap::HeaderInfoItems[5]};
 
-constexpr PageControlSpec kFirmwareEdit{CMainInfoDlg::IDC_FIRMWARE_EDIT, 11, 0, 0, EditKind::FirmwareVersion, 0};
+constexpr PageControlSpec kFirmwareEdit{CMainInfoDlg::IDC_FIRMWARE_EDIT, 11, 0, 0,
+                                        EditKind::FirmwareVersion,       0};
 
 // Pane rules: per band variant, normal / Engineer / Manufacture.
 constexpr std::uint8_t kEditStates[15] = {3, 3, 0, 3, 3, 0, 3, 3, 0, 3, 3, 0, 3, 3, 0};
@@ -58,8 +60,8 @@ std::string SerialNumberText(const CloneImage& image) {
         prefix = FindNameById(AppTables::PlaceholderList, 0);
     char text[64];
     std::snprintf(text, sizeof text, "%s %X%c%02X%04X", prefix.c_str(), ItemMap::GetSerialNumber1(image),
-                  SerialLetter(static_cast<int>(ItemMap::GetSerialNumber2(image))), ItemMap::GetSerialNumber3(image),
-                  ItemMap::GetSerialNumber4(image));
+                  SerialLetter(static_cast<int>(ItemMap::GetSerialNumber2(image))),
+                  ItemMap::GetSerialNumber3(image), ItemMap::GetSerialNumber4(image));
     return text;
 }
 
@@ -99,7 +101,9 @@ std::string DestinationText(const CloneImage& image) {
     return text;
 }
 
-std::string FirmwareText(const CloneImage& image) { return Version::Format(image); }
+std::string FirmwareText(const CloneImage& image) {
+    return Version::Format(image);
+}
 
 std::string ChannelText(const CloneImage& image) {
     const int maxChannel = std::clamp(static_cast<int>(ItemMap::GetMaxCh(image)), 0, 16);
@@ -189,11 +193,12 @@ void CMainInfoDlg::BuildControls() {
     const wxColour band = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     const wxColour bandText = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
     for (const Field& field : kFields) {
-        auto* caption = new wxStaticText(this, field.caption, field.captionText, wxDefaultPosition, wxDefaultSize,
-                                         wxST_NO_AUTORESIZE);
+        auto* caption = new wxStaticText(this, field.caption, field.captionText, wxDefaultPosition,
+                                         wxDefaultSize, wxST_NO_AUTORESIZE);
         caption->SetBackgroundColour(band);
         caption->SetForegroundColour(bandText);
-        column->Add(caption, wxSizerFlags().Expand().Border(wxTOP, field.caption == IDC_SERIAL_CAPTION ? 4 : 8));
+        column->Add(caption,
+                    wxSizerFlags().Expand().Border(wxTOP, field.caption == IDC_SERIAL_CAPTION ? 4 : 8));
         auto* value = new wxStaticText(this, field.value, "");
         value->SetMinSize(wxSize(value->GetTextExtent("ZT-640 (Portable)").x, -1));
         column->Add(value, wxSizerFlags().Border(wxLEFT | wxTOP, 4));

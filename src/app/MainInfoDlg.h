@@ -41,7 +41,7 @@ std::vector<ControlShow> PaneRules(const CloneImage& image, int serviceMode);
 }  // namespace MainInfo
 
 class CMainInfoDlg : public HPainBaseDlg {
-public:
+  public:
     enum {
         IDD = 101,
         IDC_SERIAL_CAPTION = 1000,
@@ -70,11 +70,11 @@ public:
 
     HEditFirmwareVersion* FirmwareEdit() const { return firmwareEdit_; }
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnInitDialog() override;
 
-private:
+  private:
     void OnCharHook(wxKeyEvent& event);
     void ApplyRules();
 

@@ -19,12 +19,18 @@ constexpr std::uint8_t kChannel[15] = {};
 constexpr std::uint8_t kDestination[15] = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
 
 constexpr ControlRuleRow kPrintRows[] = {
-    {CMainInfoDlg::IDC_SERIAL_CAPTION, 0, kSerial},           {CMainInfoDlg::IDC_SERIAL, 0, kSerial},
-    {CMainInfoDlg::IDC_BAND_CAPTION, 0, kBand},               {CMainInfoDlg::IDC_BAND, 0, kBand},
-    {CMainInfoDlg::IDC_PRODUCT_CAPTION, 0, kProduct},         {CMainInfoDlg::IDC_PRODUCT, 0, kProduct},
-    {CMainInfoDlg::IDC_FIRMWARE_CAPTION, 0, kFirmware},       {CMainInfoDlg::IDC_FIRMWARE_TEXT, 0, kFirmware},
-    {CMainInfoDlg::IDC_CHANNEL_CAPTION, 0, kChannel},         {CMainInfoDlg::IDC_CHANNEL, 0, kChannel},
-    {CMainInfoDlg::IDC_DESTINATION_CAPTION, 1, kDestination}, {CMainInfoDlg::IDC_DESTINATION, 1, kDestination},
+    {CMainInfoDlg::IDC_SERIAL_CAPTION, 0, kSerial},
+    {CMainInfoDlg::IDC_SERIAL, 0, kSerial},
+    {CMainInfoDlg::IDC_BAND_CAPTION, 0, kBand},
+    {CMainInfoDlg::IDC_BAND, 0, kBand},
+    {CMainInfoDlg::IDC_PRODUCT_CAPTION, 0, kProduct},
+    {CMainInfoDlg::IDC_PRODUCT, 0, kProduct},
+    {CMainInfoDlg::IDC_FIRMWARE_CAPTION, 0, kFirmware},
+    {CMainInfoDlg::IDC_FIRMWARE_TEXT, 0, kFirmware},
+    {CMainInfoDlg::IDC_CHANNEL_CAPTION, 0, kChannel},
+    {CMainInfoDlg::IDC_CHANNEL, 0, kChannel},
+    {CMainInfoDlg::IDC_DESTINATION_CAPTION, 1, kDestination},
+    {CMainInfoDlg::IDC_DESTINATION, 1, kDestination},
     {-1, 0, nullptr},
 };
 
@@ -34,14 +40,17 @@ struct Caption {
     const char* text;
 };
 constexpr Caption kCaptions[] = {
-    {CMainInfoDlg::IDC_SERIAL_CAPTION, "Serial No."},   {CMainInfoDlg::IDC_BAND_CAPTION, "Freq. Band"},
-    {CMainInfoDlg::IDC_PRODUCT_CAPTION, "Product Type"}, {CMainInfoDlg::IDC_FIRMWARE_CAPTION, "FW Version"},
-    {CMainInfoDlg::IDC_CHANNEL_CAPTION, "Radio Channel"}, {CMainInfoDlg::IDC_DESTINATION_CAPTION, "Destination"},
+    {CMainInfoDlg::IDC_SERIAL_CAPTION, "Serial No."},
+    {CMainInfoDlg::IDC_BAND_CAPTION, "Freq. Band"},
+    {CMainInfoDlg::IDC_PRODUCT_CAPTION, "Product Type"},
+    {CMainInfoDlg::IDC_FIRMWARE_CAPTION, "FW Version"},
+    {CMainInfoDlg::IDC_CHANNEL_CAPTION, "Radio Channel"},
+    {CMainInfoDlg::IDC_DESTINATION_CAPTION, "Destination"},
 };
 
 // State 5 of the destination: shown as the pane's rules show it.
 class MainInfoPrintRules : public CRestraction {
-public:
+  public:
     explicit MainInfoPrintRules(const CloneImage& image) : image_(image) {}
     int CheckControlUnconditional(int controlId) override {
         for (const MainInfo::ControlShow& show : MainInfo::PaneRules(image_, Host().ServiceMode()))
@@ -49,7 +58,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     const CloneImage& image_;
 };
 
@@ -63,21 +72,37 @@ std::string Trimmed(std::string text) {
 CMainInfoPrint::CMainInfoPrint(const CloneImage& image)
     : PrintableScreen(CMainInfoDlg::IDD, kPrintRows, new MainInfoPrintRules(image)), image_(image) {}
 
-std::string CMainInfoPrint::WindowText() const { return "Main Information"; }
+std::string CMainInfoPrint::WindowText() const {
+    return "Main Information";
+}
 
 PrintControl CMainInfoPrint::ControlForPrint(int controlId) const {
     for (const Caption& caption : kCaptions)
         if (caption.id == controlId)
-            return {true, false, false, Trimmed(TextByRid(MakeRID(0, CMainInfoDlg::IDD, controlId), caption.text))};
+            return {true, false, false,
+                    Trimmed(TextByRid(MakeRID(0, CMainInfoDlg::IDD, controlId), caption.text))};
     std::string value;
     switch (controlId) {
-        case CMainInfoDlg::IDC_SERIAL: value = MainInfo::SerialNumberText(image_); break;
-        case CMainInfoDlg::IDC_BAND: value = MainInfo::BandText(image_); break;
-        case CMainInfoDlg::IDC_PRODUCT: value = MainInfo::ProductTypeText(image_); break;
-        case CMainInfoDlg::IDC_FIRMWARE_TEXT: value = MainInfo::FirmwareText(image_); break;
-        case CMainInfoDlg::IDC_CHANNEL: value = MainInfo::ChannelText(image_); break;
-        case CMainInfoDlg::IDC_DESTINATION: value = MainInfo::DestinationText(image_); break;
-        default: return {};
+        case CMainInfoDlg::IDC_SERIAL:
+            value = MainInfo::SerialNumberText(image_);
+            break;
+        case CMainInfoDlg::IDC_BAND:
+            value = MainInfo::BandText(image_);
+            break;
+        case CMainInfoDlg::IDC_PRODUCT:
+            value = MainInfo::ProductTypeText(image_);
+            break;
+        case CMainInfoDlg::IDC_FIRMWARE_TEXT:
+            value = MainInfo::FirmwareText(image_);
+            break;
+        case CMainInfoDlg::IDC_CHANNEL:
+            value = MainInfo::ChannelText(image_);
+            break;
+        case CMainInfoDlg::IDC_DESTINATION:
+            value = MainInfo::DestinationText(image_);
+            break;
+        default:
+            return {};
     }
     return {true, false, false, Trimmed(value)};
 }

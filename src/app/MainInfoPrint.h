@@ -9,16 +9,16 @@
 #include "ui/PrintableScreen.h"
 
 class CMainInfoPrint : public PrintableScreen {
-public:
+  public:
     explicit CMainInfoPrint(const CloneImage& image);
 
     bool IsDialog() const override { return true; }
     std::string WindowText() const override;
     PrintControl ControlForPrint(int controlId) const override;
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<CMainInfoPrint>(); }
 
-private:
+  private:
     const CloneImage& image_;
 };

@@ -114,8 +114,9 @@ constexpr CommandRow kCommands[] = {
     {Cmd::ModelInfoImport, "", K::ModelInfoImport},
 };
 
-constexpr int kForwarded[] = {Cmd::Copy,  Cmd::Paste,    Cmd::ChCopy,        Cmd::ChPaste,     Cmd::ChCut,
-                              Cmd::ChInsert, Cmd::ChNew, Cmd::AssignToGroup, Cmd::SetPriority, Cmd::CancelPriority};
+constexpr int kForwarded[] = {Cmd::Copy,        Cmd::Paste,         Cmd::ChCopy, Cmd::ChPaste,
+                              Cmd::ChCut,       Cmd::ChInsert,      Cmd::ChNew,  Cmd::AssignToGroup,
+                              Cmd::SetPriority, Cmd::CancelPriority};
 
 // Positions of the View drop-down's sub-menus.
 constexpr std::size_t kMainItemsPosition = 3;
@@ -142,7 +143,9 @@ MenuEntry* SubMenuAt(MenuModel& menu, std::size_t position) {
 
 }  // namespace
 
-std::span<const CommandRow> CommandTable() { return kCommands; }
+std::span<const CommandRow> CommandTable() {
+    return kCommands;
+}
 
 const CommandRow* FindCommand(int id) {
     for (const auto& row : kCommands)
@@ -150,7 +153,9 @@ const CommandRow* FindCommand(int id) {
     return nullptr;
 }
 
-bool IsForwardedEditCommand(int id) { return std::find(std::begin(kForwarded), std::end(kForwarded), id) != std::end(kForwarded); }
+bool IsForwardedEditCommand(int id) {
+    return std::find(std::begin(kForwarded), std::end(kForwarded), id) != std::end(kForwarded);
+}
 
 MenuModel MainMenuResource() {
     using E = MenuEntry;
@@ -158,30 +163,35 @@ MenuModel MainMenuResource() {
     for (int id = Cmd::MainItemFirst; id <= Cmd::MainItemLast; ++id) mainItems.push_back(Entry(id));
 
     return {
-        E::Sub("&File", {Entry(Cmd::New), Entry(Cmd::Open), Entry(Cmd::Save), Entry(Cmd::SaveAs),
-                         Entry(Cmd::FileConvert), E::Line(), Entry(Cmd::Print), Entry(Cmd::Preview),
-                         Entry(Cmd::PageSetup), Entry(Cmd::Export), E::Line(), Entry(Cmd::Configure),
-                         Entry(Cmd::Language), E::Line(), Entry(Cmd::RecentFirst), E::Line(), Entry(Cmd::Exit)}),
-        E::Sub("&Edit", {Entry(Cmd::Copy), Entry(Cmd::Paste), E::Line(), Entry(Cmd::ChCopy), Entry(Cmd::ChPaste),
-                         Entry(Cmd::ChCut), Entry(Cmd::ChInsert), Entry(Cmd::ChNew), E::Line(),
-                         Entry(Cmd::AssignToGroup), Entry(Cmd::SetPriority), Entry(Cmd::CancelPriority)}),
-        E::Sub("&View", {Entry(Cmd::ToolBar), Entry(Cmd::StatusBar), E::Line(), E::Sub("&Main Items", mainItems),
-                         E::Sub("Sub &Items", {Entry(Cmd::HelpTopic), Entry(Cmd::RelatedItem)}),
-                         E::Sub("&Font Size", {Entry(Cmd::Font85), Entry(Cmd::Font100), Entry(Cmd::Font125),
-                                               Entry(Cmd::Font150)}),
-                         E::Line(), Entry(Cmd::AutoGridWidth)}),
-        E::Sub("&Common", {Entry(Cmd::Hardware), Entry(Cmd::Scanning), Entry(Cmd::PowerSaving),
-                           Entry(Cmd::FrontPanel), Entry(Cmd::KeyFunction), Entry(Cmd::Emergency),
-                           Entry(Cmd::Marketing), Entry(Cmd::MarketingShip), Entry(Cmd::Password),
-                           Entry(Cmd::Miscellaneous), E::Line(), Entry(Cmd::Option), Entry(Cmd::DirectCh),
-                           Entry(Cmd::DSub15), Entry(Cmd::ChAnnouncement), Entry(Cmd::VoteMenu),
-                           E::Sub("&LTR", {Entry(Cmd::LtrCommon), Entry(Cmd::UniversalIdList)})}),
+        E::Sub("&File",
+               {Entry(Cmd::New), Entry(Cmd::Open), Entry(Cmd::Save), Entry(Cmd::SaveAs),
+                Entry(Cmd::FileConvert), E::Line(), Entry(Cmd::Print), Entry(Cmd::Preview),
+                Entry(Cmd::PageSetup), Entry(Cmd::Export), E::Line(), Entry(Cmd::Configure),
+                Entry(Cmd::Language), E::Line(), Entry(Cmd::RecentFirst), E::Line(), Entry(Cmd::Exit)}),
+        E::Sub("&Edit",
+               {Entry(Cmd::Copy), Entry(Cmd::Paste), E::Line(), Entry(Cmd::ChCopy), Entry(Cmd::ChPaste),
+                Entry(Cmd::ChCut), Entry(Cmd::ChInsert), Entry(Cmd::ChNew), E::Line(),
+                Entry(Cmd::AssignToGroup), Entry(Cmd::SetPriority), Entry(Cmd::CancelPriority)}),
+        E::Sub("&View",
+               {Entry(Cmd::ToolBar), Entry(Cmd::StatusBar), E::Line(), E::Sub("&Main Items", mainItems),
+                E::Sub("Sub &Items", {Entry(Cmd::HelpTopic), Entry(Cmd::RelatedItem)}),
+                E::Sub("&Font Size",
+                       {Entry(Cmd::Font85), Entry(Cmd::Font100), Entry(Cmd::Font125), Entry(Cmd::Font150)}),
+                E::Line(), Entry(Cmd::AutoGridWidth)}),
+        E::Sub("&Common",
+               {Entry(Cmd::Hardware), Entry(Cmd::Scanning), Entry(Cmd::PowerSaving), Entry(Cmd::FrontPanel),
+                Entry(Cmd::KeyFunction), Entry(Cmd::Emergency), Entry(Cmd::Marketing),
+                Entry(Cmd::MarketingShip), Entry(Cmd::Password), Entry(Cmd::Miscellaneous), E::Line(),
+                Entry(Cmd::Option), Entry(Cmd::DirectCh), Entry(Cmd::DSub15), Entry(Cmd::ChAnnouncement),
+                Entry(Cmd::VoteMenu), E::Sub("&LTR", {Entry(Cmd::LtrCommon), Entry(Cmd::UniversalIdList)})}),
         E::Sub("&Signaling",
                {E::Sub("&DTMF", {Entry(Cmd::DtmfDialing), Entry(Cmd::DtmfAni), Entry(Cmd::DtmfPage)}),
                 E::Sub("&2-Tone", {Entry(Cmd::TwoToneSetting), Entry(Cmd::TwoToneSystem)}),
-                E::Sub("&5-Tone", {Entry(Cmd::FiveToneCommon), Entry(Cmd::FiveToneTable), Entry(Cmd::FiveToneSystem),
-                                   Entry(Cmd::FiveToneStatus), Entry(Cmd::SelectableTone)}),
-                E::Sub("&MDC1200", {Entry(Cmd::Mdc1200Common), Entry(Cmd::Mdc1200System), Entry(Cmd::Mdc1200Call)}),
+                E::Sub("&5-Tone",
+                       {Entry(Cmd::FiveToneCommon), Entry(Cmd::FiveToneTable), Entry(Cmd::FiveToneSystem),
+                        Entry(Cmd::FiveToneStatus), Entry(Cmd::SelectableTone)}),
+                E::Sub("&MDC1200",
+                       {Entry(Cmd::Mdc1200Common), Entry(Cmd::Mdc1200System), Entry(Cmd::Mdc1200Call)}),
                 E::Sub("&Fleetlink", {Entry(Cmd::FleetlinkAni)})}),
         E::Sub("&Radio", {Entry(Cmd::Upload), Entry(Cmd::Download), Entry(Cmd::DownloadManu), E::Line(),
                           Entry(Cmd::BasicAlignment), Entry(Cmd::ChFineAlignment), Entry(Cmd::Alignment),
@@ -195,7 +205,9 @@ MenuModel MainMenuResource() {
 
 namespace PopupMenu {
 
-void SetTranslator(Translator translator) { CurrentTranslator() = std::move(translator); }
+void SetTranslator(Translator translator) {
+    CurrentTranslator() = std::move(translator);
+}
 
 void Update(int kind, MenuModel& menu, const MenuContext& context) {
     using E = MenuEntry;
@@ -203,7 +215,8 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
         case MainMenu:
             if (context.serviceMode == 0) RemoveCommand(menu, Cmd::FileConvert);
             for (std::size_t i = 0; i < menu.size() && i < DropDown::Count; ++i)
-                if (menu[i].kind == E::SubMenu) Translate(menu[i].items, DropDownTextKey(static_cast<int>(i)));
+                if (menu[i].kind == E::SubMenu)
+                    Translate(menu[i].items, DropDownTextKey(static_cast<int>(i)));
             Translate(menu, MenuBarTextKey);
             return;
         case ViewMenu:
@@ -218,7 +231,7 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
             Translate(menu, DropDownTextKey(DropDown::View));
             return;
         case CommonMenu: {
-            menu = {Entry(Cmd::Hardware), Entry(Cmd::Scanning),    Entry(Cmd::PowerSaving),
+            menu = {Entry(Cmd::Hardware),   Entry(Cmd::Scanning),    Entry(Cmd::PowerSaving),
                     Entry(Cmd::FrontPanel), Entry(Cmd::KeyFunction), Entry(Cmd::Emergency),
                     Entry(Cmd::Marketing)};
             if (context.appMode == 4) menu.push_back(E::Item(Cmd::MarketingShip, "Marketing(&Ship Mode)"));
@@ -246,8 +259,8 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
         case EditMenu:
             if (context.gridFocused)
                 menu = {E::Item(Cmd::Copy, "CH &Copy\tCtrl+C"), E::Item(Cmd::ChCut, "CH Cut(&x)\tCtrl+X"),
-                        E::Item(Cmd::Paste, "CH &Paste\tCtrl+V"), E::Item(Cmd::ChInsert, "CH &Insert\tCtrl+I"),
-                        E::Item(Cmd::ChNew, "CH Ne&w\tCtrl+W")};
+                        E::Item(Cmd::Paste, "CH &Paste\tCtrl+V"),
+                        E::Item(Cmd::ChInsert, "CH &Insert\tCtrl+I"), E::Item(Cmd::ChNew, "CH Ne&w\tCtrl+W")};
             else
                 menu = {Entry(Cmd::Copy), Entry(Cmd::Paste)};
             Translate(menu, EditTextKey);
@@ -290,15 +303,18 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
 
 void RebuildOnOpen(MenuModel& bar, const MenuContext& context) {
     auto dropDown = [&](int index) -> MenuModel* {
-        return index < static_cast<int>(bar.size()) && bar[index].kind == MenuEntry::SubMenu ? &bar[index].items
-                                                                                             : nullptr;
+        return index < static_cast<int>(bar.size()) && bar[index].kind == MenuEntry::SubMenu
+                   ? &bar[index].items
+                   : nullptr;
     };
     if (MenuModel* edit = dropDown(DropDown::Edit)) PopupMenu::Update(PopupMenu::EditMenu, *edit, context);
     if (MenuModel* view = dropDown(DropDown::View)) PopupMenu::Update(PopupMenu::ViewMenu, *view, context);
-    if (MenuModel* common = dropDown(DropDown::Common)) PopupMenu::Update(PopupMenu::CommonMenu, *common, context);
+    if (MenuModel* common = dropDown(DropDown::Common))
+        PopupMenu::Update(PopupMenu::CommonMenu, *common, context);
     if (MenuModel* signaling = dropDown(DropDown::Signaling))
         PopupMenu::Update(PopupMenu::SignalingMenu, *signaling, context);
-    if (MenuModel* radio = dropDown(DropDown::Radio)) PopupMenu::Update(PopupMenu::RadioMenu, *radio, context);
+    if (MenuModel* radio = dropDown(DropDown::Radio))
+        PopupMenu::Update(PopupMenu::RadioMenu, *radio, context);
     if (MenuModel* channel = dropDown(DropDown::Channel)) RemoveCommand(*channel, Cmd::ScanSetting);
 }
 
@@ -341,11 +357,16 @@ std::vector<int> CommandIds(const MenuModel& menu) {
 
 float RateOfFontCommand(int commandId) {
     switch (commandId) {
-        case Cmd::Font85: return 0.85f;
-        case Cmd::Font100: return 1.0f;
-        case Cmd::Font125: return 1.25f;
-        case Cmd::Font150: return 1.5f;
-        default: return 1.0f;
+        case Cmd::Font85:
+            return 0.85f;
+        case Cmd::Font100:
+            return 1.0f;
+        case Cmd::Font125:
+            return 1.25f;
+        case Cmd::Font150:
+            return 1.5f;
+        default:
+            return 1.0f;
     }
 }
 

@@ -12,12 +12,13 @@
 
 namespace Cmd {
 // File
-inline constexpr int New = 57600, Open = 57601, Save = 57603, SaveAs = 57604, FileConvert = 32893, Print = 57607,
-                     Export = 32812, Preview = 32809, PageSetup = 32810, Configure = 32775, Language = 32900,
-                     RecentFirst = 57616, RecentLast = 57631, Exit = 57665;
+inline constexpr int New = 57600, Open = 57601, Save = 57603, SaveAs = 57604, FileConvert = 32893,
+                     Print = 57607, Export = 32812, Preview = 32809, PageSetup = 32810, Configure = 32775,
+                     Language = 32900, RecentFirst = 57616, RecentLast = 57631, Exit = 57665;
 // Edit (57635 and 57636 lie in the edit range but are not forwarded)
-inline constexpr int Copy = 57634, Paste = 57637, ChCopy = 32891, ChPaste = 32892, ChCut = 32894, ChInsert = 32895,
-                     ChNew = 32896, AssignToGroup = 32931, SetPriority = 32932, CancelPriority = 32933;
+inline constexpr int Copy = 57634, Paste = 57637, ChCopy = 32891, ChPaste = 32892, ChCut = 32894,
+                     ChInsert = 32895, ChNew = 32896, AssignToGroup = 32931, SetPriority = 32932,
+                     CancelPriority = 32933;
 // View
 inline constexpr int ToolBar = 59392, StatusBar = 59393, VisibleItems = 32783, MainItemFirst = 32785,
                      MainItemLast = 32805, MainItemRangeFirst = 32784, MainItemRangeLast = 32808,
@@ -26,13 +27,14 @@ inline constexpr int ToolBar = 59392, StatusBar = 59393, VisibleItems = 32783, M
 // Common
 inline constexpr int Hardware = 32832, Scanning = 32938, PowerSaving = 32834, FrontPanel = 32835,
                      KeyFunction = 32836, Emergency = 32837, Password = 32838, Miscellaneous = 32841,
-                     Marketing = 32843, MarketingShip = 32867, Option = 32833, DirectCh = 32839, DSub15 = 32840,
-                     ChAnnouncement = 32842, VoteMenu = 32844, LtrCommon = 32935, UniversalIdList = 32936;
+                     Marketing = 32843, MarketingShip = 32867, Option = 32833, DirectCh = 32839,
+                     DSub15 = 32840, ChAnnouncement = 32842, VoteMenu = 32844, LtrCommon = 32935,
+                     UniversalIdList = 32936;
 // Signaling
 inline constexpr int DtmfDialing = 32845, DtmfAni = 32846, DtmfPage = 32847, TwoToneSetting = 32848,
-                     TwoToneSystem = 32849, FiveToneCommon = 32850, FiveToneTable = 32851, FiveToneSystem = 32852,
-                     FiveToneStatus = 32853, SelectableTone = 32854, Mdc1200Common = 32888, Mdc1200System = 32889,
-                     Mdc1200Call = 32890, FleetlinkAni = 32940;
+                     TwoToneSystem = 32849, FiveToneCommon = 32850, FiveToneTable = 32851,
+                     FiveToneSystem = 32852, FiveToneStatus = 32853, SelectableTone = 32854,
+                     Mdc1200Common = 32888, Mdc1200System = 32889, Mdc1200Call = 32890, FleetlinkAni = 32940;
 // Radio
 inline constexpr int Upload = 32855, Download = 32856, DownloadManu = 32926, BasicAlignment = 32857,
                      ChFineAlignment = 32858, Alignment = 32859, AlignmentRecovery = 32927,
@@ -115,14 +117,17 @@ using MenuModel = std::vector<MenuEntry>;
 
 // The drop-downs of the menu bar, by position.
 namespace DropDown {
-inline constexpr int File = 0, Edit = 1, View = 2, Common = 3, Signaling = 4, Radio = 5, Channel = 6, Help = 7,
-                     Count = 8;
+inline constexpr int File = 0, Edit = 1, View = 2, Common = 3, Signaling = 4, Radio = 5, Channel = 6,
+                     Help = 7, Count = 8;
 }
 // Text keys of the translation: the bar, drop-down i (66010 + 10 i), and the
 // context menus.
 inline constexpr int MenuBarTextKey = 66000;
-constexpr int DropDownTextKey(int index) { return 66010 + 10 * index; }
-inline constexpr int EditTextKey = 66010, RadioTextKey = 66060, GroupGridTextKey = 66090, GridMenuTextKey = 66100;
+constexpr int DropDownTextKey(int index) {
+    return 66010 + 10 * index;
+}
+inline constexpr int EditTextKey = 66010, RadioTextKey = 66060, GroupGridTextKey = 66090,
+                     GridMenuTextKey = 66100;
 
 // The main menu (resource 128): one sub-menu per drop-down.
 MenuModel MainMenuResource();
@@ -141,8 +146,8 @@ struct MenuContext {
 };
 
 namespace PopupMenu {
-inline constexpr int MainMenu = 0, ViewMenu = 1, CommonMenu = 2, SignalingMenu = 3, EditMenu = 4, RadioMenu = 5,
-                     GroupGridMenu = 6, TranslateOnly = 7, GridMenu = 8;
+inline constexpr int MainMenu = 0, ViewMenu = 1, CommonMenu = 2, SignalingMenu = 3, EditMenu = 4,
+                     RadioMenu = 5, GroupGridMenu = 6, TranslateOnly = 7, GridMenu = 8;
 
 // Kind 0 adjusts the whole bar; kinds 1-5 rebuild the drop-down they are
 // given; 6 and 8 build the context menus; 7 only translates.

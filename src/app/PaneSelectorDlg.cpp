@@ -29,13 +29,16 @@ constexpr PageControlSpec kTagEdit{PaneSelectorDialog::IDC_TAG, 8, 0, 0, EditKin
 constexpr std::uint8_t kGroupStates[15] = {3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr std::uint8_t kTabStates[15] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
 constexpr ControlRuleRow kVisibility[] = {
-    {PaneSelectorDialog::IDC_GROUP_CAPTION, 0, kGroupStates}, {PaneSelectorDialog::IDC_GROUP, 0, kGroupStates},
-    {PaneSelectorDialog::IDC_SPIN, 0, kGroupStates},          {PaneSelectorDialog::IDC_TAG_CAPTION, 0, kGroupStates},
-    {PaneSelectorDialog::IDC_TAG, 0, kGroupStates},           {PaneSelectorDialog::IDC_GROUP_SCAN, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_GROUP_CAPTION, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_GROUP, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_SPIN, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_TAG_CAPTION, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_TAG, 0, kGroupStates},
+    {PaneSelectorDialog::IDC_GROUP_SCAN, 0, kGroupStates},
     {PaneSelectorDialog::IDC_TAB, 0, kTabStates},
 };
 
-constexpr const char* kTabTexts[] = {"Conventional", "LTR RF CH", "LTR Group",
+constexpr const char* kTabTexts[] = {"Conventional", "LTR RF CH",      "LTR Group",
                                      "LTR System",   "Passport Group", "Passport System"};
 constexpr int kTabTextControl = 3901;
 
@@ -45,13 +48,17 @@ PaneSelectorDialog::Visibility PaneSelectorDialog::VisibilityOf(int controlId, i
     for (const ControlRuleRow& row : kVisibility) {
         if (row.controlId != controlId) continue;
         switch (RuleState(row, variant, serviceMode)) {
-            case 0: return {true, true, false};
+            case 0:
+                return {true, true, false};
             case 1:
-            case 2: return {true, true, true};
+            case 2:
+                return {true, true, true};
             case 3:
             case 4:
-            case 5: return {false, false, false};
-            default: break;
+            case 5:
+                return {false, false, false};
+            default:
+                break;
         }
     }
     return {true, true, false};

@@ -16,7 +16,7 @@ class HEditKXTag;
 class HighlightedTabCtrl;
 
 class PaneSelectorDialog : public HPainBaseDlg {
-public:
+  public:
     enum {
         IDD = 641,
         IDC_GROUP_CAPTION = 2001,
@@ -53,7 +53,7 @@ public:
 
     HighlightedTabCtrl* Tabs() const { return tabs_; }
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnInitDialog() override;
     // The tab row before the pane's size is taken; the base keeps every tab.
@@ -61,11 +61,11 @@ protected:
 
     void ApplyVisibility();
 
-private:
+  private:
     void RebuildList(int count);
     void ShowGroup();
 
-protected:
+  protected:
     CloneImage& image_;
     wxChoice* groups_ = nullptr;
     wxSpinButton* spin_ = nullptr;
@@ -76,13 +76,13 @@ protected:
 };
 
 class inner_ConvDlg : public PaneSelectorDialog {
-public:
+  public:
     // `paneKind` is the kind of the main window's active pane.
     inner_ConvDlg(CloneImage& image, int paneKind) : PaneSelectorDialog(image), paneKind_(paneKind) {}
 
-protected:
+  protected:
     void PrepareTabs() override;
 
-private:
+  private:
     int paneKind_;
 };

@@ -20,8 +20,7 @@ std::string KindText(ItemList list, int kind, int control) {
 
 }  // namespace
 
-CPassInput2Dlg::CPassInput2Dlg(wxWindow* parent, int promptKind)
-    : wxDialog(parent, wxID_ANY, "Password") {
+CPassInput2Dlg::CPassInput2Dlg(wxWindow* parent, int promptKind) : wxDialog(parent, wxID_ANY, "Password") {
     auto* prompt = new wxStaticText(this, IDC_PROMPT, "");
     edit_ = new wxTextCtrl(this, IDC_PASSWORD, "", wxDefaultPosition, wxSize(200, -1));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -36,7 +35,8 @@ CPassInput2Dlg::CPassInput2Dlg(wxWindow* parent, int promptKind)
 
     UiUtil::TranslateWindowTexts(this, IDD);
     SetTitle(wxString::FromUTF8(KindText(AppTables::PasswordCaptionList, promptKind, IDC_CAPTION_TEXTS)));
-    prompt->SetLabel(wxString::FromUTF8(KindText(AppTables::PasswordPromptList, promptKind, IDC_PROMPT_TEXTS)));
+    prompt->SetLabel(
+        wxString::FromUTF8(KindText(AppTables::PasswordPromptList, promptKind, IDC_PROMPT_TEXTS)));
     edit_->SetMaxLength(static_cast<unsigned long>(TextLimit(promptKind)));
     Fit();
     CentreOnParent();

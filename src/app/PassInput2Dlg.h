@@ -8,8 +8,14 @@
 class wxTextCtrl;
 
 class CPassInput2Dlg : public wxDialog {
-public:
-    enum { IDD = 609, IDC_PROMPT = 2001, IDC_PASSWORD = 2301, IDC_CAPTION_TEXTS = 3901, IDC_PROMPT_TEXTS = 3902 };
+  public:
+    enum {
+        IDD = 609,
+        IDC_PROMPT = 2001,
+        IDC_PASSWORD = 2301,
+        IDC_CAPTION_TEXTS = 3901,
+        IDC_PROMPT_TEXTS = 3902
+    };
     // Kind 0: the programming password.
     static constexpr int ProgrammingPassword = 0;
 
@@ -23,6 +29,6 @@ public:
 
     bool TransferDataFromWindow() override;
 
-private:
+  private:
     wxTextCtrl* edit_ = nullptr;
 };

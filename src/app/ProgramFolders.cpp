@@ -31,7 +31,9 @@ std::vector<fs::path> ShippedDataFolders(const fs::path& programFolder) {
     return folders;
 }
 
-std::vector<fs::path> ShippedDataFolders() { return ShippedDataFolders(ProgramFolder()); }
+std::vector<fs::path> ShippedDataFolders() {
+    return ShippedDataFolders(ProgramFolder());
+}
 
 fs::path FindShippedFile(const std::string& name) {
     const auto folders = ShippedDataFolders();
@@ -55,7 +57,8 @@ fs::path WritableFolder(Purpose purpose, const fs::path& programFolder, const st
     if (xdg && *xdg == '/') {
         base = xdg;
     } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = fs::path(home) / (purpose == Purpose::Settings ? fs::path(".config") : fs::path(".local/share"));
+        base =
+            fs::path(home) / (purpose == Purpose::Settings ? fs::path(".config") : fs::path(".local/share"));
     } else {
         return programFolder;
     }
@@ -65,9 +68,15 @@ fs::path WritableFolder(Purpose purpose, const fs::path& programFolder, const st
     return folder;
 }
 
-fs::path SettingsFolder() { return WritableFolder(Purpose::Settings, ProgramFolder(), ZT_PROGRAM_NAME); }
-fs::path DataWriteFolder() { return WritableFolder(Purpose::Data, ProgramFolder(), ZT_PROGRAM_NAME); }
+fs::path SettingsFolder() {
+    return WritableFolder(Purpose::Settings, ProgramFolder(), ZT_PROGRAM_NAME);
+}
+fs::path DataWriteFolder() {
+    return WritableFolder(Purpose::Data, ProgramFolder(), ZT_PROGRAM_NAME);
+}
 
-fs::path SettingsFilePath() { return SettingsFolder() / (ProgramName() + ".xml"); }
+fs::path SettingsFilePath() {
+    return SettingsFolder() / (ProgramName() + ".xml");
+}
 
 }  // namespace ProgramFolders

@@ -34,7 +34,8 @@ constexpr int kRidAlignmentRecovery = 33206;
 constexpr const char* kNarrowbandAsk =
     "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\n"
     "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nDo you change their CHs to Narrow "
-    "bandwidth automatically, and start Do you start downloading them?\nYes : It will be change the bandwidth "
+    "bandwidth automatically, and start Do you start downloading them?\nYes : It will be change the "
+    "bandwidth "
     "into Narrow and start downloading.\nNo : It will start downloading (w/o changing the bandwidth)\n";
 constexpr const char* kNarrowbandQuestion = "Do you start downloading them?\n";
 constexpr const char* kNarrowbandCaption = "Download";
@@ -55,7 +56,7 @@ int ShowResult(int resultId) {
 
 // Both modes normal for the length of one write.
 class NormalModes {
-public:
+  public:
     NormalModes() : service_(AppState::ServiceMode()), app_(AppState::AppMode()) {
         AppState::ServiceMode() = 0;
         AppState::AppMode() = 0;
@@ -67,7 +68,7 @@ public:
     NormalModes(const NormalModes&) = delete;
     NormalModes& operator=(const NormalModes&) = delete;
 
-private:
+  private:
     int service_, app_;
 };
 
@@ -137,8 +138,8 @@ int Download(RoadHost& host, bool refresh) {
                 mandatory ? TextByRid(CloneImageOps::RidWideBandCaution, CloneImageOps::TextWideBandCaution) +
                                 TextByRid(kRidNarrowbandQuestion, kNarrowbandQuestion)
                           : TextByRid(kRidNarrowbandAsk, kNarrowbandAsk);
-            const int answer = ShowMessage(text, TextByRid(kRidNarrowbandCaption, kNarrowbandCaption),
-                                           MsgStyle::YesNo);
+            const int answer =
+                ShowMessage(text, TextByRid(kRidNarrowbandCaption, kNarrowbandCaption), MsgStyle::YesNo);
             if (mandatory || answer == MsgAnswer::Yes)
                 for (int channel : wide) Channel::ForceNarrowBandwidth(working, channel);
             if (mandatory && answer != MsgAnswer::Yes) {

@@ -12,7 +12,7 @@
 
 // What the roads need of the main window.
 class RoadHost {
-public:
+  public:
     virtual ~RoadHost() = default;
     virtual CloneImage& CurrentImage() = 0;
     // The document has no path any more: its title reads "<none>".

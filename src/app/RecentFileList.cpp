@@ -8,7 +8,9 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::string EntryName(int i) { return "File" + std::to_string(i); }
+std::string EntryName(int i) {
+    return "File" + std::to_string(i);
+}
 }  // namespace
 
 void CVondelRecentFileList::ReadList() {

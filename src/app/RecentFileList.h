@@ -6,7 +6,7 @@
 #include <vector>
 
 class CVondelRecentFileList {
-public:
+  public:
     static constexpr int Size = 4;
     static constexpr std::size_t DisplayLength = 30;
     static constexpr const char* Section = "RecentFileList";
@@ -25,6 +25,6 @@ public:
     std::string DisplayName(std::size_t index) const;
     static std::string Abbreviate(const std::string& path, std::size_t length);
 
-private:
+  private:
     std::vector<std::string> entries_;
 };

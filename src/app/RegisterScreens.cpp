@@ -1,12 +1,12 @@
 #include <memory>
 #include <string>
 
-#include "app/ScreenRegistry.h"
 #include "app/AppState.h"
-#include "app/MenuCommands.h"
 #include "app/MainFrm.h"
 #include "app/MainInfoPrint.h"
+#include "app/MenuCommands.h"
 #include "app/PassInput2Dlg.h"
+#include "app/ScreenRegistry.h"
 #include "channel/ChannelGrid.h"
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
@@ -62,9 +62,15 @@ void RegisterScreens() {
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {
-            case Cmd::Print: printer.Print(parent, snapshot); break;
-            case Cmd::Preview: printer.PrintPreview(parent, snapshot); break;
-            case Cmd::PageSetup: printer.PageSetup(parent, snapshot); break;
+            case Cmd::Print:
+                printer.Print(parent, snapshot);
+                break;
+            case Cmd::Preview:
+                printer.PrintPreview(parent, snapshot);
+                break;
+            case Cmd::PageSetup:
+                printer.PageSetup(parent, snapshot);
+                break;
             case Cmd::Export: {
                 // The export dialog begins where the document's file dialogs last were.
                 static std::string exportFolder;
@@ -73,7 +79,8 @@ void RegisterScreens() {
                 printer.ExportToFile(parent, snapshot, folder);
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     });
 }

@@ -26,7 +26,9 @@ Registry& Get() {
 
 }  // namespace
 
-void RegisterDialog(int commandId, Dialog dialog) { Get().dialogs[commandId] = std::move(dialog); }
+void RegisterDialog(int commandId, Dialog dialog) {
+    Get().dialogs[commandId] = std::move(dialog);
+}
 
 bool HasDialog(int commandId) {
     const auto it = Get().dialogs.find(commandId);
@@ -40,21 +42,37 @@ bool RunDialog(int commandId, wxWindow* parent, CloneImage& working) {
     return dialog(parent, working);
 }
 
-void RegisterConfigure(PlainDialog dialog) { Get().configure = std::move(dialog); }
-bool HasConfigure() { return static_cast<bool>(Get().configure); }
+void RegisterConfigure(PlainDialog dialog) {
+    Get().configure = std::move(dialog);
+}
+bool HasConfigure() {
+    return static_cast<bool>(Get().configure);
+}
 bool RunConfigure(wxWindow* parent) {
     const PlainDialog dialog = Get().configure;
     return dialog && dialog(parent);
 }
 
-void RegisterVisibleItems(VisibleItemsDialog dialog) { Get().visibleItems = std::move(dialog); }
-const VisibleItemsDialog& VisibleItems() { return Get().visibleItems; }
+void RegisterVisibleItems(VisibleItemsDialog dialog) {
+    Get().visibleItems = std::move(dialog);
+}
+const VisibleItemsDialog& VisibleItems() {
+    return Get().visibleItems;
+}
 
-void RegisterImageEditor(Dialog dialog) { Get().imageEditor = std::move(dialog); }
-const Dialog& ImageEditor() { return Get().imageEditor; }
+void RegisterImageEditor(Dialog dialog) {
+    Get().imageEditor = std::move(dialog);
+}
+const Dialog& ImageEditor() {
+    return Get().imageEditor;
+}
 
-void RegisterPrint(PrintCommand command) { Get().print = std::move(command); }
-const PrintCommand& Print() { return Get().print; }
+void RegisterPrint(PrintCommand command) {
+    Get().print = std::move(command);
+}
+const PrintCommand& Print() {
+    return Get().print;
+}
 
 void RegisterMiddlePane(int paneKind, int templateId, PaneFactory factory) {
     Get().middlePanes[paneKind] = MiddlePaneEntry{templateId, std::move(factory)};
@@ -65,11 +83,19 @@ const MiddlePaneEntry* MiddlePane(int paneKind) {
     return it != Get().middlePanes.end() && it->second.make ? &it->second : nullptr;
 }
 
-void RegisterSidePanes(SidePanes panes) { Get().side = std::move(panes); }
-const SidePanes& Side() { return Get().side; }
+void RegisterSidePanes(SidePanes panes) {
+    Get().side = std::move(panes);
+}
+const SidePanes& Side() {
+    return Get().side;
+}
 
-void RegisterRadioLink(RadioLink link) { Get().radio = std::move(link); }
-const RadioLink& Radio() { return Get().radio; }
+void RegisterRadioLink(RadioLink link) {
+    Get().radio = std::move(link);
+}
+const RadioLink& Radio() {
+    return Get().radio;
+}
 
 bool HasRadioOperation(int operation) {
     const RadioLink& link = Get().radio;
@@ -79,9 +105,15 @@ bool HasRadioOperation(int operation) {
            link.extraOperations.end();
 }
 
-void RegisterShipMode(ShipMode ship) { Get().ship = std::move(ship); }
-const ShipMode& Ship() { return Get().ship; }
+void RegisterShipMode(ShipMode ship) {
+    Get().ship = std::move(ship);
+}
+const ShipMode& Ship() {
+    return Get().ship;
+}
 
-void ClearAll() { Get() = Registry{}; }
+void ClearAll() {
+    Get() = Registry{};
+}
 
 }  // namespace Screens

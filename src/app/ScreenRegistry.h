@@ -105,11 +105,11 @@ bool HasRadioOperation(int operation);
 
 // ---- ship mode ----------------------------------------------------------------------
 struct ShipMode {
-    std::function<void()> beginSequence;         // "Marketing(Ship Mode)" in mode 4, first activation
-    std::function<void()> startWatcher;          // every activation in mode 4
-    std::function<void()> stopWatcher;           // at destroy; waits for the watcher
+    std::function<void()> beginSequence;  // "Marketing(Ship Mode)" in mode 4, first activation
+    std::function<void()> startWatcher;   // every activation in mode 4
+    std::function<void()> stopWatcher;    // at destroy; waits for the watcher
     std::function<void(bool success)> afterDownload;
-    std::function<void()> importModelInfo;       // command 32957
+    std::function<void()> importModelInfo;  // command 32957
     std::function<bool()> sequenceRunning;
 };
 void RegisterShipMode(ShipMode ship);

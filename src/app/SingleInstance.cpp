@@ -1,14 +1,13 @@
 #include "app/SingleInstance.h"
 
 #include <unistd.h>
-
-#include <chrono>
-#include <thread>
-
 #include <wx/app.h>
 #include <wx/ipc.h>
 #include <wx/log.h>
 #include <wx/snglinst.h>
+
+#include <chrono>
+#include <thread>
 
 #include "app/HandOver.h"
 
@@ -20,10 +19,12 @@ namespace {
 constexpr std::size_t kMaxSocketPath = 100;
 
 class HandOverConnection : public wxConnection {
-public:
-    explicit HandOverConnection(std::function<void(const std::string&)> receive) : receive_(std::move(receive)) {}
+  public:
+    explicit HandOverConnection(std::function<void(const std::string&)> receive)
+        : receive_(std::move(receive)) {}
 
-    bool OnExecute(const wxString& /*topic*/, const void* data, size_t size, wxIPCFormat /*format*/) override {
+    bool OnExecute(const wxString& /*topic*/, const void* data, size_t size,
+                   wxIPCFormat /*format*/) override {
         const auto path = HandOver::Decode(data, size);
         if (!path) return false;
         // Answer the sender at once; the document work (which may ask the
@@ -32,14 +33,14 @@ public:
         return true;
     }
 
-private:
+  private:
     std::function<void(const std::string&)> receive_;
 };
 
 }  // namespace
 
 class HandOverServer : public wxServer {
-public:
+  public:
     explicit HandOverServer(std::function<void(const std::string&)> receive) : receive_(std::move(receive)) {}
 
     wxConnectionBase* OnAcceptConnection(const wxString& topic) override {
@@ -47,7 +48,7 @@ public:
         return new HandOverConnection(receive_);
     }
 
-private:
+  private:
     std::function<void(const std::string&)> receive_;
 };
 

@@ -10,7 +10,7 @@ class wxSingleInstanceChecker;
 class HandOverServer;
 
 class SingleInstance {
-public:
+  public:
     // `name`: the program's name; `folder`: where the lock and the socket lie.
     SingleInstance(std::string name, std::filesystem::path folder);
     ~SingleInstance();
@@ -28,7 +28,7 @@ public:
 
     std::filesystem::path SocketPath() const;
 
-private:
+  private:
     std::string name_;
     std::filesystem::path folder_;
     std::unique_ptr<wxSingleInstanceChecker> checker_;

@@ -33,9 +33,13 @@ std::string FormatVersionText(const VersionNumbers& v) {
     return text;
 }
 
-VersionNumbers GetProgramVersionNumbers() { return {ZT_VERSION_MAJOR, ZT_VERSION_MINOR, ZT_VERSION_PATCH}; }
+VersionNumbers GetProgramVersionNumbers() {
+    return {ZT_VERSION_MAJOR, ZT_VERSION_MINOR, ZT_VERSION_PATCH};
+}
 
-std::string ProgramVersionText() { return FormatVersionText(GetProgramVersionNumbers()); }
+std::string ProgramVersionText() {
+    return FormatVersionText(GetProgramVersionNumbers());
+}
 
 bool ReadFileVersion(const std::filesystem::path& path, VersionNumbers& out) {
     std::error_code ec;
@@ -49,7 +53,8 @@ bool ReadFileVersion(const std::filesystem::path& path, VersionNumbers& out) {
     // The fixed record is 32-bit aligned inside the resource: signature,
     // structure version, then the most and least significant version words.
     for (std::size_t i = 0; i + 16 <= bytes.size(); i += 4) {
-        if (Le32(&bytes[i]) != kFixedInfoSignature || Le32(&bytes[i + 4]) != kFixedInfoStructVersion) continue;
+        if (Le32(&bytes[i]) != kFixedInfoSignature || Le32(&bytes[i + 4]) != kFixedInfoStructVersion)
+            continue;
         const std::uint32_t ms = Le32(&bytes[i + 8]);
         const std::uint32_t ls = Le32(&bytes[i + 12]);
         out = {static_cast<int>(ms >> 16), static_cast<int>(ms & 0xFFFF), static_cast<int>(ls >> 16)};

@@ -16,7 +16,9 @@ using namespace ChannelEditor;
 
 namespace {
 
-wxString Wx(const std::string& s) { return wxString::FromUTF8(s.c_str()); }
+wxString Wx(const std::string& s) {
+    return wxString::FromUTF8(s.c_str());
+}
 
 // One row of the pane's layout: a caption (id 0: none) and its control.
 enum class Kind { Combo, Edit, Check };
@@ -97,7 +99,9 @@ const Box kAdvance2{1063, "Advance Setup", {
 }};
 // clang-format on
 
-bool IsSubAudio(int id) { return id == Id::DecodeSubAudio || id == Id::EncodeSubAudio; }
+bool IsSubAudio(int id) {
+    return id == Id::DecodeSubAudio || id == Id::EncodeSubAudio;
+}
 
 // The sub-audio list of one side, written only when confirmed.
 void OpenSubAudioList(wxWindow* parent, CloneImage& image, int channel, int direction) {
@@ -118,10 +122,17 @@ void CCHInfoSub_Restraction::CheckControl(int controlId) {
     wxWindow* control = dialog_ ? dialog_->FindWindow(controlId) : nullptr;
     if (!control || channel_ < 0) return;
     switch (CheckDecision(image_, channel_, controlId)) {
-        case Check::Enable: control->Enable(); break;
-        case Check::Disable: control->Disable(); break;
-        case Check::DisableClear: ApplyRestractionToControl(control); break;
-        case Check::Keep: break;
+        case Check::Enable:
+            control->Enable();
+            break;
+        case Check::Disable:
+            control->Disable();
+            break;
+        case Check::DisableClear:
+            ApplyRestractionToControl(control);
+            break;
+        case Check::Keep:
+            break;
     }
 }
 
@@ -137,7 +148,9 @@ int CCHInfoSub_Restraction::CheckControlUnconditional(int controlId) {
 
 // ---- the pane ----------------------------------------------------------------------------------
 
-void CCHInfoSub::SetSubAudioPopup(SubAudioPopup popup) { PopupHook() = popup ? std::move(popup) : OpenSubAudioList; }
+void CCHInfoSub::SetSubAudioPopup(SubAudioPopup popup) {
+    PopupHook() = popup ? std::move(popup) : OpenSubAudioList;
+}
 
 CCHInfoSub::CCHInfoSub(CloneImage& image, int channel)
     : image_(image), channel_(channel), rules_(this, image, channel) {}
@@ -152,7 +165,8 @@ void CCHInfoSub::BuildControls() {
         grid->AddGrowableCol(1);
         for (const Field& field : box.fields) {
             if (field.captionId)
-                grid->Add(new wxStaticText(staticBox, field.captionId, field.caption), 0, wxALIGN_CENTER_VERTICAL);
+                grid->Add(new wxStaticText(staticBox, field.captionId, field.caption), 0,
+                          wxALIGN_CENTER_VERTICAL);
             else
                 grid->AddSpacer(0);
             wxWindow* control = nullptr;
@@ -163,7 +177,9 @@ void CCHInfoSub::BuildControls() {
                     control = combo;
                     break;
                 }
-                case Kind::Edit: control = MakeEdit(staticBox, field.controlId); break;
+                case Kind::Edit:
+                    control = MakeEdit(staticBox, field.controlId);
+                    break;
                 case Kind::Check: {
                     auto* check = new wxCheckBox(staticBox, field.controlId, field.checkText);
                     checks_[field.controlId] = check;
@@ -198,8 +214,9 @@ void CCHInfoSub::BuildControls() {
     frequencies->AddSpacer(0);
     frequencies->Add(edit(Id::DecodeSubAudio, false));
     frequencies->Add(edit(Id::EncodeSubAudio, true));
-    const std::pair<int, const char*> clockShifts[] = {
-        {Id::RxClockShift, "Clock Shift(RX)"}, {Id::TxClockShift, "Clock Shift(TX)"}, {Id::ClockShiftOption, "Clock Shift(Option)"}};
+    const std::pair<int, const char*> clockShifts[] = {{Id::RxClockShift, "Clock Shift(RX)"},
+                                                       {Id::TxClockShift, "Clock Shift(TX)"},
+                                                       {Id::ClockShiftOption, "Clock Shift(Option)"}};
     frequencies->AddSpacer(0);
     for (int i = 0; i < 3; ++i) {
         if (i == 2) {
@@ -245,7 +262,8 @@ void CCHInfoSub::BuildControls() {
             LeaveEdit(controlId);
         });
         if (IsSubAudio(controlId))
-            control->Bind(wxEVT_LEFT_DCLICK, [this, controlId](wxMouseEvent&) { OpenSubAudioPopup(controlId); });
+            control->Bind(wxEVT_LEFT_DCLICK,
+                          [this, controlId](wxMouseEvent&) { OpenSubAudioPopup(controlId); });
     }
     Bind(wxEVT_CHAR_HOOK, &CCHInfoSub::OnCharHook, this);
     // The help and related-items panes follow the focused control.
@@ -270,7 +288,8 @@ HEditBase* CCHInfoSub::MakeEdit(wxWindow* parent, int id) {
         if (static_cast<int>(spec.controlId) != id) continue;
         HEditBase* edit = CreateEditForSpec(parent, spec, wxDefaultPosition, wxSize(110, -1));
         // Only the decode side has the "B" polarity.
-        if (auto* subAudio = dynamic_cast<HEditSubAudio*>(edit)) subAudio->SetForbidB(id == Id::EncodeSubAudio);
+        if (auto* subAudio = dynamic_cast<HEditSubAudio*>(edit))
+            subAudio->SetForbidB(id == Id::EncodeSubAudio);
         edits_[id] = edit;
         return edit;
     }
@@ -308,7 +327,8 @@ void CCHInfoSub::FillCombo(int id) {
     if (id == Id::ChannelCombo) {
         static std::vector<std::string> numbers;
         const int count = ChannelEditor::ChannelCount(image_);
-        for (int n = static_cast<int>(numbers.size()); n < count; ++n) numbers.push_back(std::to_string(n + 1));
+        for (int n = static_cast<int>(numbers.size()); n < count; ++n)
+            numbers.push_back(std::to_string(n + 1));
         for (int n = 0; n < count; ++n) rows.push_back({n, numbers[n].c_str(), ""});
     } else {
         for (const ST_DISPDATA& row : ComboRows(image_, channel_, id))
@@ -363,7 +383,8 @@ void CCHInfoSub::LoadChannel() {
     FillCombo(Id::SystemNo);  // its rows follow the signalling type
     for (auto& [id, combo] : combos_) {
         if (id == Id::ChannelCombo) {
-            combo->SetSelection(channel_ >= 0 && channel_ < static_cast<int>(combo->GetCount()) ? channel_ : wxNOT_FOUND);
+            combo->SetSelection(
+                channel_ >= 0 && channel_ < static_cast<int>(combo->GetCount()) ? channel_ : wxNOT_FOUND);
             continue;
         }
         const int value = ComboValue(image_, channel_, id);
@@ -485,8 +506,11 @@ bool CCHInfoSub::HandleKey(int keyCode, wxWindow* target) {
                 Changed();
                 return true;
             case WXK_RETURN:
-            case WXK_NUMPAD_ENTER: OpenSubAudioPopup(id); return true;
-            default: return false;
+            case WXK_NUMPAD_ENTER:
+                OpenSubAudioPopup(id);
+                return true;
+            default:
+                return false;
         }
     }
     return false;

@@ -23,20 +23,20 @@ class HEditBase;
 // The pane's rule object: the decisions of state 2 and state 5 on the
 // pane's own controls.
 class CCHInfoSub_Restraction : public CRestraction {
-public:
+  public:
     CCHInfoSub_Restraction(wxWindow* dialog, const CloneImage& image, int channel)
         : CRestraction(dialog), image_(image), channel_(channel) {}
     void SetChannel(int channel) { channel_ = channel; }
     void CheckControl(int controlId) override;
     int CheckControlUnconditional(int controlId) override;
 
-private:
+  private:
     const CloneImage& image_;
     int channel_;
 };
 
 class CCHInfoSub : public HPainBaseDlg {
-public:
+  public:
     enum { IDD = ChannelEditor::DialogId };
 
     // The pane edits `image` (not owned) and starts on `channel` (-1: none).
@@ -76,14 +76,15 @@ public:
     CCHInfoSub_Restraction& Restraction() { return rules_; }
     // Opens the sub-audio list of one side (null: the sub-audio popup);
     // tests replace it.
-    using SubAudioPopup = std::function<void(wxWindow* parent, CloneImage& image, int channel, int direction)>;
+    using SubAudioPopup =
+        std::function<void(wxWindow* parent, CloneImage& image, int channel, int direction)>;
     static void SetSubAudioPopup(SubAudioPopup popup);
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnInitDialog() override;
 
-private:
+  private:
     HEditBase* MakeEdit(wxWindow* parent, int id);
     void FillLists();
     void FillCombo(int id);

@@ -117,7 +117,9 @@ void WriteItem(CloneImage& image, int item, int channel, std::uint32_t value) {
     ItemMap::WriteChannelField(ItemMap::ChannelItems[item], image, channel, value);
 }
 
-bool ValidChannel(int channel) { return channel >= 0 && channel < 128; }
+bool ValidChannel(int channel) {
+    return channel >= 0 && channel < 128;
+}
 
 bool InUse(const CloneImage& image, int channel) {
     return ValidChannel(channel) && ItemMap::ReadBit(image, channel) == 0;
@@ -130,7 +132,9 @@ bool OfferBtlo(const CloneImage& image) {
 }
 
 // The "Standard" label of the reference rows: its text lives for the run.
-const char* StandardLabel() { return StandardRefLabelList[0].text; }
+const char* StandardLabel() {
+    return StandardRefLabelList[0].text;
+}
 
 }  // namespace
 
@@ -158,54 +162,91 @@ int ComboValue(const CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return -1;
     auto v = [&](std::uint32_t value) { return static_cast<int>(value); };
     switch (controlId) {
-        case Id::Status: return ItemMap::ReadBit(image, channel);
-        case Id::Bandwidth: return v(ItemMap::GetChannelWideNarrow(image, channel));
-        case Id::TxPower: return v(ItemMap::GetChannelTxPowerHigh(image, channel));
-        case Id::TimeOutTimer: return v(ItemMap::GetChannelTotTimer(image, channel));
-        case Id::PenaltyTimer: return v(ItemMap::GetChannelPenaltyTimer(image, channel));
-        case Id::ReleaseTimer: return v(ItemMap::GetChannelReleaseTimer(image, channel));
-        case Id::AniType: return v(ItemMap::GetChannelAniType(image, channel));
-        case Id::AniMonitor: return v(ItemMap::GetChannelAniMonitor(image, channel));
-        case Id::Mdc1200Ani: return v(ItemMap::GetChannelMdc1200Ani(image, channel));
-        case Id::SignalingType: return v(ItemMap::GetChannelSignalingType(image, channel));
-        case Id::SystemNo: return Channel::GetSignalingNumber(image, channel);
-        case Id::ScanGroup: return v(ItemMap::GetChannelScanZone(image, channel));
-        case Id::AutoScan: return Channel::GetAutoScan(image, channel);
-        case Id::SqlLevel: return v(ItemMap::GetChannelSqlLevel(image, channel));
-        case Id::Vox: return v(ItemMap::GetChannelVox(image, channel));
-        case Id::Encryption: return Channel::GetEncryption(image, channel);
-        case Id::LockOut: return v(ItemMap::GetChannelLockOut(image, channel));
-        case Id::Olta: return v(ItemMap::GetChannelOlta(image, channel));
-        case Id::PreEmphasis: return v(ItemMap::GetChannelPreEmphasis(image, channel));
-        case Id::DeEmphasis: return v(ItemMap::GetChannelDeEmphasis(image, channel));
+        case Id::Status:
+            return ItemMap::ReadBit(image, channel);
+        case Id::Bandwidth:
+            return v(ItemMap::GetChannelWideNarrow(image, channel));
+        case Id::TxPower:
+            return v(ItemMap::GetChannelTxPowerHigh(image, channel));
+        case Id::TimeOutTimer:
+            return v(ItemMap::GetChannelTotTimer(image, channel));
+        case Id::PenaltyTimer:
+            return v(ItemMap::GetChannelPenaltyTimer(image, channel));
+        case Id::ReleaseTimer:
+            return v(ItemMap::GetChannelReleaseTimer(image, channel));
+        case Id::AniType:
+            return v(ItemMap::GetChannelAniType(image, channel));
+        case Id::AniMonitor:
+            return v(ItemMap::GetChannelAniMonitor(image, channel));
+        case Id::Mdc1200Ani:
+            return v(ItemMap::GetChannelMdc1200Ani(image, channel));
+        case Id::SignalingType:
+            return v(ItemMap::GetChannelSignalingType(image, channel));
+        case Id::SystemNo:
+            return Channel::GetSignalingNumber(image, channel);
+        case Id::ScanGroup:
+            return v(ItemMap::GetChannelScanZone(image, channel));
+        case Id::AutoScan:
+            return Channel::GetAutoScan(image, channel);
+        case Id::SqlLevel:
+            return v(ItemMap::GetChannelSqlLevel(image, channel));
+        case Id::Vox:
+            return v(ItemMap::GetChannelVox(image, channel));
+        case Id::Encryption:
+            return Channel::GetEncryption(image, channel);
+        case Id::LockOut:
+            return v(ItemMap::GetChannelLockOut(image, channel));
+        case Id::Olta:
+            return v(ItemMap::GetChannelOlta(image, channel));
+        case Id::PreEmphasis:
+            return v(ItemMap::GetChannelPreEmphasis(image, channel));
+        case Id::DeEmphasis:
+            return v(ItemMap::GetChannelDeEmphasis(image, channel));
         case Id::TxFlatAf: {
             const int flat = v(ItemMap::GetChannelTxFlatAf(image, channel));
             return FlatAfTxCombined(image) ? flat + 2 * v(Item(image, kDsubAfFieldItem, channel)) : flat;
         }
-        case Id::RxFlatAf: return v(ItemMap::GetChannelRxFlatAf(image, channel));
-        case Id::TxHpf: return v(ItemMap::GetChannelTxHpfType(image, channel));
-        case Id::TxSpl: return v(ItemMap::GetChannelTxSplType(image, channel));
-        case Id::RxHpf: return v(ItemMap::GetChannelRxHpfType(image, channel));
-        case Id::RxSpl: return v(ItemMap::GetChannelRxLpfType(image, channel));
-        case Id::TxPllRef: return v(ItemMap::GetChannelTxPllRefType(image, channel));
-        case Id::RxPllRef: return v(ItemMap::GetChannelRxPllRefType(image, channel));
+        case Id::RxFlatAf:
+            return v(ItemMap::GetChannelRxFlatAf(image, channel));
+        case Id::TxHpf:
+            return v(ItemMap::GetChannelTxHpfType(image, channel));
+        case Id::TxSpl:
+            return v(ItemMap::GetChannelTxSplType(image, channel));
+        case Id::RxHpf:
+            return v(ItemMap::GetChannelRxHpfType(image, channel));
+        case Id::RxSpl:
+            return v(ItemMap::GetChannelRxLpfType(image, channel));
+        case Id::TxPllRef:
+            return v(ItemMap::GetChannelTxPllRefType(image, channel));
+        case Id::RxPllRef:
+            return v(ItemMap::GetChannelRxPllRefType(image, channel));
         case Id::PriorityMic:
-        case Id::DsubMic: return v(ItemMap::GetChannelExtMicSelect(image, channel));
-        case Id::DsubAfInput: return v(Item(image, kDsubAfInputItem, channel));
-        case Id::DsubAfOutput: return v(Item(image, kDsubAfOutputItem, channel));
-        default: return -1;
+        case Id::DsubMic:
+            return v(ItemMap::GetChannelExtMicSelect(image, channel));
+        case Id::DsubAfInput:
+            return v(Item(image, kDsubAfInputItem, channel));
+        case Id::DsubAfOutput:
+            return v(Item(image, kDsubAfOutputItem, channel));
+        default:
+            return -1;
     }
 }
 
 bool CheckValue(const CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return false;
     switch (controlId) {
-        case Id::RxPowerSave: return Item(image, kRxPowerSaveItem, channel) == 1;
-        case Id::TxPowerSave: return Item(image, kTxPowerSaveItem, channel) == 1;
-        case Id::RxClockShift: return Item(image, ItemMap::ChannelRxClockShiftItem, channel) == 1;
-        case Id::TxClockShift: return Item(image, ItemMap::ChannelTxClockShiftItem, channel) == 1;
-        case Id::Compander: return Item(image, kCompanderItem, channel) == 1;
-        default: return false;
+        case Id::RxPowerSave:
+            return Item(image, kRxPowerSaveItem, channel) == 1;
+        case Id::TxPowerSave:
+            return Item(image, kTxPowerSaveItem, channel) == 1;
+        case Id::RxClockShift:
+            return Item(image, ItemMap::ChannelRxClockShiftItem, channel) == 1;
+        case Id::TxClockShift:
+            return Item(image, ItemMap::ChannelTxClockShiftItem, channel) == 1;
+        case Id::Compander:
+            return Item(image, kCompanderItem, channel) == 1;
+        default:
+            return false;
     }
 }
 
@@ -213,24 +254,33 @@ std::string EditText(const CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return {};
     namespace Col = ChannelGridCells::Col;
     switch (controlId) {
-        case Id::Tag: return Channel::GetTag(image, channel);
-        case Id::RxFrequency: return ChannelGridCells::FormatCellText(image, Col::RxFrequency, channel);
-        case Id::TxFrequency: return ChannelGridCells::FormatCellText(image, Col::TxFrequency, channel);
-        case Id::DecodeSubAudio: return ChannelGridCells::FormatCellText(image, Col::DecodeSubAudio, channel);
-        case Id::EncodeSubAudio: return ChannelGridCells::FormatCellText(image, Col::EncodeSubAudio, channel);
-        default: return {};
+        case Id::Tag:
+            return Channel::GetTag(image, channel);
+        case Id::RxFrequency:
+            return ChannelGridCells::FormatCellText(image, Col::RxFrequency, channel);
+        case Id::TxFrequency:
+            return ChannelGridCells::FormatCellText(image, Col::TxFrequency, channel);
+        case Id::DecodeSubAudio:
+            return ChannelGridCells::FormatCellText(image, Col::DecodeSubAudio, channel);
+        case Id::EncodeSubAudio:
+            return ChannelGridCells::FormatCellText(image, Col::EncodeSubAudio, channel);
+        default:
+            return {};
     }
 }
 
 RowList ComboRows(const CloneImage& image, int channel, int controlId) {
     switch (controlId) {
-        case Id::ChannelCombo: return {*End()};
-        case Id::SignalingType: return Filtered(SignalingTypeList, [](const ST_DISPDATA& r) { return r.value != 6; });
+        case Id::ChannelCombo:
+            return {*End()};
+        case Id::SignalingType:
+            return Filtered(SignalingTypeList, [](const ST_DISPDATA& r) { return r.value != 6; });
         case Id::SystemNo:
             // One list of signalling numbers serves the grid and this pane.
             if (!ValidChannel(channel)) return RowsOf(ItemList(GridBlankMarkList.data(), 1));
             return ChannelGridCells::SignalingNumberRows(image, channel, false);
-        case Id::ScanGroup: return ScanGroupRows(ReadZoneCount(image));
+        case Id::ScanGroup:
+            return ScanGroupRows(ReadZoneCount(image));
         case Id::AutoScan: {
             const bool noScan = Version::HasFeatureFlag(image);
             const bool noGroupScan = ItemMap::GetMaxGroup(image) < 2;
@@ -289,45 +339,103 @@ bool ApplyComboChange(CloneImage& image, int channel, int controlId, int value) 
             ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], image, channel, value != 0 ? 1 : 0);
             Zone::RefreshValidBits(image);
             return true;
-        case Id::Bandwidth: Channel::SetBandwidth(image, channel, value); return true;
-        case Id::TxPower: ItemMap::SetChannelTxPowerHigh(image, channel, u); return true;
-        case Id::TimeOutTimer: ItemMap::SetChannelTotTimer(image, channel, u); return true;
-        case Id::PenaltyTimer: ItemMap::SetChannelPenaltyTimer(image, channel, u); return true;
-        case Id::ReleaseTimer: ItemMap::SetChannelReleaseTimer(image, channel, u); return true;
-        case Id::AniType: Channel::SetAniMode(image, channel, value); return true;
-        case Id::AniMonitor: ItemMap::SetChannelAniMonitor(image, channel, u); return true;
-        case Id::Mdc1200Ani: ItemMap::SetChannelMdc1200Ani(image, channel, u); return true;
+        case Id::Bandwidth:
+            Channel::SetBandwidth(image, channel, value);
+            return true;
+        case Id::TxPower:
+            ItemMap::SetChannelTxPowerHigh(image, channel, u);
+            return true;
+        case Id::TimeOutTimer:
+            ItemMap::SetChannelTotTimer(image, channel, u);
+            return true;
+        case Id::PenaltyTimer:
+            ItemMap::SetChannelPenaltyTimer(image, channel, u);
+            return true;
+        case Id::ReleaseTimer:
+            ItemMap::SetChannelReleaseTimer(image, channel, u);
+            return true;
+        case Id::AniType:
+            Channel::SetAniMode(image, channel, value);
+            return true;
+        case Id::AniMonitor:
+            ItemMap::SetChannelAniMonitor(image, channel, u);
+            return true;
+        case Id::Mdc1200Ani:
+            ItemMap::SetChannelMdc1200Ani(image, channel, u);
+            return true;
         case Id::SignalingType:
             Channel::SetSignalingType(image, channel, value);
             if (value == 2 || value == 4) Channel::SetAniMode(image, channel, 0);
             return true;
-        case Id::SystemNo: Channel::SetSignalingNumber(image, channel, value); return true;
-        case Id::ScanGroup: ItemMap::SetChannelScanZone(image, channel, u); return true;
-        case Id::AutoScan: Channel::SetAutoScan(image, channel, value); return true;
-        case Id::SqlLevel: ItemMap::SetChannelSqlLevel(image, channel, u); return true;
-        case Id::Vox: ItemMap::SetChannelVox(image, channel, u); return true;
-        case Id::Encryption: Channel::SetEncryption(image, channel, value); return true;
-        case Id::LockOut: ItemMap::SetChannelLockOut(image, channel, u); return true;
-        case Id::Olta: Channel::SetOltaMode(image, channel, value); return true;
-        case Id::PreEmphasis: ItemMap::SetChannelPreEmphasis(image, channel, u); return true;
-        case Id::DeEmphasis: ItemMap::SetChannelDeEmphasis(image, channel, u); return true;
+        case Id::SystemNo:
+            Channel::SetSignalingNumber(image, channel, value);
+            return true;
+        case Id::ScanGroup:
+            ItemMap::SetChannelScanZone(image, channel, u);
+            return true;
+        case Id::AutoScan:
+            Channel::SetAutoScan(image, channel, value);
+            return true;
+        case Id::SqlLevel:
+            ItemMap::SetChannelSqlLevel(image, channel, u);
+            return true;
+        case Id::Vox:
+            ItemMap::SetChannelVox(image, channel, u);
+            return true;
+        case Id::Encryption:
+            Channel::SetEncryption(image, channel, value);
+            return true;
+        case Id::LockOut:
+            ItemMap::SetChannelLockOut(image, channel, u);
+            return true;
+        case Id::Olta:
+            Channel::SetOltaMode(image, channel, value);
+            return true;
+        case Id::PreEmphasis:
+            ItemMap::SetChannelPreEmphasis(image, channel, u);
+            return true;
+        case Id::DeEmphasis:
+            ItemMap::SetChannelDeEmphasis(image, channel, u);
+            return true;
         case Id::TxFlatAf:
             ItemMap::SetChannelTxFlatAf(image, channel, u & 1);
             // Only a row that stands for a D-SUB AF value changes that field.
-            if (FlatAfTxCombined(image) && value > 1) WriteItem(image, kDsubAfFieldItem, channel, (u >> 1) & 3);
+            if (FlatAfTxCombined(image) && value > 1)
+                WriteItem(image, kDsubAfFieldItem, channel, (u >> 1) & 3);
             return true;
-        case Id::RxFlatAf: ItemMap::SetChannelRxFlatAf(image, channel, u); return true;
-        case Id::TxHpf: ItemMap::SetChannelTxHpfType(image, channel, u); return true;
-        case Id::TxSpl: ItemMap::SetChannelTxSplType(image, channel, u); return true;
-        case Id::RxHpf: ItemMap::SetChannelRxHpfType(image, channel, u); return true;
-        case Id::RxSpl: ItemMap::SetChannelRxLpfType(image, channel, u); return true;
-        case Id::TxPllRef: ChangePllRef(image, channel, DirectionTx, value); return true;
-        case Id::RxPllRef: ChangePllRef(image, channel, DirectionRx, value); return true;
+        case Id::RxFlatAf:
+            ItemMap::SetChannelRxFlatAf(image, channel, u);
+            return true;
+        case Id::TxHpf:
+            ItemMap::SetChannelTxHpfType(image, channel, u);
+            return true;
+        case Id::TxSpl:
+            ItemMap::SetChannelTxSplType(image, channel, u);
+            return true;
+        case Id::RxHpf:
+            ItemMap::SetChannelRxHpfType(image, channel, u);
+            return true;
+        case Id::RxSpl:
+            ItemMap::SetChannelRxLpfType(image, channel, u);
+            return true;
+        case Id::TxPllRef:
+            ChangePllRef(image, channel, DirectionTx, value);
+            return true;
+        case Id::RxPllRef:
+            ChangePllRef(image, channel, DirectionRx, value);
+            return true;
         case Id::PriorityMic:
-        case Id::DsubMic: ItemMap::SetChannelExtMicSelect(image, channel, u); return true;
-        case Id::DsubAfInput: WriteItem(image, kDsubAfInputItem, channel, u); return true;
-        case Id::DsubAfOutput: WriteItem(image, kDsubAfOutputItem, channel, u); return true;
-        default: return false;
+        case Id::DsubMic:
+            ItemMap::SetChannelExtMicSelect(image, channel, u);
+            return true;
+        case Id::DsubAfInput:
+            WriteItem(image, kDsubAfInputItem, channel, u);
+            return true;
+        case Id::DsubAfOutput:
+            WriteItem(image, kDsubAfOutputItem, channel, u);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -335,12 +443,23 @@ void ApplyCheck(CloneImage& image, int channel, int controlId, bool checked) {
     if (!ValidChannel(channel)) return;
     const std::uint32_t value = checked ? 1 : 0;
     switch (controlId) {
-        case Id::RxPowerSave: WriteItem(image, kRxPowerSaveItem, channel, value); break;
-        case Id::TxPowerSave: WriteItem(image, kTxPowerSaveItem, channel, value); break;
-        case Id::RxClockShift: WriteItem(image, ItemMap::ChannelRxClockShiftItem, channel, value); break;
-        case Id::TxClockShift: WriteItem(image, ItemMap::ChannelTxClockShiftItem, channel, value); break;
-        case Id::Compander: WriteItem(image, kCompanderItem, channel, value); break;
-        default: break;
+        case Id::RxPowerSave:
+            WriteItem(image, kRxPowerSaveItem, channel, value);
+            break;
+        case Id::TxPowerSave:
+            WriteItem(image, kTxPowerSaveItem, channel, value);
+            break;
+        case Id::RxClockShift:
+            WriteItem(image, ItemMap::ChannelRxClockShiftItem, channel, value);
+            break;
+        case Id::TxClockShift:
+            WriteItem(image, ItemMap::ChannelTxClockShiftItem, channel, value);
+            break;
+        case Id::Compander:
+            WriteItem(image, kCompanderItem, channel, value);
+            break;
+        default:
+            break;
     }
 }
 
@@ -350,7 +469,8 @@ Leave LeaveTag(CloneImage& image, int channel, std::string_view text, std::strin
     return Leave::Stored;
 }
 
-Leave LeaveFrequency(CloneImage& image, int channel, int controlId, std::string_view text, std::string_view shown) {
+Leave LeaveFrequency(CloneImage& image, int channel, int controlId, std::string_view text,
+                     std::string_view shown) {
     if (!ValidChannel(channel) || text == shown) return Leave::Unchanged;
     std::string number(text);
     std::replace(number.begin(), number.end(), ',', '.');
@@ -378,8 +498,8 @@ Channel::SubAudio ParseSubAudio(std::string_view raw) {
     const std::string rest = text.size() > 2 ? text.substr(2) : std::string();
     if (type == 1) {
         value.type = 1;
-        value.code = static_cast<int>(std::clamp(std::strtod(rest.c_str(), nullptr) * 10.0, double(kCtcssMin),
-                                                 double(kCtcssMax)));
+        value.code = static_cast<int>(
+            std::clamp(std::strtod(rest.c_str(), nullptr) * 10.0, double(kCtcssMin), double(kCtcssMax)));
     } else if (type == 2) {
         value.type = 2;
         value.code = static_cast<int>(std::clamp(std::strtol(rest.c_str(), nullptr, 8), 0L, long(kDcsMax)));
@@ -400,7 +520,8 @@ void WriteDecode(CloneImage& image, int channel, const Channel::SubAudio& value)
 
 }  // namespace
 
-Leave LeaveSubAudio(CloneImage& image, int channel, int controlId, std::string_view text, std::string_view shown) {
+Leave LeaveSubAudio(CloneImage& image, int channel, int controlId, std::string_view text,
+                    std::string_view shown) {
     if (!ValidChannel(channel) || text == shown) return Leave::Unchanged;
     const Channel::SubAudio value = ParseSubAudio(text);
     if (controlId == Id::DecodeSubAudio)
@@ -413,10 +534,13 @@ Leave LeaveSubAudio(CloneImage& image, int channel, int controlId, std::string_v
 void StepSubAudioType(CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return;
     const bool decode = controlId == Id::DecodeSubAudio;
-    const Channel::SubAudio now = decode ? Channel::GetRxSubAudio(image, channel) : Channel::GetTxSubAudio(image, channel);
+    const Channel::SubAudio now =
+        decode ? Channel::GetRxSubAudio(image, channel) : Channel::GetTxSubAudio(image, channel);
     Channel::SubAudio next;
-    if (now.type == 0) next = {1, kCtcssDefault, 0};
-    else if (now.type == 1) next = {2, Channel::OltaForcedDcsCode, 0};
+    if (now.type == 0)
+        next = {1, kCtcssDefault, 0};
+    else if (now.type == 1)
+        next = {2, Channel::OltaForcedDcsCode, 0};
     if (decode)
         WriteDecode(image, channel, next);
     else
@@ -427,14 +551,18 @@ void StepDcsPolarity(CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return;
     if (controlId == Id::EncodeSubAudio) {
         const Channel::SubAudio now = Channel::GetTxSubAudio(image, channel);
-        if (now.type == 2 || now.type == 3) Channel::SetTxSubAudio(image, channel, now.type == 2 ? 3 : 2, now.code);
+        if (now.type == 2 || now.type == 3)
+            Channel::SetTxSubAudio(image, channel, now.type == 2 ? 3 : 2, now.code);
         return;
     }
     Channel::SubAudio now = Channel::GetRxSubAudio(image, channel);
     if (now.type != 2 && now.type != 3) return;
-    if (now.type == 3) now = {2, now.code, 1};                       // I -> B
-    else if (now.polarity != 0) now = {2, now.code, 0};              // B -> N
-    else now = {3, now.code, 0};                                     // N -> I
+    if (now.type == 3)
+        now = {2, now.code, 1};  // I -> B
+    else if (now.polarity != 0)
+        now = {2, now.code, 0};  // B -> N
+    else
+        now = {3, now.code, 0};  // N -> I
     WriteDecode(image, channel, now);
 }
 
@@ -446,20 +574,28 @@ Check CheckDecision(const CloneImage& image, int channel, int controlId) {
     const int signaling = ComboValue(image, channel, Id::SignalingType);
     switch (controlId) {
         case Id::ScanGroup:
-            return Version::HasFeatureFlag(image) || ComboValue(image, channel, Id::AutoScan) == 3 ? Check::DisableClear
-                                                                                                   : Check::Keep;
-        case Id::AniType: return signaling == 2 || signaling == 4 ? Check::Disable : Check::Keep;
-        case Id::Tag: return Model::IsPlainKind(image) ? Check::DisableClear : Check::Keep;
+            return Version::HasFeatureFlag(image) || ComboValue(image, channel, Id::AutoScan) == 3
+                       ? Check::DisableClear
+                       : Check::Keep;
+        case Id::AniType:
+            return signaling == 2 || signaling == 4 ? Check::Disable : Check::Keep;
+        case Id::Tag:
+            return Model::IsPlainKind(image) ? Check::DisableClear : Check::Keep;
         case Id::Bandwidth:
             if (!used) return Check::Disable;
-            return Pll::WideBandAllowed(image, channel) || Channel::BandwidthCodeIsPlain(image, channel) ? Check::Enable
-                                                                                                         : Check::Disable;
-        case Id::Mdc1200Ani: return aniType != 2 ? Check::Disable : Check::Keep;
-        case Id::Encryption: return signaling == 7 ? Check::Disable : Check::Keep;
-        case Id::AniMonitor: return used && aniType != 0 ? Check::Enable : Check::Disable;
+            return Pll::WideBandAllowed(image, channel) || Channel::BandwidthCodeIsPlain(image, channel)
+                       ? Check::Enable
+                       : Check::Disable;
+        case Id::Mdc1200Ani:
+            return aniType != 2 ? Check::Disable : Check::Keep;
+        case Id::Encryption:
+            return signaling == 7 ? Check::Disable : Check::Keep;
+        case Id::AniMonitor:
+            return used && aniType != 0 ? Check::Enable : Check::Disable;
         case Id::DsubAfInput:
             return ItemMap::GetChannelTxFlatAf(image, channel) == 1 ? Check::DisableClear : Check::Keep;
-        default: return Check::Keep;
+        default:
+            return Check::Keep;
     }
 }
 
@@ -484,7 +620,9 @@ std::map<int, ControlState> PlanControlStates(const CloneImage& image, int chann
     auto apply = [&](const ControlRuleRow& row) {
         ControlState& state = plan[row.controlId];
         switch (OpeningState(row, variant, serviceMode)) {
-            case RestrictionState::Disable: state.enabled = false; break;
+            case RestrictionState::Disable:
+                state.enabled = false;
+                break;
             case RestrictionState::Hide:
             case RestrictionState::HideToo:
                 state.shown = false;
@@ -496,22 +634,28 @@ std::map<int, ControlState> PlanControlStates(const CloneImage& image, int chann
                 break;
             case RestrictionState::CheckUnconditional:
                 // The selectable tone and its caption have no place here.
-                state.shown = state.enabled = !(row.controlId == Id::SelectableTone ||
-                                                row.controlId == Id::SelectableToneCaption);
+                state.shown = state.enabled =
+                    !(row.controlId == Id::SelectableTone || row.controlId == Id::SelectableToneCaption);
                 break;
             case RestrictionState::Check:
                 if (!selected) break;
                 switch (CheckDecision(image, channel, row.controlId)) {
-                    case Check::Enable: state.enabled = true; break;
-                    case Check::Disable: state.enabled = false; break;
+                    case Check::Enable:
+                        state.enabled = true;
+                        break;
+                    case Check::Disable:
+                        state.enabled = false;
+                        break;
                     case Check::DisableClear:
                         state.enabled = false;
                         state.cleared = true;
                         break;
-                    case Check::Keep: break;
+                    case Check::Keep:
+                        break;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     };
     for (const auto& row : RuleRows) {

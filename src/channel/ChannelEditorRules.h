@@ -33,11 +33,11 @@ inline constexpr int Bandwidth = 2101, TxPower = 2102, PowerLow = 2103, Standard
                      TimeOutTimer = 2105, PenaltyTimer = 2106, ReleaseTimer = 2107, AniType = 2108,
                      Mdc1200Ani = 2109, SignalingType = 2110, SignalingButtonNumber = 2111, SystemNo = 2112,
                      ScanGroup = 2113, AutoScan = 2114, SqlLevel = 2115, Vox = 2116, Encryption = 2117,
-                     LockOut = 2118, SelectableTone = 2119, PreEmphasis = 2120, DeEmphasis = 2121, TxFlatAf = 2122,
-                     RxFlatAf = 2123, TxHpf = 2124, TxSpl = 2125, RxHpf = 2126, RxSpl = 2127, TxPllRef = 2128,
-                     RxPllRef = 2129, PriorityMic = 2130, DsubAfOutput = 2131, Light = 2132, BeepAnnounce = 2133,
-                     SurveilAudio = 2134, Olta = 2135, AniMonitor = 2136, DsubAfInput = 2137, DsubMic = 2138,
-                     Status = 2139, Announce = 2140;
+                     LockOut = 2118, SelectableTone = 2119, PreEmphasis = 2120, DeEmphasis = 2121,
+                     TxFlatAf = 2122, RxFlatAf = 2123, TxHpf = 2124, TxSpl = 2125, RxHpf = 2126, RxSpl = 2127,
+                     TxPllRef = 2128, RxPllRef = 2129, PriorityMic = 2130, DsubAfOutput = 2131, Light = 2132,
+                     BeepAnnounce = 2133, SurveilAudio = 2134, Olta = 2135, AniMonitor = 2136,
+                     DsubAfInput = 2137, DsubMic = 2138, Status = 2139, Announce = 2140;
 // Captions the rule table names, and the two bold column heads.
 inline constexpr int SelectableToneCaption = 1132, TagCaption = 1102, PowerSaveCaption = 1085,
                      Mdc1200AniCaption = 1118, LightCaption = 1145, BeepAnnounceCaption = 1146,
@@ -57,8 +57,8 @@ inline constexpr PageControlSpec EditSpecs[] = {
     {Id::DecodeSubAudio, 7, 0, 0, EditKind::SubAudio, 0},
     {Id::EncodeSubAudio, 7, 0, 0, EditKind::SubAudio, 0},
 };
-inline constexpr int CheckIds[] = {Id::RxPowerSave, Id::TxPowerSave, Id::RxClockShift, Id::TxClockShift,
-                                   Id::ClockShiftOption, Id::Compander};
+inline constexpr int CheckIds[] = {Id::RxPowerSave,  Id::TxPowerSave,      Id::RxClockShift,
+                                   Id::TxClockShift, Id::ClockShiftOption, Id::Compander};
 // The combo boxes without a row in the control map.
 inline constexpr int UnlistedComboIds[] = {Id::PowerLow, Id::StandardTxPower};
 
@@ -99,8 +99,10 @@ enum class Leave { Unchanged, Stored, Refused };
 // that only what the user changed is written; a frequency text that is no
 // number stores nothing.
 Leave LeaveTag(CloneImage& image, int channel, std::string_view text, std::string_view shown);
-Leave LeaveFrequency(CloneImage& image, int channel, int controlId, std::string_view text, std::string_view shown);
-Leave LeaveSubAudio(CloneImage& image, int channel, int controlId, std::string_view text, std::string_view shown);
+Leave LeaveFrequency(CloneImage& image, int channel, int controlId, std::string_view text,
+                     std::string_view shown);
+Leave LeaveSubAudio(CloneImage& image, int channel, int controlId, std::string_view text,
+                    std::string_view shown);
 
 // A sub-audio text read as the pane reads it: the first two characters give
 // the type ("C-" CTCSS, "D-" DCS, anything else none); CTCSS in tenths of a

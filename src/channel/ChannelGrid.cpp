@@ -1,5 +1,4 @@
 #include "channel/ChannelGrid.h"
-#include "channel/GroupGridRules.h"
 
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
@@ -9,6 +8,7 @@
 
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelTables.h"
+#include "channel/GroupGridRules.h"
 #include "image/ItemsSystem.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
@@ -33,7 +33,7 @@ constexpr int kGroups = 8;
 // The four cell pictures, drawn once: the ANI column's off and on marks, and
 // the check mark of a channel in use and of one that is not.
 class GridCellPictures {
-public:
+  public:
     enum { AniOff = 1, AniOn = 2, Check = 3, CheckGrey = 4 };
 
     static const wxBitmap* Get(int picture) {
@@ -55,10 +55,11 @@ public:
             dc.DrawCircle(6, 6, 4);
         }));
         pictures.push_back(Draw([](wxDC& dc) { CheckMark(dc, *wxBLACK); }));
-        pictures.push_back(Draw([](wxDC& dc) { CheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT)); }));
+        pictures.push_back(
+            Draw([](wxDC& dc) { CheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT)); }));
     }
 
-private:
+  private:
     static std::vector<wxBitmap>& Pictures() {
         static std::vector<wxBitmap> pictures;
         return pictures;
@@ -154,13 +155,15 @@ void ChannelList::BuildGrid() {
     grid_->SetMinColWidthTwips(ChannelGridCells::MinColumnWidthTwips);
     std::vector<WindowPlacement::WidthDefault> widths;
     for (int c = 0; c < ColumnCount; ++c)
-        widths.push_back({ChannelTables::ChannelGridColumns[c].widthKey, ChannelTables::ChannelGridColumns[c].width});
+        widths.push_back(
+            {ChannelTables::ChannelGridColumns[c].widthKey, ChannelTables::ChannelGridColumns[c].width});
     WindowPlacement::LoadGridWidths(*grid_, ChannelGridCells::SettingsSection, widths);
 
     const int lastRow = grid_->GetRows() - 1;
     grid_->SetCellRangeAlignment(0, 0, lastRow, ColumnCount - 1, FlexAlign::CenterCenter);
     for (int c = 0; c < ColumnCount; ++c)
-        if (HasPictureColumn(c)) grid_->SetCellRangePictureAlignment(FixedRows, c, lastRow, c, FlexAlign::CenterCenter);
+        if (HasPictureColumn(c))
+            grid_->SetCellRangePictureAlignment(FixedRows, c, lastRow, c, FlexAlign::CenterCenter);
 
     ApplyColumnVisibility();
     grid_->SetMergeCells(5);
@@ -207,16 +210,22 @@ void ChannelList::ShowGroup(int group) {
     RefreshAllRows();
 }
 
-int ChannelList::FirstChannel() const { return ShownGroup() * RowsPerGroup; }
+int ChannelList::FirstChannel() const {
+    return ShownGroup() * RowsPerGroup;
+}
 
-bool ChannelList::IsDataRow(int row) const { return row >= FixedRows && row < FixedRows + RowsPerGroup; }
+bool ChannelList::IsDataRow(int row) const {
+    return row >= FixedRows && row < FixedRows + RowsPerGroup;
+}
 
 int ChannelList::ChannelOfRow(int row) const {
     if (!IsDataRow(row)) return -1;
     return FirstChannel() + row - FixedRows;
 }
 
-int ChannelList::GetCurrentIndex() const { return grid_ ? ChannelOfRow(grid_->GetRow()) : -1; }
+int ChannelList::GetCurrentIndex() const {
+    return grid_ ? ChannelOfRow(grid_->GetRow()) : -1;
+}
 
 void ChannelList::RefreshAllRows() {
     if (!grid_) return;
@@ -238,14 +247,17 @@ void ChannelList::FillRow(int row) {
         const std::string text = ChannelGridCells::FormatCellText(image_, c, channel);
         if (c == Col::Ani) {
             grid_->SetTextMatrix(row, c, "");
-            grid_->SetCellRangePicture(row, c, row, c,
-                                       GridCellPictures::Get(text == "-" ? GridCellPictures::AniOff : GridCellPictures::AniOn));
+            grid_->SetCellRangePicture(
+                row, c, row, c,
+                GridCellPictures::Get(text == "-" ? GridCellPictures::AniOff : GridCellPictures::AniOn));
             continue;
         }
         grid_->SetTextMatrix(row, c, text);
         if (ChannelGridCells::Spec(c).kind == CellKind::Check) {
             const wxBitmap* picture = nullptr;
-            if (text != "-") picture = GridCellPictures::Get(inUse ? GridCellPictures::Check : GridCellPictures::CheckGrey);
+            if (text != "-")
+                picture =
+                    GridCellPictures::Get(inUse ? GridCellPictures::Check : GridCellPictures::CheckGrey);
             grid_->SetCellRangePicture(row, c, row, c, picture);
         }
         if (text.empty() && ChannelGridCells::Spec(c).list) empty.push_back({row, c});
@@ -286,7 +298,8 @@ void ChannelList::RepaintSelection() {
         dragRestorePending_ = false;
         for (int row : dragRows_) grid_->SetRowFlag143(row, true);
     }
-    for (int row : SelectedDataRows()) grid_->SetCellRangeBackColor(row, 0, row, ColumnCount - 1, kSelectedBack);
+    for (int row : SelectedDataRows())
+        grid_->SetCellRangeBackColor(row, 0, row, ColumnCount - 1, kSelectedBack);
     repainting_ = false;
 }
 
@@ -302,7 +315,8 @@ std::vector<int> ChannelList::SelectedDataRows() const {
 
 void ChannelList::RefreshFromImage() {
     if (!grid_) return;
-    if (!AutoGridWidth::AutoWidthFlag()) WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
+    if (!AutoGridWidth::AutoWidthFlag())
+        WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
     printout_.reset();
     BuildGrid();
     RefreshAllRows();
@@ -314,11 +328,17 @@ void ChannelList::OnSelectionChanged() {
     RepaintSelection();
 }
 
-int ChannelList::GetColumnState(int column) const { return ChannelGridCells::ColumnState(image_, column); }
+int ChannelList::GetColumnState(int column) const {
+    return ChannelGridCells::ColumnState(image_, column);
+}
 
-bool ChannelList::IsColumnEditable(int column) const { return ChannelGridCells::IsColumnRestricted(image_, column); }
+bool ChannelList::IsColumnEditable(int column) const {
+    return ChannelGridCells::IsColumnRestricted(image_, column);
+}
 
-bool ChannelList::IsColumnHidden(int column) const { return ChannelGridCells::IsColumnRestricted(image_, column); }
+bool ChannelList::IsColumnHidden(int column) const {
+    return ChannelGridCells::IsColumnRestricted(image_, column);
+}
 
 bool ChannelList::HasGridFocus() const {
     for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
@@ -364,7 +384,8 @@ void ChannelList::SaveSettings() {
     for (int c = 0; c < ColumnCount; ++c) shown[c] = !grid_->GetColHidden(c);
     WriteProfileString(ChannelGridCells::SettingsSection, ChannelGridCells::EntryGridVisible,
                        ChannelGridCells::GridVisibleText(shown));
-    if (!AutoGridWidth::AutoWidthFlag()) WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
+    if (!AutoGridWidth::AutoWidthFlag())
+        WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
 }
 
 void ChannelList::NotifyChanged() {
@@ -385,10 +406,18 @@ bool ChannelList::DoGesture(Gesture gesture, int row, int column) {
     const auto& spec = ChannelGridCells::Spec(column);
     int action = spec.clickAction;
     switch (gesture) {
-        case Gesture::Space: action = spec.spaceAction; break;
-        case Gesture::DoubleClick: action = spec.dblClickAction; break;
-        case Gesture::Enter: action = spec.enterAction; break;
-        case Gesture::Click: action = spec.clickAction; break;
+        case Gesture::Space:
+            action = spec.spaceAction;
+            break;
+        case Gesture::DoubleClick:
+            action = spec.dblClickAction;
+            break;
+        case Gesture::Enter:
+            action = spec.enterAction;
+            break;
+        case Gesture::Click:
+            action = spec.clickAction;
+            break;
     }
     if (action == ChannelTables::CellAction::None) return false;
     RunAction(action, row, column);
@@ -400,7 +429,8 @@ void ChannelList::RunAction(int action, int row, int column) {
     switch (action) {
         case ToggleInUse:
             if (column != Col::Number || !CellTakesInput(row, column)) return;
-            ChannelGridEdit::CycleCellValue(image_, ChannelOfRow(row), column, grid_->GetTextMatrix(row, column));
+            ChannelGridEdit::CycleCellValue(image_, ChannelOfRow(row), column,
+                                            grid_->GetTextMatrix(row, column));
             RefreshRow(row);
             NotifyChanged();
             return;
@@ -419,7 +449,8 @@ void ChannelList::RunAction(int action, int row, int column) {
             bool changed = false;
             for (int r : SelectedDataRows()) {
                 if (!CellTakesInput(r, column)) continue;
-                ChannelGridEdit::CycleCellValue(image_, ChannelOfRow(r), column, grid_->GetTextMatrix(r, column));
+                ChannelGridEdit::CycleCellValue(image_, ChannelOfRow(r), column,
+                                                grid_->GetTextMatrix(r, column));
                 FillRow(r);
                 changed = true;
             }
@@ -429,8 +460,11 @@ void ChannelList::RunAction(int action, int row, int column) {
             NotifyChanged();
             return;
         }
-        case Dialog: OpenCellDialog(row, column); return;
-        default: return;
+        case Dialog:
+            OpenCellDialog(row, column);
+            return;
+        default:
+            return;
     }
 }
 
@@ -490,7 +524,8 @@ void ChannelList::OnGridKeyDown(wxKeyEvent& event) {
 }
 
 void ChannelList::OnRowColChange(FlexGridEvent& event) {
-    if (event.col != event.oldCol && event.col >= 0 && event.col < ColumnCount && event.col != lastHelpColumn_) {
+    if (event.col != event.oldCol && event.col >= 0 && event.col < ColumnCount &&
+        event.col != lastHelpColumn_) {
         lastHelpColumn_ = event.col;
         if (PaneHost* host = MainPaneHost()) host->ShowRelatedItems(IDD, event.col);
     }
@@ -511,7 +546,9 @@ void ChannelList::OnDoubleClick(FlexGridEvent& event) {
     if (DoGesture(Gesture::DoubleClick, event.row, event.col)) event.cancel = true;
 }
 
-void ChannelList::OnClick(FlexGridEvent& event) { DoGesture(Gesture::Click, event.row, event.col); }
+void ChannelList::OnClick(FlexGridEvent& event) {
+    DoGesture(Gesture::Click, event.row, event.col);
+}
 
 void ChannelList::OnStartDrag(FlexGridEvent&) {
     dragRows_.clear();

@@ -27,7 +27,7 @@
 class wxDialog;
 
 class ChannelList : public HPainBaseDlg, public AutoGridWidth {
-public:
+  public:
     enum { IDD = 134, IDC_GRID = 1063 };
 
     // Edit commands the pane answers (the program's command numbers). The
@@ -111,13 +111,13 @@ public:
     // Stores "Grid_Visible" and the column widths in section "CHSetting".
     void SaveSettings();
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnInitDialog() override;
     // The keyboard focus is in the grid or its editor.
     virtual bool HasGridFocus() const;
 
-private:
+  private:
     void WriteHeaders();
     void ApplyColumnVisibility();
     void NotifyChanged();

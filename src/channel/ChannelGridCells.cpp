@@ -60,7 +60,8 @@ std::string Lookup(ItemList list, std::uint32_t value) {
 
 std::string SubAudioText(const Channel::SubAudio& s, bool decode) {
     switch (s.type) {
-        case 1: return FindNameById(SubAudioTypeList, 1) + Printf("%.1f", s.code / 10.0);
+        case 1:
+            return FindNameById(SubAudioTypeList, 1) + Printf("%.1f", s.code / 10.0);
         case 2:
         case 3: {
             const char* polarity = s.type == 3 ? "I" : (decode && s.polarity != 0 ? "B" : "N");
@@ -68,7 +69,8 @@ std::string SubAudioText(const Channel::SubAudio& s, bool decode) {
             std::snprintf(code, sizeof code, "%03o%s", static_cast<unsigned>(s.code), polarity);
             return FindNameById(SubAudioTypeList, 2) + code;
         }
-        default: return FindNameById(SubAudioTypeList, 0);
+        default:
+            return FindNameById(SubAudioTypeList, 0);
     }
 }
 
@@ -110,7 +112,9 @@ int BindingCount(const CloneImage& image) {
     return std::clamp(8 * maxCh, 16, 128);
 }
 
-bool IsChannelInUse(const CloneImage& image, int channel) { return Channel::IsInUse(image, channel); }
+bool IsChannelInUse(const CloneImage& image, int channel) {
+    return Channel::IsInUse(image, channel);
+}
 
 RowList SignalingNumberRows(const CloneImage& image, int channel, bool forCell) {
     const int type = static_cast<int>(ItemMap::GetChannelSignalingType(image, channel));
@@ -119,13 +123,25 @@ RowList SignalingNumberRows(const CloneImage& image, int channel, bool forCell) 
         for (int i = first; i < first + count; ++i) rows.push_back(SignalingNumberList[i]);
     };
     switch (type) {
-        case 0: rows.push_back(GridBlankMarkList[0]); break;  // {0, "-"}
-        case 1: take(0, 8); break;
-        case 2: take(0, Model::IndexFromTypeCode(image) == 1 ? 16 : 32); break;
-        case 3: take(0, 10); break;
-        case 4: take(0, 2); break;
+        case 0:
+            rows.push_back(GridBlankMarkList[0]);
+            break;  // {0, "-"}
+        case 1:
+            take(0, 8);
+            break;
+        case 2:
+            take(0, Model::IndexFromTypeCode(image) == 1 ? 16 : 32);
+            break;
+        case 3:
+            take(0, 10);
+            break;
+        case 4:
+            take(0, 2);
+            break;
         case 5:
-        case 6: take(0, 16); break;
+        case 6:
+            take(0, 16);
+            break;
         default:
             // The named rows; the cell shows them by their number alone,
             // which the list's digit rows ("0".."3") hold.
@@ -139,47 +155,75 @@ RowList SignalingNumberRows(const CloneImage& image, int channel, bool forCell) 
 std::string FormatCellText(const CloneImage& image, int column, int channel) {
     const ItemList* list = Spec(column).list;
     switch (column) {
-        case Col::Number: return std::to_string(channel + 1);
+        case Col::Number:
+            return std::to_string(channel + 1);
         case Col::Priority: {
             const int group = channel / RowsPerGroup, position = channel % RowsPerGroup;
-            return Lookup(*list, ItemMap::GetPriorityChannel(image, group) == static_cast<std::uint32_t>(position));
+            return Lookup(*list,
+                          ItemMap::GetPriorityChannel(image, group) == static_cast<std::uint32_t>(position));
         }
-        case Col::Bandwidth: return Lookup(*list, ItemMap::GetChannelWideNarrow(image, channel));
-        case Col::Tag: return Channel::GetTag(image, channel);
-        case Col::RxFrequency: return Printf("%.5f", CalcPLLFrequency::RxFrequency(image, channel));
+        case Col::Bandwidth:
+            return Lookup(*list, ItemMap::GetChannelWideNarrow(image, channel));
+        case Col::Tag:
+            return Channel::GetTag(image, channel);
+        case Col::RxFrequency:
+            return Printf("%.5f", CalcPLLFrequency::RxFrequency(image, channel));
         case Col::TxFrequency:
             if (Field(image, ItemMap::ChannelTxSetItem, channel) == 0) return EmptyFrequencyText;
             return Printf("%.5f", CalcPLLFrequency::TxFrequency(image, channel));
-        case Col::DecodeSubAudio: return SubAudioText(Channel::GetRxSubAudio(image, channel), true);
-        case Col::EncodeSubAudio: return SubAudioText(Channel::GetTxSubAudio(image, channel), false);
-        case Col::RxPowerSave: return Lookup(*list, Field(image, kRxPowerSaveItem, channel));
-        case Col::TxPowerSave: return Lookup(*list, Field(image, kTxPowerSaveItem, channel));
-        case Col::TxPower: return Lookup(*list, ItemMap::GetChannelTxPowerHigh(image, channel));
-        case Col::Scan: return Lookup(*list, static_cast<std::uint32_t>(Channel::GetScanFlag(image, channel)));
-        case Col::AutoScan: return Lookup(*list, static_cast<std::uint32_t>(Channel::GetAutoScan(image, channel)));
-        case Col::TimeOutTimer: return Lookup(*list, ItemMap::GetChannelTotTimer(image, channel));
-        case Col::Squelch: return Lookup(*list, ItemMap::GetChannelSqlLevel(image, channel));
-        case Col::RxClockShift: return Lookup(*list, Field(image, ItemMap::ChannelRxClockShiftItem, channel));
-        case Col::TxClockShift: return Lookup(*list, Field(image, ItemMap::ChannelTxClockShiftItem, channel));
-        case Col::Ani: return Lookup(GridBlankMarkList, ItemMap::GetChannelAniType(image, channel) != 0 ? 1 : 0);
-        case Col::Vox: return Lookup(*list, ItemMap::GetChannelVox(image, channel));
-        case Col::Encryption: return Lookup(*list, static_cast<std::uint32_t>(Channel::GetEncryption(image, channel)));
-        case Col::LockOut: return Lookup(*list, ItemMap::GetChannelLockOut(image, channel));
+        case Col::DecodeSubAudio:
+            return SubAudioText(Channel::GetRxSubAudio(image, channel), true);
+        case Col::EncodeSubAudio:
+            return SubAudioText(Channel::GetTxSubAudio(image, channel), false);
+        case Col::RxPowerSave:
+            return Lookup(*list, Field(image, kRxPowerSaveItem, channel));
+        case Col::TxPowerSave:
+            return Lookup(*list, Field(image, kTxPowerSaveItem, channel));
+        case Col::TxPower:
+            return Lookup(*list, ItemMap::GetChannelTxPowerHigh(image, channel));
+        case Col::Scan:
+            return Lookup(*list, static_cast<std::uint32_t>(Channel::GetScanFlag(image, channel)));
+        case Col::AutoScan:
+            return Lookup(*list, static_cast<std::uint32_t>(Channel::GetAutoScan(image, channel)));
+        case Col::TimeOutTimer:
+            return Lookup(*list, ItemMap::GetChannelTotTimer(image, channel));
+        case Col::Squelch:
+            return Lookup(*list, ItemMap::GetChannelSqlLevel(image, channel));
+        case Col::RxClockShift:
+            return Lookup(*list, Field(image, ItemMap::ChannelRxClockShiftItem, channel));
+        case Col::TxClockShift:
+            return Lookup(*list, Field(image, ItemMap::ChannelTxClockShiftItem, channel));
+        case Col::Ani:
+            return Lookup(GridBlankMarkList, ItemMap::GetChannelAniType(image, channel) != 0 ? 1 : 0);
+        case Col::Vox:
+            return Lookup(*list, ItemMap::GetChannelVox(image, channel));
+        case Col::Encryption:
+            return Lookup(*list, static_cast<std::uint32_t>(Channel::GetEncryption(image, channel)));
+        case Col::LockOut:
+            return Lookup(*list, ItemMap::GetChannelLockOut(image, channel));
         case Col::Olta:
             // Mode 2 has no row: the cell stays empty. Showing a channel never
             // changes it.
             return Lookup(*list, ItemMap::GetChannelOlta(image, channel));
-        case Col::SignalingType: return Lookup(*list, ItemMap::GetChannelSignalingType(image, channel));
+        case Col::SignalingType:
+            return Lookup(*list, ItemMap::GetChannelSignalingType(image, channel));
         case Col::SignalingNumber: {
             const RowList rows = SignalingNumberRows(image, channel, true);
-            return Lookup(AsItemList(rows), static_cast<std::uint32_t>(Channel::GetSignalingNumber(image, channel)));
+            return Lookup(AsItemList(rows),
+                          static_cast<std::uint32_t>(Channel::GetSignalingNumber(image, channel)));
         }
-        case Col::TxFlat: return Lookup(*list, ItemMap::GetChannelTxFlatAf(image, channel));
-        case Col::TxHpf: return Lookup(*list, ItemMap::GetChannelTxHpfType(image, channel));
-        case Col::RxHpf: return Lookup(*list, ItemMap::GetChannelRxHpfType(image, channel));
-        case Col::TxSpl: return Lookup(*list, ItemMap::GetChannelTxSplType(image, channel));
-        case Col::RxLpf: return Lookup(*list, ItemMap::GetChannelRxLpfType(image, channel));
-        default: return {};
+        case Col::TxFlat:
+            return Lookup(*list, ItemMap::GetChannelTxFlatAf(image, channel));
+        case Col::TxHpf:
+            return Lookup(*list, ItemMap::GetChannelTxHpfType(image, channel));
+        case Col::RxHpf:
+            return Lookup(*list, ItemMap::GetChannelRxHpfType(image, channel));
+        case Col::TxSpl:
+            return Lookup(*list, ItemMap::GetChannelTxSplType(image, channel));
+        case Col::RxLpf:
+            return Lookup(*list, ItemMap::GetChannelRxLpfType(image, channel));
+        default:
+            return {};
     }
 }
 

@@ -13,8 +13,8 @@
 namespace ChannelGridCells {
 
 inline constexpr int ColumnCount = ChannelTables::ChannelGridColumnCount;
-inline constexpr int FixedRows = 2;        // the two header rows
-inline constexpr int RowsPerGroup = 16;    // data rows: the channels of one group
+inline constexpr int FixedRows = 2;      // the two header rows
+inline constexpr int RowsPerGroup = 16;  // data rows: the channels of one group
 inline constexpr int PrintRowsPerPage = 52;
 inline constexpr int DialogId = 134;
 inline constexpr int GridControlId = 1063;
@@ -29,8 +29,8 @@ inline constexpr int Number = 0, Priority = 1, Bandwidth = 2, Tag = 3, RxFrequen
                      DecodeSubAudio = 6, EncodeSubAudio = 7, RxPowerSave = 8, TxPowerSave = 9, TxPower = 10,
                      Scan = 11, AutoScan = 12, TimeOutTimer = 13, Squelch = 14, RxClockShift = 15,
                      TxClockShift = 16, Ani = 17, Vox = 18, Encryption = 19, LockOut = 20, Olta = 21,
-                     SignalingType = 22, SignalingNumber = 23, TxFlat = 24, TxHpf = 25, RxHpf = 26, TxSpl = 27,
-                     RxLpf = 28;
+                     SignalingType = 22, SignalingNumber = 23, TxFlat = 24, TxHpf = 25, RxHpf = 26,
+                     TxSpl = 27, RxLpf = 28;
 }
 
 // Header row 0 and row 1 of each column; "\n" breaks a line.

@@ -130,7 +130,7 @@ void ChannelList::OpenDialog(CellDialog dialog, int row) {
         case CellDialog::DecodeSubAudio:
         case CellDialog::EncodeSubAudio: {
             const int direction = dialog == CellDialog::DecodeSubAudio ? ChannelPopups::Direction::Decode
-                                                                        : ChannelPopups::Direction::Encode;
+                                                                       : ChannelPopups::Direction::Encode;
             RunOnCopy(row, [&](CloneImage& copy) {
                 return std::make_unique<CChSetupSubAudio>(this, copy, channel, direction);
             });
@@ -138,15 +138,19 @@ void ChannelList::OpenDialog(CellDialog dialog, int row) {
         }
         case CellDialog::Vox:
         case CellDialog::Encryption: {
-            const int kind = dialog == CellDialog::Vox ? ChannelPopups::PopupKind::Vox : ChannelPopups::PopupKind::Encryption;
-            RunOnCopy(row, [&](CloneImage& copy) { return std::make_unique<CChSetupPopup>(this, copy, channel, kind); });
+            const int kind = dialog == CellDialog::Vox ? ChannelPopups::PopupKind::Vox
+                                                       : ChannelPopups::PopupKind::Encryption;
+            RunOnCopy(row, [&](CloneImage& copy) {
+                return std::make_unique<CChSetupPopup>(this, copy, channel, kind);
+            });
             return;
         }
         case CellDialog::SignalingNumber: {
             // The numbers the channel's signalling type allows, by their full names.
             ChannelTables::RowList rows;
             for (const auto& r : ChannelGridCells::SignalingNumberRows(image_, channel, false))
-                if (r.value != ItemListEnd && Channel::IsValidSignalingNumber(image_, channel, r.value)) rows.push_back(r);
+                if (r.value != ItemListEnd && Channel::IsValidSignalingNumber(image_, channel, r.value))
+                    rows.push_back(r);
             rows.push_back({ItemListEnd, "", ""});
             CPopupDlg popup(this, kSignalingNumberCaption, ChannelTables::AsItemList(rows),
                             Channel::GetSignalingNumber(image_, channel));
@@ -158,8 +162,11 @@ void ChannelList::OpenDialog(CellDialog dialog, int row) {
             NotifyChanged();
             return;
         }
-        case CellDialog::Ani: OpenAniDialog(row); return;
-        case CellDialog::None: return;
+        case CellDialog::Ani:
+            OpenAniDialog(row);
+            return;
+        case CellDialog::None:
+            return;
     }
 }
 
@@ -190,10 +197,10 @@ void ChannelList::OpenAniDialog(int row) {
 // ---- Edit commands -------------------------------------------------------------------------
 
 int ChannelList::CommandOfMenuId(int menuId) {
-    static constexpr int kCommands[] = {Command::Copy,          Command::Paste,       Command::Cut,
-                                        Command::ChCopy,        Command::ChPaste,     Command::ChCut,
-                                        Command::ChInsert,      Command::ChNew,       Command::AssignToGroup,
-                                        Command::SetPriority,   Command::CancelPriority};
+    static constexpr int kCommands[] = {Command::Copy,        Command::Paste,         Command::Cut,
+                                        Command::ChCopy,      Command::ChPaste,       Command::ChCut,
+                                        Command::ChInsert,    Command::ChNew,         Command::AssignToGroup,
+                                        Command::SetPriority, Command::CancelPriority};
     // Menus take ids below 0x8000: the program's ids above it come shifted
     // down by 0x8000.
     for (int command : kCommands)
@@ -213,23 +220,44 @@ bool ChannelList::ExecuteCommand(int commandId) {
         case Command::ChNew:
         case Command::AssignToGroup:
         case Command::SetPriority:
-        case Command::CancelPriority: break;
-        default: return false;
+        case Command::CancelPriority:
+            break;
+        default:
+            return false;
     }
     if (!grid_ || !HasGridFocus()) return true;
     const bool wholeChannels = grid_->GetCol() == Col::Number;
     switch (commandId) {
-        case Command::Copy: wholeChannels ? CopyChannels() : CopyCell(); break;
-        case Command::Paste: wholeChannels ? PasteChannels() : PasteCell(); break;
-        case Command::ChCopy: CopyChannels(); break;
-        case Command::ChPaste: PasteChannels(); break;
+        case Command::Copy:
+            wholeChannels ? CopyChannels() : CopyCell();
+            break;
+        case Command::Paste:
+            wholeChannels ? PasteChannels() : PasteCell();
+            break;
+        case Command::ChCopy:
+            CopyChannels();
+            break;
+        case Command::ChPaste:
+            PasteChannels();
+            break;
         case Command::Cut:
-        case Command::ChCut: CutChannels(); break;
-        case Command::ChInsert: InsertChannels(); break;
-        case Command::ChNew: NewChannel(); break;
-        case Command::SetPriority: SetPriority(); break;
-        case Command::CancelPriority: CancelPriority(); break;
-        default: break;  // "Assign to Current Group" has nothing to do here
+        case Command::ChCut:
+            CutChannels();
+            break;
+        case Command::ChInsert:
+            InsertChannels();
+            break;
+        case Command::ChNew:
+            NewChannel();
+            break;
+        case Command::SetPriority:
+            SetPriority();
+            break;
+        case Command::CancelPriority:
+            CancelPriority();
+            break;
+        default:
+            break;  // "Assign to Current Group" has nothing to do here
     }
     return true;
 }

@@ -81,7 +81,8 @@ bool HasDigit(std::string_view text) {
 long Tenths(std::string_view text) {
     long whole = 0;
     std::size_t i = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) whole = std::min(whole * 10 + (text[i] - '0'), 100000L);
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        whole = std::min(whole * 10 + (text[i] - '0'), 100000L);
     long tenth = 0;
     if (i < text.size() && text[i] == '.' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')
         tenth = text[i + 1] - '0';
@@ -109,7 +110,8 @@ void ParseSubAudio(CloneImage& image, int channel, int column, std::string_view 
     value.type = SubAudioTypeOfText(text);
     const std::string_view code = text.size() > 2 ? std::string_view(text).substr(2) : std::string_view();
     if (value.type == 1) {
-        value.code = static_cast<int>(std::clamp(Tenths(code), static_cast<long>(kCtcssMin), static_cast<long>(kCtcssMax)));
+        value.code = static_cast<int>(
+            std::clamp(Tenths(code), static_cast<long>(kCtcssMin), static_cast<long>(kCtcssMax)));
     } else if (value.type == 2) {
         value.code = static_cast<int>(std::min(Octal(code), static_cast<long>(kDcsMax)));
         const char last = text.empty() ? '\0' : text.back();
@@ -150,10 +152,15 @@ void ParseCellText(CloneImage& image, int channel, int column, std::string_view 
                 CancelPriorityChannel(image, group);
             break;
         }
-        case Col::Bandwidth: Channel::SetBandwidth(image, channel, value); break;
-        case Col::Tag: Channel::SetTag(image, channel, text); break;
+        case Col::Bandwidth:
+            Channel::SetBandwidth(image, channel, value);
+            break;
+        case Col::Tag:
+            Channel::SetTag(image, channel, text);
+            break;
         case Col::RxFrequency:
-            if (HasDigit(text)) Channel::SetRxFrequency(image, channel, std::strtod(CommaToDot(text).c_str(), nullptr));
+            if (HasDigit(text))
+                Channel::SetRxFrequency(image, channel, std::strtod(CommaToDot(text).c_str(), nullptr));
             break;
         case Col::TxFrequency:
             if (HasDigit(text))
@@ -162,32 +169,74 @@ void ParseCellText(CloneImage& image, int channel, int column, std::string_view 
                 WriteField(image, ItemMap::ChannelTxSetItem, channel, 0);  // transmit off
             break;
         case Col::DecodeSubAudio:
-        case Col::EncodeSubAudio: ParseSubAudio(image, channel, column, text); break;
-        case Col::RxPowerSave: WriteField(image, kRxPowerSaveItem, channel, value == 1); break;
-        case Col::TxPowerSave: WriteField(image, kTxPowerSaveItem, channel, value == 1); break;
-        case Col::RxClockShift: WriteField(image, ItemMap::ChannelRxClockShiftItem, channel, value == 1); break;
-        case Col::TxClockShift: WriteField(image, ItemMap::ChannelTxClockShiftItem, channel, value == 1); break;
-        case Col::TxFlat: ItemMap::SetChannelTxFlatAf(image, channel, value == 1); break;
-        case Col::TxPower: ItemMap::SetChannelTxPowerHigh(image, channel, value); break;
-        case Col::TimeOutTimer: ItemMap::SetChannelTotTimer(image, channel, value); break;
-        case Col::Squelch: ItemMap::SetChannelSqlLevel(image, channel, value); break;
-        case Col::Vox: ItemMap::SetChannelVox(image, channel, value); break;
-        case Col::LockOut: ItemMap::SetChannelLockOut(image, channel, value); break;
-        case Col::TxHpf: ItemMap::SetChannelTxHpfType(image, channel, value); break;
-        case Col::RxHpf: ItemMap::SetChannelRxHpfType(image, channel, value); break;
-        case Col::TxSpl: ItemMap::SetChannelTxSplType(image, channel, value); break;
-        case Col::RxLpf: ItemMap::SetChannelRxLpfType(image, channel, value); break;
-        case Col::Scan: ItemMap::SetChannelScanZoneBit(image, channel, value); break;
-        case Col::AutoScan: Channel::SetAutoScan(image, channel, value); break;
-        case Col::Ani: break;  // only through its dialog
-        case Col::Encryption: Channel::SetEncryption(image, channel, value); break;
-        case Col::Olta: Channel::SetOltaMode(image, channel, value); break;
+        case Col::EncodeSubAudio:
+            ParseSubAudio(image, channel, column, text);
+            break;
+        case Col::RxPowerSave:
+            WriteField(image, kRxPowerSaveItem, channel, value == 1);
+            break;
+        case Col::TxPowerSave:
+            WriteField(image, kTxPowerSaveItem, channel, value == 1);
+            break;
+        case Col::RxClockShift:
+            WriteField(image, ItemMap::ChannelRxClockShiftItem, channel, value == 1);
+            break;
+        case Col::TxClockShift:
+            WriteField(image, ItemMap::ChannelTxClockShiftItem, channel, value == 1);
+            break;
+        case Col::TxFlat:
+            ItemMap::SetChannelTxFlatAf(image, channel, value == 1);
+            break;
+        case Col::TxPower:
+            ItemMap::SetChannelTxPowerHigh(image, channel, value);
+            break;
+        case Col::TimeOutTimer:
+            ItemMap::SetChannelTotTimer(image, channel, value);
+            break;
+        case Col::Squelch:
+            ItemMap::SetChannelSqlLevel(image, channel, value);
+            break;
+        case Col::Vox:
+            ItemMap::SetChannelVox(image, channel, value);
+            break;
+        case Col::LockOut:
+            ItemMap::SetChannelLockOut(image, channel, value);
+            break;
+        case Col::TxHpf:
+            ItemMap::SetChannelTxHpfType(image, channel, value);
+            break;
+        case Col::RxHpf:
+            ItemMap::SetChannelRxHpfType(image, channel, value);
+            break;
+        case Col::TxSpl:
+            ItemMap::SetChannelTxSplType(image, channel, value);
+            break;
+        case Col::RxLpf:
+            ItemMap::SetChannelRxLpfType(image, channel, value);
+            break;
+        case Col::Scan:
+            ItemMap::SetChannelScanZoneBit(image, channel, value);
+            break;
+        case Col::AutoScan:
+            Channel::SetAutoScan(image, channel, value);
+            break;
+        case Col::Ani:
+            break;  // only through its dialog
+        case Col::Encryption:
+            Channel::SetEncryption(image, channel, value);
+            break;
+        case Col::Olta:
+            Channel::SetOltaMode(image, channel, value);
+            break;
         case Col::SignalingType:
             Channel::SetSignalingType(image, channel, value);
             if (value == 2 || value == 4) Channel::SetAniMode(image, channel, 0);
             break;
-        case Col::SignalingNumber: Channel::SetSignalingNumber(image, channel, value); break;
-        default: break;
+        case Col::SignalingNumber:
+            Channel::SetSignalingNumber(image, channel, value);
+            break;
+        default:
+            break;
     }
 }
 
@@ -201,12 +250,14 @@ void CycleCellValue(CloneImage& image, int channel, int column, std::string_view
             return;
         }
         case Col::TxFrequency:
-            WriteField(image, ItemMap::ChannelTxSetItem, channel, ReadField(image, ItemMap::ChannelTxSetItem, channel) ? 0 : 1);
+            WriteField(image, ItemMap::ChannelTxSetItem, channel,
+                       ReadField(image, ItemMap::ChannelTxSetItem, channel) ? 0 : 1);
             return;
         case Col::DecodeSubAudio:
         case Col::EncodeSubAudio: {
             const int count = ListLength(SubAudioTypeList);
-            const int row = std::max(0, FindIndexInTable12(SubAudioTypeList, SubAudioTypeOfText(currentText)));
+            const int row =
+                std::max(0, FindIndexInTable12(SubAudioTypeList, SubAudioTypeOfText(currentText)));
             const int type = SubAudioTypeList[(row + 1) % count].value;
             const int code = type == 1 ? kCtcssStart : type == 2 ? kDcsStart : 0;
             if (column == Col::DecodeSubAudio)
@@ -215,14 +266,16 @@ void CycleCellValue(CloneImage& image, int channel, int column, std::string_view
                 Channel::SetTxSubAudio(image, channel, type, code);
             return;
         }
-        default: break;
+        default:
+            break;
     }
     const RowList rows = ColumnRows(image, channel, column, true);
     const int count = static_cast<int>(rows.size()) - 1;
     if (count <= 0) return;
     const ItemList list = AsItemList(rows);
     int next = (UiUtil::FindTableRow(list, currentText) + 1) % count;
-    if (column == Col::TxPower && Model::IsSpecialVariant(image) && rows[next].value == 1) next = (next + 1) % count;
+    if (column == Col::TxPower && Model::IsSpecialVariant(image) && rows[next].value == 1)
+        next = (next + 1) % count;
     ParseCellText(image, channel, column, rows[next].text);
 }
 
@@ -254,16 +307,20 @@ KeyFilter FilterEditKey(int column, int key, std::string_view editorText, int ca
     if (key == KeyBackspace || key == KeyEnter || key == KeyEscape) return {key, std::nullopt};
     if (key == KeyTab) return {};
     switch (column) {
-        case Col::Tag: return {static_cast<int>(CurrentTagCharRule().NormalizeChar(static_cast<char32_t>(key))), std::nullopt};
+        case Col::Tag:
+            return {static_cast<int>(CurrentTagCharRule().NormalizeChar(static_cast<char32_t>(key))),
+                    std::nullopt};
         case Col::RxFrequency:
         case Col::TxFrequency:
-            if (key < 128 && ((key >= '0' && key <= '9') || key == '.' || key == ',')) return {key, std::nullopt};
+            if (key < 128 && ((key >= '0' && key <= '9') || key == '.' || key == ','))
+                return {key, std::nullopt};
             return {};
         case Col::DecodeSubAudio:
         case Col::EncodeSubAudio: {
             if (key >= 128) return {};
             const int upper = (key >= 'a' && key <= 'z') ? key - 'a' + 'A' : key;
-            const std::string ctcss = FindNameById(SubAudioTypeList, 1), dcs = FindNameById(SubAudioTypeList, 2);
+            const std::string ctcss = FindNameById(SubAudioTypeList, 1),
+                              dcs = FindNameById(SubAudioTypeList, 2);
             if (caret <= 1) {
                 if (!ctcss.empty() && upper == ctcss[0]) return {0, ctcss};
                 if (!dcs.empty() && upper == dcs[0]) return {0, dcs};
@@ -280,7 +337,8 @@ KeyFilter FilterEditKey(int column, int key, std::string_view editorText, int ca
             const bool pass = caret == 2 || caret == 6 ? isDigit : isDigit || upper == '.';
             return pass ? KeyFilter{upper, std::nullopt} : KeyFilter{};
         }
-        default: return {key, std::nullopt};
+        default:
+            return {key, std::nullopt};
     }
 }
 
@@ -311,11 +369,16 @@ EditStart BeginCellEdit(const CloneImage& image, int channel, int column, std::s
     const auto& spec = ChannelGridCells::Spec(column);
     switch (spec.kind) {
         case CellKind::Text:
-            start.cycleFirst = column == Col::TxFrequency && (cellText.empty() || cellText == EmptyFrequencyText);
+            start.cycleFirst =
+                column == Col::TxFrequency && (cellText.empty() || cellText == EmptyFrequencyText);
             start.maxLength = spec.editKind;
             break;
-        case CellKind::List: start.dropDown = DropDownRows(image, column); break;
-        default: start.cancel = true; break;
+        case CellKind::List:
+            start.dropDown = DropDownRows(image, column);
+            break;
+        default:
+            start.cancel = true;
+            break;
     }
     return start;
 }
@@ -325,14 +388,21 @@ CellDialog DialogForCell(const CloneImage& image, int channel, int column) {
     const int signalingType = static_cast<int>(ItemMap::GetChannelSignalingType(image, channel));
     switch (column) {
         case Col::DecodeSubAudio:
-            return Channel::GetRxSubAudio(image, channel).type != 0 ? CellDialog::DecodeSubAudio : CellDialog::None;
+            return Channel::GetRxSubAudio(image, channel).type != 0 ? CellDialog::DecodeSubAudio
+                                                                    : CellDialog::None;
         case Col::EncodeSubAudio:
-            return Channel::GetTxSubAudio(image, channel).type != 0 ? CellDialog::EncodeSubAudio : CellDialog::None;
-        case Col::Ani: return CellDialog::Ani;
-        case Col::Vox: return CellDialog::Vox;
-        case Col::Encryption: return signalingType != 7 ? CellDialog::Encryption : CellDialog::None;
-        case Col::SignalingNumber: return signalingType != 0 ? CellDialog::SignalingNumber : CellDialog::None;
-        default: return CellDialog::None;
+            return Channel::GetTxSubAudio(image, channel).type != 0 ? CellDialog::EncodeSubAudio
+                                                                    : CellDialog::None;
+        case Col::Ani:
+            return CellDialog::Ani;
+        case Col::Vox:
+            return CellDialog::Vox;
+        case Col::Encryption:
+            return signalingType != 7 ? CellDialog::Encryption : CellDialog::None;
+        case Col::SignalingNumber:
+            return signalingType != 0 ? CellDialog::SignalingNumber : CellDialog::None;
+        default:
+            return CellDialog::None;
     }
 }
 
@@ -360,7 +430,8 @@ std::string CellCopyText(int column, std::string_view cellText) {
     return std::string(cellText);
 }
 
-std::optional<std::string> CellPasteText(const CloneImage& image, int channel, int column, std::string_view clip) {
+std::optional<std::string> CellPasteText(const CloneImage& image, int channel, int column,
+                                         std::string_view clip) {
     if (column == Col::Number || !AcceptsInput(image, channel, column)) return std::nullopt;
     const auto& spec = ChannelGridCells::Spec(column);
     switch (spec.kind) {
@@ -371,23 +442,28 @@ std::optional<std::string> CellPasteText(const CloneImage& image, int channel, i
             if (UiUtil::FindTableRow(AsItemList(rows), clip) < 0) return std::nullopt;
             return std::string(clip);
         }
-        case CellKind::Check: return CheckPasteText(*spec.list, clip);
+        case CellKind::Check:
+            return CheckPasteText(*spec.list, clip);
         case CellKind::Text:
             if (column == Col::RxFrequency || column == Col::TxFrequency) {
-                if (column == Col::TxFrequency && (clip.empty() || clip == EmptyFrequencyText)) return std::string(clip);
+                if (column == Col::TxFrequency && (clip.empty() || clip == EmptyFrequencyText))
+                    return std::string(clip);
                 if (clip.empty()) return std::nullopt;
                 for (char c : clip)
-                    if (FilterEditKey(column, static_cast<unsigned char>(c), "", 0, 0).key == 0) return std::nullopt;
+                    if (FilterEditKey(column, static_cast<unsigned char>(c), "", 0, 0).key == 0)
+                        return std::nullopt;
             }
             return std::string(clip);
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
 int PriorityPosition(const CloneImage& image, int group) {
     if (group < 0 || group >= ItemMap::PriorityChannelCount) return -1;
     const std::uint32_t position = ItemMap::GetPriorityChannel(image, group);
-    return position < static_cast<std::uint32_t>(ChannelGridCells::RowsPerGroup) ? static_cast<int>(position) : -1;
+    return position < static_cast<std::uint32_t>(ChannelGridCells::RowsPerGroup) ? static_cast<int>(position)
+                                                                                 : -1;
 }
 
 void SetPriorityChannel(CloneImage& image, int group, int position) {

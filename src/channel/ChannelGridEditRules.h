@@ -71,7 +71,8 @@ Commit CommitCellText(CloneImage& image, int channel, int column, std::string_vi
 // The clipboard text of a cell: check cells as "v" / "-".
 std::string CellCopyText(int column, std::string_view cellText);
 // The text a paste puts into a cell, nothing when the cell cannot take it.
-std::optional<std::string> CellPasteText(const CloneImage& image, int channel, int column, std::string_view clip);
+std::optional<std::string> CellPasteText(const CloneImage& image, int channel, int column,
+                                         std::string_view clip);
 
 // The group's priority position 0-15, -1 for none.
 int PriorityPosition(const CloneImage& image, int group);

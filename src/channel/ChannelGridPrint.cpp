@@ -145,11 +145,13 @@ bool Printout::GetHtml(std::string& out, bool withTitle) {
 
 // ---- the document's screen ------------------------------------------------------
 
-ChannelGridPrintScreen::ChannelGridPrintScreen(const CloneImage& image, const ChannelGridPrint::ColumnFlags& shown)
+ChannelGridPrintScreen::ChannelGridPrintScreen(const CloneImage& image,
+                                               const ChannelGridPrint::ColumnFlags& shown)
     : PrintableScreen(ChannelGridCells::DialogId),
       printout_(image, ChannelGridPrint::PrintedColumns(image, shown), ChannelGridCells::Caption) {}
 
-std::string& ChannelGridPrintScreen::GetHtml(std::string& out, PrintContext, bool* moreToCome, bool createHidden) {
+std::string& ChannelGridPrintScreen::GetHtml(std::string& out, PrintContext, bool* moreToCome,
+                                             bool createHidden) {
     const bool more = printout_.GetHtml(out, createHidden);
     if (moreToCome) *moreToCome = more;
     return out;

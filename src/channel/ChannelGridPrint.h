@@ -37,13 +37,13 @@ std::string RowHtml(const CloneImage& image, int channel, const ColumnFlags& pri
 
 // One printout, page by page, as the document builder asks for it.
 class Printout {
-public:
+  public:
     Printout(const CloneImage& image, const ColumnFlags& printed, std::string caption);
     // Appends the next page; true while more pages follow.
     bool GetHtml(std::string& out, bool withTitle);
     int PagesDone() const { return page_; }
 
-private:
+  private:
     const CloneImage& image_;
     ColumnFlags printed_;
     std::string caption_;
@@ -56,21 +56,22 @@ private:
 // The channel grid's place in the printed document. It needs no window: the
 // table comes from the image and the columns the grid would show.
 class ChannelGridPrintScreen : public PrintableScreen {
-public:
+  public:
     ChannelGridPrintScreen(const CloneImage& image, const ChannelGridPrint::ColumnFlags& shown);
 
     // One page a call; the first call (the one that would create the
     // window) also writes the caption table.
-    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome, bool createHidden) override;
+    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome,
+                         bool createHidden) override;
     std::string WindowText() const override { return ChannelGridCells::Caption; }
     bool IsDialog() const override { return false; }
 
     // Puts the channel grid into the printed document.
     static void Register();
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<ChannelGridPrintScreen>(); }
 
-private:
+  private:
     ChannelGridPrint::Printout printout_;
 };

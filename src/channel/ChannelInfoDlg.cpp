@@ -57,10 +57,11 @@ CCHInformation::CCHInformation(wxWindow* parent, CloneImage& image, int channel)
     SetMinSize(minimum);
     SetMaxSize(contentSize_);
     SetSize(contentSize_);
-    const wxRect work = wxDisplay(wxDisplay::GetFromWindow(parent ? parent : this) == wxNOT_FOUND
-                                      ? 0u
-                                      : static_cast<unsigned>(wxDisplay::GetFromWindow(parent ? parent : this)))
-                            .GetClientArea();
+    const wxRect work =
+        wxDisplay(wxDisplay::GetFromWindow(parent ? parent : this) == wxNOT_FOUND
+                      ? 0u
+                      : static_cast<unsigned>(wxDisplay::GetFromWindow(parent ? parent : this)))
+            .GetClientArea();
     if (work.height < 601 && work.width < 801) {
         SetSize(work.x, work.y, MinWidth, MinHeight);
     } else {
@@ -68,9 +69,12 @@ CCHInformation::CCHInformation(wxWindow* parent, CloneImage& image, int channel)
     }
 
     Bind(wxEVT_CHAR_HOOK, &CCHInformation::OnCharHook, this);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(wxID_OK); }, wxID_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(wxID_CANCEL); }, wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(wxID_OK); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(wxID_CANCEL); }, wxID_CANCEL);
     if (wxWindow* combo = pane_->FindWindow(ChannelEditor::Id::ChannelCombo)) combo->SetFocus();
 }
 
@@ -100,10 +104,17 @@ bool CCHInformation::HandleKey(int keyCode, bool ctrl, wxWindow* focus) {
     }
     if (ctrl) return false;
     switch (keyCode) {
-        case WXK_F2: pane_->SelectNext(); return true;
-        case WXK_F5: pane_->SelectPrevious(); return true;
-        case WXK_F1: UiUtil::ShowHelpForFocus(this, IDD); return true;
-        default: return false;
+        case WXK_F2:
+            pane_->SelectNext();
+            return true;
+        case WXK_F5:
+            pane_->SelectPrevious();
+            return true;
+        case WXK_F1:
+            UiUtil::ShowHelpForFocus(this, IDD);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -116,7 +127,9 @@ int CCHInformation::Run() {
     return ShowModal();
 }
 
-void CCHInformation::SetModalRunner(ModalRunner runner) { Runner() = std::move(runner); }
+void CCHInformation::SetModalRunner(ModalRunner runner) {
+    Runner() = std::move(runner);
+}
 
 bool CCHInformation::EditChannel(wxWindow* parent, CloneImage& document, int channel) {
     CloneImage copy = document;

@@ -15,7 +15,7 @@ class CCHInfoSub;
 class wxScrolledWindow;
 
 class CCHInformation : public wxDialog {
-public:
+  public:
     enum { IDD = 142, IDC_HINT = 1177, IDC_HELP = 2450 };
     static constexpr int HintRid = 57356;
     static constexpr int MinWidth = 800, MinHeight = 580;
@@ -42,7 +42,7 @@ public:
     // document's image. True on OK.
     static bool EditChannel(wxWindow* parent, CloneImage& document, int channel);
 
-private:
+  private:
     void OnCharHook(wxKeyEvent& event);
     void Finish(int code);
 

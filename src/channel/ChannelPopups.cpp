@@ -29,9 +29,13 @@ std::map<AniScreen, ScreenOpener>& Screens() {
 }
 }  // namespace
 
-void SetModalRunner(ModalRunner runner) { Runner() = std::move(runner); }
+void SetModalRunner(ModalRunner runner) {
+    Runner() = std::move(runner);
+}
 
-int RunModal(wxDialog& dialog) { return Runner() ? Runner()(dialog) : dialog.ShowModal(); }
+int RunModal(wxDialog& dialog) {
+    return Runner() ? Runner()(dialog) : dialog.ShowModal();
+}
 
 void RegisterAniScreen(AniScreen screen, ScreenOpener opener) {
     if (opener)
@@ -40,7 +44,9 @@ void RegisterAniScreen(AniScreen screen, ScreenOpener opener) {
         Screens().erase(screen);
 }
 
-bool IsAniScreenAvailable(AniScreen screen) { return Screens().count(screen) != 0; }
+bool IsAniScreenAvailable(AniScreen screen) {
+    return Screens().count(screen) != 0;
+}
 
 int OpenAniScreen(AniScreen screen, wxWindow* parent, CloneImage& image) {
     auto it = Screens().find(screen);
@@ -53,7 +59,9 @@ namespace {
 
 using namespace ChannelTables;
 
-wxString Wx(const std::string& text) { return wxString::FromUTF8(text); }
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
 
 // Ends the dialog with `code`, whether it runs modally or not (tests drive
 // dialogs without a modal loop).
@@ -124,7 +132,8 @@ CCHSetupANI::CCHSetupANI(wxWindow* parent, CloneImage& image, int channel)
     : wxDialog(parent, wxID_ANY, "ANI"), image_(image), channel_(channel) {
     auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
     grid->Add(new wxStaticText(this, wxID_ANY, "CH"), wxSizerFlags().CenterVertical());
-    grid->Add(new wxStaticText(this, IDC_CHANNEL, wxString::Format("%d", channel + 1)), wxSizerFlags().CenterVertical());
+    grid->Add(new wxStaticText(this, IDC_CHANNEL, wxString::Format("%d", channel + 1)),
+              wxSizerFlags().CenterVertical());
     auto addCombo = [&](int captionId, const char* caption, int comboId) {
         grid->Add(new wxStaticText(this, captionId, caption), wxSizerFlags().CenterVertical());
         auto* combo = new wxChoice(this, comboId, wxDefaultPosition, wxSize(140, -1));
@@ -145,8 +154,10 @@ CCHSetupANI::CCHSetupANI(wxWindow* parent, CloneImage& image, int channel)
     SetSizerAndFit(column);
 
     UiUtil::TranslateWindowTexts(this, IDD);
-    UiUtil::FillComboFromTable(*type_, AniTypeList, static_cast<std::int32_t>(ItemMap::GetChannelAniType(image_, channel_)));
-    UiUtil::FillComboFromTable(*table_, AniTableList, static_cast<std::int32_t>(ItemMap::GetChannelMdc1200Ani(image_, channel_)));
+    UiUtil::FillComboFromTable(*type_, AniTypeList,
+                               static_cast<std::int32_t>(ItemMap::GetChannelAniType(image_, channel_)));
+    UiUtil::FillComboFromTable(*table_, AniTableList,
+                               static_cast<std::int32_t>(ItemMap::GetChannelMdc1200Ani(image_, channel_)));
     UiUtil::FillComboFromTable(*monitor_, DisableEnableList,
                                static_cast<std::int32_t>(ItemMap::GetChannelAniMonitor(image_, channel_)));
     ApplyDependentStates();
@@ -155,7 +166,8 @@ CCHSetupANI::CCHSetupANI(wxWindow* parent, CloneImage& image, int channel)
 
     type_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnTypeChanged(); });
     setting_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ChooseSetting(); });
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
     BindHelp(*this, IDD);
     CentreOnParent();
 }
@@ -188,7 +200,9 @@ void CCHSetupANI::SaveFields() {
     ChannelPopups::SaveAniFields(image_, channel_, fields);
 }
 
-void CCHSetupANI::Finish(int code) { CloseDialog(*this, code); }
+void CCHSetupANI::Finish(int code) {
+    CloseDialog(*this, code);
+}
 
 void CCHSetupANI::Confirm() {
     SaveFields();
@@ -212,7 +226,8 @@ void CCHSetupANI_Restraction::CheckControl(int controlId) {
             break;
         case CCHSetupANI::IDC_MONITOR:
             if (!Version::HasFeature_1_90(image_)) {
-                if (wxWindow* caption = dialog_->FindWindow(CCHSetupANI::IDC_MONITOR_CAPTION)) caption->Hide();
+                if (wxWindow* caption = dialog_->FindWindow(CCHSetupANI::IDC_MONITOR_CAPTION))
+                    caption->Hide();
                 control->Hide();
             } else {
                 auto* type = dynamic_cast<wxChoice*>(dialog_->FindWindow(CCHSetupANI::IDC_TYPE));
@@ -224,7 +239,8 @@ void CCHSetupANI_Restraction::CheckControl(int controlId) {
         case CCHSetupANI::IDC_SETTING:
             if (signalingType == 7) control->Disable();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -246,7 +262,8 @@ CChSetupPopup::CChSetupPopup(wxWindow* parent, CloneImage& image, int channel, i
     }
     SelectData(list_, ChannelPopups::PopupValue(image_, channel_, kind_));
     list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Confirm(); });
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
     BindHelp(*this, IDD);
     CentreOnParent();
 }
@@ -280,12 +297,15 @@ CChSetupSubAudio::CChSetupSubAudio(wxWindow* parent, CloneImage& image, int chan
     UpdateOk();
     list_->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { UpdateOk(); });
     list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Confirm(); });
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
     BindHelp(*this, IDD);
     CentreOnParent();
 }
 
-void CChSetupSubAudio::UpdateOk() { ok_->Enable(SelectedData(list_) >= 0); }
+void CChSetupSubAudio::UpdateOk() {
+    ok_->Enable(SelectedData(list_) >= 0);
+}
 
 void CChSetupSubAudio::Confirm() {
     if (type_ < 1 || type_ > 3) {

@@ -37,7 +37,7 @@ int OpenAniScreen(AniScreen screen, wxWindow* parent, CloneImage& image);
 }  // namespace ChannelPopups
 
 class CCHSetupANI : public wxDialog {
-public:
+  public:
     enum {
         IDD = 223,
         IDC_CHANNEL = 1149,
@@ -64,7 +64,7 @@ public:
     // The selection of the type combo changed.
     void OnTypeChanged();
 
-private:
+  private:
     void ApplyDependentStates();
     void SaveFields();
     void Finish(int code);
@@ -79,19 +79,19 @@ private:
 
 // The rules of the ANI dialog that need the channel.
 class CCHSetupANI_Restraction : public CRestraction {
-public:
+  public:
     CCHSetupANI_Restraction(wxWindow* dialog, int channel, const CloneImage& image)
         : CRestraction(dialog), channel_(channel), image_(image) {}
     void CheckControl(int controlId) override;
 
-private:
+  private:
     int channel_;
     const CloneImage& image_;
 };
 
 // The VOX (kind 1) or encryption (kind 2) list of one channel.
 class CChSetupPopup : public wxDialog {
-public:
+  public:
     enum { IDD = 227, IDC_LIST = 1153 };
 
     CChSetupPopup(wxWindow* parent, CloneImage& image, int channel, int kind);
@@ -100,7 +100,7 @@ public:
     // OK: the selected row's value is stored.
     void Confirm();
 
-private:
+  private:
     CloneImage& image_;
     int channel_;
     int kind_;
@@ -109,7 +109,7 @@ private:
 
 // The CTCSS tones or DCS codes of one side (0 decode, 1 encode) of a channel.
 class CChSetupSubAudio : public wxDialog {
-public:
+  public:
     enum { IDD = 227, IDC_LIST = 1153 };
 
     CChSetupSubAudio(wxWindow* parent, CloneImage& image, int channel, int direction);
@@ -120,7 +120,7 @@ public:
     // OK stays disabled and the stored code is kept.
     void Confirm();
 
-private:
+  private:
     void UpdateOk();
 
     CloneImage& image_;

@@ -39,13 +39,15 @@ std::string DcsText(int code) {
 }
 
 int SubAudioType(const CloneImage& image, int channel, int direction) {
-    return static_cast<int>(direction == Direction::Encode ? ItemMap::GetChannelSubAudioEncType(image, channel)
-                                                           : ItemMap::GetChannelSubAudioDecType(image, channel));
+    return static_cast<int>(direction == Direction::Encode
+                                ? ItemMap::GetChannelSubAudioEncType(image, channel)
+                                : ItemMap::GetChannelSubAudioDecType(image, channel));
 }
 
 int SubAudioCode(const CloneImage& image, int channel, int direction) {
-    return static_cast<int>(direction == Direction::Encode ? ItemMap::GetChannelSubAudioEncCode(image, channel)
-                                                           : ItemMap::GetChannelSubAudioDecCode(image, channel));
+    return static_cast<int>(direction == Direction::Encode
+                                ? ItemMap::GetChannelSubAudioEncCode(image, channel)
+                                : ItemMap::GetChannelSubAudioDecCode(image, channel));
 }
 
 bool StoreSubAudioCode(CloneImage& image, int channel, int direction, int code) {
@@ -61,7 +63,8 @@ bool StoreSubAudioCode(CloneImage& image, int channel, int direction, int code) 
 
 void SaveAniFields(CloneImage& image, int channel, const AniFields& fields) {
     if (fields.type >= 0) Channel::SetAniMode(image, channel, fields.type);
-    if (fields.monitor >= 0) ItemMap::SetChannelAniMonitor(image, channel, static_cast<std::uint32_t>(fields.monitor));
+    if (fields.monitor >= 0)
+        ItemMap::SetChannelAniMonitor(image, channel, static_cast<std::uint32_t>(fields.monitor));
     if (fields.type == 2 && fields.table >= 0)
         ItemMap::SetChannelMdc1200Ani(image, channel, static_cast<std::uint32_t>(fields.table));
     if (fields.type == 3) ItemMap::SetChannelMdc1200Ani(image, channel, 128);
@@ -69,11 +72,14 @@ void SaveAniFields(CloneImage& image, int channel, const AniFields& fields) {
 
 AniScreen ScreenForAniResult(const CloneImage& image, int result) {
     switch (result - AniSettingResultBase) {
-        case 1: return AniScreen::DtmfAni;
+        case 1:
+            return AniScreen::DtmfAni;
         case 2:
             return Version::HasFeature_1_90(image) ? AniScreen::Mdc1200Common : AniScreen::Mdc1200System;
-        case 3: return AniScreen::FleetLinkAni;
-        default: return AniScreen::None;
+        case 3:
+            return AniScreen::FleetLinkAni;
+        default:
+            return AniScreen::None;
     }
 }
 

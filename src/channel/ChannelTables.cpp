@@ -231,8 +231,8 @@ namespace {
 constexpr std::array<std::array<std::uint8_t, ServiceModes>, BandSelections> Uniform(std::uint8_t s) {
     return {{{s, s, s}, {s, s, s}, {s, s, s}, {s, s, s}, {s, s, s}}};
 }
-constexpr std::array<std::array<std::uint8_t, ServiceModes>, BandSelections> OnlyBands(std::uint8_t s, int from,
-                                                                                      int to) {
+constexpr std::array<std::array<std::uint8_t, ServiceModes>, BandSelections> OnlyBands(std::uint8_t s,
+                                                                                       int from, int to) {
     std::array<std::array<std::uint8_t, ServiceModes>, BandSelections> rows{};
     for (int b = from; b <= to; ++b) rows[b] = {s, s, s};
     return rows;
@@ -249,8 +249,8 @@ constexpr ColumnStateTable MakeColumnStates() {
 const ColumnStateTable ChannelGridColumnStates = MakeColumnStates();
 
 int ColumnState(int column, int bandSelection, int serviceMode) {
-    if (column < 0 || column >= ChannelGridColumnCount || bandSelection < 0 || bandSelection >= BandSelections ||
-        serviceMode < 0 || serviceMode >= ServiceModes)
+    if (column < 0 || column >= ChannelGridColumnCount || bandSelection < 0 ||
+        bandSelection >= BandSelections || serviceMode < 0 || serviceMode >= ServiceModes)
         return 0;
     return ChannelGridColumnStates[column][bandSelection][serviceMode];
 }
@@ -355,12 +355,18 @@ RowList Rows(ItemList list, int first, int count) {
 
 RowList InfoPaneSignalingNumberRows(int signalingType, int mdc1200SetupType) {
     switch (signalingType) {
-        case 0: return Rows(GridBlankMarkList, 0, ListLength(GridBlankMarkList));
-        case 7: return Rows(SignalingNumberList, 32, 4);
-        case 3: return Rows(SignalingNumberList, 0, 10);
-        case 1: return Rows(SignalingNumberList, 0, 16);
-        case 4: return Rows(SignalingNumberList, 0, mdc1200SetupType == 1 ? 16 : 1);
-        default: return Rows(SignalingNumberList, 0, 32);
+        case 0:
+            return Rows(GridBlankMarkList, 0, ListLength(GridBlankMarkList));
+        case 7:
+            return Rows(SignalingNumberList, 32, 4);
+        case 3:
+            return Rows(SignalingNumberList, 0, 10);
+        case 1:
+            return Rows(SignalingNumberList, 0, 16);
+        case 4:
+            return Rows(SignalingNumberList, 0, mdc1200SetupType == 1 ? 16 : 1);
+        default:
+            return Rows(SignalingNumberList, 0, 32);
     }
 }
 
@@ -411,7 +417,9 @@ ZoneGridStateData& ZoneGridState() {
     return state;
 }
 
-void InitZoneMatrix() { ZoneGridState().flags.assign(ZoneGridStateData::Rows * ZoneGridStateData::Cols, 1); }
+void InitZoneMatrix() {
+    ZoneGridState().flags.assign(ZoneGridStateData::Rows * ZoneGridStateData::Cols, 1);
+}
 
 std::string& ChannelListHtmlCache() {
     static std::string text;

@@ -26,7 +26,7 @@ extern const ItemList AutoScanMarkList;           // 0 "-", 2 " "
 extern const ItemList GridCheckMarkList;          // clipboard twin of GridBlankMarkList
 extern const ItemList GridCheckMarkInvertedList;  // clipboard twin of every other check list
 extern const ItemList BandwidthList;
-extern const ItemList SubAudioTypeList;           // 0 "------", 1 "C-", 2 "D-"
+extern const ItemList SubAudioTypeList;  // 0 "------", 1 "C-", 2 "D-"
 extern const ItemList TxPowerList;
 extern const ItemList TimeOutTimerList;
 extern const ItemList SquelchLevelList;
@@ -171,7 +171,9 @@ void RedirectPllRefLists(const ItemList* tx, const ItemList* rx);
 // A list built at run time from the rows of constant lists, closed by an end
 // row. Its texts point into the constant lists.
 using RowList = std::vector<ST_DISPDATA>;
-inline ItemList AsItemList(const RowList& rows) { return ItemList(rows.data(), rows.size()); }
+inline ItemList AsItemList(const RowList& rows) {
+    return ItemList(rows.data(), rows.size());
+}
 
 // "System No." rows of the information pane by signalling type: type 0 the
 // single "-" row, 7 the four named rows, 3 rows "1".."10", 1 rows "1".."16",

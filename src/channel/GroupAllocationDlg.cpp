@@ -27,7 +27,8 @@ CZoneAllocationDlg::ModalRunner& Runner() {
 }
 
 std::uint32_t TextColour(bool grey) {
-    return CVSFlexGrid::ToColorRef(wxSystemSettings::GetColour(grey ? wxSYS_COLOUR_GRAYTEXT : wxSYS_COLOUR_BTNTEXT));
+    return CVSFlexGrid::ToColorRef(
+        wxSystemSettings::GetColour(grey ? wxSYS_COLOUR_GRAYTEXT : wxSYS_COLOUR_BTNTEXT));
 }
 
 }  // namespace
@@ -39,7 +40,9 @@ CZoneAllocationDlg::CZoneAllocationDlg(CloneImage& image)
 
 CZoneAllocationDlg::~CZoneAllocationDlg() = default;
 
-void CZoneAllocationDlg::SetModalRunner(ModalRunner runner) { Runner() = std::move(runner); }
+void CZoneAllocationDlg::SetModalRunner(ModalRunner runner) {
+    Runner() = std::move(runner);
+}
 
 bool CZoneAllocationDlg::Create(wxWindow* parent) {
     if (!wxDialog::Create(parent, wxID_ANY, "Group Allocation", wxDefaultPosition, wxSize(900, 520),
@@ -75,9 +78,12 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
                                    SettingsSection);
     SetMinSize(GetSize());
 
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, IDC_CANCEL);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, IDC_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
     Bind(wxEVT_HELP, [this](wxHelpEvent&) { OnHelp(); });
     grid_->Bind(FLEXGRID_START_EDIT, &CZoneAllocationDlg::OnStartEdit, this);
@@ -94,8 +100,10 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
         menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
         PopupMenu(&menu);
     });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { CopyCell(); }, wxID_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { PasteCell(); }, wxID_PASTE);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { CopyCell(); }, wxID_COPY);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { PasteCell(); }, wxID_PASTE);
     return true;
 }
 
@@ -148,16 +156,20 @@ void CZoneAllocationDlg::BuildGrid() {
             continue;
         }
         grid_->SetColWidthTwips(col, std::max(spec.width, grid_->GetColWidthTwips(col)));
-        grid_->SetColDataAlignment(col, spec.kind == KindMark ? FlexAlign::CenterCenter : FlexAlign::LeftCenter);
+        grid_->SetColDataAlignment(col,
+                                   spec.kind == KindMark ? FlexAlign::CenterCenter : FlexAlign::LeftCenter);
         if (spec.kind == KindMark)
-            grid_->SetCellRangePictureAlignment(FirstPositionRow, col, GridRows - 1, col, FlexAlign::CenterCenter);
+            grid_->SetCellRangePictureAlignment(FirstPositionRow, col, GridRows - 1, col,
+                                                FlexAlign::CenterCenter);
     }
     // Each group's title, tag and Group Scan cells span its four columns.
     grid_->SetMergeCells(1);
     grid_->SetMergeRow(0, true);
     for (int g = 0; g < Groups; ++g)
-        for (int row = TagRow; row <= GroupScanRow; ++row) grid_->SetCellSize(row, ColumnOf(g, CellKind::ChannelNo), 1, 4);
-    for (int col = 0; col < GridCols; ++col) grid_->SetColHidden(col, ColumnAt(col).kind == KindSeparator || model_->IsColumnHidden(col));
+        for (int row = TagRow; row <= GroupScanRow; ++row)
+            grid_->SetCellSize(row, ColumnOf(g, CellKind::ChannelNo), 1, 4);
+    for (int col = 0; col < GridCols; ++col)
+        grid_->SetColHidden(col, ColumnAt(col).kind == KindSeparator || model_->IsColumnHidden(col));
     for (int row = 0; row < GridRows; ++row) grid_->SetRowHidden(row, model_->IsRowHidden(row));
     grid_->SetRedraw(true);
 }
@@ -180,7 +192,9 @@ void CZoneAllocationDlg::RenderGrid() {
     grid_->SetRedraw(true);
 }
 
-Cell CZoneAllocationDlg::CellAt(int row, int col) const { return Classify(row, col, model_->GroupCount()); }
+Cell CZoneAllocationDlg::CellAt(int row, int col) const {
+    return Classify(row, col, model_->GroupCount());
+}
 
 void CZoneAllocationDlg::OnStartEdit(FlexGridEvent& event) {
     const Cell cell = CellAt(event.row, event.col);
@@ -206,8 +220,12 @@ void CZoneAllocationDlg::OnKeyPressEdit(FlexGridEvent& event) {
         case CellKind::Tag:
             event.key = static_cast<int>(CurrentTagCharRule().NormalizeChar(static_cast<char32_t>(key)));
             break;
-        case CellKind::ChannelNo: event.key = key >= '0' && key <= '9' ? key : 0; break;
-        default: event.key = 0; break;
+        case CellKind::ChannelNo:
+            event.key = key >= '0' && key <= '9' ? key : 0;
+            break;
+        default:
+            event.key = 0;
+            break;
     }
 }
 
@@ -237,7 +255,9 @@ void CZoneAllocationDlg::Activate(int row, int col) {
             for (int r : rows) model_->ToggleInUse(cell.group, r - FirstPositionRow);
             break;
         }
-        default: model_->Activate(cell); break;
+        default:
+            model_->Activate(cell);
+            break;
     }
     RenderGrid();
 }
@@ -276,9 +296,12 @@ void CZoneAllocationDlg::OnHelp() {
     if (focus && grid_ && (focus == grid_ || grid_->IsDescendant(focus))) {
         const int row = grid_->GetRow(), col = grid_->GetCol();
         int sub = 0;
-        if (row == TagRow) sub = 1;
-        else if (row == GroupScanRow) sub = 2;
-        else if (row >= HeadingRow && col > 0 && (col - 1) % 5 < 4) sub = 3 + (col - 1) % 5;
+        if (row == TagRow)
+            sub = 1;
+        else if (row == GroupScanRow)
+            sub = 2;
+        else if (row >= HeadingRow && col > 0 && (col - 1) % 5 < 4)
+            sub = 3 + (col - 1) % 5;
         rid = MakeRID(sub, IDD, IDC_GRID);
     } else if (focus && focus->GetId() > 0) {
         rid = MakeRID(0, IDD, focus->GetId());

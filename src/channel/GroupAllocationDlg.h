@@ -19,7 +19,7 @@ class FlexGridEvent;
 class wxKeyEvent;
 
 class CZoneAllocationDlg : public wxDialog, public PrintableScreen {
-public:
+  public:
     enum {
         IDD = 601,
         IDC_GRID = 1013,
@@ -63,15 +63,16 @@ public:
     void RenderGrid();
 
     // PrintableScreen: one page of up to four groups per call.
-    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome, bool createHidden) override;
+    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome,
+                         bool createHidden) override;
     bool IsDialog() const override { return true; }
     std::string WindowText() const override { return "Group Allocation"; }
     bool CreateForPrint() override { return true; }
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<CZoneAllocationDlg>(); }
 
-private:
+  private:
     void BuildGrid();
     ZoneAllocation::Cell CellAt(int row, int col) const;
     void OnStartEdit(FlexGridEvent& event);

@@ -29,10 +29,14 @@ Cell Classify(int row, int col, int groupCount) {
 int ColumnOf(int group, CellKind kind) {
     const int first = 5 * group + 1;
     switch (kind) {
-        case CellKind::Tag: return first + 1;
-        case CellKind::Scan: return first + 2;
-        case CellKind::Priority: return first + 3;
-        default: return first;
+        case CellKind::Tag:
+            return first + 1;
+        case CellKind::Scan:
+            return first + 2;
+        case CellKind::Priority:
+            return first + 3;
+        default:
+            return first;
     }
 }
 
@@ -41,7 +45,8 @@ bool ParseChannelNoText(std::string_view text, int channelCount, int& member) {
         member = NoMember;
         return true;
     }
-    if (text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     if (channelCount <= 0) return false;
     const int number = std::stoi(std::string(text));
@@ -62,12 +67,20 @@ namespace {
 
 const std::string kEmpty;
 
-bool ValidGroup(int g) { return g >= 0 && g < Groups; }
-bool ValidPosition(int p) { return p >= 0 && p < Positions; }
-bool ValidChannel(int c) { return c >= 0 && c < Channels; }
+bool ValidGroup(int g) {
+    return g >= 0 && g < Groups;
+}
+bool ValidPosition(int p) {
+    return p >= 0 && p < Positions;
+}
+bool ValidChannel(int c) {
+    return c >= 0 && c < Channels;
+}
 
 // The text a tag cell keeps: what the radio will show for the typed text.
-std::string NormalisedTag(std::string_view text) { return KXTagString(text, 8).GetText(); }
+std::string NormalisedTag(std::string_view text) {
+    return KXTagString(text, 8).GetText();
+}
 
 }  // namespace
 
@@ -81,7 +94,8 @@ void zone_allocation_grid::FillFromImage(const CloneImage& image) {
 
     const bool older = Version::Compare(image, 1, 9, 0, 0) < 0;
     for (int g = 0; g < Groups; ++g) {
-        const auto kind = ItemMap::ReadHeaderField(ItemMap::HeaderOptionItems[4], image, static_cast<std::uint32_t>(g), 1);
+        const auto kind =
+            ItemMap::ReadHeaderField(ItemMap::HeaderOptionItems[4], image, static_cast<std::uint32_t>(g), 1);
         ordinary_[g] = older || kind == 0 || kind == 4 || kind == 15;
     }
 
@@ -110,9 +124,13 @@ void zone_allocation_grid::FillFromImage(const CloneImage& image) {
     }
 }
 
-bool zone_allocation_grid::IsOrdinary(int group) const { return ValidGroup(group) && ordinary_[group]; }
+bool zone_allocation_grid::IsOrdinary(int group) const {
+    return ValidGroup(group) && ordinary_[group];
+}
 
-bool zone_allocation_grid::IsGroupEnabled(int group) const { return IsOrdinary(group) && group < groupCount_; }
+bool zone_allocation_grid::IsGroupEnabled(int group) const {
+    return IsOrdinary(group) && group < groupCount_;
+}
 
 int zone_allocation_grid::Member(int group, int position) const {
     return ValidGroup(group) && ValidPosition(position) ? slots_[group][position] : NoMember;
@@ -127,17 +145,25 @@ const std::string& zone_allocation_grid::Name(int channel) const {
     return ValidChannel(channel) ? names_[channel] : kEmpty;
 }
 
-const std::string& zone_allocation_grid::GroupTag(int group) const { return ValidGroup(group) ? tags_[group] : kEmpty; }
+const std::string& zone_allocation_grid::GroupTag(int group) const {
+    return ValidGroup(group) ? tags_[group] : kEmpty;
+}
 
-bool zone_allocation_grid::GroupScanOn(int group) const { return ValidGroup(group) && groupScan_[group]; }
+bool zone_allocation_grid::GroupScanOn(int group) const {
+    return ValidGroup(group) && groupScan_[group];
+}
 
 bool zone_allocation_grid::ScanOn(int group, int position) const {
     return ValidGroup(group) && ValidPosition(position) && scan_[group][position];
 }
 
-int zone_allocation_grid::Priority(int group) const { return ValidGroup(group) ? priority_[group] : -1; }
+int zone_allocation_grid::Priority(int group) const {
+    return ValidGroup(group) ? priority_[group] : -1;
+}
 
-bool zone_allocation_grid::InUse(int channel) const { return ValidChannel(channel) && inUse_[channel]; }
+bool zone_allocation_grid::InUse(int channel) const {
+    return ValidChannel(channel) && inUse_[channel];
+}
 
 bool zone_allocation_grid::IsPositionEditable(int group, int position) const {
     if (!IsGroupEnabled(group) || position < 0 || position >= positions_) return false;
@@ -148,13 +174,16 @@ bool zone_allocation_grid::IsPositionEditable(int group, int position) const {
 bool zone_allocation_grid::IsEditable(const Cell& cell) const {
     switch (cell.kind) {
         case CellKind::GroupTag:
-        case CellKind::GroupScan: return IsGroupEnabled(cell.group);
+        case CellKind::GroupScan:
+            return IsGroupEnabled(cell.group);
         case CellKind::Priority:
             return !priorityLocked_ && IsPositionEditable(cell.group, cell.position);
         case CellKind::ChannelNo:
         case CellKind::Tag:
-        case CellKind::Scan: return IsPositionEditable(cell.group, cell.position);
-        default: return false;
+        case CellKind::Scan:
+            return IsPositionEditable(cell.group, cell.position);
+        default:
+            return false;
     }
 }
 
@@ -181,10 +210,14 @@ std::string zone_allocation_grid::CellText(int row, int col) const {
     if (!IsGroupEnabled(g) || p >= positions_) return {};
     const int member = slots_[g][p];
     switch (within) {
-        case 0: return member == NoMember ? std::string() : std::to_string(member + 1);
-        case 1: return member == NoMember ? std::string() : names_[member];
-        case 2: return scan_[g][p] ? MarkOnText : MarkOffText;
-        default: return priority_[g] == p ? MarkOnText : MarkOffText;
+        case 0:
+            return member == NoMember ? std::string() : std::to_string(member + 1);
+        case 1:
+            return member == NoMember ? std::string() : names_[member];
+        case 2:
+            return scan_[g][p] ? MarkOnText : MarkOffText;
+        default:
+            return priority_[g] == p ? MarkOnText : MarkOffText;
     }
 }
 
@@ -289,28 +322,40 @@ bool zone_allocation_grid::ToggleInUse(int group, int position) {
 int zone_allocation_grid::EditorLength(const Cell& cell) const {
     switch (cell.kind) {
         case CellKind::GroupTag:
-        case CellKind::Tag: return 8;
-        case CellKind::ChannelNo: return 4;
-        default: return 0;
+        case CellKind::Tag:
+            return 8;
+        case CellKind::ChannelNo:
+            return 4;
+        default:
+            return 0;
     }
 }
 
 bool zone_allocation_grid::Activate(const Cell& cell) {
     switch (cell.kind) {
-        case CellKind::GroupScan: return ToggleGroupScan(cell.group);
-        case CellKind::Scan: return ToggleScan(cell.group, cell.position);
-        case CellKind::Priority: return TogglePriority(cell.group, cell.position);
-        case CellKind::ChannelNo: return ToggleInUse(cell.group, cell.position);
-        default: return false;
+        case CellKind::GroupScan:
+            return ToggleGroupScan(cell.group);
+        case CellKind::Scan:
+            return ToggleScan(cell.group, cell.position);
+        case CellKind::Priority:
+            return TogglePriority(cell.group, cell.position);
+        case CellKind::ChannelNo:
+            return ToggleInUse(cell.group, cell.position);
+        default:
+            return false;
     }
 }
 
 bool zone_allocation_grid::EndEdit(const Cell& cell, std::string_view text) {
     switch (cell.kind) {
-        case CellKind::GroupTag: return SetGroupTag(cell.group, text);
-        case CellKind::ChannelNo: return EndChannelNoEdit(cell.group, cell.position, text);
-        case CellKind::Tag: return RenameMember(cell.group, cell.position, text);
-        default: return false;
+        case CellKind::GroupTag:
+            return SetGroupTag(cell.group, text);
+        case CellKind::ChannelNo:
+            return EndChannelNoEdit(cell.group, cell.position, text);
+        case CellKind::Tag:
+            return RenameMember(cell.group, cell.position, text);
+        default:
+            return false;
     }
 }
 
@@ -318,7 +363,8 @@ std::string zone_allocation_grid::CopyText(int row, int col) const {
     const Cell cell = Classify(row, col, groupCount_);
     const bool mark = cell.kind == CellKind::Scan || cell.kind == CellKind::Priority;
     if (mark && IsGroupEnabled(cell.group) && cell.position < positions_) {
-        const bool on = cell.kind == CellKind::Scan ? ScanOn(cell.group, cell.position) : Priority(cell.group) == cell.position;
+        const bool on = cell.kind == CellKind::Scan ? ScanOn(cell.group, cell.position)
+                                                    : Priority(cell.group) == cell.position;
         return ChannelTables::CheckCopyText(MarkList, on ? MarkOnText : MarkOffText);
     }
     return CellText(row, col);
@@ -327,25 +373,28 @@ std::string zone_allocation_grid::CopyText(int row, int col) const {
 bool zone_allocation_grid::Paste(const Cell& cell, std::string_view text) {
     if (!IsEditable(cell)) return false;
     switch (cell.kind) {
-        case CellKind::GroupTag: return SetGroupTag(cell.group, text);
+        case CellKind::GroupTag:
+            return SetGroupTag(cell.group, text);
         case CellKind::ChannelNo: {
             int member = NoMember;
             if (!ParseChannelNoText(text, channelCount_, member) || member == NoMember) return false;
             return EndChannelNoEdit(cell.group, cell.position, text);
         }
-        case CellKind::Tag: return RenameMember(cell.group, cell.position, text);
+        case CellKind::Tag:
+            return RenameMember(cell.group, cell.position, text);
         case CellKind::Scan:
         case CellKind::Priority: {
             const auto shown = ChannelTables::CheckPasteText(MarkList, text);
             if (!shown) return false;
             const bool want = *shown == MarkOnText;
             const bool on = cell.kind == CellKind::Scan ? ScanOn(cell.group, cell.position)
-                                                         : Priority(cell.group) == cell.position;
+                                                        : Priority(cell.group) == cell.position;
             if (on == want) return false;
             return cell.kind == CellKind::Scan ? ToggleScan(cell.group, cell.position)
                                                : TogglePriority(cell.group, cell.position);
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -362,13 +411,15 @@ void zone_allocation_grid::StoreToImage(CloneImage& image) const {
         int priority = 0xFF;
         for (int p = 0; p < positions_; ++p) {
             const int member = slots_[g][p];
-            ItemMap::WriteIndexedItem(image, g, p, member == NoMember ? 0xFFu : static_cast<std::uint32_t>(member));
+            ItemMap::WriteIndexedItem(image, g, p,
+                                      member == NoMember ? 0xFFu : static_cast<std::uint32_t>(member));
             ItemMap::SetChannelScanZoneBit(image, 16 * g + p, scan_[g][p] ? 0 : 1);
             if (priority_[g] == p) priority = p;
         }
         ItemMap::SetPriorityChannel(image, g, static_cast<std::uint32_t>(priority));
     }
     for (int c = 0; c < Channels; ++c)
-        if (inUse_[c] != inUseRead_[c]) ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], image, c, inUse_[c] ? 0 : 1);
+        if (inUse_[c] != inUseRead_[c])
+            ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], image, c, inUse_[c] ? 0 : 1);
     Zone::RefreshValidBits(image);
 }

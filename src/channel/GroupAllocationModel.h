@@ -67,11 +67,15 @@ inline constexpr int KindTitle = 0, KindText = 2, KindMark = 5, KindSeparator = 
 constexpr ColumnSpec ColumnAt(int col) {
     if (col == 0) return {0, 1200, KindTitle};
     switch ((col - 1) % 5) {
-        case 0: return {col, 720, KindText};
-        case 1: return {col, 1500, KindText};
+        case 0:
+            return {col, 720, KindText};
+        case 1:
+            return {col, 1500, KindText};
         case 2:
-        case 3: return {col, 480, KindMark};
-        default: return {col, 0, KindSeparator};
+        case 3:
+            return {col, 480, KindMark};
+        default:
+            return {col, 0, KindSeparator};
     }
 }
 
@@ -89,7 +93,9 @@ Cell Classify(int row, int col, int groupCount);
 // The grid column of a group's cell kind (ChannelNo, Tag, Scan, Priority;
 // GroupTag and GroupScan use the first column of the group).
 int ColumnOf(int group, CellKind kind);
-inline int RowOf(int position) { return FirstPositionRow + position; }
+inline int RowOf(int position) {
+    return FirstPositionRow + position;
+}
 
 // A "CH No." text: empty gives NoMember; whole decimal digits give the
 // number - 1 clamped to 0 .. channelCount - 1; anything else NoMember.
@@ -101,7 +107,7 @@ bool ParseChannelNoText(std::string_view text, int channelCount, int& member);
 }  // namespace ZoneAllocation
 
 class zone_allocation_grid {
-public:
+  public:
     using Cell = ZoneAllocation::Cell;
     using CellKind = ZoneAllocation::CellKind;
 
@@ -178,7 +184,7 @@ public:
     // enabled group, the in-use toggles; then the group valid bits.
     void StoreToImage(CloneImage& image) const;
 
-private:
+  private:
     void SetMember(int group, int position, int member);
 
     int groupCount_ = 0;

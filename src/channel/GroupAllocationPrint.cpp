@@ -67,7 +67,9 @@ std::string ZoneAllocationPrinter::TitleHtml(std::string_view windowText) {
     return out;
 }
 
-bool ZoneAllocationPrinter::IsPrintedGroup(int group) const { return group >= 0 && group < Groups && groupValid_[group]; }
+bool ZoneAllocationPrinter::IsPrintedGroup(int group) const {
+    return group >= 0 && group < Groups && groupValid_[group];
+}
 
 bool ZoneAllocationPrinter::GetHtml(std::string& out, int page, bool withTitle, std::string_view windowText) {
     if (withTitle) out += TitleHtml(windowText);
@@ -101,7 +103,8 @@ std::string ZoneAllocationPrinter::PrintText(int row, int col) const {
         if (row == GroupScanRow) return model_.GroupScanOn(g) ? PrintedOn : PrintedOff;
         const int p = row - FirstPositionRow;
         const bool mark = within == 2 || within == 3;
-        if (mark && model_.IsGroupEnabled(g) && p < model_.PositionsPerGroup()) return model_.CopyText(row, col);
+        if (mark && model_.IsGroupEnabled(g) && p < model_.PositionsPerGroup())
+            return model_.CopyText(row, col);
         if (mark) return PrintedOff;
     }
     return model_.CellText(row, col);

@@ -12,7 +12,7 @@
 #include "image/CloneImage.h"
 
 class ZoneAllocationPrinter {
-public:
+  public:
     // Builds the model from `image`, the image being printed.
     explicit ZoneAllocationPrinter(const CloneImage& image);
     ZoneAllocationPrinter(const zone_allocation_grid& model, const CloneImage& image);
@@ -23,12 +23,13 @@ public:
     // Appends page `page` (0 starts again from group 1) to `out`, after the
     // heading when `withTitle`. Answers whether groups remain for a further
     // page.
-    bool GetHtml(std::string& out, int page, bool withTitle, std::string_view windowText = "Group Allocation");
+    bool GetHtml(std::string& out, int page, bool withTitle,
+                 std::string_view windowText = "Group Allocation");
 
     // The table of the given groups (at most four, left to right).
     std::string GridTableHtml(const int* groups, int count) const;
 
-private:
+  private:
     bool IsPrintedGroup(int group) const;
     bool IsPrintableColumn(int col, const int* groups, int count) const;
     std::string PrintText(int row, int col) const;

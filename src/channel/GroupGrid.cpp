@@ -78,8 +78,10 @@ void CZoneList::BuildControls() {
     grid_->Bind(FLEXGRID_CLICK, [this](FlexGridEvent& event) {
         // A click on an already selected channel cell starts a row drag,
         // unless the radio's rotary switch or a type-4 group forbids it.
-        const bool forbidden = ItemMap::GetRotarySwAction(image_) == 1 || Version::HasFeature_1_9(image_, Group());
-        if (event.col == Col::Channel && event.row >= HeaderRows && grid_->GetRowFlag143(event.row) && !forbidden) {
+        const bool forbidden =
+            ItemMap::GetRotarySwAction(image_) == 1 || Version::HasFeature_1_9(image_, Group());
+        if (event.col == Col::Channel && event.row >= HeaderRows && grid_->GetRowFlag143(event.row) &&
+            !forbidden) {
             grid_->InvokeMethod150();
             return;
         }
@@ -93,10 +95,14 @@ void CZoneList::BuildControls() {
         menu.Append(ID_ROW_PASTE, "Row &Paste\tCtrl+V");
         PopupMenu(&menu);
     });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) {
         const auto& hooks = UiHooks::Current();
         if (!hooks.openHelp) return;
@@ -116,7 +122,8 @@ bool CZoneList::OnInitDialog() {
 }
 
 int CZoneList::Group() const {
-    if (PaneHost* host = MainPaneHost(); host && host->ActivePane() == this) return std::clamp(host->SelectedGroup(), 0, 7);
+    if (PaneHost* host = MainPaneHost(); host && host->ActivePane() == this)
+        return std::clamp(host->SelectedGroup(), 0, 7);
     return group_;
 }
 
@@ -145,7 +152,9 @@ void CZoneList::RebuildGrid() {
     grid_->SetRedraw(true);
 }
 
-void CZoneList::RefreshFromImage() { RebuildGrid(); }
+void CZoneList::RefreshFromImage() {
+    RebuildGrid();
+}
 
 void CZoneList::FillRow(int row) {
     if (!grid_ || row < HeaderRows || row >= grid_->GetRows()) return;
@@ -154,13 +163,16 @@ void CZoneList::FillRow(int row) {
     const bool filled = Member(image_, Group(), slot) >= 0;
     for (int col = 0; col < ColumnCount; ++col) {
         grid_->SetTextMatrix(row, col, texts[col]);
-        if (col > 0) grid_->SetCellRangeBackColor(row, col, row, col, IsGreyColumn(image_, col) ? kGrey : kWhite);
+        if (col > 0)
+            grid_->SetCellRangeBackColor(row, col, row, col, IsGreyColumn(image_, col) ? kGrey : kWhite);
     }
     for (const int* col = kCheckColumns; *col != -1; ++col)
         grid_->SetCellRangePicture(row, *col, row, *col, filled ? &ZoneCheckPicture() : nullptr);
 }
 
-void CZoneList::UpdateGridRow(int row, int) { FillRow(row); }
+void CZoneList::UpdateGridRow(int row, int) {
+    FillRow(row);
+}
 
 int CZoneList::GetRowIndex(int gridRow) const {
     if (!grid_ || gridRow < HeaderRows || gridRow >= grid_->GetRows()) return -1;
@@ -169,7 +181,9 @@ int CZoneList::GetRowIndex(int gridRow) const {
     return std::stoi(text) - 1;
 }
 
-int CZoneList::GetCurrentIndex() const { return grid_ ? GetRowIndex(grid_->GetRow()) : -1; }
+int CZoneList::GetCurrentIndex() const {
+    return grid_ ? GetRowIndex(grid_->GetRow()) : -1;
+}
 
 std::vector<int> CZoneList::SelectedDataRows() const {
     std::vector<int> rows;
@@ -192,7 +206,9 @@ void CZoneList::AssignChannelToSelection(int channel) {
     FillRow(rows.front());
 }
 
-void CZoneList::OnIndexChanged(int) { RebuildGrid(); }
+void CZoneList::OnIndexChanged(int) {
+    RebuildGrid();
+}
 
 bool CZoneList::IsGridFocused() const {
     wxWindow* focus = wxWindow::FindFocus();
@@ -253,7 +269,8 @@ void CZoneList::OnKeyDownEdit(FlexGridEvent& event) {
 void CZoneList::OnAfterEdit(FlexGridEvent& event) {
     const int row = event.row;
     if (row < HeaderRows || event.col != Col::Channel) return;
-    const Commit result = CommitChannelNumber(image_, Group(), SlotOfRow(row), grid_->GetTextMatrix(row, Col::Channel));
+    const Commit result =
+        CommitChannelNumber(image_, Group(), SlotOfRow(row), grid_->GetTextMatrix(row, Col::Channel));
     if (result == Commit::LeftAsTyped) return;
     FillRow(row);
     if (result == Commit::Stored) Changed();
@@ -289,8 +306,11 @@ void CZoneList::Gesture(int kind, int row, int col) {
         case 5:
             for (int r : SelectedDataRows()) FillRow(r);
             break;
-        case 6: OpenInfo(row); break;
-        default: break;
+        case 6:
+            OpenInfo(row);
+            break;
+        default:
+            break;
     }
 }
 
@@ -308,15 +328,22 @@ void CZoneList::OpenInfo(int row) {
 void CZoneList::OnGridKey(wxKeyEvent& event) {
     const int row = grid_->GetRow(), col = grid_->GetCol();
     switch (event.GetKeyCode()) {
-        case WXK_SPACE: Gesture(0, row, col); return;
+        case WXK_SPACE:
+            Gesture(0, row, col);
+            return;
         case WXK_RETURN:
-        case WXK_NUMPAD_ENTER: Gesture(2, row, col); return;
-        case WXK_DELETE: DeleteRows(); return;
+        case WXK_NUMPAD_ENTER:
+            Gesture(2, row, col);
+            return;
+        case WXK_DELETE:
+            DeleteRows();
+            return;
         case WXK_F2:
         case WXK_F4:
             if (row >= HeaderRows && CanStartEdit(col)) grid_->EditCell();
             return;
-        default: event.Skip();
+        default:
+            event.Skip();
     }
 }
 
@@ -401,9 +428,13 @@ void CZoneList::DropOn(int row) {
     RebuildGrid();
 }
 
-void CZoneList::OnDrop(FlexGridEvent& event) { DropOn(event.row); }
+void CZoneList::OnDrop(FlexGridEvent& event) {
+    DropOn(event.row);
+}
 
-void CZoneList::OnCompleteDrag(FlexGridEvent&) { SharedDrag().mode = 0; }
+void CZoneList::OnCompleteDrag(FlexGridEvent&) {
+    SharedDrag().mode = 0;
+}
 
 void CZoneList::OnSelChange(FlexGridEvent& event) {
     event.Skip();

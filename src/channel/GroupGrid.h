@@ -5,6 +5,7 @@
 // pasted or assigned into a slot is stored at once; the bandwidth and
 // transmit switches change the member channel; "Info" opens the channel
 // information dialog on a copy of the image.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,6 @@
 #include "image/CloneImage.h"
 #include "ui/PaneFramework.h"
 #include "ui/PrintableScreen.h"
-
-#include <functional>
 
 class CVSFlexGrid;
 class FlexGridEvent;
@@ -24,7 +23,7 @@ class wxKeyEvent;
 const wxBitmap& ZoneCheckPicture();
 
 class CZoneList : public HPainBaseDlg, public PrintableScreen, public AutoGridWidth {
-public:
+  public:
     enum { IDD = ZoneGrid::DialogId, IDC_GRID = ZoneGrid::GridControlId };
     // Context-menu entries of the grid.
     enum { ID_ROW_COPY = 32873, ID_ROW_PASTE = 32872 };
@@ -52,7 +51,8 @@ public:
     static void RegisterGridPage();
 
     // PrintableScreen: the group's table.
-    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome, bool createHidden) override;
+    std::string& GetHtml(std::string& out, PrintContext context, bool* moreToCome,
+                         bool createHidden) override;
 
     CVSFlexGrid* Grid() const { return grid_; }
     // The group shown: the pane selector's, or the one set here when no main
@@ -74,12 +74,12 @@ public:
     // Told after every change the pane stores in the image.
     void SetChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnInitDialog() override;
     PrintCache& ClassCache() override { return CacheOf<CZoneList>(); }
 
-private:
+  private:
     void FillRow(int row);
     void Changed();
     std::vector<int> SelectedDataRows() const;

@@ -35,25 +35,31 @@ const std::array<ChannelTables::GridColumnSpec, ColumnCount + 1> ZoneGridColumns
 
 std::string HeaderText(int headerRow, int column) {
     static const char* const titles[ColumnCount][HeaderRows] = {
-        {nullptr, nullptr}, {nullptr, nullptr}, {"W/N", "W/N"}, {"TAG", "TAG"},  {"Info", "Info"},
-        {"Frequency", "RX"}, {"Frequency", "TX"}, {"SC", "SC"},  {"P", "P"},
+        {nullptr, nullptr},  {nullptr, nullptr},  {"W/N", "W/N"}, {"TAG", "TAG"}, {"Info", "Info"},
+        {"Frequency", "RX"}, {"Frequency", "TX"}, {"SC", "SC"},   {"P", "P"},
     };
     if (column < 0 || column >= ColumnCount || headerRow < 0 || headerRow >= HeaderRows) return {};
     if (column <= Col::Channel) return ChannelTables::ZoneGridHeaderList[column].text;
     return titles[column][headerRow];
 }
 
-int GroupCount(const CloneImage& image) { return std::clamp(static_cast<int>(ItemMap::GetMaxGroup(image)), 0, 8); }
+int GroupCount(const CloneImage& image) {
+    return std::clamp(static_cast<int>(ItemMap::GetMaxGroup(image)), 0, 8);
+}
 
 int ChannelCount(const CloneImage& image) {
     return std::min(8 * std::clamp(static_cast<int>(ItemMap::GetMaxCh(image)), 0, 16), 128);
 }
 
-int RowCount(const CloneImage& image) { return std::min(ChannelCount(image), Slots); }
+int RowCount(const CloneImage& image) {
+    return std::min(ChannelCount(image), Slots);
+}
 
 namespace {
 
-bool ValidSlot(int group, int slot) { return group >= 0 && group < 8 && slot >= 0 && slot < Slots; }
+bool ValidSlot(int group, int slot) {
+    return group >= 0 && group < 8 && slot >= 0 && slot < Slots;
+}
 
 std::string Frequency(double mhz) {
     char text[32];
@@ -79,16 +85,20 @@ std::array<std::string, ColumnCount> RowTexts(const CloneImage& image, int group
     const int channel = Member(image, group, slot);
     if (channel < 0) return texts;
     texts[Col::Channel] = std::to_string(channel + 1);
-    texts[Col::Bandwidth] = FindNameByIdOrEmpty(BandwidthList, static_cast<std::int32_t>(ItemMap::GetChannelWideNarrow(image, channel)));
+    texts[Col::Bandwidth] = FindNameByIdOrEmpty(
+        BandwidthList, static_cast<std::int32_t>(ItemMap::GetChannelWideNarrow(image, channel)));
     texts[Col::Tag] = Channel::GetTag(image, channel);
     texts[Col::Rx] = Frequency(CalcPLLFrequency::RxFrequency(image, channel));
-    const bool transmits = ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxSetItem], image, channel) != 0;
+    const bool transmits =
+        ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxSetItem], image, channel) != 0;
     texts[Col::Tx] = transmits ? Frequency(CalcPLLFrequency::TxFrequency(image, channel))
                                : ChannelTables::EmptyFrequencyText;
     return texts;
 }
 
-int ColumnState(int column) { return column == Col::Tag ? 2 : 0; }
+int ColumnState(int column) {
+    return column == Col::Tag ? 2 : 0;
+}
 
 bool IsGreyColumn(const CloneImage& image, int column) {
     const int state = ColumnState(column);
@@ -101,14 +111,19 @@ char32_t FilterEditKey(int column, char32_t key) {
     if (key == 9) return 0;
     const bool digit = key >= '0' && key <= '9';
     switch (column) {
-        case Col::Channel: return digit ? key : 0;
+        case Col::Channel:
+            return digit ? key : 0;
         case Col::Rx:
-        case Col::Tx: return digit || key == '.' || key == ',' ? key : 0;
-        default: return key;
+        case Col::Tx:
+            return digit || key == '.' || key == ',' ? key : 0;
+        default:
+            return key;
     }
 }
 
-bool CanStartEdit(int column) { return column == Col::Channel; }
+bool CanStartEdit(int column) {
+    return column == Col::Channel;
+}
 
 Commit CommitChannelNumber(CloneImage& image, int group, int slot, std::string_view text) {
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
@@ -160,9 +175,10 @@ void RowPaste(CloneImage& image, int group, int first, int last) {
 void CycleBandwidth(CloneImage& image, int channel) {
     const auto current = static_cast<std::int32_t>(ItemMap::GetChannelWideNarrow(image, channel));
     const int row = FindIndexInTable12(BandwidthList, current);
-    const int rows = static_cast<int>(std::find_if(BandwidthList.begin(), BandwidthList.end(),
-                                                   [](const ST_DISPDATA& r) { return r.value == ItemListEnd; }) -
-                                      BandwidthList.begin());
+    const int rows =
+        static_cast<int>(std::find_if(BandwidthList.begin(), BandwidthList.end(),
+                                      [](const ST_DISPDATA& r) { return r.value == ItemListEnd; }) -
+                         BandwidthList.begin());
     const int next = rows > 0 ? (row + 1) % rows : 0;
     Channel::SetBandwidth(image, channel, BandwidthList[next].value);
 }

@@ -24,10 +24,16 @@ constexpr std::uint32_t kEmptySlot = 0xFF;
 // The channel record as sixteen 4-byte words, for whole-record copies.
 constexpr int kRecordWords = ItemMap::ChannelRecordSize / 4;
 
-const ImageItemDescriptor& InUseBitmap() { return ItemMap::ChannelBitmapItems[0]; }
-const ImageItemDescriptor& GroupValidBitmap() { return ItemMap::ChannelBitmapItems[1]; }
+const ImageItemDescriptor& InUseBitmap() {
+    return ItemMap::ChannelBitmapItems[0];
+}
+const ImageItemDescriptor& GroupValidBitmap() {
+    return ItemMap::ChannelBitmapItems[1];
+}
 
-bool ValidChannel(int channel) { return channel >= 0 && channel < ItemMap::ChannelCount; }
+bool ValidChannel(int channel) {
+    return channel >= 0 && channel < ItemMap::ChannelCount;
+}
 
 std::uint32_t TxSetFlag(const CloneImage& image, int channel) {
     return ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxSetItem], image, channel);
@@ -36,14 +42,18 @@ void SetTxSetFlag(CloneImage& image, int channel, std::uint32_t value) {
     ItemMap::WriteChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxSetItem], image, channel, value);
 }
 
-int MaxZone(const CloneImage& image) { return static_cast<int>(std::min<std::uint32_t>(ItemMap::GetMaxGroup(image), 8)); }
+int MaxZone(const CloneImage& image) {
+    return static_cast<int>(std::min<std::uint32_t>(ItemMap::GetMaxGroup(image), 8));
+}
 
-bool IsDcs(std::uint32_t type) { return type == 2 || type == 3; }
+bool IsDcs(std::uint32_t type) {
+    return type == 2 || type == 3;
+}
 
 // Stores one direction's frequency and decides its clock-shift bit.
 bool StoreFrequency(CloneImage& image, int channel, int direction, double mhz) {
-    if (!CalcPLLFrequency::UpdateChannelFrequency(image, direction, channel, CalcPLLFrequency::ReadReference(image),
-                                                  mhz))
+    if (!CalcPLLFrequency::UpdateChannelFrequency(image, direction, channel,
+                                                  CalcPLLFrequency::ReadReference(image), mhz))
         return false;
     CalcClockShift shift(image);
     if (direction == DirectionRx)
@@ -59,7 +69,8 @@ void ReportUnstorable(const CloneImage& image, int channel, double mhz, bool sho
                " MHz cannot be set with this radio's synthesiser");
     // Out of the band the snap has already said so.
     if (showMessage && Channel::IsFrequencyInBand(image, mhz))
-        Host().Message(Channel::RidOutOfRange, Channel::TextOutOfRange, "", MsgStyle::Ok | MsgStyle::IconWarning);
+        Host().Message(Channel::RidOutOfRange, Channel::TextOutOfRange, "",
+                       MsgStyle::Ok | MsgStyle::IconWarning);
 }
 
 // Copies the 64-byte record of channel `from` of `source` onto channel `to`.
@@ -222,7 +233,8 @@ void SetSignalingType(CloneImage& image, int channel, int type) {
     ItemMap::SetChannelSignalingType(image, channel, static_cast<std::uint32_t>(type));
     if (type != 4 && ItemMap::GetChannelOlta(image, channel) == 2) ItemMap::SetChannelOlta(image, channel, 0);
     ItemMap::SetChannelSignalingNo(image, channel, 0);
-    if (type == 4 && ItemMap::GetChannelAniType(image, channel) == 2) ItemMap::SetChannelAniType(image, channel, 0);
+    if (type == 4 && ItemMap::GetChannelAniType(image, channel) == 2)
+        ItemMap::SetChannelAniType(image, channel, 0);
     if (type == 7) {
         ItemMap::SetChannelEncryption(image, channel, 0);
         ItemMap::SetChannelAniType(image, channel, 0);
@@ -236,15 +248,23 @@ bool IsValidSignalingNumber(const CloneImage& image, int channel, int number) {
     // One range per signalling type, the same the channel grid offers in its
     // number list, so the grid, the editor and this check never disagree.
     switch (ItemMap::GetChannelSignalingType(image, channel)) {
-        case 0: return number == 0;
-        case 1: return number < 8;
-        case 2: return number < (Model::IndexFromTypeCode(image) == 1 ? 16 : 32);
-        case 3: return number < 10;
-        case 4: return number < 2;
+        case 0:
+            return number == 0;
+        case 1:
+            return number < 8;
+        case 2:
+            return number < (Model::IndexFromTypeCode(image) == 1 ? 16 : 32);
+        case 3:
+            return number < 10;
+        case 4:
+            return number < 2;
         case 5:
-        case 6: return number < 16;
-        case 7: return number < 4;
-        default: return number < 32;
+        case 6:
+            return number < 16;
+        case 7:
+            return number < 4;
+        default:
+            return number < 32;
     }
 }
 
@@ -282,7 +302,9 @@ void StoreClipboard(const CloneImage& image, std::span<const int> channels) {
     Clipboard().channels.assign(channels.begin(), channels.end());
 }
 
-int ClipboardCount() { return static_cast<int>(Clipboard().channels.size()); }
+int ClipboardCount() {
+    return static_cast<int>(Clipboard().channels.size());
+}
 
 void PasteClipboard(CloneImage& image, std::span<const int> targets) {
     const ClipboardStore& kept = Clipboard();
@@ -302,7 +324,8 @@ void InsertClipboardRecords(CloneImage& image, int row) {
     const int count = static_cast<int>(kept.channels.size());
     if (count == 0 || row < 0 || row >= capacity) return;
     for (int c = capacity - 1; c >= row + count; --c) CopyChannel(image, c - count, image, c);
-    for (int k = 0; k < count && row + k < capacity; ++k) CopyChannel(kept.image, kept.channels[k], image, row + k);
+    for (int k = 0; k < count && row + k < capacity; ++k)
+        CopyChannel(kept.image, kept.channels[k], image, row + k);
     FinishMove(image);
 }
 
@@ -327,7 +350,8 @@ void DeleteRecord(CloneImage& image, int row) {
 }
 
 void MarkBeyondCapacity(CloneImage& image) {
-    for (int c = Capacity(image); c < ItemMap::ChannelCount; ++c) ItemMap::WriteBit(InUseBitmap(), image, c, 1);
+    for (int c = Capacity(image); c < ItemMap::ChannelCount; ++c)
+        ItemMap::WriteBit(InUseBitmap(), image, c, 1);
 }
 
 }  // namespace Channel
@@ -367,10 +391,15 @@ namespace CloneImageOps {
 namespace {
 
 // The key-assignment table of block 8, one byte per key slot.
-const ImageItemDescriptor& KeySlot() { return ItemMap::SystemItems[71]; }
-void ClearKeySlot(CloneImage& image, int slot) { ItemMap::SetRecord(KeySlot(), image, slot, 1, 0); }
+const ImageItemDescriptor& KeySlot() {
+    return ItemMap::SystemItems[71];
+}
+void ClearKeySlot(CloneImage& image, int slot) {
+    ItemMap::SetRecord(KeySlot(), image, slot, 1, 0);
+}
 
-constexpr int kSelectableKeySlots[] = {0, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 18, 19, 20, 21, 26, 27, 28, 29, 30, 31};
+constexpr int kSelectableKeySlots[] = {0,  2,  3,  4,  5,  10, 11, 12, 13, 14, 15,
+                                       16, 18, 19, 20, 21, 26, 27, 28, 29, 30, 31};
 // The 5-tone decode records that exist (the encode records follow them).
 constexpr int kTone5DecodeRecords = 9;
 
@@ -405,14 +434,14 @@ void ResetUnavailableSelections(CloneImage& image) {
 
 void CopyAdjustPoint7ToBase(CloneImage& image) {
     constexpr ItemMap::RecordGetter kPoint[] = {
-        ItemMap::GetAlignTableKind1, ItemMap::GetAlignTableKind2, ItemMap::GetAlignTableKind3,
-        ItemMap::GetAlignTableKind4, ItemMap::GetAlignTableKind5, ItemMap::GetAlignTableKind6,
-        ItemMap::GetAlignTableKind7, ItemMap::GetAlignTableKind8, ItemMap::GetAlignTableKind9,
+        ItemMap::GetAlignTableKind1,  ItemMap::GetAlignTableKind2, ItemMap::GetAlignTableKind3,
+        ItemMap::GetAlignTableKind4,  ItemMap::GetAlignTableKind5, ItemMap::GetAlignTableKind6,
+        ItemMap::GetAlignTableKind7,  ItemMap::GetAlignTableKind8, ItemMap::GetAlignTableKind9,
         ItemMap::GetAlignTableKind10, ItemMap::GetAlignTableKind11};
     constexpr ItemMap::ItemSetter kBase[] = {
-        ItemMap::SetAlignBaseKind1, ItemMap::SetAlignBaseKind2, ItemMap::SetAlignBaseKind3,
-        ItemMap::SetAlignBaseKind4, ItemMap::SetAlignBaseKind5, ItemMap::SetAlignBaseKind6,
-        ItemMap::SetAlignBaseKind7, ItemMap::SetAlignBaseKind8, ItemMap::SetAlignBaseKind9,
+        ItemMap::SetAlignBaseKind1,  ItemMap::SetAlignBaseKind2, ItemMap::SetAlignBaseKind3,
+        ItemMap::SetAlignBaseKind4,  ItemMap::SetAlignBaseKind5, ItemMap::SetAlignBaseKind6,
+        ItemMap::SetAlignBaseKind7,  ItemMap::SetAlignBaseKind8, ItemMap::SetAlignBaseKind9,
         ItemMap::SetAlignBaseKind10, ItemMap::SetAlignBaseKind11};
     for (std::size_t k = 0; k < std::size(kPoint); ++k) kBase[k](image, kPoint[k](image, 7));
 }
@@ -438,7 +467,8 @@ void FixUpAfterModelConversion(CloneImage& image, const CloneImage& before) {
     const int failures = CalcPLLFrequency::ReencodeChannels(image, reference);
     if (failures > 0)
         Host().Log("model conversion: " + std::to_string(failures) +
-                   " channel frequencies could not be re-encoded for the new synthesiser and were left as they were");
+                   " channel frequencies could not be re-encoded for the new synthesiser and were left as "
+                   "they were");
     CalcPLLFrequency::RecalcTxPowerAll(image);
     CalcPLLFrequency::RecalcMaxDevAll(image);
     CalcPLLFrequency::RecalcKind5And6All(image);

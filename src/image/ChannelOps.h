@@ -89,7 +89,9 @@ void SetAniMode(CloneImage& image, int channel, int mode);
 int GetScanFlag(const CloneImage& image, int channel);
 // In use (its in-use bit is 0). NoChannel is never in use.
 bool IsInUse(const CloneImage& image, int channel);
-inline bool IsInUseForCell(const CloneImage& image, int channel) { return IsInUse(image, channel); }
+inline bool IsInUseForCell(const CloneImage& image, int channel) {
+    return IsInUse(image, channel);
+}
 
 // ---- Record moves -------------------------------------------------------
 // Every move carries each record's in-use and scan bits with it, keeps
@@ -133,7 +135,8 @@ namespace CloneImageOps {
 inline constexpr int RidWideBandCaution = 33025;
 inline constexpr const char* TextWideBandCaution =
     "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\n"
-    "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data "
+    "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your "
+    "data "
     "was changed to Narrow bandwidth automatically.\n";
 
 // 0 when equal, else 1 or -1 by the first differing byte (unsigned).

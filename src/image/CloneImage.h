@@ -9,7 +9,7 @@
 #include <cstdint>
 
 class CloneImage {
-public:
+  public:
     static constexpr std::size_t Size = 17664;
     static constexpr std::size_t HeaderSize = 1024;
     static constexpr std::size_t BlockSize = 1024;
@@ -39,6 +39,6 @@ public:
 
     bool operator==(const CloneImage&) const = default;
 
-private:
+  private:
     std::array<std::uint8_t, Size> bytes_;
 };

@@ -35,7 +35,9 @@ const char* PrefixOf(std::uint32_t value, const char* absent) {
     return absent;
 }
 
-char SerialLetter(std::uint32_t c) { return static_cast<char>(c <= 12 ? 'B' + c : 'B' + c + 2); }
+char SerialLetter(std::uint32_t c) {
+    return static_cast<char>(c <= 12 ? 'B' + c : 'B' + c + 2);
+}
 
 std::string SerialName(const char* prefix, const FileUtil::SerialParts& s) {
     char text[64];
@@ -72,7 +74,8 @@ bool AtomicWrite(const fs::path& target, const void* data, std::size_t size) {
     while (ok && left > 0) {
         const ssize_t n = ::write(fd, p, left);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
+        if (n <= 0)
+            ok = false;
         else {
             p += n;
             left -= static_cast<std::size_t>(n);
@@ -80,7 +83,8 @@ bool AtomicWrite(const fs::path& target, const void* data, std::size_t size) {
     }
     struct stat old {};
     mode_t mode = 0644;
-    if (::stat(real.c_str(), &old) == 0) mode = old.st_mode & 07777;
+    if (::stat(real.c_str(), &old) == 0)
+        mode = old.st_mode & 07777;
     else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -194,8 +198,12 @@ std::string SetCurrentDirectory(const std::string& path) {
     return fs::path(path).parent_path().string();
 }
 
-std::string GetCurrentFilePath() { return CurrentFilePath(); }
-void SetCurrentFilePath(const std::string& path) { CurrentFilePath() = path; }
+std::string GetCurrentFilePath() {
+    return CurrentFilePath();
+}
+void SetCurrentFilePath(const std::string& path) {
+    CurrentFilePath() = path;
+}
 
 int WriteHtmlFile(const std::string& path, const std::function<std::string()>& build) {
     const std::string html = build ? build() : std::string{};
@@ -209,8 +217,9 @@ int WriteHtmlFile(const std::string& path, const std::function<std::string()>& b
 }
 
 SerialParts ReadSerialParts(const CloneImage& image) {
-    return {ItemMap::GetSerialNumberWord(image), ItemMap::GetSerialNumber1(image), ItemMap::GetSerialNumber2(image),
-            ItemMap::GetSerialNumber3(image), ItemMap::GetSerialNumber4(image)};
+    return {ItemMap::GetSerialNumberWord(image), ItemMap::GetSerialNumber1(image),
+            ItemMap::GetSerialNumber2(image), ItemMap::GetSerialNumber3(image),
+            ItemMap::GetSerialNumber4(image)};
 }
 
 std::string DefaultFileName(const CloneImage& image) {
@@ -221,8 +230,8 @@ std::string DefaultFileName(const CloneImage& image) {
 std::string DatedFileName(const CloneImage& image) {
     const std::tm now = Host().Now();
     char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "_%04d%02d%02d_%02d%02d", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
-                  now.tm_hour, now.tm_min);
+    std::snprintf(stamp, sizeof stamp, "_%04d%02d%02d_%02d%02d", now.tm_year + 1900, now.tm_mon + 1,
+                  now.tm_mday, now.tm_hour, now.tm_min);
     return DefaultFileName(image) + stamp;
 }
 
@@ -282,8 +291,8 @@ bool Append(int row, const std::string& text) {
 bool AppendDetailed(const CloneImage& image, int state, const std::string& extra, int row) {
     const FileUtil::SerialParts s = FileUtil::ReadSerialParts(image);
     char serial[64];
-    std::snprintf(serial, sizeof serial, "%u%u%X%c%02X%04X", s.a >> 8, s.a & 0xFF, s.b, static_cast<char>('B' + s.c),
-                  s.d, s.e);
+    std::snprintf(serial, sizeof serial, "%u%u%X%c%02X%04X", s.a >> 8, s.a & 0xFF, s.b,
+                  static_cast<char>('B' + s.c), s.d, s.e);
     std::string line = std::string(serial) + "," + ModelInfoText() + ",";
     if (state == 0) {
         const ShipResultRow& r = RowAt(row);
@@ -297,7 +306,11 @@ bool AppendDetailed(const CloneImage& image, int state, const std::string& extra
     return WriteLine(line);
 }
 
-std::string GetText2600(const CloneImage& image) { return Text32At(image, 0x2600); }
-std::string GetText2620(const CloneImage& image) { return Text32At(image, 0x2620); }
+std::string GetText2600(const CloneImage& image) {
+    return Text32At(image, 0x2600);
+}
+std::string GetText2620(const CloneImage& image) {
+    return Text32At(image, 0x2620);
+}
 
 }  // namespace ResultLog

@@ -20,8 +20,8 @@ struct DefaultFileRow {
     const char* name;
 };
 inline constexpr DefaultFileRow DefaultFileTable[] = {
-    {0, "default610v.PDX"},  {1, "default610ua.PDX"}, {2, "default610ud.PDX"},
-    {3, "default640v.PDX"},  {4, "default640ua.PDX"}, {5, "default640ud.PDX"},
+    {0, "default610v.PDX"}, {1, "default610ua.PDX"}, {2, "default610ud.PDX"},
+    {3, "default640v.PDX"}, {4, "default640ua.PDX"}, {5, "default640ud.PDX"},
 };
 
 bool FileExistsWithSize(const std::string& path, std::uint64_t expectedSize);
@@ -68,10 +68,17 @@ struct ShipResultRow {
     const char* text;
 };
 inline constexpr ShipResultRow ShipResultTable[] = {
-    {0, "Port open error"},          {1, "Product type error"},       {2, "Communication error"},
-    {3, "PX/FW Ver. mismatched"},    {4, "Not found shipdata file"},  {5, "Wrong serial No."},
-    {6, "Wrong CSM code"},           {7, "Wrong Model"},              {8, "Model_Info.txt format error"},
-    {9, "Time Out Error"},           {255, ""},
+    {0, "Port open error"},
+    {1, "Product type error"},
+    {2, "Communication error"},
+    {3, "PX/FW Ver. mismatched"},
+    {4, "Not found shipdata file"},
+    {5, "Wrong serial No."},
+    {6, "Wrong CSM code"},
+    {7, "Wrong Model"},
+    {8, "Model_Info.txt format error"},
+    {9, "Time Out Error"},
+    {255, ""},
 };
 
 // Process-wide: the "result=" folder (ends in a separator, or empty) and the

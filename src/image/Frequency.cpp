@@ -41,8 +41,35 @@ constexpr ItemMap::RecordSetter kKindSetter[CalcPLLFrequency::KindCount + 1] = {
 constexpr int kAlignmentRows = 16;
 
 // Column k of the block-14 alignment table, and of its header-area copy.
-constexpr ItemMap::RecordGetter kFlashKind[CalcPLLFrequency::KindCount + 1] = {nullptr, ItemMap::GetAlignTableKind1, ItemMap::GetAlignTableKind2, ItemMap::GetAlignTableKind3, ItemMap::GetAlignTableKind4, ItemMap::GetAlignTableKind5, ItemMap::GetAlignTableKind6, ItemMap::GetAlignTableKind7, ItemMap::GetAlignTableKind8, ItemMap::GetAlignTableKind9, ItemMap::GetAlignTableKind10, ItemMap::GetAlignTableKind11, ItemMap::GetAlignTableKind12, ItemMap::GetAlignTableKind13};
-constexpr ItemMap::RecordSetter kHeaderKindSetter[CalcPLLFrequency::KindCount + 1] = {nullptr, ItemMap::SetHeaderAlignKind1, ItemMap::SetHeaderAlignKind2, ItemMap::SetHeaderAlignKind3, ItemMap::SetHeaderAlignKind4, ItemMap::SetHeaderAlignKind5, ItemMap::SetHeaderAlignKind6, ItemMap::SetHeaderAlignKind7, ItemMap::SetHeaderAlignKind8, ItemMap::SetHeaderAlignKind9, ItemMap::SetHeaderAlignKind10, ItemMap::SetHeaderAlignKind11, ItemMap::SetHeaderAlignKind12, ItemMap::SetHeaderAlignKind13};
+constexpr ItemMap::RecordGetter kFlashKind[CalcPLLFrequency::KindCount + 1] = {nullptr,
+                                                                               ItemMap::GetAlignTableKind1,
+                                                                               ItemMap::GetAlignTableKind2,
+                                                                               ItemMap::GetAlignTableKind3,
+                                                                               ItemMap::GetAlignTableKind4,
+                                                                               ItemMap::GetAlignTableKind5,
+                                                                               ItemMap::GetAlignTableKind6,
+                                                                               ItemMap::GetAlignTableKind7,
+                                                                               ItemMap::GetAlignTableKind8,
+                                                                               ItemMap::GetAlignTableKind9,
+                                                                               ItemMap::GetAlignTableKind10,
+                                                                               ItemMap::GetAlignTableKind11,
+                                                                               ItemMap::GetAlignTableKind12,
+                                                                               ItemMap::GetAlignTableKind13};
+constexpr ItemMap::RecordSetter kHeaderKindSetter[CalcPLLFrequency::KindCount + 1] = {
+    nullptr,
+    ItemMap::SetHeaderAlignKind1,
+    ItemMap::SetHeaderAlignKind2,
+    ItemMap::SetHeaderAlignKind3,
+    ItemMap::SetHeaderAlignKind4,
+    ItemMap::SetHeaderAlignKind5,
+    ItemMap::SetHeaderAlignKind6,
+    ItemMap::SetHeaderAlignKind7,
+    ItemMap::SetHeaderAlignKind8,
+    ItemMap::SetHeaderAlignKind9,
+    ItemMap::SetHeaderAlignKind10,
+    ItemMap::SetHeaderAlignKind11,
+    ItemMap::SetHeaderAlignKind12,
+    ItemMap::SetHeaderAlignKind13};
 
 std::uint32_t ReadChannel(const CloneImage& image, int channel, int item) {
     return ItemMap::ReadChannelField(ChannelItems[item], image, channel);
@@ -51,13 +78,21 @@ void WriteChannel(CloneImage& image, int channel, int item, std::uint32_t value)
     ItemMap::WriteChannelField(ChannelItems[item], image, channel, value);
 }
 
-bool ValidChannel(int channel) { return channel >= 0 && channel < ItemMap::ChannelCount; }
+bool ValidChannel(int channel) {
+    return channel >= 0 && channel < ItemMap::ChannelCount;
+}
 
 // Kinds 11 and 12 follow the receive frequency, the others the transmit one.
-int KindDirection(int kind) { return (kind == 11 || kind == 12) ? DirectionRx : DirectionTx; }
-bool IsStepwiseKind(int kind) { return kind == 12 || kind == 13; }
+int KindDirection(int kind) {
+    return (kind == 11 || kind == 12) ? DirectionRx : DirectionTx;
+}
+bool IsStepwiseKind(int kind) {
+    return kind == 12 || kind == 13;
+}
 
-int Clamp255(double v) { return static_cast<int>(std::clamp<double>(v, 0.0, 255.0)); }
+int Clamp255(double v) {
+    return static_cast<int>(std::clamp<double>(v, 0.0, 255.0));
+}
 
 // The frequency points of the block-14 alignment table, in units of 100 Hz.
 std::array<double, kAlignmentRows> FlashPoints(const CloneImage& image) {
@@ -75,15 +110,16 @@ std::array<int, kAlignmentRows> FlashValues(const CloneImage& image, int kind) {
 // Value at `f` on a 16-point curve: the end values outside it, the lower
 // point's value (stepwise) or the rounded straight line inside a segment.
 // `found` is false when no segment brackets f (points not ascending).
-double CurveValue(const std::array<double, kAlignmentRows>& points, const std::array<int, kAlignmentRows>& values,
-                  double f, bool stepwise, bool& found) {
+double CurveValue(const std::array<double, kAlignmentRows>& points,
+                  const std::array<int, kAlignmentRows>& values, double f, bool stepwise, bool& found) {
     found = true;
     if (f < points[0]) return values[0];
     if (f >= points[kAlignmentRows - 1]) return values[kAlignmentRows - 1];
     for (int k = 0; k + 1 < kAlignmentRows; ++k) {
         if (points[k] <= f && f < points[k + 1]) {
             if (stepwise) return values[k];
-            return std::floor(values[k] + (values[k + 1] - values[k]) * (f - points[k]) / (points[k + 1] - points[k]) +
+            return std::floor(values[k] +
+                              (values[k + 1] - values[k]) * (f - points[k]) / (points[k + 1] - points[k]) +
                               0.5);
         }
     }
@@ -104,8 +140,8 @@ std::uint32_t PllRef(const CloneImage& image, int channel, int direction) {
 double FrequencyMHz(const CloneImage& image, int channel, int direction, const PllReference& reference) {
     const double step = reference.StepHz(static_cast<int>(PllRef(image, channel, direction)));
     if (step == 0.0) return 0.0;
-    return CalcPLLFrequency::WordsToFrequency(CalcPLLFrequency::ReadWords(image, channel, direction), reference,
-                                              direction, step);
+    return CalcPLLFrequency::WordsToFrequency(CalcPLLFrequency::ReadWords(image, channel, direction),
+                                              reference, direction, step);
 }
 
 void RefreshSameFrequencyFlag(CloneImage& image, int channel, const PllReference& reference) {
@@ -122,7 +158,9 @@ bool SameReference(const PllReference& a, const PllReference& b) {
 
 }  // namespace
 
-std::int64_t RoundHalfUp(double x) { return static_cast<std::int64_t>(std::floor(x + 0.5)); }
+std::int64_t RoundHalfUp(double x) {
+    return static_cast<std::int64_t>(std::floor(x + 0.5));
+}
 
 double PllReference::StepHz(int pllRef) const {
     if (pllRef < 0 || pllRef >= static_cast<int>(dividers.size()) || dividers[pllRef] == 0) return 0.0;
@@ -143,8 +181,9 @@ PllReference CalcPLLFrequency::ReadReference(const CloneImage& image) {
 
 PllWords CalcPLLFrequency::ReadWords(const CloneImage& image, int channel, int direction) {
     const bool rx = direction == DirectionRx;
-    return {ReadChannel(image, channel, rx ? ItemMap::ChannelRxIntegerItem : ItemMap::ChannelTxIntegerItem),
-            ReadChannel(image, channel, rx ? ItemMap::ChannelRxFractionItem : ItemMap::ChannelTxFractionItem)};
+    return {
+        ReadChannel(image, channel, rx ? ItemMap::ChannelRxIntegerItem : ItemMap::ChannelTxIntegerItem),
+        ReadChannel(image, channel, rx ? ItemMap::ChannelRxFractionItem : ItemMap::ChannelTxFractionItem)};
 }
 
 bool CalcPLLFrequency::WriteWords(CloneImage& image, int channel, int direction, PllWords words) {
@@ -165,7 +204,8 @@ double CalcPLLFrequency::WordsToFrequency(PllWords words, const PllReference& re
 }
 
 double CalcPLLFrequency::ChannelFrequency(const CloneImage* image, int channel, int direction) {
-    if (!image || (direction != DirectionRx && direction != DirectionTx) || !ValidChannel(channel)) return 0.0;
+    if (!image || (direction != DirectionRx && direction != DirectionTx) || !ValidChannel(channel))
+        return 0.0;
     return FrequencyMHz(*image, channel, direction, ReadReference(*image));
 }
 
@@ -245,7 +285,8 @@ bool CalcPLLFrequency::ApplyChannelAdjustment(CloneImage& image) {
 
 bool CalcPLLFrequency::RecalcKindAll(CloneImage& image, int kind) {
     if (kind < 1 || kind > KindCount) return true;
-    for (int c = 0; c < ItemMap::ChannelCount; ++c) WriteKind(image, c, kind, InterpolateAdjustment(image, kind, c));
+    for (int c = 0; c < ItemMap::ChannelCount; ++c)
+        WriteKind(image, c, kind, InterpolateAdjustment(image, kind, c));
     return true;
 }
 
@@ -343,7 +384,9 @@ bool IsFrequencyInRange(const CloneImage& image, double f100kHz) {
 
 namespace Channel {
 
-bool IsFrequencyInBand(const CloneImage& image, double mhz) { return Band::IsFrequencyInRange(image, mhz * 10.0); }
+bool IsFrequencyInBand(const CloneImage& image, double mhz) {
+    return Band::IsFrequencyInRange(image, mhz * 10.0);
+}
 
 double SnapFrequency(const CloneImage& image, double mhz, bool showMessage) {
     const double clamped = std::clamp(mhz, MinTypedMHz, MaxTypedMHz);
@@ -359,7 +402,9 @@ double SnapFrequency(const CloneImage& image, double mhz, bool showMessage) {
 // ---- CalcClockShift ----------------------------------------------------------
 
 CalcClockShift::CalcClockShift(CloneImage& image)
-    : image_(image), pll_(std::make_unique<CalcPLLFrequency>()), isZT610_(Model::IndexFromTypeCode(image) == 0) {}
+    : image_(image),
+      pll_(std::make_unique<CalcPLLFrequency>()),
+      isZT610_(Model::IndexFromTypeCode(image) == 0) {}
 
 double CalcClockShift::ReferenceClock(const CloneImage& image) {
     const std::uint32_t stored = ItemMap::GetTone2ReferenceClock(image);
@@ -380,7 +425,8 @@ void CalcClockShift::UpdateRxClockShift(int channel) {
     const double c = ReferenceClock(image_);
     bool hit = false;
     if (f > 0.0 && c > 0.0) {
-        const double g = reference.localOffset ? f + 2.0 * reference.firstIfHz : f - 2.0 * reference.firstIfHz;
+        const double g =
+            reference.localOffset ? f + 2.0 * reference.firstIfHz : f - 2.0 * reference.firstIfHz;
         const bool high = f >= HighBandHz;
         const double offsets[3] = {0.0, high ? offset1_ : -offset1_, high ? -offset2_ : offset2_};
         for (double base : {f, g})

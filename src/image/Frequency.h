@@ -49,7 +49,7 @@ struct AdjustmentInput {
 };
 
 class CalcPLLFrequency {
-public:
+  public:
     static constexpr std::uint32_t MaxN = 0x7FFF;
     static constexpr std::uint32_t FractionMask = 0x3FFFF;
     static constexpr double FractionOne = 262144.0;  // 2^18
@@ -65,7 +65,8 @@ public:
     // Stores N and F. Refuses (false, nothing written) an N outside 0-0x7FFF.
     static bool WriteWords(CloneImage& image, int channel, int direction, PllWords words);
     // MHz of the words with the given step (signed fraction, IF for RX).
-    static double WordsToFrequency(PllWords words, const PllReference& reference, int direction, double stepHz);
+    static double WordsToFrequency(PllWords words, const PllReference& reference, int direction,
+                                   double stepHz);
 
     // The channel's frequency in MHz; 0.0 without an image, for a direction
     // other than 0 or 1, a channel outside 0-127 or a divider of 0.
@@ -80,8 +81,8 @@ public:
     // Encodes `mhz` into the channel's words with `reference` and refreshes the
     // same-frequency flag. False, words unchanged, when the divider is 0, the
     // word N does not fit its field or the words cannot come within 100 Hz.
-    static bool UpdateChannelFrequency(CloneImage& image, int direction, int channel, const PllReference& reference,
-                                       double mhz);
+    static bool UpdateChannelFrequency(CloneImage& image, int direction, int channel,
+                                       const PllReference& reference, double mhz);
 
     // The alignment value of `kind` (1-13) for the channel's frequency,
     // interpolated in the block-14 alignment table; -1 for another kind.
@@ -98,7 +99,8 @@ public:
 
     // Resamples 16 {MHz, value} rows onto the image's 16 frequency points and
     // writes them into the kind's column of the header-area table.
-    static bool StoreAdjustmentTable(const std::array<AdjustmentInput, 16>& rows, int kind, CloneImage& image);
+    static bool StoreAdjustmentTable(const std::array<AdjustmentInput, 16>& rows, int kind,
+                                     CloneImage& image);
 
     // Keeps every channel's frequencies while its words follow the synthesiser
     // parameters of `target`: each channel's TX then RX frequency is read from
@@ -159,10 +161,10 @@ bool IsFrequencyInBand(const CloneImage& image, double mhz);
 // Decides a channel's two clock-shift bits: whether a harmonic of the radio's
 // reference clocks falls too near its receive (or image) or transmit frequency.
 class CalcClockShift {
-public:
+  public:
     struct Window {
-        int low;  // ppm, excluded
-        int high; // ppm, excluded
+        int low;   // ppm, excluded
+        int high;  // ppm, excluded
     };
     static constexpr double SecondClockHz = 115200.0;
     static constexpr double DefaultReferenceClockHz = 11059200.0;
@@ -180,7 +182,7 @@ public:
     // A frequency or clock of 0 or below never hits.
     static bool Hits(double hz, double clockHz, Window window);
 
-private:
+  private:
     CloneImage& image_;
     std::unique_ptr<CalcPLLFrequency> pll_;
     bool isZT610_;

@@ -11,8 +11,12 @@ ImageHost g_defaultHost;
 ImageHost* g_host = &g_defaultHost;
 }  // namespace
 
-ImageHost& Host() { return *g_host; }
-void SetHost(ImageHost* host) { g_host = host ? host : &g_defaultHost; }
+ImageHost& Host() {
+    return *g_host;
+}
+void SetHost(ImageHost* host) {
+    g_host = host ? host : &g_defaultHost;
+}
 
 std::tm ImageHost::Now() const {
     std::time_t t = std::time(nullptr);
@@ -45,17 +49,26 @@ std::filesystem::path ImageHost::WritableFolder() const {
     return base;
 }
 
-int ImageHost::VersionMajor() const { return ZT_VERSION_MAJOR; }
-int ImageHost::VersionMinor() const { return ZT_VERSION_MINOR; }
-int ImageHost::VersionPatch() const { return ZT_VERSION_PATCH; }
+int ImageHost::VersionMajor() const {
+    return ZT_VERSION_MAJOR;
+}
+int ImageHost::VersionMinor() const {
+    return ZT_VERSION_MINOR;
+}
+int ImageHost::VersionPatch() const {
+    return ZT_VERSION_PATCH;
+}
 
 int ImageHost::Message(int rid, std::string_view builtin, std::string_view suffix, unsigned style) {
     std::cerr << Text(rid, builtin) << suffix << '\n';
     switch (style & 0x0F) {
-        case MsgStyle::YesNo: return MsgAnswer::No;
+        case MsgStyle::YesNo:
+            return MsgAnswer::No;
         case MsgStyle::OkCancel:
-        case MsgStyle::YesNoCancel: return MsgAnswer::Cancel;
-        default: return MsgAnswer::Ok;
+        case MsgStyle::YesNoCancel:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::Ok;
     }
 }
 

@@ -17,7 +17,7 @@ inline constexpr int Ok = 1, Cancel = 2, Yes = 6, No = 7;
 }
 
 class ImageHost {
-public:
+  public:
     virtual ~ImageHost() = default;
 
     // Service mode: 0 normal, 1 "Engineer Mode", 2 "Manufacture Mode".

@@ -50,34 +50,36 @@ inline std::uint32_t ReadItem(const ImageItemDescriptor& d, const CloneImage& im
                               std::uint32_t stride = 0) {
     return ReadImageField(d, image, index, stride);
 }
-inline int WriteItem(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                     std::uint32_t value) {
+inline int WriteItem(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                     std::uint32_t stride, std::uint32_t value) {
     return WriteHeaderField(d, image, index, stride, value);
 }
-inline int WriteItem(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                     std::uint32_t value) {
+inline int WriteItem(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                     std::uint32_t stride, std::uint32_t value) {
     return WriteImageField(d, image, index, stride, value);
 }
-inline std::uint32_t ReadItemLE(const HeaderItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
-                                std::uint32_t stride = 0) {
+inline std::uint32_t ReadItemLE(const HeaderItemDescriptor& d, const CloneImage& image,
+                                std::uint32_t index = 0, std::uint32_t stride = 0) {
     return ReadHeaderFieldLE(d, image, index, stride);
 }
-inline std::uint32_t ReadItemLE(const ImageItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
-                                std::uint32_t stride = 0) {
+inline std::uint32_t ReadItemLE(const ImageItemDescriptor& d, const CloneImage& image,
+                                std::uint32_t index = 0, std::uint32_t stride = 0) {
     return ReadImageFieldLE(d, image, index, stride);
 }
-inline int WriteItemLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                       std::uint32_t value) {
+inline int WriteItemLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                       std::uint32_t stride, std::uint32_t value) {
     return WriteHeaderFieldLE(d, image, index, stride, value);
 }
-inline int WriteItemLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                       std::uint32_t value) {
+inline int WriteItemLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                       std::uint32_t stride, std::uint32_t value) {
     return WriteImageFieldLE(d, image, index, stride, value);
 }
 
 // A record index becomes the generic index; a negative one lands outside the
 // image, where the core reads 0 and writes nothing.
-constexpr std::uint32_t RecordIndex(int n) { return n < 0 ? 0x7FFFFFFFu : static_cast<std::uint32_t>(n); }
+constexpr std::uint32_t RecordIndex(int n) {
+    return n < 0 ? 0x7FFFFFFFu : static_cast<std::uint32_t>(n);
+}
 
 // Records of the header area never reach past it into the flash blocks.
 inline bool RecordInArea(const HeaderItemDescriptor& d, int n, std::uint32_t recordSize) {
@@ -85,7 +87,9 @@ inline bool RecordInArea(const HeaderItemDescriptor& d, int n, std::uint32_t rec
     const std::uint64_t end = std::uint64_t{d.offset} + std::uint64_t(n) * recordSize + d.width;
     return end <= CloneImage::HeaderSize;
 }
-inline bool RecordInArea(const ImageItemDescriptor&, int n, std::uint32_t) { return n >= 0; }
+inline bool RecordInArea(const ImageItemDescriptor&, int n, std::uint32_t) {
+    return n >= 0;
+}
 
 // Reverses the byte order of the low `width` bytes of a value (1-4).
 constexpr std::uint32_t ReverseBytes(std::uint32_t value, std::uint32_t width) {
@@ -129,7 +133,8 @@ int SetLayout(const D& a, const D& b, CloneImage& image, std::uint32_t value) {
     return SetSingle(ChooseLayout(image, a, b), image, value);
 }
 template <class D>
-std::uint32_t GetLayoutRecord(const D& a, const D& b, const CloneImage& image, int n, std::uint32_t recordSize) {
+std::uint32_t GetLayoutRecord(const D& a, const D& b, const CloneImage& image, int n,
+                              std::uint32_t recordSize) {
     return GetRecord(ChooseLayout(image, a, b), image, n, recordSize);
 }
 template <class D>
@@ -234,21 +239,25 @@ inline int SetText32(const ImageItemDescriptor& d, CloneImage& image, std::strin
 // Elements outside 0..bitCount-1 read 0 and write nothing, so a stray index
 // cannot reach the bytes after the bitmap.
 
-inline std::uint32_t GetBitmapBit(const HeaderItemDescriptor& d, const CloneImage& image, int n, int bitCount) {
+inline std::uint32_t GetBitmapBit(const HeaderItemDescriptor& d, const CloneImage& image, int n,
+                                  int bitCount) {
     if (n < 0 || n >= bitCount) return 0;
     const HeaderItemDescriptor bit{d.offset, 1, d.mask << (7 - n % 8), 0, d.ordinal};
     return ReadHeaderField(bit, image, static_cast<std::uint32_t>(n / 8), 1);
 }
-inline int SetBitmapBit(const HeaderItemDescriptor& d, CloneImage& image, int n, int bitCount, std::uint32_t value) {
+inline int SetBitmapBit(const HeaderItemDescriptor& d, CloneImage& image, int n, int bitCount,
+                        std::uint32_t value) {
     if (n < 0 || n >= bitCount) return 1;
     const HeaderItemDescriptor bit{d.offset, 1, d.mask << (7 - n % 8), 0, d.ordinal};
     return WriteHeaderField(bit, image, static_cast<std::uint32_t>(n / 8), 1, value & 1);
 }
-inline std::uint32_t GetBitmapBit(const ImageItemDescriptor& d, const CloneImage& image, int n, int bitCount) {
+inline std::uint32_t GetBitmapBit(const ImageItemDescriptor& d, const CloneImage& image, int n,
+                                  int bitCount) {
     if (n < 0 || n >= bitCount) return 0;
     return static_cast<std::uint32_t>(ReadBitmapBit(d, image, n));
 }
-inline int SetBitmapBit(const ImageItemDescriptor& d, CloneImage& image, int n, int bitCount, std::uint32_t value) {
+inline int SetBitmapBit(const ImageItemDescriptor& d, CloneImage& image, int n, int bitCount,
+                        std::uint32_t value) {
     if (n < 0 || n >= bitCount) return 1;
     return WriteBit(d, image, n, value);
 }

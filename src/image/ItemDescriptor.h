@@ -15,13 +15,17 @@ struct HeaderItemDescriptor {
 
 // An item of flash blocks 0-15.
 struct ImageItemDescriptor {
-    std::uint32_t block;  // 0-15
-    std::uint32_t offset; // byte offset within the block
+    std::uint32_t block;   // 0-15
+    std::uint32_t offset;  // byte offset within the block
     std::uint32_t width;
     std::uint32_t mask;
     std::uint32_t valueMask;
     std::uint32_t ordinal;
 };
 
-constexpr std::uint32_t HeaderPosition(const HeaderItemDescriptor& d) { return d.offset; }
-constexpr std::uint32_t ImagePosition(const ImageItemDescriptor& d) { return (d.block + 1) * 1024 + d.offset; }
+constexpr std::uint32_t HeaderPosition(const HeaderItemDescriptor& d) {
+    return d.offset;
+}
+constexpr std::uint32_t ImagePosition(const ImageItemDescriptor& d) {
+    return (d.block + 1) * 1024 + d.offset;
+}

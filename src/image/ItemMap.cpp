@@ -9,8 +9,12 @@
 namespace ItemMap {
 namespace {
 
-constexpr std::uint32_t ShiftOf(std::uint32_t mask) { return mask == 0 ? 0 : std::countr_zero(mask); }
-constexpr std::uint32_t KeepOf(std::uint32_t mask, std::uint32_t valueMask) { return valueMask ? valueMask : mask; }
+constexpr std::uint32_t ShiftOf(std::uint32_t mask) {
+    return mask == 0 ? 0 : std::countr_zero(mask);
+}
+constexpr std::uint32_t KeepOf(std::uint32_t mask, std::uint32_t valueMask) {
+    return valueMask ? valueMask : mask;
+}
 
 bool InImage(std::size_t position, std::size_t width) {
     return width <= CloneImage::Size && position <= CloneImage::Size - width;
@@ -48,13 +52,14 @@ std::string Text8At(const CloneImage& image, std::size_t position) {
 
 void WriteText8At(CloneImage& image, std::size_t position, std::string_view text) {
     if (!InImage(position, 8)) return;
-    for (std::size_t i = 0; i < 8; ++i) image[position + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        image[position + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0;
 }
 
 }  // namespace
 
-std::uint32_t ReadField(const CloneImage& image, std::size_t position, std::uint32_t width, std::uint32_t mask,
-                        std::uint32_t valueMask) {
+std::uint32_t ReadField(const CloneImage& image, std::size_t position, std::uint32_t width,
+                        std::uint32_t mask, std::uint32_t valueMask) {
     if (width == 0 || width > 4 || !InImage(position, width)) return 0;
     std::uint32_t w = 0;
     for (std::uint32_t i = 0; i < width; ++i) w = (w << 8) | image[position + i];
@@ -83,8 +88,8 @@ std::uint32_t ReadHeaderField(const HeaderItemDescriptor& d, const CloneImage& i
     return ReadField(image, HeaderPos(d, index, stride), d.width, d.mask, d.valueMask);
 }
 
-int WriteHeaderField(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                     std::uint32_t value) {
+int WriteHeaderField(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                     std::uint32_t stride, std::uint32_t value) {
     WriteField(image, HeaderPos(d, index, stride), d.width, d.mask, d.valueMask, value);
     return 1;
 }
@@ -94,8 +99,8 @@ std::uint32_t ReadImageField(const ImageItemDescriptor& d, const CloneImage& ima
     return ReadField(image, ImagePos(d, index, stride), d.width, d.mask, d.valueMask);
 }
 
-int WriteImageField(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                    std::uint32_t value) {
+int WriteImageField(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                    std::uint32_t stride, std::uint32_t value) {
     WriteField(image, ImagePos(d, index, stride), d.width, d.mask, d.valueMask, value);
     return 1;
 }
@@ -104,8 +109,8 @@ std::uint32_t ReadHeaderFieldLE(const HeaderItemDescriptor& d, const CloneImage&
                                 std::uint32_t stride) {
     return ReadLE(image, HeaderPos(d, index, stride), d.width, d.mask, d.valueMask);
 }
-int WriteHeaderFieldLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                       std::uint32_t value) {
+int WriteHeaderFieldLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                       std::uint32_t stride, std::uint32_t value) {
     WriteLE(image, HeaderPos(d, index, stride), d.width, d.mask, d.valueMask, value);
     return 1;
 }
@@ -113,8 +118,8 @@ std::uint32_t ReadImageFieldLE(const ImageItemDescriptor& d, const CloneImage& i
                                std::uint32_t stride) {
     return ReadLE(image, ImagePos(d, index, stride), d.width, d.mask, d.valueMask);
 }
-int WriteImageFieldLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                      std::uint32_t value) {
+int WriteImageFieldLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                      std::uint32_t stride, std::uint32_t value) {
     WriteLE(image, ImagePos(d, index, stride), d.width, d.mask, d.valueMask, value);
     return 1;
 }
@@ -171,7 +176,8 @@ std::string ReadChannelName(const CloneImage& image, int channel) {
 
 int WriteChannelName(CloneImage& image, int channel, std::string_view text) {
     if (channel >= 0 && channel < ChannelCount)
-        WriteText8At(image, CloneImage::BlockOffset(0, channel * ChannelRecordSize + ChannelNameOffset), text);
+        WriteText8At(image, CloneImage::BlockOffset(0, channel * ChannelRecordSize + ChannelNameOffset),
+                     text);
     return 1;
 }
 
@@ -180,8 +186,8 @@ std::string ReadImageText8(const ImageItemDescriptor& d, const CloneImage& image
     return Text8At(image, ImagePos(d, index, stride));
 }
 
-int WriteImageText8(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                    std::string_view text) {
+int WriteImageText8(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                    std::uint32_t stride, std::string_view text) {
     WriteText8At(image, ImagePos(d, index, stride), text);
     return 1;
 }
@@ -207,13 +213,16 @@ std::int32_t GetSignMagnitude(const CloneImage& image) {
 }
 
 int SetSignMagnitude(CloneImage& image, std::int32_t value) {
-    const std::uint32_t raw = value < 0 ? (static_cast<std::uint32_t>(-(std::int64_t{value})) & 0x7FFFFFFFu) | 0x80000000u
-                                        : static_cast<std::uint32_t>(value);
+    const std::uint32_t raw =
+        value < 0 ? (static_cast<std::uint32_t>(-(std::int64_t{value})) & 0x7FFFFFFFu) | 0x80000000u
+                  : static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i) image[SignMagnitudeOffset + i] = static_cast<std::uint8_t>(raw >> (8 * i));
     return 1;
 }
 
-bool UsesLayoutA(const CloneImage& image) { return Model::IndexFromTypeCode(image) == 0; }
+bool UsesLayoutA(const CloneImage& image) {
+    return Model::IndexFromTypeCode(image) == 0;
+}
 
 }  // namespace ItemMap
 

@@ -24,14 +24,14 @@ inline constexpr std::size_t SignMagnitudeOffset = 0x4400;
 // Fields of the header area. index x stride addresses repeated records.
 std::uint32_t ReadHeaderField(const HeaderItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
                               std::uint32_t stride = 0);
-int WriteHeaderField(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                     std::uint32_t value);
+int WriteHeaderField(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                     std::uint32_t stride, std::uint32_t value);
 
 // Fields of flash blocks 0-15.
 std::uint32_t ReadImageField(const ImageItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
                              std::uint32_t stride = 0);
-int WriteImageField(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                    std::uint32_t value);
+int WriteImageField(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                    std::uint32_t stride, std::uint32_t value);
 
 // A field of channel c's record (c 0-127).
 std::uint32_t ReadChannelField(const ImageItemDescriptor& d, const CloneImage& image, int channel);
@@ -50,8 +50,8 @@ std::string ReadChannelName(const CloneImage& image, int channel);
 int WriteChannelName(CloneImage& image, int channel, std::string_view text);
 std::string ReadImageText8(const ImageItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
                            std::uint32_t stride = 0);
-int WriteImageText8(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                    std::string_view text);
+int WriteImageText8(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                    std::uint32_t stride, std::string_view text);
 int ReadRaw8(const ImageItemDescriptor& d, const CloneImage& image, std::uint8_t* buffer);
 int WriteRaw8(const ImageItemDescriptor& d, CloneImage& image, const std::uint8_t* buffer);
 
@@ -62,14 +62,14 @@ int SetSignMagnitude(CloneImage& image, std::int32_t value);
 // Little-endian forms for the numbers the radio keeps low byte first. The
 // word is read natively and masked by keep (valueMask, else mask), no shift;
 // a write replaces the mask's bits with the value's bits within put.
-std::uint32_t ReadHeaderFieldLE(const HeaderItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
-                                std::uint32_t stride = 0);
-int WriteHeaderFieldLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                       std::uint32_t value);
+std::uint32_t ReadHeaderFieldLE(const HeaderItemDescriptor& d, const CloneImage& image,
+                                std::uint32_t index = 0, std::uint32_t stride = 0);
+int WriteHeaderFieldLE(const HeaderItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                       std::uint32_t stride, std::uint32_t value);
 std::uint32_t ReadImageFieldLE(const ImageItemDescriptor& d, const CloneImage& image, std::uint32_t index = 0,
                                std::uint32_t stride = 0);
-int WriteImageFieldLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index, std::uint32_t stride,
-                      std::uint32_t value);
+int WriteImageFieldLE(const ImageItemDescriptor& d, CloneImage& image, std::uint32_t index,
+                      std::uint32_t stride, std::uint32_t value);
 
 // Layout choice of the paired areas: layout A for model index 0, B otherwise.
 // Decided on every call from the image given.
@@ -81,8 +81,8 @@ const Descriptor& ChooseLayout(const CloneImage& image, const Descriptor& a, con
 
 // Low level: a field at an absolute buffer position. Positions outside the
 // image read 0 and write nothing.
-std::uint32_t ReadField(const CloneImage& image, std::size_t position, std::uint32_t width, std::uint32_t mask,
-                        std::uint32_t valueMask);
+std::uint32_t ReadField(const CloneImage& image, std::size_t position, std::uint32_t width,
+                        std::uint32_t mask, std::uint32_t valueMask);
 void WriteField(CloneImage& image, std::size_t position, std::uint32_t width, std::uint32_t mask,
                 std::uint32_t valueMask, std::uint32_t value);
 

@@ -16,7 +16,9 @@ const HeaderItemDescriptor& kOptionHigh = ItemMap::HeaderOptionItems[4];
 const ImageItemDescriptor& k2401Low = ItemMap::HardwareItems[2];
 const ImageItemDescriptor& k2406High = ItemMap::HardwareItems[7];
 
-int Bcd(std::uint32_t byte) { return static_cast<int>((byte >> 4) * 10 + (byte & 0x0F)); }
+int Bcd(std::uint32_t byte) {
+    return static_cast<int>((byte >> 4) * 10 + (byte & 0x0F));
+}
 
 }  // namespace
 
@@ -29,14 +31,30 @@ int IndexFromTypeCode(const CloneImage& image) {
     return -1;
 }
 
-int ProductType(const CloneImage& image) { return static_cast<int>(ItemMap::GetProductType(image)); }
-int Byte2401Low(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(k2401Low, image)); }
-int BandType(const CloneImage& image) { return static_cast<int>(ItemMap::GetBandType(image)); }
-int FrequencyType(const CloneImage& image) { return static_cast<int>(ItemMap::GetFrequencyType(image)); }
-int KeypadType(const CloneImage& image) { return static_cast<int>(ItemMap::GetKeypadType(image)); }
-int DisplayType(const CloneImage& image) { return static_cast<int>(ItemMap::GetDisplayType(image)); }
-int Byte2406High(const CloneImage& image) { return static_cast<int>(ItemMap::ReadImageField(k2406High, image)); }
-int GroupMode(const CloneImage& image) { return static_cast<int>(ItemMap::GetOneGroupMode(image)); }
+int ProductType(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetProductType(image));
+}
+int Byte2401Low(const CloneImage& image) {
+    return static_cast<int>(ItemMap::ReadImageField(k2401Low, image));
+}
+int BandType(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetBandType(image));
+}
+int FrequencyType(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetFrequencyType(image));
+}
+int KeypadType(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetKeypadType(image));
+}
+int DisplayType(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetDisplayType(image));
+}
+int Byte2406High(const CloneImage& image) {
+    return static_cast<int>(ItemMap::ReadImageField(k2406High, image));
+}
+int GroupMode(const CloneImage& image) {
+    return static_cast<int>(ItemMap::GetOneGroupMode(image));
+}
 
 int GetBandSelection(const CloneImage& image) {
     if (ProductType(image) == 0) return DisplayType(image) == 2 ? 4 : 3;
@@ -49,7 +67,9 @@ bool IsPlainKind(const CloneImage& image) {
     return display != 2 && display != 5 && display != 6;
 }
 
-bool IsBandModeZero(const CloneImage& image) { return ProductType(image) == 0; }
+bool IsBandModeZero(const CloneImage& image) {
+    return ProductType(image) == 0;
+}
 
 bool IsSpecialVariant(const CloneImage& image) {
     return ItemMap::GetVariantByte(image) == 2 && ProductType(image) == 0 &&
@@ -57,7 +77,7 @@ bool IsSpecialVariant(const CloneImage& image) {
 }
 
 int VariantCodeFromImage(const CloneImage& image) {
-    const int values[6] = {ProductType(image),    Byte2401Low(image), BandType(image),
+    const int values[6] = {ProductType(image),   Byte2401Low(image), BandType(image),
                            FrequencyType(image), KeypadType(image),  DisplayType(image)};
     for (const auto& row : VariantTable) {
         const int wanted[6] = {row.productType,   row.byte2401Low, row.bandType,
@@ -91,7 +111,8 @@ int Compare(const CloneImage& image, int a, int b, int c, int d) {
 std::string Format(const CloneImage& image) {
     char text[32];
     std::snprintf(text, sizeof text, "%X.%02X.%02X.%02X", ItemMap::ReadHeaderField(*kVersion[0], image),
-                  ItemMap::ReadHeaderField(*kVersion[1], image), ItemMap::ReadHeaderField(*kVersion[2], image),
+                  ItemMap::ReadHeaderField(*kVersion[1], image),
+                  ItemMap::ReadHeaderField(*kVersion[2], image),
                   ItemMap::ReadHeaderField(*kVersion[3], image));
     return text;
 }

@@ -48,7 +48,9 @@ int VariantCodeFromImage(const CloneImage& image);
 // The default file of a variant; other codes give "default640ud.PDX" with the
 // fallback flag, else "".
 std::string DefaultDataFileName(int variantCode, bool fallback);
-inline std::string GetDefaultFileName(int variantCode) { return DefaultDataFileName(variantCode, true); }
+inline std::string GetDefaultFileName(int variantCode) {
+    return DefaultDataFileName(variantCode, true);
+}
 
 // The identifying items, read through the item map.
 int ProductType(const CloneImage& image);

@@ -17,7 +17,8 @@ bool WritePowerMarker(const std::filesystem::path& path) {
     return static_cast<bool>(out);
 }
 
-void WritePowerMarkerThread(std::stop_token stop, std::filesystem::path path, std::chrono::milliseconds delay) {
+void WritePowerMarkerThread(std::stop_token stop, std::filesystem::path path,
+                            std::chrono::milliseconds delay) {
     std::mutex mutex;
     std::condition_variable_any wake;
     std::unique_lock lock(mutex);

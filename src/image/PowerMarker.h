@@ -23,11 +23,12 @@ bool WritePowerMarker(const std::filesystem::path& path);
 
 // The worker's body: waits `delay` (cut short by a stop request), then
 // writes the marker. A file that cannot be created is ignored.
-void WritePowerMarkerThread(std::stop_token stop, std::filesystem::path path, std::chrono::milliseconds delay);
+void WritePowerMarkerThread(std::stop_token stop, std::filesystem::path path,
+                            std::chrono::milliseconds delay);
 
 // Owns the marker worker. Destruction requests a stop and joins.
 class PowerMarkerWriter {
-public:
+  public:
     PowerMarkerWriter() = default;
     PowerMarkerWriter(const PowerMarkerWriter&) = delete;
     PowerMarkerWriter& operator=(const PowerMarkerWriter&) = delete;
@@ -35,13 +36,14 @@ public:
 
     // Starts the worker for `path`; a worker still waiting from an earlier
     // start writes its marker at once and is joined first.
-    void Start(std::filesystem::path path = PowerMarkerPath(), std::chrono::milliseconds delay = PowerMarkerDelay);
+    void Start(std::filesystem::path path = PowerMarkerPath(),
+               std::chrono::milliseconds delay = PowerMarkerDelay);
     // Waits until the worker has written its marker (or at once when idle).
     void Wait();
     // Writes the marker now if still waiting, and joins.
     void Stop();
 
-private:
+  private:
     std::jthread worker_;
 };
 

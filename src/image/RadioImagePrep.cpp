@@ -86,7 +86,8 @@ constexpr int kMiscB5Bits6To7 = 16;
 // ---- MDC1200 defaults from the variant's default data file ------------------
 
 // Record items of an MDC1200 system taken from the defaults (not the primary id).
-constexpr int kMdc1200DefaultItems[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 18, 19, 20, 21, 23, 24, 25, 26, 27};
+constexpr int kMdc1200DefaultItems[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 15, 18, 19, 20, 21, 23, 24, 25, 26, 27};
 constexpr int kMdc1200Systems = 2;
 constexpr int kMdc1200Calls = 16;
 constexpr int kMdc1200RecordSize = 16;
@@ -119,7 +120,8 @@ void TakeMdc1200Defaults(CloneImage& radio) {
             CopyRecordItem(d, radio, defaults, n, kMdc1200RecordSize);
     for (int item : kDtmfPageSingleItems) CopyItem(ItemMap::DtmfPageItems[item], radio, defaults);
     for (int n = 0; n < kDtmfPageRecords; ++n)
-        for (int item : kDtmfPageRecordItems) CopyRecordItem(ItemMap::DtmfPageItems[item], radio, defaults, n, 2);
+        for (int item : kDtmfPageRecordItems)
+            CopyRecordItem(ItemMap::DtmfPageItems[item], radio, defaults, n, 2);
 }
 
 // ---- BCD stamps --------------------------------------------------------------
@@ -154,10 +156,12 @@ void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user) {
     if (s == Manufacture) Copy(kManufactureHeaderItems, radio, user);
 
     // 4-5. Miscellaneous switches: a fixed state, then the user's own bits.
-    for (int i = kMiscB0B1First; i <= kMiscB0B1Last; ++i) ItemMap::SetSingle(ItemMap::HeaderMiscItems[i], radio, 1);
+    for (int i = kMiscB0B1First; i <= kMiscB0B1Last; ++i)
+        ItemMap::SetSingle(ItemMap::HeaderMiscItems[i], radio, 1);
     ItemMap::SetSingle(ItemMap::HeaderMiscItems[kMiscB8], radio, 0xFF);
     ItemMap::SetSingle(ItemMap::HeaderMiscItems[kMiscB9], radio, 0xFF);
-    for (int i = kMiscBAFirst; i <= kMiscBFLast; ++i) ItemMap::SetSingle(ItemMap::HeaderMiscItems[i], radio, 0);
+    for (int i = kMiscBAFirst; i <= kMiscBFLast; ++i)
+        ItemMap::SetSingle(ItemMap::HeaderMiscItems[i], radio, 0);
     Copy(kUserMiscB0Items, radio, user);
     if (s == Manufacture) CopyItem(ItemMap::HeaderMiscItems[kMiscB5Bits6To7], radio, user);
     ItemMap::SetSingle(ItemMap::HeaderMiscItems[kMiscB1Bit2], radio, 0);
@@ -184,7 +188,8 @@ void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user) {
     if (HasMdc1200Extensions(user)) {
         for (int sys = 0; sys < kMdc1200Systems; ++sys)
             if (Mdc1200OverWriteFlags()[sys] == 0)
-                ItemMap::SetRecord(ItemMap::Mdc1200SystemItems[0], radio, sys, kMdc1200RecordSize, radioIds[sys]);
+                ItemMap::SetRecord(ItemMap::Mdc1200SystemItems[0], radio, sys, kMdc1200RecordSize,
+                                   radioIds[sys]);
     }
 
     // 12-13. The rest of block 9, then defaults for radios without call keys.
@@ -210,9 +215,12 @@ void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user) {
 
 int GroupTableCount(const CloneImage& image) {
     switch (Model::IndexFromTypeCode(image)) {
-        case 0: return 1;
-        case 1: return 8;
-        default: return ItemMap::GetDisplayType(image) != 0 ? 8 : 1;
+        case 0:
+            return 1;
+        case 1:
+            return 8;
+        default:
+            return ItemMap::GetDisplayType(image) != 0 ? 8 : 1;
     }
 }
 
@@ -243,7 +251,8 @@ void StampDateAndVersion(CloneImage& radio, const CloneImage& user) {
     }
     if (s != Engineer) {
         const std::tm now = Host().Now();
-        const std::uint32_t date = Bcd(now.tm_year + 1900) << 16 | Bcd(now.tm_mon + 1) << 8 | Bcd(now.tm_mday);
+        const std::uint32_t date =
+            Bcd(now.tm_year + 1900) << 16 | Bcd(now.tm_mon + 1) << 8 | Bcd(now.tm_mday);
         ItemMap::SetHeaderProductionDate(radio, date);
         ItemMap::SetProductionDate(radio, date);
     }
@@ -261,7 +270,7 @@ void StampDateAndVersion(CloneImage& radio, const CloneImage& user) {
 
 // Whole bytes with no item of their own in the header tables.
 namespace {
-constexpr HeaderItemDescriptor kOffsetByte{0x0C0, 1, 0xFF, 0, 0};      // 0xC0-0xC1, records of 1
+constexpr HeaderItemDescriptor kOffsetByte{0x0C0, 1, 0xFF, 0, 0};       // 0xC0-0xC1, records of 1
 constexpr HeaderItemDescriptor kTone2SystemByte{0x0C8, 1, 0xFF, 0, 0};  // 0xC8-0xCF, records of 1
 constexpr int kTone2Systems = 8, kTone5Systems = 32, kTone5Codes = 32;
 }  // namespace
@@ -272,12 +281,14 @@ void ClearOffsetBytes(CloneImage& radio) {
 
 void Copy2ToneSystemBytes(CloneImage& image) {
     for (int i = 0; i < kTone2Systems; ++i)
-        ItemMap::SetRecord(kTone2SystemByte, image, i, 1, ItemMap::GetRecord(ItemMap::Tone2Items[6], image, i, 16));
+        ItemMap::SetRecord(kTone2SystemByte, image, i, 1,
+                           ItemMap::GetRecord(ItemMap::Tone2Items[6], image, i, 16));
 }
 
 void Copy5ToneSystemBytes(CloneImage& image) {
     for (int i = 0; i < kTone5Systems; ++i)
-        ItemMap::SetRecord(ItemMap::HeaderTone5Items[0], image, i, 1, ItemMap::GetTone5CallEncodeCode(image, i));
+        ItemMap::SetRecord(ItemMap::HeaderTone5Items[0], image, i, 1,
+                           ItemMap::GetTone5CallEncodeCode(image, i));
 }
 
 void CopyItemList(CloneImage& image) {

@@ -28,7 +28,9 @@ void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user);
 // The whole preparation: merge, then the derived tables and resets below.
 void PrepareForWriting(CloneImage& radio, const CloneImage& user);
 // The name the write operation knows the preparation by.
-inline void FixUpAfterRead(CloneImage& radio, const CloneImage& user) { PrepareForWriting(radio, user); }
+inline void FixUpAfterRead(CloneImage& radio, const CloneImage& user) {
+    PrepareForWriting(radio, user);
+}
 
 // The steps of PrepareForWriting, in its order.
 void ResetGroupTables(CloneImage& radio);

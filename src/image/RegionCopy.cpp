@@ -49,7 +49,8 @@ int CopyRegion(CloneImage& destination, const CloneImage& source, int region) {
     std::copy(source.data() + first, source.data() + end, destination.data() + first);
 
     char line[64];
-    std::snprintf(line, sizeof line, "  memcpy staddr=x%04X, edaddr=x%04X", CloneImage::FlashAddress(range.block, range.first),
+    std::snprintf(line, sizeof line, "  memcpy staddr=x%04X, edaddr=x%04X",
+                  CloneImage::FlashAddress(range.block, range.first),
                   CloneImage::FlashAddress(range.block, range.end - 1));
     Host().Log(line);
     return 1;

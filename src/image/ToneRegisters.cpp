@@ -23,11 +23,12 @@ std::uint16_t Register(double value, bool& overflow) {
 void LogOverflow(const char* system, int format, int tone, double cycles) {
     char line[128];
     if (format < 0)
-        std::snprintf(line, sizeof line, "%s tone %d: decoder register %.1f exceeds 16 bits, stored 0xFFFF", system,
-                      tone, cycles);
+        std::snprintf(line, sizeof line, "%s tone %d: decoder register %.1f exceeds 16 bits, stored 0xFFFF",
+                      system, tone, cycles);
     else
-        std::snprintf(line, sizeof line, "%s format %d tone %d: decoder register %.1f exceeds 16 bits, stored 0xFFFF",
-                      system, format, tone, cycles);
+        std::snprintf(line, sizeof line,
+                      "%s format %d tone %d: decoder register %.1f exceeds 16 bits, stored 0xFFFF", system,
+                      format, tone, cycles);
     Host().Log(line);
 }
 
@@ -41,7 +42,9 @@ Pair Limits(double cycles, std::uint32_t precision) {
     return pair;
 }
 
-std::uint32_t EffectiveClock(std::uint32_t stored) { return stored == 0xFFFFFFFFu ? DefaultReferenceClock : stored; }
+std::uint32_t EffectiveClock(std::uint32_t stored) {
+    return stored == 0xFFFFFFFFu ? DefaultReferenceClock : stored;
+}
 
 }  // namespace ToneRegisters
 

@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string_view TextOf(const ST_DISPDATA& row) { return row.text ? std::string_view(row.text) : std::string_view(); }
+std::string_view TextOf(const ST_DISPDATA& row) {
+    return row.text ? std::string_view(row.text) : std::string_view();
+}
 
 // Number of rows before the end row.
 std::size_t RowCount(ItemList list) {
@@ -87,9 +89,13 @@ void SortTableByValue(std::span<ST_DISPDATA> list) {
 
 namespace WindowPlacement {
 
-std::string FormatInt(int value) { return std::to_string(value); }
+std::string FormatInt(int value) {
+    return std::to_string(value);
+}
 
-std::string FormatPair(int first, int second) { return std::to_string(first) + "," + std::to_string(second); }
+std::string FormatPair(int first, int second) {
+    return std::to_string(first) + "," + std::to_string(second);
+}
 
 bool ParsePair(std::string_view text, int& first, int& second) {
     const auto pieces = TextUtil::Split(text, ',');
@@ -116,8 +122,12 @@ std::string FormatIntList(std::span<const int> values) {
     return text;
 }
 
-void ParseDoubleList(std::string_view text, std::span<double> values) { ParseList(text, values); }
-void ParseIntList(std::string_view text, std::span<int> values) { ParseList(text, values); }
+void ParseDoubleList(std::string_view text, std::span<double> values) {
+    ParseList(text, values);
+}
+void ParseIntList(std::string_view text, std::span<int> values) {
+    ParseList(text, values);
+}
 
 std::string FormatFontSize(double value) {
     char text[64];

@@ -29,11 +29,15 @@ bool LookupRID(int rid, std::string_view base, std::string& out) {
     return false;
 }
 
-std::string TranslateCommonWord(std::string_view word) { return std::string(word); }
+std::string TranslateCommonWord(std::string_view word) {
+    return std::string(word);
+}
 
 }  // namespace LangTable
 
-std::string GetRIDText(int rid) { return TextByRid(rid, BuiltinText(rid)); }
+std::string GetRIDText(int rid) {
+    return TextByRid(rid, BuiltinText(rid));
+}
 
 std::string TextByRid(int rid, std::string_view builtin) {
     std::string out;
@@ -41,8 +45,12 @@ std::string TextByRid(int rid, std::string_view builtin) {
     return std::string(builtin);
 }
 
-bool PrintTextMode() { return g_printTextMode.load(); }
-void SetPrintTextMode(bool on) { g_printTextMode.store(on); }
+bool PrintTextMode() {
+    return g_printTextMode.load();
+}
+void SetPrintTextMode(bool on) {
+    g_printTextMode.store(on);
+}
 
 namespace Lang {
 

@@ -33,13 +33,13 @@ std::string TextByRid(int rid, std::string_view builtin);
 bool PrintTextMode();
 void SetPrintTextMode(bool on);
 class ScopedPrintTextMode {
-public:
+  public:
     ScopedPrintTextMode() : previous_(PrintTextMode()) { SetPrintTextMode(true); }
     ~ScopedPrintTextMode() { SetPrintTextMode(previous_); }
     ScopedPrintTextMode(const ScopedPrintTextMode&) = delete;
     ScopedPrintTextMode& operator=(const ScopedPrintTextMode&) = delete;
 
-private:
+  private:
     bool previous_;
 };
 

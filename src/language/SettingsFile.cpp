@@ -1,6 +1,10 @@
 #include "language/SettingsFile.h"
 
 #include <unistd.h>
+#include <wx/log.h>
+#include <wx/mstream.h>
+#include <wx/sstream.h>
+#include <wx/xml/xml.h>
 
 #include <cctype>
 #include <climits>
@@ -9,18 +13,15 @@
 #include <optional>
 #include <sstream>
 
-#include <wx/log.h>
-#include <wx/mstream.h>
-#include <wx/sstream.h>
-#include <wx/xml/xml.h>
-
 #include "image/ImageHost.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-wxString Wx(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
+wxString Wx(std::string_view text) {
+    return wxString::FromUTF8(text.data(), text.size());
+}
 std::string Utf8(const wxString& text) {
     const wxScopedCharBuffer buffer = text.utf8_str();
     return std::string(buffer.data(), buffer.length());
@@ -43,7 +44,8 @@ LoadState LoadDocument(const fs::path& path, wxXmlDocument& doc, std::string* ra
     if (raw) *raw = text;
     wxMemoryInputStream stream(text.data(), text.size());
     wxLogNull quiet;  // a parse error is an answer here, not a message for the user
-    if (!doc.Load(stream, "UTF-8", wxXMLDOC_KEEP_WHITESPACE_NODES) || !doc.GetRoot()) return LoadState::Damaged;
+    if (!doc.Load(stream, "UTF-8", wxXMLDOC_KEEP_WHITESPACE_NODES) || !doc.GetRoot())
+        return LoadState::Damaged;
     return LoadState::Loaded;
 }
 
@@ -145,7 +147,9 @@ void SettingsFile::SetPath(std::filesystem::path path) {
     path_ = std::move(path);
 }
 
-fs::path SettingsFile::BackupPath() const { return fs::path(path_.string() + ".bad"); }
+fs::path SettingsFile::BackupPath() const {
+    return fs::path(path_.string() + ".bad");
+}
 
 int SettingsFile::GetInt(std::string_view section, std::string_view entry, int defaultValue) const {
     std::lock_guard lock(mutex_);
@@ -184,8 +188,10 @@ bool SettingsFile::WriteEntries(std::string_view section,
     wxXmlDocument doc;
     std::string before;
     switch (LoadDocument(path_, doc, &before)) {
-        case LoadState::Loaded: break;
-        case LoadState::Unreadable: return false;  // replacing it would lose what we cannot even read
+        case LoadState::Loaded:
+            break;
+        case LoadState::Unreadable:
+            return false;  // replacing it would lose what we cannot even read
         case LoadState::Damaged: {
             // Keep the damaged file for the user before starting anew.
             std::error_code ec;
@@ -238,12 +244,15 @@ SettingsFile& Profile() {
     return file;
 }
 
-void SetProfilePath(const std::filesystem::path& path) { Profile().SetPath(path); }
+void SetProfilePath(const std::filesystem::path& path) {
+    Profile().SetPath(path);
+}
 
 int GetProfileInt(std::string_view section, std::string_view entry, int defaultValue) {
     return Profile().GetInt(section, entry, defaultValue);
 }
-std::string GetProfileString(std::string_view section, std::string_view entry, std::string_view defaultValue) {
+std::string GetProfileString(std::string_view section, std::string_view entry,
+                             std::string_view defaultValue) {
     return Profile().GetString(section, entry, defaultValue);
 }
 bool WriteProfileInt(std::string_view section, std::string_view entry, int value) {

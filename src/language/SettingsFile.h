@@ -11,7 +11,7 @@
 #include <utility>
 
 class SettingsFile {
-public:
+  public:
     // What a missing or damaged file is replaced by on the first write.
     static constexpr std::string_view Template =
         "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<InitialFile>\r\n</InitialFile>";
@@ -25,7 +25,8 @@ public:
     // when the entry is missing, empty or does not begin with a number.
     int GetInt(std::string_view section, std::string_view entry, int defaultValue) const;
     // The value's text; "" for an empty entry; the default when missing.
-    std::string GetString(std::string_view section, std::string_view entry, std::string_view defaultValue) const;
+    std::string GetString(std::string_view section, std::string_view entry,
+                          std::string_view defaultValue) const;
 
     bool WriteInt(std::string_view section, std::string_view entry, int value);
     bool WriteString(std::string_view section, std::string_view entry, std::string_view value);
@@ -37,7 +38,7 @@ public:
     // Where a damaged file is kept before it is replaced.
     std::filesystem::path BackupPath() const;
 
-private:
+  private:
     std::filesystem::path path_;
     mutable std::mutex mutex_;
 };

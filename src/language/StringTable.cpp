@@ -10,11 +10,13 @@ constexpr StringTableRow kRows[] = {
     {106, "The File's attribute is Read_Only.\nFile Name = "},
     {110, "Problem writing to file.\nFile Name = "},
     {114,
-     "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be switched "
+     "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be "
+     "switched "
      "the radio to transmit.)"},
     {33025,
      "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\n"
-     "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data "
+     "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your "
+     "data "
      "was changed to Narrow bandwidth automatically.\n"},
     {33061, "Save changes to"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},
@@ -30,7 +32,9 @@ static_assert(Ascending(), "string table rows must be in ascending id order");
 
 }  // namespace
 
-std::span<const StringTableRow> StringTable() { return kRows; }
+std::span<const StringTableRow> StringTable() {
+    return kRows;
+}
 
 std::string_view BuiltinText(int id) {
     const auto it = std::lower_bound(std::begin(kRows), std::end(kRows), id,

@@ -10,7 +10,8 @@
 namespace AlignmentBlock {
 
 inline constexpr std::size_t Size = 48;
-inline constexpr std::size_t Copies[3] = {0x30, CloneImage::BlockOffset(14, 0x280), CloneImage::BlockOffset(15, 0x280)};
+inline constexpr std::size_t Copies[3] = {0x30, CloneImage::BlockOffset(14, 0x280),
+                                          CloneImage::BlockOffset(15, 0x280)};
 
 std::uint16_t Checksum(const CloneImage& image, std::size_t offset);
 // Stores the checksum of each copy in its first two bytes.

@@ -105,7 +105,8 @@ int CableTypeFromName(std::string_view friendlyName, int current) {
 }
 
 bool PortComesBefore(const ComPortEntry& a, const ComPortEntry& b) {
-    const bool placeholderA = a.cableType == CableType::Unnamed, placeholderB = b.cableType == CableType::Unnamed;
+    const bool placeholderA = a.cableType == CableType::Unnamed,
+               placeholderB = b.cableType == CableType::Unnamed;
     if (placeholderA != placeholderB) return placeholderB;
     return NameBefore(a.name, b.name);
 }
@@ -145,7 +146,8 @@ int EnumComPorts(ComPortTable& table, const PortSources& sources) {
 
 std::string FormatPortLabel(const ComPortEntry& entry) {
     static constexpr const char* kSuffix[] = {"", "", " (QLV-10)", " (QLV-10/S)", " (QLV-12)"};
-    if (entry.cableType < CableType::Plain || entry.cableType > CableType::Qlv12 || entry.name.empty()) return {};
+    if (entry.cableType < CableType::Plain || entry.cableType > CableType::Qlv12 || entry.name.empty())
+        return {};
     std::string label = entry.name + kSuffix[entry.cableType];
     if (!entry.byId.empty()) label += "  [" + entry.byId + "]";
     return label;

@@ -19,7 +19,7 @@ inline constexpr int Qlv12 = 4;         // friendly name holds "QLV-12"
 }  // namespace CableType
 
 struct ComPortEntry {
-    std::string port;          // device path, "/dev/ttyUSB0"
+    std::string port;  // device path, "/dev/ttyUSB0"
     int cableType = CableType::Unnamed;
     int baudRate = 0;          // always 0 in an enumerated entry
     std::string name;          // short name shown, "ttyUSB0"

@@ -10,10 +10,8 @@ struct CaptionRow {
     int id;
     const char* text;
 };
-constexpr CaptionRow kCaptions[] = {{107, "Error"},
-                                    {57344, "Pardex"},
-                                    {33101, "Radio Data Recovery"},
-                                    {33201, "ADJ-Data Return to Default"}};
+constexpr CaptionRow kCaptions[] = {
+    {107, "Error"}, {57344, "Pardex"}, {33101, "Radio Data Recovery"}, {33201, "ADJ-Data Return to Default"}};
 
 }  // namespace
 

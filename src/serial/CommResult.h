@@ -59,8 +59,8 @@ inline constexpr Row Table[] = {
     {21, 33111, "There is not the \"Error Code\".\nContinue to check the data in detail?", 33101,
      OkCancelInformation},
     {22, 33109, "Radio Information was broken.\nRadio Data Recovery Complete !", 33101, OkInformation},
-    {23, 33110, "Radio Information is broken.\nIt is not able to recovery.\nPlease contact your dealer.", 33101,
-     OkExclamation},
+    {23, 33110, "Radio Information is broken.\nIt is not able to recovery.\nPlease contact your dealer.",
+     33101, OkExclamation},
     {24, 33112, "ADJ Backup Data was broken.\nRadio Data Recovery Complete !", 33101, OkInformation},
     {25, 33113, "ADJ Backup Data is broken.\nIt is not able to recovery.\nPlease contact your dealer.", 33101,
      OkExclamation},
@@ -116,9 +116,14 @@ struct NameRow {
     int value;
     const char* text;
 };
-inline constexpr NameRow OperationNames[] = {{1, "Upload"},    {2, "Download"},           {3, "Upload"},
-                                             {4, "Download"},  {6, "Alignment"},          {8, "Radio Data Recovery"},
-                                             {9, "ADJ-Data Return To Default"}, {-1, ""}};
+inline constexpr NameRow OperationNames[] = {{1, "Upload"},
+                                             {2, "Download"},
+                                             {3, "Upload"},
+                                             {4, "Download"},
+                                             {6, "Alignment"},
+                                             {8, "Radio Data Recovery"},
+                                             {9, "ADJ-Data Return To Default"},
+                                             {-1, ""}};
 // Names used by the operations of this folder.
 inline constexpr int UploadName = 3;
 inline constexpr int DownloadName = 4;

@@ -10,30 +10,30 @@
 //    port initialisations, back-off after a failed echo).
 struct LinkTiming {
     // Serial port.
-    double charTimeoutMs = 11.0;      // one-byte read: the line counts as silent after this
-    double initPassGapMs = 280.0;     // pause between the two line-setting passes
-    double drainGapMs = 5.0;          // pause between drain reads
-    double drainLimitMs = 2000.0;     // a line that never falls silent fails the drain
-    double closeReopenPauseMs = 100.0;// pauses around the reopen of the close sequence
-    double writeChunkMs = 100.0;      // write budget per chunk, plus 1 ms a byte
+    double charTimeoutMs = 11.0;        // one-byte read: the line counts as silent after this
+    double initPassGapMs = 280.0;       // pause between the two line-setting passes
+    double drainGapMs = 5.0;            // pause between drain reads
+    double drainLimitMs = 2000.0;       // a line that never falls silent fails the drain
+    double closeReopenPauseMs = 100.0;  // pauses around the reopen of the close sequence
+    double writeChunkMs = 100.0;        // write budget per chunk, plus 1 ms a byte
     // Frames.
-    double echoMsPerByte = 5.0;       // echo budget per frame byte
-    double preReadPauseMs = 5.0;      // before an EEPROM or flash read request
+    double echoMsPerByte = 5.0;   // echo budget per frame byte
+    double preReadPauseMs = 5.0;  // before an EEPROM or flash read request
     double eepromReadReplyMs = 32.0;
     double eepromWriteReplyMs = 120.0;
     double flashReadReplyMs = 616.0;
     double flashWriteAckMs = 500.0;
     double flashWriteBackoffMs = 616.0;
-    double shortCommandMs = 100.0;    // 0x30-0x3D acknowledgement
-    double longCommandUnitMs = 8.0;   // 0x3E waits (N x 5 + 250) units
-    double handshakeByteMs = 100.0;   // one beacon read of the power-on handshake
-    double handshakeEchoMs = 1.0;     // the echo of the answer byte
+    double shortCommandMs = 100.0;   // 0x30-0x3D acknowledgement
+    double longCommandUnitMs = 8.0;  // 0x3E waits (N x 5 + 250) units
+    double handshakeByteMs = 100.0;  // one beacon read of the power-on handshake
+    double handshakeEchoMs = 1.0;    // the echo of the answer byte
     // Operation runner.
-    double firstWindowMs = 4000.0;    // power-on attempt 0
-    double retryWindowMs = 5000.0;    // power-on attempts 1-3
-    double afterHandshakeMs = 1500.0; // the radio settles before word 0 is read
-    double pendingPollMs = 10.0;      // waiting for the progress bar to catch up
-    double pumpIntervalMs = 200.0;    // the pump of a long read
+    double firstWindowMs = 4000.0;     // power-on attempt 0
+    double retryWindowMs = 5000.0;     // power-on attempts 1-3
+    double afterHandshakeMs = 1500.0;  // the radio settles before word 0 is read
+    double pendingPollMs = 10.0;       // waiting for the progress bar to catch up
+    double pumpIntervalMs = 200.0;     // the pump of a long read
     // Lower bound of the budgets computed per frame (the echo budget).
     double budgetFloorMs = 0.0;
 

@@ -16,12 +16,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::uint8_t Hi(unsigned v) { return static_cast<std::uint8_t>((v >> 8) & 0xFF); }
-std::uint8_t Lo(unsigned v) { return static_cast<std::uint8_t>(v & 0xFF); }
+std::uint8_t Hi(unsigned v) {
+    return static_cast<std::uint8_t>((v >> 8) & 0xFF);
+}
+std::uint8_t Lo(unsigned v) {
+    return static_cast<std::uint8_t>(v & 0xFF);
+}
 
 }  // namespace
 
-void PXComCommand::Diagnostic(const char* text) const { Host().Log(text); }
+void PXComCommand::Diagnostic(const char* text) const {
+    Host().Log(text);
+}
 
 bool PXComCommand::CmdSend(const std::uint8_t* frame, int length, double backoffMs, bool cancellable) {
     if (!Drain()) return false;
@@ -79,7 +85,8 @@ bool PXComCommand::EepromRead(std::uint16_t word, std::uint8_t* data) {
         return false;
     }
     std::uint8_t reply[RadioFrame::WordReplySize];
-    if (!ReadReply(reply, sizeof reply, Timing().eepromReadReplyMs, RadioFrame::EepromReadCode, true)) return false;
+    if (!ReadReply(reply, sizeof reply, Timing().eepromReadReplyMs, RadioFrame::EepromReadCode, true))
+        return false;
     data[0] = reply[3];
     data[1] = reply[4];
     return true;
@@ -94,7 +101,8 @@ bool PXComCommand::EepromWrite(std::uint16_t word, const std::uint8_t* data) {
         return false;
     }
     std::uint8_t reply[RadioFrame::WordReplySize];
-    if (!ReadReply(reply, sizeof reply, Timing().eepromWriteReplyMs, RadioFrame::EepromWriteCode, true)) return false;
+    if (!ReadReply(reply, sizeof reply, Timing().eepromWriteReplyMs, RadioFrame::EepromWriteCode, true))
+        return false;
     // The radio answers with what it stored: anything else is a failed write.
     return reply[3] == data[0] && reply[4] == data[1];
 }
@@ -142,7 +150,9 @@ bool PXComCommand::EepromReadWords(std::uint16_t first, int count, std::uint8_t*
     return true;
 }
 
-bool PXComCommand::FlashReadPages(std::uint16_t page, std::uint8_t* data) { return FlashPageRead(page, data); }
+bool PXComCommand::FlashReadPages(std::uint16_t page, std::uint8_t* data) {
+    return FlashPageRead(page, data);
+}
 
 bool PXComCommand::PowerOnHandshake(int answerMode, double waitMs) {
     std::uint8_t answer = 0;
@@ -179,5 +189,7 @@ PXComCommand::ProbeResult PXComCommand::ProbeModel() {
     CloneImage scratch;
     std::uint8_t* page8 = scratch.data() + CloneImage::BlockOffset(8);
     if (!FlashReadPages(8, page8)) return ProbeResult::ReadFailed;
-    return IsSeriesModelCode(ItemMap::ReadImageField(RadioItems::ModelCodeField, scratch)) ? ProbeResult::Ok : ProbeResult::WrongModel;
+    return IsSeriesModelCode(ItemMap::ReadImageField(RadioItems::ModelCodeField, scratch))
+               ? ProbeResult::Ok
+               : ProbeResult::WrongModel;
 }

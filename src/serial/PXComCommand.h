@@ -8,7 +8,7 @@
 #include "serial/Serialport.h"
 
 class PXComCommand : public Serialport {
-public:
+  public:
     using Serialport::Serialport;
 
     enum class ProbeResult { Ok, ReadFailed, WrongModel };
@@ -51,11 +51,11 @@ public:
         return code == 0x1127 || code == 0x1128;
     }
 
-protected:
+  protected:
     const CancelFlag* CancelFor(bool cancellable) const { return cancellable ? &cancel_ : nullptr; }
     void Diagnostic(const char* text) const;
 
-private:
+  private:
     bool ReadReply(std::uint8_t* reply, int length, double budgetMs, std::uint8_t command, bool cancellable);
 
     CancelFlag cancel_{false};

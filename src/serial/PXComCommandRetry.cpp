@@ -18,7 +18,8 @@ bool PXComCommandRetry::EepromWriteRetry(std::uint16_t first, int count, const s
     for (int t = 0; t < WriteTries; ++t) {
         if (Cancelled()) return false;
         bool ok = true;
-        for (int i = 0; i < count && ok; ++i) ok = EepromWrite(static_cast<std::uint16_t>(first + i), words + 2 * i);
+        for (int i = 0; i < count && ok; ++i)
+            ok = EepromWrite(static_cast<std::uint16_t>(first + i), words + 2 * i);
         if (ok) return true;
     }
     return false;
@@ -40,8 +41,8 @@ bool PXComCommandRetry::FlashPageWriteRetry(std::uint16_t page, const std::uint8
     return false;
 }
 
-bool PXComCommandRetry::ShortCommand(std::uint8_t code, std::initializer_list<std::uint8_t> payload, int tries,
-                                     double waitMs, const std::function<void()>& pump) {
+bool PXComCommandRetry::ShortCommand(std::uint8_t code, std::initializer_list<std::uint8_t> payload,
+                                     int tries, double waitMs, const std::function<void()>& pump) {
     const auto frame = RadioFrame::Build(code, payload);
     for (int t = 0; t < tries; ++t)
         if (SendCommandAck(frame.data(), static_cast<int>(frame.size()), waitMs, pump)) return true;
@@ -53,7 +54,8 @@ bool PXComCommandRetry::SelectAlignPointRetry(std::uint8_t a, std::uint8_t b) {
 }
 
 bool PXComCommandRetry::SelectAlignChannelRetry(int channel) {
-    return SelectAlignPointRetry(static_cast<std::uint8_t>(channel / 16), static_cast<std::uint8_t>(channel % 16));
+    return SelectAlignPointRetry(static_cast<std::uint8_t>(channel / 16),
+                                 static_cast<std::uint8_t>(channel % 16));
 }
 
 bool PXComCommandRetry::ReadValueRetry(std::uint8_t* six) {
@@ -76,16 +78,22 @@ bool PXComCommandRetry::ReadValueRetry(std::uint8_t* six) {
 }
 
 bool PXComCommandRetry::SetAdjustValueRetry(int value) {
-    return ShortCommand(0x32, {static_cast<std::uint8_t>(value & 0xFF)}, CommandTries, Timing().shortCommandMs);
+    return ShortCommand(0x32, {static_cast<std::uint8_t>(value & 0xFF)}, CommandTries,
+                        Timing().shortCommandMs);
 }
 
-bool PXComCommandRetry::TransmitRetry() { return ShortCommand(0x34, {}, CommandTries, Timing().shortCommandMs); }
+bool PXComCommandRetry::TransmitRetry() {
+    return ShortCommand(0x34, {}, CommandTries, Timing().shortCommandMs);
+}
 
-bool PXComCommandRetry::ReceiveRetry() { return ShortCommand(0x35, {}, ReceiveTries, Timing().shortCommandMs); }
+bool PXComCommandRetry::ReceiveRetry() {
+    return ShortCommand(0x35, {}, ReceiveTries, Timing().shortCommandMs);
+}
 
 bool PXComCommandRetry::Command36Retry(std::uint16_t value, std::uint8_t byte) {
-    return ShortCommand(0x36, {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF), byte},
-                        CommandTries, Timing().shortCommandMs);
+    return ShortCommand(
+        0x36, {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF), byte},
+        CommandTries, Timing().shortCommandMs);
 }
 
 bool PXComCommandRetry::Command37Retry(std::uint8_t byte) {
@@ -100,10 +108,17 @@ bool PXComCommandRetry::ReadFlashValue(int kind, int& value, int channel) {
     value = 0;
     int recordByte = 0;
     switch (kind) {
-        case 2: recordByte = 40; break;
-        case 3: recordByte = 41; break;
-        case 9: recordByte = 42; break;
-        default: return false;
+        case 2:
+            recordByte = 40;
+            break;
+        case 3:
+            recordByte = 41;
+            break;
+        case 9:
+            recordByte = 42;
+            break;
+        default:
+            return false;
     }
     if (channel < 0 || channel >= ItemMap::ChannelCount) return false;
     const int page = channel * ItemMap::ChannelRecordSize / static_cast<int>(RadioFrame::PageSize);
@@ -125,13 +140,16 @@ bool PXComCommandRetry::Command3CRetry(std::uint8_t byte) {
     return ShortCommand(0x3C, {byte}, CommandTries, Timing().shortCommandMs);
 }
 
-bool PXComCommandRetry::Command3DOnRetry() { return ShortCommand(0x3D, {0x01}, CommandTries, Timing().shortCommandMs); }
+bool PXComCommandRetry::Command3DOnRetry() {
+    return ShortCommand(0x3D, {0x01}, CommandTries, Timing().shortCommandMs);
+}
 
 bool PXComCommandRetry::Command3DOffRetry() {
     return ShortCommand(0x3D, {0x00}, CommandTries, Timing().shortCommandMs);
 }
 
-bool PXComCommandRetry::Command3ERetry(std::uint16_t value, std::uint16_t count, const std::function<void()>& pump) {
+bool PXComCommandRetry::Command3ERetry(std::uint16_t value, std::uint16_t count,
+                                       const std::function<void()>& pump) {
     const double wait = (count * 5.0 + 250.0) * Timing().longCommandUnitMs;
     return ShortCommand(0x3E,
                         {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF),

@@ -35,7 +35,8 @@ DownloadPreparation DownloadPreparation::Standard() {
                 CloneImageOps::PrepareForWriting(toSend, user);
                 // A production run programs each radio with its own serial
                 // number from the data it was given.
-                if (Host().AppMode() == UnattendedShipMode) CloneImageOps::CopySerialNumberItems(toSend, user);
+                if (Host().AppMode() == UnattendedShipMode)
+                    CloneImageOps::CopySerialNumberItems(toSend, user);
             },
             [](CloneImage& toSend) { CalcPLLFrequency::RecalcAllAdjustments(toSend); }};
 }
@@ -45,7 +46,8 @@ PXCommunicationEvent::DocumentPassword PXCommunicationEvent::DocumentPasswordOf(
     return {password.flag, password.digits};
 }
 
-PXCommunicationEvent::PXCommunicationEvent(const std::string& portName, unsigned baudRate, const LinkTiming& timing)
+PXCommunicationEvent::PXCommunicationEvent(const std::string& portName, unsigned baudRate,
+                                           const LinkTiming& timing)
     : owned_(std::make_unique<PXComCommandRetry>(portName, baudRate, timing)), command_(owned_.get()) {}
 
 PXCommunicationEvent::PXCommunicationEvent(PXComCommandRetry& shared) : command_(&shared) {}
@@ -93,9 +95,12 @@ bool PXCommunicationEvent::Run(int operation, void* parameter, OperationView& vi
 bool PXCommunicationEvent::RunOperation(int operation, void* parameter) {
     auto& image = *static_cast<CloneImage*>(parameter);
     switch (operation) {
-        case OpUpload: return RadioTransfer::Upload(*this, image, 0);
-        case OpDownload: return RadioTransfer::Download(*this, image, 0);
-        default: return false;
+        case OpUpload:
+            return RadioTransfer::Upload(*this, image, 0);
+        case OpDownload:
+            return RadioTransfer::Download(*this, image, 0);
+        default:
+            return false;
     }
 }
 

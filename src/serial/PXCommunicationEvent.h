@@ -29,7 +29,7 @@ struct DownloadPreparation {
 };
 
 class PXCommunicationEvent {
-public:
+  public:
     enum Operation { OpUpload = 0, OpDownload = 1 };
 
     // The document's programming password: flag 1 = none known.
@@ -40,7 +40,8 @@ public:
     static DocumentPassword DocumentPasswordOf(const CloneImage& image);
 
     // A runner with its own command object on `portName`.
-    PXCommunicationEvent(const std::string& portName, unsigned baudRate, const LinkTiming& timing = LinkTiming{});
+    PXCommunicationEvent(const std::string& portName, unsigned baudRate,
+                         const LinkTiming& timing = LinkTiming{});
     // A runner on a command object that outlives it.
     explicit PXCommunicationEvent(PXComCommandRetry& shared);
     ~PXCommunicationEvent();
@@ -85,7 +86,7 @@ public:
     void SetRecoveryContinued(bool on) { recoveryContinued_ = on; }
     bool RecoveryContinued() const { return recoveryContinued_; }
 
-private:
+  private:
     bool RunOperation(int operation, void* parameter);
 
     std::unique_ptr<PXComCommandRetry> owned_;

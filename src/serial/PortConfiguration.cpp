@@ -21,7 +21,9 @@ bool IsRestrictedCable(int cableType) {
     return cableType == CableType::Qlv10 || cableType == CableType::Qlv10Special;
 }
 
-ItemList BaudListFor(int cableType) { return IsRestrictedCable(cableType) ? RestrictedBaudRateList : BaudRateList; }
+ItemList BaudListFor(int cableType) {
+    return IsRestrictedCable(cableType) ? RestrictedBaudRateList : BaudRateList;
+}
 
 bool IsListedBaudRate(int rate) {
     for (const auto& row : BaudRateList)
@@ -29,7 +31,9 @@ bool IsListedBaudRate(int rate) {
     return false;
 }
 
-int ValidBaudRate(int saved) { return IsListedBaudRate(saved) ? saved : FirstBaudRate; }
+int ValidBaudRate(int saved) {
+    return IsListedBaudRate(saved) ? saved : FirstBaudRate;
+}
 
 int RestrictedSelection(int cableType, int currentRate) {
     if (!IsRestrictedCable(cableType)) return currentRate;
@@ -43,18 +47,21 @@ bool NeedsCaution(int cableType, int baudRate) {
 }
 
 std::string CheckTypedPort(const std::string& text) {
-    if (text.empty() || text.front() != '/') return "Enter the full path of the serial device, such as /dev/ttyUSB0.";
+    if (text.empty() || text.front() != '/')
+        return "Enter the full path of the serial device, such as /dev/ttyUSB0.";
     struct stat st {};
     if (::stat(text.c_str(), &st) != 0) return text + " does not exist.";
     if (!S_ISCHR(st.st_mode)) return text + " is not a serial device.";
     return {};
 }
 
-Model::Model(ComPortTable table, PortConfig current) : table_(std::move(table)), current_(std::move(current)) {
+Model::Model(ComPortTable table, PortConfig current)
+    : table_(std::move(table)), current_(std::move(current)) {
     for (int i = 0; i < table_.count; ++i) {
         std::string label = PortLabelAt(table_, i);
         if (label.empty()) continue;
-        if (table_.entries[static_cast<std::size_t>(i)].port == current_.port) initialRow_ = static_cast<int>(rows_.size());
+        if (table_.entries[static_cast<std::size_t>(i)].port == current_.port)
+            initialRow_ = static_cast<int>(rows_.size());
         rows_.push_back(std::move(label));
         rowEntry_.push_back(i);
     }
@@ -112,7 +119,9 @@ Model::Outcome Model::Ok(const std::string& portText, int baudRate) const {
         if (baudRate > 0) outcome.config.baudRate = baudRate;
     }
     const PortConfig& c = outcome.config;
-    outcome.writes = {{PortKey, c.port}, {BaudRateKey, std::to_string(c.baudRate)}, {CableTypeKey, std::to_string(c.cableType)}};
+    outcome.writes = {{PortKey, c.port},
+                      {BaudRateKey, std::to_string(c.baudRate)},
+                      {CableTypeKey, std::to_string(c.cableType)}};
     outcome.caution = NeedsCaution(c.cableType, c.baudRate);
     return outcome;
 }

@@ -28,7 +28,8 @@ inline constexpr const char* CableTypeKey = "ComType";
 inline constexpr ST_DISPDATA BaudRateRows[] = {
     {38400, "38400", ""}, {115200, "115200", ""}, {230400, "230400", ""}, {-1, "", ""}};
 // The cables of types 2 and 3 carry at most 115200 baud.
-inline constexpr ST_DISPDATA RestrictedBaudRateRows[] = {{38400, "38400", ""}, {115200, "115200", ""}, {-1, "", ""}};
+inline constexpr ST_DISPDATA RestrictedBaudRateRows[] = {
+    {38400, "38400", ""}, {115200, "115200", ""}, {-1, "", ""}};
 inline constexpr ItemList BaudRateList{BaudRateRows};
 inline constexpr ItemList RestrictedBaudRateList{RestrictedBaudRateRows};
 
@@ -54,7 +55,7 @@ bool NeedsCaution(int cableType, int baudRate);
 std::string CheckTypedPort(const std::string& text);
 
 class Model {
-public:
+  public:
     Model(ComPortTable table, PortConfig current);
 
     // The port box: one row per entry with a label, in table order.
@@ -92,7 +93,7 @@ public:
     // row is selected.
     Outcome Ok(const std::string& portText, int baudRate) const;
 
-private:
+  private:
     ComPortTable table_;
     PortConfig current_;
     std::vector<std::string> rows_;

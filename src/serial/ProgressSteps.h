@@ -6,10 +6,10 @@
 #include <atomic>
 
 class ProgressSteps {
-public:
-    static constexpr int BaseStep = 4;       // steps per tick at least
-    static constexpr int Backlog = 30;       // above this a third of it goes per tick
-    static constexpr int FastBonus = 999;    // after Finish: everything at once
+  public:
+    static constexpr int BaseStep = 4;     // steps per tick at least
+    static constexpr int Backlog = 30;     // above this a third of it goes per tick
+    static constexpr int FastBonus = 999;  // after Finish: everything at once
 
     // A new range or position: nothing pending, normal pace.
     void Reset() {
@@ -33,7 +33,7 @@ public:
         return step;
     }
 
-private:
+  private:
     std::atomic<int> pending_{0};
     std::atomic<bool> fast_{false};
 };

@@ -25,9 +25,15 @@ constexpr int AnswerDefault = 2;
 constexpr int RecoverySerialQuestion = 33007;
 constexpr const char* RecoverySerialText = "Serial No. Error! Do you continue recovery?";
 
-std::uint8_t* WordPtr(CloneImage& image, unsigned word) { return image.data() + 2 * word; }
-const std::uint8_t* WordPtr(const CloneImage& image, unsigned word) { return image.data() + 2 * word; }
-std::uint8_t* PagePtr(CloneImage& image, unsigned page) { return image.data() + CloneImage::BlockOffset(page); }
+std::uint8_t* WordPtr(CloneImage& image, unsigned word) {
+    return image.data() + 2 * word;
+}
+const std::uint8_t* WordPtr(const CloneImage& image, unsigned word) {
+    return image.data() + 2 * word;
+}
+std::uint8_t* PagePtr(CloneImage& image, unsigned page) {
+    return image.data() + CloneImage::BlockOffset(page);
+}
 const std::uint8_t* PagePtr(const CloneImage& image, unsigned page) {
     return image.data() + CloneImage::BlockOffset(page);
 }
@@ -41,8 +47,8 @@ void CloseLine(PXComCommandRetry& cmd) {
 bool ShipProductCodeMatches(const CloneImage& radio, const CloneImage& image) {
     const auto code = ItemMap::ReadImageField(RadioItems::ProductCode, radio);
     if (code != ItemMap::ReadImageField(RadioItems::ProductCode, image)) return false;
-    return std::find(std::begin(RadioItems::ShipProductCodes), std::end(RadioItems::ShipProductCodes), code) !=
-           std::end(RadioItems::ShipProductCodes);
+    return std::find(std::begin(RadioItems::ShipProductCodes), std::end(RadioItems::ShipProductCodes),
+                     code) != std::end(RadioItems::ShipProductCodes);
 }
 
 std::string DefaultFileOf(const CloneImage& image) {
@@ -115,7 +121,8 @@ bool ReadBlocks(PXCommunicationEvent& runner, CloneImage& image, const TransferL
     return true;
 }
 
-bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image, const TransferList::Lists& lists) {
+bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image,
+                         const TransferList::Lists& lists) {
     PXComCommandRetry& cmd = runner.Command();
     for (const auto& entry : lists.words) {
         if (cmd.Cancelled() ||
@@ -127,7 +134,8 @@ bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image, 
     }
     for (const auto& range : lists.pages)
         for (unsigned page = range.first; page <= range.last; ++page) {
-            if (cmd.Cancelled() || !cmd.FlashPageWriteRetry(static_cast<std::uint16_t>(page), PagePtr(image, page))) {
+            if (cmd.Cancelled() ||
+                !cmd.FlashPageWriteRetry(static_cast<std::uint16_t>(page), PagePtr(image, page))) {
                 runner.CommErrorEvent(CommResult::CommunicationError);
                 return false;
             }
@@ -262,7 +270,8 @@ bool Download(PXCommunicationEvent& runner, CloneImage& image, int continueFlag)
     CloneImage work = image;
     view.SetTitle(CommResult::DownloadName);
     bool ok = false;
-    const bool connected = continueFlag != 0 || runner.cmd_PowerOn(DownloadRetryState, AnswerDefault, DownloadFirstState);
+    const bool connected =
+        continueFlag != 0 || runner.cmd_PowerOn(DownloadRetryState, AnswerDefault, DownloadFirstState);
     if (connected) {
         view.SetState(4);
         view.ShowCancel(false);

@@ -18,7 +18,8 @@ bool ReadBlocks(PXCommunicationEvent& runner, CloneImage& image, const TransferL
 // Writes the lists between the completion markers: word 511 = FF FF first,
 // 5A A5 after everything else has been written.
 bool WriteBlocks(PXCommunicationEvent& runner, const CloneImage& image, const TransferList::Lists& lists);
-bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image, const TransferList::Lists& lists);
+bool WriteBlocksNoMarker(PXCommunicationEvent& runner, const CloneImage& image,
+                         const TransferList::Lists& lists);
 
 // Upload's identity check of EEPROM words 0-5.
 bool CheckRadioModel(PXCommunicationEvent& runner);

@@ -27,9 +27,9 @@ struct SpeedRow {
     unsigned baud;
     speed_t speed;
 };
-constexpr SpeedRow kSpeeds[] = {{1200, B1200},     {2400, B2400},     {4800, B4800},   {9600, B9600},
-                                {19200, B19200},   {38400, B38400},   {57600, B57600}, {115200, B115200},
-                                {230400, B230400}};
+constexpr SpeedRow kSpeeds[] = {{1200, B1200},   {2400, B2400},     {4800, B4800},
+                                {9600, B9600},   {19200, B19200},   {38400, B38400},
+                                {57600, B57600}, {115200, B115200}, {230400, B230400}};
 
 speed_t SpeedOf(unsigned baud) {
     for (const auto& row : kSpeeds)
@@ -44,7 +44,9 @@ unsigned BaudOf(speed_t speed) {
 }
 
 // The modem-line ioctls a pseudo-terminal or a bare UART does not offer.
-bool Unsupported(int error) { return error == ENOTTY || error == EINVAL || error == ENOTSUP || error == ENOSYS; }
+bool Unsupported(int error) {
+    return error == ENOTTY || error == EINVAL || error == ENOTSUP || error == ENOSYS;
+}
 
 timespec ToTimespec(double ms) {
     if (ms < 0) ms = 0;
@@ -57,13 +59,17 @@ timespec ToTimespec(double ms) {
 Serialport::Serialport(std::string portName, unsigned baudRate, const LinkTiming& timing)
     : portName_(std::move(portName)), baudRate_(baudRate), timing_(timing) {}
 
-Serialport::~Serialport() { PortClose(); }
+Serialport::~Serialport() {
+    PortClose();
+}
 
 void Serialport::Trace(const char* where, const char* mark) const {
     Host().Log(std::string("CSerialport::") + where + " " + mark);
 }
 
-bool Serialport::IsSupportedBaudRate(unsigned baud) { return SpeedOf(baud) != B0; }
+bool Serialport::IsSupportedBaudRate(unsigned baud) {
+    return SpeedOf(baud) != B0;
+}
 
 bool Serialport::PortOpen() {
     Trace("PortOpen", "[IN]");
@@ -141,7 +147,8 @@ bool Serialport::InitializePort() {
         return false;
     }
     char line[64];
-    std::snprintf(line, sizeof line, "InitializePort timeGetTime()=[%d ms]", static_cast<int>(MsSince(start)));
+    std::snprintf(line, sizeof line, "InitializePort timeGetTime()=[%d ms]",
+                  static_cast<int>(MsSince(start)));
     Host().Log(line);
     Trace("InitializePort", "[OUT]");
     return true;

@@ -24,7 +24,7 @@ struct LinkStats {
 };
 
 class Serialport {
-public:
+  public:
     static constexpr std::uint8_t Nak = 0x15;
     // Cable types of the port enumeration; 2 and 3 take 16-byte write chunks.
     static constexpr int PlainCable = 1;
@@ -80,14 +80,14 @@ public:
     // The standard termios speeds this port can be set to.
     static bool IsSupportedBaudRate(unsigned baud);
 
-protected:
+  protected:
     // The baud rate the device reports after set-up (0 when unknown).
     virtual unsigned ReadBackBaudRate();
     // Writes, for tests that check chunking.
     virtual long WriteChunk(const std::uint8_t* data, std::size_t size);
     int Descriptor() const { return fd_; }
 
-private:
+  private:
     bool SetModemLines(bool raise);
     // Waits up to `ms` for input; false on time-out or hang-up.
     enum class WaitResult { Ready, TimedOut, HungUp };

@@ -19,7 +19,7 @@ struct Range {
 inline constexpr std::uint8_t Off = 0, On = 1, Unattended = 2;
 
 struct Row {
-    int start;  // -1 ends the table
+    int start;                // -1 ends the table
     std::uint8_t enabled[3];  // normal mode, service mode 1, service mode 2
 };
 

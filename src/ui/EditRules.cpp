@@ -10,9 +10,15 @@
 namespace EditRules {
 namespace {
 
-bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char32_t c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-char32_t Upper(char32_t c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+bool IsDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
+bool IsHexDigit(char32_t c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+char32_t Upper(char32_t c) {
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
 
 std::string CommaToDot(std::string_view text) {
     std::string s(text);
@@ -21,7 +27,9 @@ std::string CommaToDot(std::string_view text) {
     return s;
 }
 
-bool NoRange(const PageControlSpec& spec) { return spec.min == 0 && spec.max == 0; }
+bool NoRange(const PageControlSpec& spec) {
+    return spec.min == 0 && spec.max == 0;
+}
 
 std::string FormatInt(const char* format, long long value) {
     char buf[32];
@@ -82,7 +90,8 @@ std::optional<long long> ParseWholeHex(std::string_view text) {
         if (!IsHexDigit(static_cast<unsigned char>(c))) return std::nullopt;
     unsigned long long value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    if (ec == std::errc::result_out_of_range || value > static_cast<unsigned long long>(std::numeric_limits<long long>::max()))
+    if (ec == std::errc::result_out_of_range ||
+        value > static_cast<unsigned long long>(std::numeric_limits<long long>::max()))
         return std::numeric_limits<long long>::max();
     if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
     return static_cast<long long>(value);
@@ -119,11 +128,16 @@ std::string FormatDouble(const char* format, double value) {
 
 char32_t BaseKindFilter(std::uint32_t kind, bool signedFlag, char32_t ch) {
     switch (kind) {
-        case EditKind::Any: return ch;
-        case EditKind::Decimal: return IsDigit(ch) || (signedFlag && ch == '-') ? ch : 0;
-        case EditKind::Hex: return IsHexDigit(ch) ? ch : 0;
-        case EditKind::Ascii: return ch < 128 ? ch : 0;
-        default: return ch;
+        case EditKind::Any:
+            return ch;
+        case EditKind::Decimal:
+            return IsDigit(ch) || (signedFlag && ch == '-') ? ch : 0;
+        case EditKind::Hex:
+            return IsHexDigit(ch) ? ch : 0;
+        case EditKind::Ascii:
+            return ch < 128 ? ch : 0;
+        default:
+            return ch;
     }
 }
 
@@ -131,13 +145,18 @@ char32_t FrequencyFilter(bool signedFlag, char32_t ch) {
     return IsDigit(ch) || ch == '.' || ch == ',' || (signedFlag && ch == '-') ? ch : 0;
 }
 
-char32_t DoubleFilter(char32_t ch) { return IsDigit(ch) || ch == '.' || ch == ',' ? ch : 0; }
-
-char32_t DtmfFilter(char32_t ch) {
-    return IsDigit(ch) || (ch >= 'A' && ch <= 'D') || (ch >= 'a' && ch <= 'd') || ch == '*' || ch == '#' ? ch : 0;
+char32_t DoubleFilter(char32_t ch) {
+    return IsDigit(ch) || ch == '.' || ch == ',' ? ch : 0;
 }
 
-char32_t FirmwareVersionFilter(char32_t ch) { return IsDigit(ch) || ch == '.' ? ch : 0; }
+char32_t DtmfFilter(char32_t ch) {
+    return IsDigit(ch) || (ch >= 'A' && ch <= 'D') || (ch >= 'a' && ch <= 'd') || ch == '*' || ch == '#' ? ch
+                                                                                                         : 0;
+}
+
+char32_t FirmwareVersionFilter(char32_t ch) {
+    return IsDigit(ch) || ch == '.' ? ch : 0;
+}
 
 char32_t PageCodeFilter(char32_t ch) {
     if (ch >= 128) return 0;
@@ -150,7 +169,9 @@ char32_t Mdc1200IdFilter(bool allowF, char32_t ch) {
     return ch;
 }
 
-bool IsSerialLetter(char32_t ch) { return (ch >= 'B' && ch <= 'N') || ch == 'Q' || ch == 'R' || ch == 'S'; }
+bool IsSerialLetter(char32_t ch) {
+    return (ch >= 'B' && ch <= 'N') || ch == 'Q' || ch == 'R' || ch == 'S';
+}
 
 char32_t SerialNumberFilter(std::size_t caret, bool signedFlag, char32_t ch) {
     if (ch >= 128) return 0;
@@ -248,7 +269,8 @@ std::string CorrectFirmwareVersion(std::string_view text) {
     return buf;
 }
 
-std::string Mdc1200IdOnLeave(std::string_view text, const PageControlSpec& spec, bool allowF, bool fullRange) {
+std::string Mdc1200IdOnLeave(std::string_view text, const PageControlSpec& spec, bool allowF,
+                             bool fullRange) {
     PageControlSpec hex = spec;
     hex.kind = EditKind::Hex;
     if (allowF) {

@@ -19,7 +19,7 @@ struct PageControlSpec {
     std::uint32_t digits;  // maximum text length in characters
     double min;            // min and max both 0: no range check
     double max;
-    std::uint32_t kind;    // EditKind
+    std::uint32_t kind;  // EditKind
     std::uint32_t reserved;
 };
 
@@ -51,12 +51,12 @@ char32_t BaseKindFilter(std::uint32_t kind, bool signedFlag, char32_t ch);
 
 // Per-kind filters of the subclasses (0 drops). Each answers only for its own
 // kind; the caller passes other kinds through unchanged.
-char32_t FrequencyFilter(bool signedFlag, char32_t ch);   // kind 4
-char32_t DoubleFilter(char32_t ch);                       // kind 5
-char32_t DtmfFilter(char32_t ch);                         // kind 6
-char32_t FirmwareVersionFilter(char32_t ch);              // kind 8
-char32_t PageCodeFilter(char32_t ch);                     // page-code edit, any kind
-char32_t Mdc1200IdFilter(bool allowF, char32_t ch);       // MDC1200 id edit
+char32_t FrequencyFilter(bool signedFlag, char32_t ch);  // kind 4
+char32_t DoubleFilter(char32_t ch);                      // kind 5
+char32_t DtmfFilter(char32_t ch);                        // kind 6
+char32_t FirmwareVersionFilter(char32_t ch);             // kind 8
+char32_t PageCodeFilter(char32_t ch);                    // page-code edit, any kind
+char32_t Mdc1200IdFilter(bool allowF, char32_t ch);      // MDC1200 id edit
 // Serial number at caret position `caret` (kind 10): the serial letter in
 // the second place, digits elsewhere; the result is upper case.
 char32_t SerialNumberFilter(std::size_t caret, bool signedFlag, char32_t ch);

@@ -75,7 +75,8 @@ std::vector<std::string> SplitComboList(std::string_view list) {
     std::size_t start = 0;
     for (;;) {
         std::size_t bar = list.find('|', start);
-        out.emplace_back(list.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
+        out.emplace_back(
+            list.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
         if (bar == std::string_view::npos) break;
         start = bar + 1;
     }

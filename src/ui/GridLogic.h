@@ -14,8 +14,12 @@ namespace GridLogic {
 
 // Screen grids are laid out in twips at 15 twips a pixel.
 inline constexpr int TwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return twips / TwipsPerPixel; }
-constexpr int PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return twips / TwipsPerPixel;
+}
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 struct Span {
     int row, col, rows, cols;

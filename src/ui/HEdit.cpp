@@ -6,7 +6,9 @@
 using EditRules::Typing;
 
 namespace {
-wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+wxString Wx(std::string_view s) {
+    return wxString::FromUTF8(s.data(), s.size());
+}
 }  // namespace
 
 // ---- HEditBase --------------------------------------------------------------
@@ -27,19 +29,23 @@ void HEditBase::SetEditConfig(const PageControlSpec& spec) {
     SetMaxLength(spec.digits);
 }
 
-char32_t HEditBase::FilterChar(char32_t ch) { return ch; }
+char32_t HEditBase::FilterChar(char32_t ch) {
+    return ch;
+}
 
 Typing HEditBase::DecideTyping(char32_t ch, bool ctrl) {
     if (ch == EditRules::Backspace || ctrl) return Typing::Inserted(ch);
     if (ch == EditRules::Tab) return Typing::Dropped();
-    char32_t result = spec_.kind <= EditKind::Ascii ? EditRules::BaseKindFilter(spec_.kind, signed_, ch) : FilterChar(ch);
+    char32_t result =
+        spec_.kind <= EditKind::Ascii ? EditRules::BaseKindFilter(spec_.kind, signed_, ch) : FilterChar(ch);
     return result ? Typing::Inserted(result) : Typing::Dropped();
 }
 
 void HEditBase::TypeChar(char32_t ch, bool ctrl) {
     Typing t = DecideTyping(ch, ctrl);
     switch (t.kind) {
-        case Typing::Drop: break;
+        case Typing::Drop:
+            break;
         case Typing::Replace:
             ChangeValue(Wx(t.text));
             SetInsertionPointEnd();
@@ -105,13 +111,17 @@ bool HEditBase::FormatNumber() {
     return r.unchanged;
 }
 
-void HEditBase::PadWithZeros() { SetText(EditRules::PadWithZeros(GetText(), spec_.digits)); }
+void HEditBase::PadWithZeros() {
+    SetText(EditRules::PadWithZeros(GetText(), spec_.digits));
+}
 
 std::string HEditBase::GetText() const {
     return GetValue().utf8_string();
 }
 
-void HEditBase::SetText(std::string_view text) { ChangeValue(Wx(text)); }
+void HEditBase::SetText(std::string_view text) {
+    ChangeValue(Wx(text));
+}
 
 // ---- subclasses -------------------------------------------------------------
 
@@ -128,7 +138,9 @@ void HEditFrequency::CorrectOnLeave() {
     if (spec_.kind == EditKind::Frequency) SetText(EditRules::FrequencyOnLeave(GetText(), format_.c_str()));
 }
 
-void HEditFrequency::Correct() { SetText(EditRules::CorrectFrequency(GetText(), spec_, format_.c_str())); }
+void HEditFrequency::Correct() {
+    SetText(EditRules::CorrectFrequency(GetText(), spec_, format_.c_str()));
+}
 
 void HEditDouble::SetEditConfig(const PageControlSpec& spec, const char* format) {
     format_ = format ? format : "%.1f";
@@ -139,7 +151,9 @@ char32_t HEditDouble::FilterChar(char32_t ch) {
     return spec_.kind == EditKind::DecimalNumber ? EditRules::DoubleFilter(ch) : ch;
 }
 
-void HEditDouble::Correct() { SetText(EditRules::CorrectDouble(GetText(), spec_, format_.c_str())); }
+void HEditDouble::Correct() {
+    SetText(EditRules::CorrectDouble(GetText(), spec_, format_.c_str()));
+}
 
 char32_t HEditDtmf::FilterChar(char32_t ch) {
     return spec_.kind == EditKind::Dtmf ? EditRules::DtmfFilter(ch) : ch;
@@ -154,9 +168,13 @@ void HEditDtmf::CorrectOnLeave() {
     }
 }
 
-std::vector<std::uint8_t> HEditDtmf::GetDigits() const { return EditRules::PackDtmf(GetText(), spec_.digits); }
+std::vector<std::uint8_t> HEditDtmf::GetDigits() const {
+    return EditRules::PackDtmf(GetText(), spec_.digits);
+}
 
-void HEditDtmf::SetDigits(std::span<const std::uint8_t> packed) { SetText(EditRules::UnpackDtmf(packed)); }
+void HEditDtmf::SetDigits(std::span<const std::uint8_t> packed) {
+    SetText(EditRules::UnpackDtmf(packed));
+}
 
 Typing HEditSubAudio::DecideTyping(char32_t ch, bool ctrl) {
     if (spec_.kind != EditKind::SubAudio || ch == EditRules::Backspace || ctrl || ch == EditRules::Tab)
@@ -221,31 +239,52 @@ void HEditSrialNumber::PasteText(std::string_view clip) {
     }
 }
 
-void HEditSrialNumber::OnPaste(wxClipboardTextEvent&) { PasteText(Clipboard::PasteText(this)); }
+void HEditSrialNumber::OnPaste(wxClipboardTextEvent&) {
+    PasteText(Clipboard::PasteText(this));
+}
 
 Typing HEditPage::DecideTyping(char32_t ch, bool /*ctrl*/) {
     char32_t r = EditRules::PageCodeFilter(ch);
     return r ? Typing::Inserted(r) : Typing::Dropped();
 }
 
-char32_t HEditMDC1200ID::FilterChar(char32_t ch) { return EditRules::Mdc1200IdFilter(allowF_, ch); }
+char32_t HEditMDC1200ID::FilterChar(char32_t ch) {
+    return EditRules::Mdc1200IdFilter(allowF_, ch);
+}
 
 void HEditMDC1200ID::CorrectOnLeave() {
     SetText(EditRules::Mdc1200IdOnLeave(GetText(), spec_, allowF_, fullRange_));
 }
 
-HEditBase* CreateEditForSpec(wxWindow* parent, const PageControlSpec& spec, const wxPoint& pos, const wxSize& size) {
+HEditBase* CreateEditForSpec(wxWindow* parent, const PageControlSpec& spec, const wxPoint& pos,
+                             const wxSize& size) {
     const auto id = static_cast<wxWindowID>(spec.controlId);
     HEditBase* edit = nullptr;
     switch (spec.kind) {
-        case EditKind::Frequency: edit = new HEditFrequency(parent, id, pos, size); break;
-        case EditKind::DecimalNumber: edit = new HEditDouble(parent, id, pos, size); break;
-        case EditKind::Dtmf: edit = new HEditDtmf(parent, id, pos, size); break;
-        case EditKind::SubAudio: edit = new HEditSubAudio(parent, id, pos, size); break;
-        case EditKind::FirmwareVersion: edit = new HEditFirmwareVersion(parent, id, pos, size); break;
-        case EditKind::NameTag: edit = new HEditKXTag(parent, id, pos, size); break;
-        case EditKind::SerialNumber: edit = new HEditSrialNumber(parent, id, pos, size); break;
-        default: edit = new HEditBase(parent, id, pos, size); break;
+        case EditKind::Frequency:
+            edit = new HEditFrequency(parent, id, pos, size);
+            break;
+        case EditKind::DecimalNumber:
+            edit = new HEditDouble(parent, id, pos, size);
+            break;
+        case EditKind::Dtmf:
+            edit = new HEditDtmf(parent, id, pos, size);
+            break;
+        case EditKind::SubAudio:
+            edit = new HEditSubAudio(parent, id, pos, size);
+            break;
+        case EditKind::FirmwareVersion:
+            edit = new HEditFirmwareVersion(parent, id, pos, size);
+            break;
+        case EditKind::NameTag:
+            edit = new HEditKXTag(parent, id, pos, size);
+            break;
+        case EditKind::SerialNumber:
+            edit = new HEditSrialNumber(parent, id, pos, size);
+            break;
+        default:
+            edit = new HEditBase(parent, id, pos, size);
+            break;
     }
     edit->SetEditConfig(spec);
     return edit;

@@ -15,7 +15,7 @@
 #include "ui/EditRules.h"
 
 class HEditBase : public wxTextCtrl {
-public:
+  public:
     HEditBase() = default;
     HEditBase(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
               const wxSize& size = wxDefaultSize, long style = 0);
@@ -47,7 +47,7 @@ public:
     std::string GetText() const;
     void SetText(std::string_view text);
 
-protected:
+  protected:
     void OnChar(wxKeyEvent& event);
     void OnKillFocus(wxFocusEvent& event);
     std::size_t Caret() const;
@@ -59,7 +59,7 @@ protected:
 
 // Kind 4: frequencies, five decimals, at most 999.99999 when left.
 class HEditFrequency : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     void SetEditConfig(const PageControlSpec& spec, const char* format);
     void SetEditConfig(const PageControlSpec& spec) override { SetEditConfig(spec, format_.c_str()); }
@@ -68,26 +68,26 @@ public:
     // Before the page reads the value: clamped to the row's range.
     void Correct();
 
-private:
+  private:
     std::string format_ = "%.5f";
 };
 
 // Kind 5: decimal numbers in a display format.
 class HEditDouble : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     void SetEditConfig(const PageControlSpec& spec, const char* format);
     void SetEditConfig(const PageControlSpec& spec) override { SetEditConfig(spec, format_.c_str()); }
     char32_t FilterChar(char32_t ch) override;
     void Correct();
 
-private:
+  private:
     std::string format_ = "%.1f";
 };
 
 // Kind 6: DTMF digits, packed two to a byte for the radio.
 class HEditDtmf : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     char32_t FilterChar(char32_t ch) override;
     void CorrectOnLeave() override;
@@ -98,18 +98,18 @@ public:
 
 // Kind 7: "C-" CTCSS or "D-" DCS codes, checked by caret position.
 class HEditSubAudio : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     void SetForbidB(bool on) { forbidB_ = on; }
     EditRules::Typing DecideTyping(char32_t ch, bool ctrl) override;
 
-private:
+  private:
     bool forbidB_ = false;
 };
 
 // Kind 8: "%d.%02d.%02d.%02d" firmware versions.
 class HEditFirmwareVersion : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     char32_t FilterChar(char32_t ch) override;
     void Correct();
@@ -117,7 +117,7 @@ public:
 
 // Kind 9: name tags in the characters the current tag rule accepts.
 class HEditKXTag : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     // The text limit is twice the digits; the codes are limited to the digits.
     void SetEditConfig(const PageControlSpec& spec) override;
@@ -128,7 +128,7 @@ public:
 
 // Kind 10: serial numbers (digit, serial letter, six digits).
 class HEditSrialNumber : public HEditBase {
-public:
+  public:
     HEditSrialNumber() = default;
     HEditSrialNumber(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                      const wxSize& size = wxDefaultSize, long style = 0);
@@ -137,31 +137,31 @@ public:
     void PasteText(std::string_view clip);
     static bool IsValidSerialNumber(std::string_view text) { return EditRules::IsValidSerialNumber(text); }
 
-private:
+  private:
     void OnPaste(wxClipboardTextEvent& event);
 };
 
 // Page codes: hexadecimal digits and "p", whatever the kind.
 class HEditPage : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     EditRules::Typing DecideTyping(char32_t ch, bool ctrl) override;
 };
 
 // MDC1200 ids: hexadecimal, "F" only when allowed, corrected when left.
 class HEditMDC1200ID : public HEditBase {
-public:
+  public:
     using HEditBase::HEditBase;
     void SetAllowF(bool on) { allowF_ = on; }
     void SetFullRange(bool on) { fullRange_ = on; }
     char32_t FilterChar(char32_t ch) override;
     void CorrectOnLeave() override;
 
-private:
+  private:
     bool allowF_ = false;
     bool fullRange_ = false;
 };
 
 // The control a page makes for one row of its edit table, configured.
-HEditBase* CreateEditForSpec(wxWindow* parent, const PageControlSpec& spec, const wxPoint& pos = wxDefaultPosition,
-                             const wxSize& size = wxDefaultSize);
+HEditBase* CreateEditForSpec(wxWindow* parent, const PageControlSpec& spec,
+                             const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);

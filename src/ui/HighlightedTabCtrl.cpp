@@ -13,7 +13,8 @@ constexpr int kPadY = 5;
 constexpr std::size_t kMaxText = 255;
 }  // namespace
 
-HighlightedTabCtrl::HighlightedTabCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
+HighlightedTabCtrl::HighlightedTabCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                       const wxSize& size)
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     UpdateHighlightFont();

@@ -12,7 +12,7 @@
 wxDECLARE_EVENT(EVT_TAB_SELCHANGE, wxCommandEvent);
 
 class HighlightedTabCtrl : public wxControl {
-public:
+  public:
     HighlightedTabCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                        const wxSize& size = wxDefaultSize);
 
@@ -32,10 +32,10 @@ public:
     const wxFont& HighlightFont() const { return highlight_; }
     bool SetFont(const wxFont& font) override;
 
-protected:
+  protected:
     wxSize DoGetBestSize() const override;
 
-private:
+  private:
     struct Tab {
         std::string text;
         long data;

@@ -42,7 +42,9 @@ void Register(Slot slot, Factory factory, DependencyKey dependency) {
     }
 }
 
-void Unregister(Slot slot) { Register(slot, {}, {}); }
+void Unregister(Slot slot) {
+    Register(slot, {}, {});
+}
 
 bool IsRegistered(Slot slot) {
     const Entry* entry = Find(slot);
@@ -91,9 +93,13 @@ std::function<PrintLanguage()>& LanguageSource() {
 }
 }  // namespace
 
-void SetPrintLanguageSource(std::function<PrintLanguage()> source) { LanguageSource() = std::move(source); }
+void SetPrintLanguageSource(std::function<PrintLanguage()> source) {
+    LanguageSource() = std::move(source);
+}
 
-PrintLanguage CurrentPrintLanguage() { return LanguageSource() ? LanguageSource()() : PrintLanguage{}; }
+PrintLanguage CurrentPrintLanguage() {
+    return LanguageSource() ? LanguageSource()() : PrintLanguage{};
+}
 
 // ---- the screen list ------------------------------------------------------------------
 
@@ -115,7 +121,9 @@ struct RecordSpec {
 constexpr RecordSpec Screen(int kind, int id, Slot slot, int passes, bool destroyAfter, bool deleteAfter) {
     return {kind, id, false, slot, passes, destroyAfter, deleteAfter};
 }
-constexpr RecordSpec Break() { return {PrintKind::PageBreak, -1, true, Slot::Count, 1, true, false}; }
+constexpr RecordSpec Break() {
+    return {PrintKind::PageBreak, -1, true, Slot::Count, 1, true, false};
+}
 
 // The records ids 10 (DTMF paging) and 24 (MDC1200 advanced call) are for
 // radios with the 1.90 display firmware only. The main information heads
@@ -162,7 +170,9 @@ constexpr RecordSpec kRecords[] = {
 // Far more parts than the largest printout (128 channels) can need.
 constexpr int kMaxPartsPerRecord = 1000;
 
-bool LeftOut(int id, bool hasDisplayFeature) { return !hasDisplayFeature && (id == 10 || id == 24); }
+bool LeftOut(int id, bool hasDisplayFeature) {
+    return !hasDisplayFeature && (id == 10 || id == 24);
+}
 
 void WriteLine(std::string& out, const char* line) {
     out += line;
@@ -207,7 +217,8 @@ PrintScreenList Header::BuildScreenList(const CloneImage& image) {
             breakPending = false;
         }
         screenSinceBreak = true;
-        list.records.push_back({spec.kind, spec.id, made[i], spec.passes, spec.destroyAfter, spec.deleteAfter});
+        list.records.push_back(
+            {spec.kind, spec.id, made[i], spec.passes, spec.destroyAfter, spec.deleteAfter});
     }
     return list;
 }
@@ -233,28 +244,34 @@ std::string& Header::WriteHead(std::string& out) {
         HtmlTag title(head, "title");
         head += Title;
     }
-    head += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + HtmlEscape(charset_) + "\">\n";
+    head +=
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + HtmlEscape(charset_) + "\">\n";
     head += "<meta http-equiv=\"Content-Style-Type\" content=\"text/css\">\n";
     {
         HtmlTag style(head, "style", "type=\"text/css\"");
         WriteLine(head, "<!--");
-        WriteLine(head, "div.container {  width: 100%; margin-left:auto; margin-right:auto; text-align:left; }");
+        WriteLine(head,
+                  "div.container {  width: 100%; margin-left:auto; margin-right:auto; text-align:left; }");
         WriteLine(head, "div.first  { float: left; width: 49%; }");
         WriteLine(head, "div.second { float: right; width: 49%; }");
         WriteLine(head, "div.full   { clear: both; width: 100%; }");
         WriteLine(head, "div.footer { clear: both; width: 100%; page-break-after: always; }");
         head += "p       { font-family: \"" + font +
                 "\"; font-size: 6pt; word-break: break-all; mso-number-format:\"\\@\"; \n";
-        WriteLine(head, "          margin-bottom: 3px ; margin-top: 3px ; padding-bottom:0px ; padding-top:0px }");
+        WriteLine(head,
+                  "          margin-bottom: 3px ; margin-top: 3px ; padding-bottom:0px ; padding-top:0px }");
         WriteLine(head, "p.title { font-size: 9pt; text-align: center; }");
         head += "table   { font-family: \"" + font +
-                "\"; font-size: 6pt; text-align: left; word-break: break-all; mso-number-format:\"\\@\";  border: "
+                "\"; font-size: 6pt; text-align: left; word-break: break-all; mso-number-format:\"\\@\";  "
+                "border: "
                 "1px #000000 solid; }\n";
         WriteLine(head, "caption { text-align: left; }");
-        WriteLine(head, "th      { font-weight: normal; mso-number-format:\"\\@\"; border: 2px #999999 solid; "
-                        "text-align:center; }");
+        WriteLine(head,
+                  "th      { font-weight: normal; mso-number-format:\"\\@\"; border: 2px #999999 solid; "
+                  "text-align:center; }");
         WriteLine(head, "th.borderless { border: 0px; }");
-        WriteLine(head, "td      { font-weight: normal; mso-number-format:\"\\@\"; border: 1px #aaaaaa solid; }");
+        WriteLine(head,
+                  "td      { font-weight: normal; mso-number-format:\"\\@\"; border: 1px #aaaaaa solid; }");
         WriteLine(head, "td.borderless { font-weight: normal; mso-number-format:\"\\@\"; border: 0px;}");
         WriteLine(head, "-->");
     }
@@ -266,8 +283,8 @@ std::string& Header::WriteHead(std::string& out) {
     return out;
 }
 
-bool Header::PlaceScreen(Layout& layout, std::string& out, PrintableScreen* screen, PrintContext image, int kind,
-                         bool createHidden) {
+bool Header::PlaceScreen(Layout& layout, std::string& out, PrintableScreen* screen, PrintContext image,
+                         int kind, bool createHidden) {
     if (layout.kind != kind && layout.column.IsOpen()) {
         layout.column.Close();
         if (!(layout.kind == PrintKind::First && kind == PrintKind::Second) && kind != PrintKind::PageBreak)
@@ -316,9 +333,7 @@ std::string& Header::WriteBody(std::string& out, PrintScreenList& list) {
             // A screen that never stops asking for more would never end the document.
             if (++parts > kMaxPartsPerRecord) throw std::runtime_error("a screen printed without end");
             layout.column.Close();
-            {
-                HtmlTag footer(out, "div", "class=\"footer\"");
-            }
+            { HtmlTag footer(out, "div", "class=\"footer\""); }
             layout.kind = PrintKind::PageBreak;
             container.Close();
         } else {

@@ -88,8 +88,8 @@ PrintLanguage CurrentPrintLanguage();
 
 // One entry of the screen list.
 struct PrintScreenRecord {
-    int kind;  // 0 first column, 1 second column, 2 full width, 3 page break
-    int id;    // the record's number; -1 for page breaks
+    int kind;                 // 0 first column, 1 second column, 2 full width, 3 page break
+    int id;                   // the record's number; -1 for page breaks
     PrintableScreen* screen;  // null for page breaks
     int passes;               // finished GetHtml calls the record takes
     bool destroyAfter;        // destroy the screen's window after the record
@@ -108,10 +108,11 @@ struct PrintScreenList {
 };
 
 class Header : public PrintableScreen {
-public:
+  public:
     static constexpr const char* Title = "Talvick ZT-610/640 Series Programming Information";
     static constexpr const char* DocType =
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">";
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+        "\"http://www.w3.org/TR/html4/loose.dtd\">";
 
     Header(std::string fontName, std::string charset);
 
@@ -139,10 +140,10 @@ public:
     bool PlaceScreen(Layout& layout, std::string& out, PrintableScreen* screen, PrintContext image, int kind,
                      bool createHidden);
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<Header>(); }
 
-private:
+  private:
     std::string fontName_;
     std::string charset_;
 };

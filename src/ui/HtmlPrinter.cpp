@@ -9,7 +9,9 @@
 #include "ui/HtmlDocument.h"
 #include "ui/PrintableScreen.h"
 
-bool FiveToneSystemIs2(const CloneImage& image) { return (image[CloneImage::BlockOffset(13, 0)] & 0x03) == 2; }
+bool FiveToneSystemIs2(const CloneImage& image) {
+    return (image[CloneImage::BlockOffset(13, 0)] & 0x03) == 2;
+}
 
 HtmlPrinter::HtmlPrinter(Builder builder) : builder_(std::move(builder)) {
     if (!builder_) builder_ = [](const CloneImage& image) { return Header::WriteDocumentStart(image); };
@@ -61,7 +63,8 @@ constexpr std::string_view kFooter = "<div class=\"footer\">";
 constexpr std::string_view kContainer = "<div class=\"container\">";
 constexpr std::string_view kDivEnd = "</div>";
 
-constexpr std::string_view kColumnsTable = "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>";
+constexpr std::string_view kColumnsTable =
+    "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>";
 constexpr std::string_view kFirstCell = "<td valign=\"top\" width=\"49%\">";
 constexpr std::string_view kGapCell = "<td width=\"2%\"></td>";
 constexpr std::string_view kSecondCell = "<td valign=\"top\" width=\"49%\">";
@@ -171,7 +174,8 @@ std::string HtmlForRendering(const std::string& document, const std::string& fon
     const std::string title = "<p class=\"title\">";
     if (const auto at = html.find(title); at != std::string::npos) {
         html.replace(at, title.size(), "<p align=\"center\"><font size=\"3\">");
-        if (const auto end = html.find("</p>", at); end != std::string::npos) html.replace(end, 4, "</font></p>");
+        if (const auto end = html.find("</p>", at); end != std::string::npos)
+            html.replace(end, 4, "</font></p>");
     }
     ReplaceAll(html, PrintableScreen::NotImplementedText(),
                "<p><font size=\"3\" color=\"red\"> !!Not Implemented!! </font></p>");

@@ -25,7 +25,7 @@ class wxHtmlEasyPrinting;
 class PrintProgress;
 
 class HtmlPrinter {
-public:
+  public:
     using Builder = std::function<std::string(const CloneImage& image)>;
 
     // `builder` makes the document; the default is Header::WriteDocumentStart.
@@ -60,7 +60,7 @@ public:
     // The printing engine, made on first use and kept with its page setup.
     wxHtmlEasyPrinting& Engine(wxWindow* parent);
 
-private:
+  private:
     struct Inputs {
         CloneImage image;
         int fiveToneIs2 = -1;
@@ -73,8 +73,8 @@ private:
     enum { CommandPrint, CommandPreview, CommandPageSetup };
     void RunCommand(wxWindow* parent, const CloneImage& image, int command);
     // The document for printing, or nothing after the error message.
-    std::optional<std::string> BuildForCommand(wxWindow* parent, const CloneImage& image, PrintProgress& progress,
-                                               int stepBefore, int stepAfter);
+    std::optional<std::string> BuildForCommand(wxWindow* parent, const CloneImage& image,
+                                               PrintProgress& progress, int stepBefore, int stepAfter);
 
     Builder builder_;
     std::optional<Inputs> built_;

@@ -1,5 +1,7 @@
 // The printer's commands: the progress window, the printing engine and the
 // file dialog of the export.
+#include "ui/HtmlPrinterWindow.h"
+
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/filedlg.h>
@@ -20,7 +22,6 @@
 #include "language/Language.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
-#include "ui/HtmlPrinterWindow.h"
 #include "ui/MessageService.h"
 
 // ---- progress window ----------------------------------------------------------------
@@ -39,7 +40,9 @@ PrintProgress::PrintProgress() {
     Paint();
 }
 
-PrintProgress::~PrintProgress() { Stop(); }
+PrintProgress::~PrintProgress() {
+    Stop();
+}
 
 void PrintProgress::Step(int delta) {
     if (!dialog_) return;
@@ -56,7 +59,9 @@ void PrintProgress::Stop() {
     gauge_ = nullptr;
 }
 
-bool PrintProgress::IsShown() const { return dialog_ && dialog_->IsShown(); }
+bool PrintProgress::IsShown() const {
+    return dialog_ && dialog_->IsShown();
+}
 
 void PrintProgress::Paint() {
     // The document is built on this thread: let the window draw itself
@@ -81,7 +86,9 @@ FitPagePrintout::FitPagePrintout(const wxString& title, const wxString& html, co
     SetHtmlText(html_);
 }
 
-bool FitPagePrintout::CheckFit(const wxSize&, const wxSize&) const { return true; }
+bool FitPagePrintout::CheckFit(const wxSize&, const wxSize&) const {
+    return true;
+}
 
 void FitPagePrintout::OnPreparePrinting() {
     // The page is measured as the base class lays it out (the renderer's
@@ -121,19 +128,19 @@ void FitPagePrintout::OnPreparePrinting() {
 
 // The engine makes its printouts as FitPagePrintout of the text it is given.
 class FitPageEasyPrinting : public wxHtmlEasyPrinting {
-public:
+  public:
     using wxHtmlEasyPrinting::wxHtmlEasyPrinting;
     void SetDocument(const wxString& html, const wxString& fontName) {
         html_ = html;
         fontName_ = fontName;
     }
 
-protected:
+  protected:
     wxHtmlPrintout* CreatePrintout() override {
         return new FitPagePrintout(GetName(), html_, fontName_, GetPageSetupData());
     }
 
-private:
+  private:
     wxString html_, fontName_;
 };
 
@@ -152,11 +159,15 @@ void ReportError(const std::string& what) {
 
 }  // namespace
 
-PrintHooks& PrintHooks::Current() { return Hooks(); }
+PrintHooks& PrintHooks::Current() {
+    return Hooks();
+}
 
 // ---- the printer's window half ------------------------------------------------------------
 
-HtmlPrinter::~HtmlPrinter() { delete engine_; }
+HtmlPrinter::~HtmlPrinter() {
+    delete engine_;
+}
 
 wxHtmlEasyPrinting& HtmlPrinter::Engine(wxWindow* parent) {
     if (!engine_) engine_ = new FitPageEasyPrinting("Print", parent);
@@ -167,7 +178,8 @@ wxHtmlEasyPrinting& HtmlPrinter::Engine(wxWindow* parent) {
 }
 
 std::optional<std::string> HtmlPrinter::BuildForCommand(wxWindow*, const CloneImage& image,
-                                                        PrintProgress& progress, int stepBefore, int stepAfter) {
+                                                        PrintProgress& progress, int stepBefore,
+                                                        int stepAfter) {
     progress.Step(stepBefore);
     std::string document;
     try {
@@ -238,7 +250,8 @@ void HtmlPrinter::ExportToFile(wxWindow* parent, const CloneImage& image, std::s
     } else {
         // The filter text ends with the empty pair that closes such lists.
         std::string filter = ExportFilter;
-        while (filter.size() >= 2 && filter.compare(filter.size() - 2, 2, "||") == 0) filter.resize(filter.size() - 2);
+        while (filter.size() >= 2 && filter.compare(filter.size() - 2, 2, "||") == 0)
+            filter.resize(filter.size() - 2);
         std::string folder = lastFolder;
         std::error_code ec;
         if (!folder.empty() && !std::filesystem::is_directory(folder, ec))
@@ -262,7 +275,8 @@ bool HtmlPrinter::ExportToPath(wxWindow* parent, const CloneImage& image, const 
     progress.Step(40);
     progress.Stop();
     if (!written) {
-        Host().Message(110, "Problem writing to file.\nFile Name = ", path, MsgStyle::Ok | MsgStyle::IconError);
+        Host().Message(110, "Problem writing to file.\nFile Name = ", path,
+                       MsgStyle::Ok | MsgStyle::IconError);
         return false;
     }
     return true;

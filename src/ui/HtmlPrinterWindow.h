@@ -19,7 +19,7 @@ inline constexpr int PrintFontSize = 10;
 // prints: the table of every channel column is wider than a page at the
 // document's font size. It never asks the user anything while preparing.
 class FitPagePrintout : public wxHtmlPrintout {
-public:
+  public:
     // `html` as HtmlForRendering gives it; margins from `setup` (null: the
     // printout's defaults).
     FitPagePrintout(const wxString& title, const wxString& html, const wxString& fontName,
@@ -28,10 +28,10 @@ public:
     // How much the page was shrunk (1 when the document fits).
     double Shrink() const { return shrink_; }
 
-protected:
+  protected:
     bool CheckFit(const wxSize& pageArea, const wxSize& docArea) const override;
 
-private:
+  private:
     wxString html_, fontName_;
     float top_ = 25.2f, bottom_ = 25.2f, left_ = 25.2f, right_ = 25.2f;
     wxSize realPage_;
@@ -43,7 +43,7 @@ private:
 // end of its life. It lives on the user-interface thread and is drawn
 // between the steps.
 class PrintProgress {
-public:
+  public:
     PrintProgress();
     ~PrintProgress();
     PrintProgress(const PrintProgress&) = delete;
@@ -54,7 +54,7 @@ public:
     bool IsShown() const;
     int Position() const { return position_; }
 
-private:
+  private:
     void Paint();
 
     wxDialog* dialog_ = nullptr;

@@ -39,7 +39,8 @@ DynamicItemChangeComboBox::DynamicItemChangeComboBox(wxWindow* parent, wxWindowI
     Create(parent, id, pos, size);
 }
 
-bool DynamicItemChangeComboBox::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
+bool DynamicItemChangeComboBox::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                       const wxSize& size) {
     if (!wxChoice::Create(parent, id, pos, size)) return false;
     Bind(wxEVT_CHOICE, [this](wxCommandEvent& e) {
         SelectValue();
@@ -53,7 +54,9 @@ void DynamicItemChangeComboBox::SetItemList(ItemList list) {
     Rebuild();
 }
 
-std::int32_t DynamicItemChangeComboBox::GetSelectedValue() const { return UiUtil::GetComboValue(*this, rows_.Rows()); }
+std::int32_t DynamicItemChangeComboBox::GetSelectedValue() const {
+    return UiUtil::GetComboValue(*this, rows_.Rows());
+}
 
 void DynamicItemChangeComboBox::SelectByValue(std::int32_t value) {
     // The last listed row with the value, as the box was filled.
@@ -69,7 +72,8 @@ void DynamicItemChangeComboBox::Rebuild() {
     const auto fill = UiUtil::PlanComboFill(rows_.Rows(), value);
     Clear();
     for (const auto& t : fill.texts) Append(wxString::FromUTF8(t.c_str()));
-    const bool stillOffered = value != -1 && std::find(fill.values.begin(), fill.values.end(), value) != fill.values.end();
+    const bool stillOffered =
+        value != -1 && std::find(fill.values.begin(), fill.values.end(), value) != fill.values.end();
     SetSelection(stillOffered ? fill.selection : wxNOT_FOUND);
 }
 

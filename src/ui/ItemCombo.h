@@ -17,7 +17,7 @@
 // The window-free part: the source rows, the offered flags and the rows a
 // rebuild lists.
 class ItemRowSet {
-public:
+  public:
     // Counts the rows before the end row, copies them, offers them all.
     void SetItemList(ItemList list);
     ItemList Source() const { return source_; }
@@ -29,7 +29,7 @@ public:
     void Rebuild();
     ItemList Rows() const { return rows_; }
 
-private:
+  private:
     ItemList source_;
     std::size_t count_ = 0;
     std::vector<ST_DISPDATA> rows_{{ItemListEnd, "", ""}};
@@ -37,7 +37,7 @@ private:
 };
 
 class DynamicItemChangeComboBox : public wxChoice {
-public:
+  public:
     DynamicItemChangeComboBox() = default;
     DynamicItemChangeComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                               const wxSize& size = wxDefaultSize);
@@ -64,12 +64,12 @@ public:
     ItemRowSet& Rows() { return rows_; }
     const ItemRowSet& Rows() const { return rows_; }
 
-protected:
+  protected:
     ItemRowSet rows_;
 };
 
 class ChListCombo : public DynamicItemChangeComboBox {
-public:
+  public:
     static constexpr int Lists = 8;
     static constexpr int RowsPerList = 16;
     static constexpr std::int32_t NotUsed = 254;
@@ -104,7 +104,7 @@ public:
     ItemList BoundList() const { return boundList_; }
     const CloneImage* BoundImage() const { return image_; }
 
-private:
+  private:
     std::array<std::array<ST_DISPDATA, RowsPerList + 1>, Lists> lists_{};
     std::array<std::array<std::string, RowsPerList>, Lists> texts_;
     ItemList boundList_;

@@ -13,7 +13,9 @@ MainItemRow g_rows[] = {
 };
 }  // namespace
 
-std::span<MainItemRow> Table() { return g_rows; }
+std::span<MainItemRow> Table() {
+    return g_rows;
+}
 
 MainItemRow* Row(int commandId) {
     if (commandId <= FirstCommand || commandId > LastCommand) return nullptr;

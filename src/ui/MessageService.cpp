@@ -7,40 +7,66 @@ namespace {
 WxMessageService g_defaultService;
 MessageService* g_service = &g_defaultService;
 
-wxString FromUtf8(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+wxString FromUtf8(std::string_view s) {
+    return wxString::FromUTF8(s.data(), s.size());
+}
 }  // namespace
 
 int DefaultAnswer(unsigned style) {
     switch (style & 0x0F) {
-        case MsgStyle::YesNo: return MsgAnswer::No;
+        case MsgStyle::YesNo:
+            return MsgAnswer::No;
         case MsgStyle::OkCancel:
-        case MsgStyle::YesNoCancel: return MsgAnswer::Cancel;
-        default: return MsgAnswer::Ok;
+        case MsgStyle::YesNoCancel:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::Ok;
     }
 }
 
 int WxMessageService::Show(std::string_view text, std::string_view caption, unsigned style) {
     long wxStyle = 0;
     switch (style & 0x0F) {
-        case MsgStyle::OkCancel: wxStyle = wxOK | wxCANCEL; break;
-        case MsgStyle::YesNoCancel: wxStyle = wxYES_NO | wxCANCEL; break;
-        case MsgStyle::YesNo: wxStyle = wxYES_NO; break;
-        default: wxStyle = wxOK; break;
+        case MsgStyle::OkCancel:
+            wxStyle = wxOK | wxCANCEL;
+            break;
+        case MsgStyle::YesNoCancel:
+            wxStyle = wxYES_NO | wxCANCEL;
+            break;
+        case MsgStyle::YesNo:
+            wxStyle = wxYES_NO;
+            break;
+        default:
+            wxStyle = wxOK;
+            break;
     }
     switch (style & 0xF0) {
-        case MsgStyle::IconError: wxStyle |= wxICON_ERROR; break;
-        case MsgStyle::IconQuestion: wxStyle |= wxICON_QUESTION; break;
-        case MsgStyle::IconWarning: wxStyle |= wxICON_WARNING; break;
-        case MsgStyle::IconInformation: wxStyle |= wxICON_INFORMATION; break;
-        default: break;
+        case MsgStyle::IconError:
+            wxStyle |= wxICON_ERROR;
+            break;
+        case MsgStyle::IconQuestion:
+            wxStyle |= wxICON_QUESTION;
+            break;
+        case MsgStyle::IconWarning:
+            wxStyle |= wxICON_WARNING;
+            break;
+        case MsgStyle::IconInformation:
+            wxStyle |= wxICON_INFORMATION;
+            break;
+        default:
+            break;
     }
     wxString title = caption.empty() && wxTheApp ? wxTheApp->GetAppDisplayName() : FromUtf8(caption);
     wxMessageDialog dlg(parent_, FromUtf8(text), title, wxStyle);
     switch (dlg.ShowModal()) {
-        case wxID_YES: return MsgAnswer::Yes;
-        case wxID_NO: return MsgAnswer::No;
-        case wxID_CANCEL: return MsgAnswer::Cancel;
-        default: return MsgAnswer::Ok;
+        case wxID_YES:
+            return MsgAnswer::Yes;
+        case wxID_NO:
+            return MsgAnswer::No;
+        case wxID_CANCEL:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::Ok;
     }
 }
 
@@ -79,8 +105,12 @@ void ScriptedMessageService::Clear() {
     answers_.clear();
 }
 
-MessageService& Messages() { return *g_service; }
-void SetMessageService(MessageService* service) { g_service = service ? service : &g_defaultService; }
+MessageService& Messages() {
+    return *g_service;
+}
+void SetMessageService(MessageService* service) {
+    g_service = service ? service : &g_defaultService;
+}
 
 int ShowMessage(std::string_view text, std::string_view caption, unsigned style) {
     return Messages().Show(text, caption, style);
@@ -89,4 +119,6 @@ int ShowMessage(std::string_view text, std::string_view caption, unsigned style)
 ScopedMessageService::ScopedMessageService(MessageService& service) : previous_(g_service) {
     g_service = &service;
 }
-ScopedMessageService::~ScopedMessageService() { g_service = previous_; }
+ScopedMessageService::~ScopedMessageService() {
+    g_service = previous_;
+}

@@ -14,7 +14,7 @@
 class wxWindow;
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // Shows `text` under `caption` (empty: the program's name) with the
     // buttons and icon of `style`; returns the MsgAnswer of the button chosen.
@@ -27,19 +27,19 @@ int DefaultAnswer(unsigned style);
 
 // Modal wxMessageDialog over `parent` (null: the active top window).
 class WxMessageService : public MessageService {
-public:
+  public:
     explicit WxMessageService(wxWindow* parent = nullptr) : parent_(parent) {}
     int Show(std::string_view text, std::string_view caption, unsigned style) override;
     void SetParent(wxWindow* parent) { parent_ = parent; }
 
-private:
+  private:
     wxWindow* parent_;
 };
 
 // Records every message and answers from a queue of preset answers; when the
 // queue is empty it gives DefaultAnswer(style). Safe to call from any thread.
 class ScriptedMessageService : public MessageService {
-public:
+  public:
     struct Message {
         std::string text;
         std::string caption;
@@ -56,7 +56,7 @@ public:
     Message Last() const;
     void Clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<Message> messages_;
     std::deque<int> answers_;
@@ -73,12 +73,12 @@ int ShowMessage(std::string_view text, std::string_view caption = {}, unsigned s
 // Installs a service for the lifetime of this object and restores the one
 // before it afterwards.
 class ScopedMessageService {
-public:
+  public:
     explicit ScopedMessageService(MessageService& service);
     ~ScopedMessageService();
     ScopedMessageService(const ScopedMessageService&) = delete;
     ScopedMessageService& operator=(const ScopedMessageService&) = delete;
 
-private:
+  private:
     MessageService* previous_;
 };

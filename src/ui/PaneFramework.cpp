@@ -128,7 +128,9 @@ HPaneSplitterView::HPaneSplitterView(wxWindow* parent, wxWindowID id, const wxSi
     PostToMainWindow(this, EVT_PANE_SELECTOR_REBUILD);
 }
 
-bool HPaneSplitterView::SplitterCreated() { return g_paneSplitterCreated; }
+bool HPaneSplitterView::SplitterCreated() {
+    return g_paneSplitterCreated;
+}
 
 HPainBaseView* HPaneSplitterView::RowView(int row) const {
     return row >= 0 && row < 2 ? rows_[row] : nullptr;
@@ -142,9 +144,13 @@ void HPaneSplitterView::ResizePane(int cx, int cy) {
     if (_innerFrame) _innerFrame->SetSize(0, 0, cx, cy);
 }
 
-HPainBaseDlg* HPaneSplitterView::GetPane() const { return rows_[1]->GetPane(); }
+HPainBaseDlg* HPaneSplitterView::GetPane() const {
+    return rows_[1]->GetPane();
+}
 
-void HPaneSplitterView::OnUpdate() { rows_[1]->OnUpdate(); }
+void HPaneSplitterView::OnUpdate() {
+    rows_[1]->OnUpdate();
+}
 
 // ---- HSplitterWnd ---------------------------------------------------------------
 
@@ -156,8 +162,8 @@ HSplitterWnd::HSplitterWnd(wxWindow* parent, int rows, int cols, wxWindowID id)
     rowMovable_.fill(true);
     wxWindow* host = this;
     for (int i = 0; i + 1 < count_; ++i) {
-        auto* splitter =
-            new wxSplitterWindow(host, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3DSASH);
+        auto* splitter = new wxSplitterWindow(host, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                              wxSP_LIVE_UPDATE | wxSP_3DSASH);
         // A pane never vanishes by a drag or a double click on its bar.
         splitter->SetMinimumPaneSize(1);
         splitter->SetSashGravity(0.0);
@@ -280,7 +286,8 @@ void HSplitterWnd::RecalcLayout() {
     }
     target[count_ - 1] = std::max(0, rest);
     fits_ = true;
-    for (int i = 0; i + 1 < count_; ++i) fits_ = fits_ && target[i] == (ideal_[i] < minimum_[i] ? 0 : ideal_[i]);
+    for (int i = 0; i + 1 < count_; ++i)
+        fits_ = fits_ && target[i] == (ideal_[i] < minimum_[i] ? 0 : ideal_[i]);
 
     for (int i = 0; i + 1 < count_; ++i) {
         wxSplitterWindow* splitter = chain_[i];
@@ -309,17 +316,20 @@ void HSplitterWnd::RecalcLayout() {
             keep->Show();
         }
     }
-
 }
 
 void HSplitterWnd::SetColumnBarMovable(int bar, bool movable) {
     if (bar >= 0 && bar < MaxBars) colMovable_[bar] = movable;
 }
-bool HSplitterWnd::IsColumnBarMovable(int bar) const { return bar >= 0 && bar < MaxBars && colMovable_[bar]; }
+bool HSplitterWnd::IsColumnBarMovable(int bar) const {
+    return bar >= 0 && bar < MaxBars && colMovable_[bar];
+}
 void HSplitterWnd::SetRowBarMovable(int bar, bool movable) {
     if (bar >= 0 && bar < MaxBars) rowMovable_[bar] = movable;
 }
-bool HSplitterWnd::IsRowBarMovable(int bar) const { return bar >= 0 && bar < MaxBars && rowMovable_[bar]; }
+bool HSplitterWnd::IsRowBarMovable(int bar) const {
+    return bar >= 0 && bar < MaxBars && rowMovable_[bar];
+}
 
 bool HSplitterWnd::IsBarMovable(int bar) const {
     return vertical_ ? IsColumnBarMovable(bar) : IsRowBarMovable(bar);
@@ -354,7 +364,8 @@ void HSplitterWnd::OnSashChanging(wxSplitterEvent& event) {
         event.SetSashPosition(-1);
         return;
     }
-    if (!vertical_ && rowTrackHook_) rowTrackHook_(event.GetSashPosition() - (*it)->GetSashPosition(), *this, bar);
+    if (!vertical_ && rowTrackHook_)
+        rowTrackHook_(event.GetSashPosition() - (*it)->GetSashPosition(), *this, bar);
     event.SetSashPosition(ClampBar(bar, event.GetSashPosition()));
 }
 
@@ -418,7 +429,9 @@ void AutoGridWidth::RegisterPage(PageFactory factory) {
     if (factory) Pages().push_back(std::move(factory));
 }
 
-std::size_t AutoGridWidth::RegisteredPages() { return Pages().size(); }
+std::size_t AutoGridWidth::RegisteredPages() {
+    return Pages().size();
+}
 
 void AutoGridWidth::CreateAllPages(wxWindow* parent, CloneImage& image) {
     AutoWidthFlag() = true;
@@ -437,5 +450,9 @@ void AutoGridWidth::CreateAllPages(wxWindow* parent, CloneImage& image) {
 
 // ---- PaneHost ------------------------------------------------------------------------
 
-PaneHost* MainPaneHost() { return g_mainPaneHost; }
-void SetMainPaneHost(PaneHost* host) { g_mainPaneHost = host; }
+PaneHost* MainPaneHost() {
+    return g_mainPaneHost;
+}
+void SetMainPaneHost(PaneHost* host) {
+    g_mainPaneHost = host;
+}

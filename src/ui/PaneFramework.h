@@ -49,7 +49,7 @@ struct PaneMenuItem {
 };
 
 class HPainBaseDlg : public wxPanel {
-public:
+  public:
     HPainBaseDlg() = default;
     ~HPainBaseDlg() override;
 
@@ -86,19 +86,19 @@ public:
     // Puts the focus back into the pane after file and radio operations.
     virtual void RestoreFocus() {}
 
-protected:
+  protected:
     // The template's controls, created as children of the pane.
     virtual void BuildControls() {}
     // Records the minimum size; subclasses call it first.
     virtual bool OnInitDialog();
 
-private:
+  private:
     int templateId_ = 0;
     wxSize minimum_;
 };
 
 class HPainBaseView : public wxScrolledWindow {
-public:
+  public:
     HPainBaseView(wxWindow* parent, wxWindowID id = wxID_ANY, const wxSize& initialSize = wxDefaultSize);
     ~HPainBaseView() override;
 
@@ -117,7 +117,7 @@ public:
 
     bool IsScrollable() const { return scrollable_; }
 
-private:
+  private:
     void OnSize(wxSizeEvent& event);
 
     HPainBaseDlg* pane_ = nullptr;
@@ -129,7 +129,7 @@ class HSplitterWnd;
 // A pane view divided in two rows: the top row and the row that takes the
 // view's pane operations once the division exists.
 class HPaneSplitterView : public HPainBaseView {
-public:
+  public:
     HPaneSplitterView(wxWindow* parent, wxWindowID id = wxID_ANY, const wxSize& initialSize = wxDefaultSize);
 
     void SetPane(HPainBaseDlg* pane, int templateId, int showCommand = ShowCommand::Show,
@@ -144,7 +144,7 @@ public:
     // Set once a pane splitter has been created in this process.
     static bool SplitterCreated();
 
-private:
+  private:
     wxPanel* _innerFrame = nullptr;
     HSplitterWnd* splitter_ = nullptr;
     std::array<HPainBaseView*, 2> rows_{};
@@ -155,7 +155,7 @@ private:
 // SetPane; RecalcLayout gives each pane its ideal size in order (an ideal
 // below the pane's minimum hides the pane) and the last pane the rest.
 class HSplitterWnd : public wxPanel {
-public:
+  public:
     static constexpr int MaxBars = 14;
 
     HSplitterWnd(wxWindow* parent, int rows, int cols, wxWindowID id = wxID_ANY);
@@ -205,7 +205,7 @@ public:
     // when the bar is locked.
     int TrackBar(int bar, int position);
 
-private:
+  private:
     int Index(int row, int col) const { return vertical_ ? col : row; }
     bool IsBarMovable(int bar) const;
     int Extent() const;
@@ -231,18 +231,18 @@ private:
 
 // A scroll bar that lets its parent see the focus arrive.
 class HScrollBar : public wxScrollBar {
-public:
+  public:
     HScrollBar() = default;
     HScrollBar(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                const wxSize& size = wxDefaultSize, long style = wxSB_HORIZONTAL);
 
-private:
+  private:
     void OnFocus(wxFocusEvent& event);
 };
 
 // Every grid screen: fits its column widths to their texts and keeps them.
 class AutoGridWidth {
-public:
+  public:
     virtual ~AutoGridWidth() = default;
     virtual void FitColumnWidths() {}
 
@@ -252,7 +252,7 @@ public:
     // A grid page made for one fitting: `parent` hosts it (hidden), `image`
     // is what it shows. The caller fits and destroys it.
     struct Page {
-        HPainBaseDlg* pane = nullptr;   // the window, when the page is a pane
+        HPainBaseDlg* pane = nullptr;  // the window, when the page is a pane
         AutoGridWidth* fitter = nullptr;
     };
     using PageFactory = std::function<Page(wxWindow* parent, CloneImage& image)>;
@@ -266,7 +266,7 @@ public:
 
 // What panes may ask of the main view.
 class PaneHost {
-public:
+  public:
     virtual ~PaneHost() = default;
     // The document's current image.
     virtual CloneImage& Image() = 0;

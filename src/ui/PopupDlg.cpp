@@ -33,7 +33,8 @@ CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list
     // The rows up to the first one without a text, each with its value.
     for (const ST_DISPDATA& row : items_) {
         if (row.value == ItemListEnd || row.text == nullptr || *row.text == '\0') break;
-        list_->Append(wxString::FromUTF8(row.text), reinterpret_cast<void*>(static_cast<std::intptr_t>(row.value)));
+        list_->Append(wxString::FromUTF8(row.text),
+                      reinterpret_cast<void*>(static_cast<std::intptr_t>(row.value)));
     }
     // A given size is taken with the position kept; the sizer moves the list
     // and the buttons by the same change.
@@ -55,7 +56,9 @@ long CPopupDlg::SelectedData() const {
     return static_cast<long>(reinterpret_cast<std::intptr_t>(list_->GetClientData(selection)));
 }
 
-void CPopupDlg::UpdateOk() { ok_->Enable(SelectedData() != -1); }
+void CPopupDlg::UpdateOk() {
+    ok_->Enable(SelectedData() != -1);
+}
 
 bool CPopupDlg::TryOk() {
     if (SelectedData() == -1) return false;

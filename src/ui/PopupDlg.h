@@ -13,7 +13,7 @@ class wxListBox;
 class wxButton;
 
 class CPopupDlg : public wxDialog {
-public:
+  public:
     enum { IDD = 227, IDC_LIST = 1153, IDC_OK = 1, IDC_CANCEL = 1096 };
 
     // Builds the dialog and runs it; on OK the chosen row's index goes to
@@ -32,7 +32,7 @@ public:
     // OK as the button does it: closes only with a row chosen.
     bool TryOk();
 
-private:
+  private:
     void UpdateOk();
     long SelectedData() const;
 

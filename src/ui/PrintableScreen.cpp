@@ -34,11 +34,20 @@ std::string HtmlEscape(std::string_view text) {
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -99,8 +108,12 @@ std::string CellText(const std::string& text) {
 }
 }  // namespace
 
-const std::string& PrintableScreen::EnableText() { return State().enable; }
-const std::string& PrintableScreen::DisableText() { return State().disable; }
+const std::string& PrintableScreen::EnableText() {
+    return State().enable;
+}
+const std::string& PrintableScreen::DisableText() {
+    return State().disable;
+}
 void PrintableScreen::SetCheckWords(std::string enable, std::string disable) {
     State().enable = std::move(enable);
     State().disable = std::move(disable);
@@ -108,8 +121,12 @@ void PrintableScreen::SetCheckWords(std::string enable, std::string disable) {
 const char* PrintableScreen::NotImplementedText() {
     return "<P style= \"font-size:10pt; color:red; \"> !!Not Implemented!! </P>";
 }
-bool PrintableScreen::RerenderFlag() { return State().rerender; }
-void PrintableScreen::SetRerenderFlag(bool on) { State().rerender = on; }
+bool PrintableScreen::RerenderFlag() {
+    return State().rerender;
+}
+void PrintableScreen::SetRerenderFlag(bool on) {
+    State().rerender = on;
+}
 
 // ---- the screen -------------------------------------------------------------------
 
@@ -118,9 +135,13 @@ PrintableScreen::PrintableScreen(int idd, const ControlRuleRow* ruleRows, CRestr
 
 PrintableScreen::~PrintableScreen() = default;
 
-void PrintableScreen::SetRules(CRestraction* rules) { rules_.reset(rules); }
+void PrintableScreen::SetRules(CRestraction* rules) {
+    rules_.reset(rules);
+}
 
-const std::string& PrintableScreen::CachedHtml() { return ClassCache().html; }
+const std::string& PrintableScreen::CachedHtml() {
+    return ClassCache().html;
+}
 
 bool* PrintableScreen::CacheValidFlag() {
     PrintCache& cache = ClassCache();
@@ -140,8 +161,12 @@ std::string& PrintableScreen::RenderPage(std::string& out, PrintContext context)
     return DialogToHtml(out, context, 2, ruleRows_);
 }
 
-bool PrintableScreen::IsControlOmitted(int) { return false; }
-bool PrintableScreen::IsFullRowControl(int) { return false; }
+bool PrintableScreen::IsControlOmitted(int) {
+    return false;
+}
+bool PrintableScreen::IsFullRowControl(int) {
+    return false;
+}
 
 std::string& PrintableScreen::GridTableHtml(std::string& out, PrintGrid& grid, int firstRow, int rowCount,
                                             bool withHeader) {
@@ -199,7 +224,8 @@ std::string& PrintableScreen::DialogToHtml(std::string& out, PrintContext contex
     bool continuesGroup = false;  // the previous printed row was a caption or value, not a full row
     int index = 0;
     for (const ControlRuleRow* row = rows; row && row->controlId != -1; ++row) {
-        if (!IsControlPrintable(variant, serviceMode, *row, rules) || IsControlOmitted(row->controlId)) continue;
+        if (!IsControlPrintable(variant, serviceMode, *row, rules) || IsControlOmitted(row->controlId))
+            continue;
         if (continuesGroup && row->states == groupStates) {
             ++index;
         } else {
@@ -242,9 +268,7 @@ std::string& PrintableScreen::DialogToHtml(std::string& out, PrintContext contex
 
 std::string& PrintableScreen::GridToHtml(std::string& out, PrintContext, int columns) {
     const std::string n = std::to_string(columns);
-    {
-        HtmlTag colgroup(out, "colgroup", "span=\"" + n + "\"");
-    }
+    { HtmlTag colgroup(out, "colgroup", "span=\"" + n + "\""); }
     HtmlTag tr(out, "tr");
     HtmlTag th(out, "th", "colspan=\"" + n + "\"");
     out += '[';
@@ -265,7 +289,9 @@ std::string& PrintableScreen::ControlValueHtml(std::string& out, int controlId) 
     return out;
 }
 
-std::string& PrintableScreen::ExtraHtml(std::string& out, PrintContext) { return out; }
+std::string& PrintableScreen::ExtraHtml(std::string& out, PrintContext) {
+    return out;
+}
 
 std::string& PrintableScreen::GetHtml(std::string& out, PrintContext context, bool*, bool createHidden) {
     if (*CacheValidFlag()) {
@@ -280,7 +306,8 @@ std::string& PrintableScreen::GetHtml(std::string& out, PrintContext context, bo
     return out;
 }
 
-void PrintableScreen::BorderlessCell(HtmlTag& tag, std::string& out, std::string name, std::string attributes) {
+void PrintableScreen::BorderlessCell(HtmlTag& tag, std::string& out, std::string name,
+                                     std::string attributes) {
     tag.Open(out, std::move(name), attributes + " class=\"borderless\"");
 }
 

@@ -33,7 +33,7 @@ using PrintContext = const CloneImage*;
 // writes "</name>" and a line break. A tag still open when the object ends
 // its life is closed then.
 class HtmlTag {
-public:
+  public:
     HtmlTag() = default;
     HtmlTag(std::string& out, std::string name, std::string attributes = {}) {
         Open(out, std::move(name), std::move(attributes));
@@ -47,7 +47,7 @@ public:
     void Close();
     bool IsOpen() const { return out_ != nullptr; }
 
-private:
+  private:
     std::string* out_ = nullptr;
     std::string name_;
 };
@@ -58,7 +58,7 @@ std::string HtmlEscape(std::string_view text);
 // What the printout reads of one grid: the text of every cell, rows and
 // columns counted from 0 with the header rows included.
 class PrintGrid {
-public:
+  public:
     virtual ~PrintGrid() = default;
     virtual int HeaderRows() const = 0;
     virtual int Rows() const = 0;
@@ -71,7 +71,7 @@ public:
 // A grid held as plain text, for screens that print a table they build
 // themselves (and for tests).
 class TextPrintGrid : public PrintGrid {
-public:
+  public:
     TextPrintGrid(int headerRows, std::vector<std::vector<std::string>> cells);
     int HeaderRows() const override { return headerRows_; }
     int Rows() const override { return static_cast<int>(cells_.size()); }
@@ -81,7 +81,7 @@ public:
     void SetText(int row, int col, std::string_view text) override;
     void SetColHidden(int col, bool hidden);
 
-private:
+  private:
     int headerRows_;
     std::vector<std::vector<std::string>> cells_;
     std::vector<bool> hidden_;
@@ -103,10 +103,11 @@ struct PrintCache {
 };
 
 class PrintableScreen {
-public:
+  public:
     // `ruleRows`: the screen's constant rule table ended by control id -1, or
     // null when the screen has no form to print. `rules` is owned.
-    explicit PrintableScreen(int idd = 0, const ControlRuleRow* ruleRows = nullptr, CRestraction* rules = nullptr);
+    explicit PrintableScreen(int idd = 0, const ControlRuleRow* ruleRows = nullptr,
+                             CRestraction* rules = nullptr);
     virtual ~PrintableScreen();  // deletes the rules object
     PrintableScreen(const PrintableScreen&) = delete;
     PrintableScreen& operator=(const PrintableScreen&) = delete;
@@ -188,14 +189,14 @@ public:
         return cache;
     }
 
-protected:
+  protected:
     // The class cache of the concrete screen; usually `return CacheOf<Me>();`.
     virtual PrintCache& ClassCache() = 0;
 
     void SetRules(CRestraction* rules);
     void SetRuleRows(const ControlRuleRow* rows) { ruleRows_ = rows; }
 
-private:
+  private:
     int idd_;
     const ControlRuleRow* ruleRows_;
     std::unique_ptr<CRestraction> rules_;

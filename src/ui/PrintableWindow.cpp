@@ -18,9 +18,9 @@ namespace {
 
 // Never shown, and never the reason the program keeps running.
 class PrintHolderFrame : public wxFrame {
-public:
-    PrintHolderFrame() : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(0, 0),
-                                 wxDEFAULT_FRAME_STYLE) {}
+  public:
+    PrintHolderFrame()
+        : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(0, 0), wxDEFAULT_FRAME_STYLE) {}
     bool ShouldPreventAppExit() const override { return false; }
 };
 
@@ -29,7 +29,9 @@ wxWeakRef<wxFrame>& Holder() {
     return holder;
 }
 
-std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+std::string Utf8(const wxString& text) {
+    return std::string(text.utf8_str());
+}
 
 }  // namespace
 
@@ -39,14 +41,18 @@ wxWindow* PrintHolderWindow() {
     return holder.get();
 }
 
-bool PrintHolderExists() { return Holder().get() != nullptr; }
+bool PrintHolderExists() {
+    return Holder().get() != nullptr;
+}
 
 bool PrintableScreen::IsDialog() const {
     wxWindow* window = PrintWindow();
     return window && (wxDynamicCast(window, wxDialog) || dynamic_cast<HPainBaseDlg*>(window));
 }
 
-bool PrintableScreen::IsView() const { return PrintWindow() && !IsDialog(); }
+bool PrintableScreen::IsView() const {
+    return PrintWindow() && !IsDialog();
+}
 
 std::string PrintableScreen::WindowText() const {
     wxWindow* window = PrintWindow();
@@ -78,13 +84,27 @@ PrintControl PrintableScreen::ControlForPrint(int controlId) const {
 }
 
 // Screens without a window of their own print from the image alone.
-bool PrintableScreen::CreateForPrint() { return false; }
+bool PrintableScreen::CreateForPrint() {
+    return false;
+}
 
 // ---- grid adapter ---------------------------------------------------------------
 
-int FlexPrintGrid::HeaderRows() const { return grid_.GetFixedRows(); }
-int FlexPrintGrid::Rows() const { return grid_.GetRows(); }
-int FlexPrintGrid::Cols() const { return grid_.GetCols(); }
-bool FlexPrintGrid::ColHidden(int col) const { return grid_.GetColHidden(col); }
-std::string FlexPrintGrid::Text(int row, int col) const { return grid_.GetTextMatrix(row, col); }
-void FlexPrintGrid::SetText(int row, int col, std::string_view text) { grid_.SetTextMatrix(row, col, text); }
+int FlexPrintGrid::HeaderRows() const {
+    return grid_.GetFixedRows();
+}
+int FlexPrintGrid::Rows() const {
+    return grid_.GetRows();
+}
+int FlexPrintGrid::Cols() const {
+    return grid_.GetCols();
+}
+bool FlexPrintGrid::ColHidden(int col) const {
+    return grid_.GetColHidden(col);
+}
+std::string FlexPrintGrid::Text(int row, int col) const {
+    return grid_.GetTextMatrix(row, col);
+}
+void FlexPrintGrid::SetText(int row, int col, std::string_view text) {
+    grid_.SetTextMatrix(row, col, text);
+}

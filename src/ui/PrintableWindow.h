@@ -6,7 +6,7 @@
 class CVSFlexGrid;
 
 class FlexPrintGrid : public PrintGrid {
-public:
+  public:
     explicit FlexPrintGrid(CVSFlexGrid& grid) : grid_(grid) {}
     int HeaderRows() const override;
     int Rows() const override;
@@ -15,6 +15,6 @@ public:
     std::string Text(int row, int col) const override;
     void SetText(int row, int col, std::string_view text) override;
 
-private:
+  private:
     CVSFlexGrid& grid_;
 };

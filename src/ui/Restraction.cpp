@@ -30,7 +30,8 @@ void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, CRestra
     ApplyRestraction(rows, variant, Host().ServiceMode(), rules);
 }
 
-void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int serviceMode, CRestraction& rules) {
+void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int serviceMode,
+                      CRestraction& rules) {
     wxWindow* dialog = rules.Dialog();
     for (const auto& row : rows) {
         if (row.controlId == -1) break;
@@ -39,16 +40,25 @@ void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int ser
         wxWindow* control = dialog ? dialog->FindWindow(row.controlId) : nullptr;
         if (!control) continue;
         switch (OpeningState(row, variant, serviceMode)) {
-            case RestrictionState::Disable: control->Disable(); break;
-            case RestrictionState::Check: rules.CheckControl(row.controlId); break;
+            case RestrictionState::Disable:
+                control->Disable();
+                break;
+            case RestrictionState::Check:
+                rules.CheckControl(row.controlId);
+                break;
             case RestrictionState::Hide:
             case RestrictionState::HideToo:
                 control->Hide();
                 control->Disable();
                 break;
-            case RestrictionState::CheckUnconditional: rules.CheckControlUnconditional(row.controlId); break;
-            case RestrictionState::DisableClear: ApplyRestractionToControl(control); break;
-            default: break;
+            case RestrictionState::CheckUnconditional:
+                rules.CheckControlUnconditional(row.controlId);
+                break;
+            case RestrictionState::DisableClear:
+                ApplyRestractionToControl(control);
+                break;
+            default:
+                break;
         }
     }
 }
@@ -65,8 +75,11 @@ bool IsControlPrintable(int variant, int serviceMode, const ControlRuleRow& row,
     switch (state) {
         case RestrictionState::None:
         case RestrictionState::Disable:
-        case RestrictionState::Check: return true;
-        case RestrictionState::CheckUnconditional: return rules.CheckControlUnconditional(row.controlId) == 1;
-        default: return false;
+        case RestrictionState::Check:
+            return true;
+        case RestrictionState::CheckUnconditional:
+            return rules.CheckControlUnconditional(row.controlId) == 1;
+        default:
+            return false;
     }
 }

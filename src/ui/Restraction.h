@@ -10,9 +10,9 @@
 class wxWindow;
 
 struct ControlRuleRow {
-    std::int32_t controlId;       // -1 ends the table
-    std::uint32_t restrict;       // 0: states 1, 2 and 6 count as 0 when the page opens
-    const std::uint8_t* states;   // 15 bytes: [variant * 3 + service mode]
+    std::int32_t controlId;      // -1 ends the table
+    std::uint32_t restrict;      // 0: states 1, 2 and 6 count as 0 when the page opens
+    const std::uint8_t* states;  // 15 bytes: [variant * 3 + service mode]
 };
 
 inline constexpr int RestrictionVariants = 5;
@@ -26,7 +26,7 @@ inline constexpr int None = 0, Disable = 1, Check = 2, Hide = 3, HideToo = 4, Ch
 // The rule object of one page: the dialog that holds the controls, and in
 // subclasses whatever the page's own checks need (usually the image).
 class CRestraction {
-public:
+  public:
     explicit CRestraction(wxWindow* dialog = nullptr) : dialog_(dialog) {}
     virtual ~CRestraction() = default;
 
@@ -37,7 +37,7 @@ public:
 
     wxWindow* Dialog() const { return dialog_; }
 
-protected:
+  protected:
     wxWindow* dialog_;
 };
 
@@ -51,7 +51,8 @@ int OpeningState(const ControlRuleRow& row, int variant, int serviceMode);
 // Hides, disables, clears or asks the rule object, row by row up to the
 // end row, with the current service mode (or the one given).
 void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, CRestraction& rules);
-void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int serviceMode, CRestraction& rules);
+void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int serviceMode,
+                      CRestraction& rules);
 // State 6 for one control: disable it and clear its value.
 void ApplyRestractionToControl(wxWindow* control);
 

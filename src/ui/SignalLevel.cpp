@@ -12,11 +12,16 @@ int DecodeStored(std::uint8_t stored) {
 
 double Convert(double v, int unit) {
     switch (unit) {
-        case 1: return v - 6;
-        case 2: return std::pow(10.0, v / 20);
-        case 3: return std::pow(10.0, (v - 6) / 20);
-        case 4: return v - 113;
-        default: return v;
+        case 1:
+            return v - 6;
+        case 2:
+            return std::pow(10.0, v / 20);
+        case 3:
+            return std::pow(10.0, (v - 6) / 20);
+        case 4:
+            return v - 113;
+        default:
+            return v;
     }
 }
 

@@ -11,7 +11,8 @@ namespace SignalLevel {
 
 // The units (combo-box list, ended by -1) and their format texts (same values).
 inline constexpr ST_DISPDATA UnitList[] = {
-    {0, "dBuV(EMF)", ""}, {1, "dBuV(PD)", ""}, {2, "uV(EMF)", ""}, {3, "uV(PD)", ""}, {4, "dBm", ""}, {-1, "", ""},
+    {0, "dBuV(EMF)", ""}, {1, "dBuV(PD)", ""}, {2, "uV(EMF)", ""},
+    {3, "uV(PD)", ""},    {4, "dBm", ""},      {-1, "", ""},
 };
 inline constexpr ST_DISPDATA FormatList[] = {
     {0, "%.0f", ""}, {1, "%.0f", ""}, {2, "%.2f", ""}, {3, "%.2f", ""}, {4, "%.0f", ""}, {-1, "", ""},

@@ -26,9 +26,15 @@ Hooks& Current() {
 }  // namespace UiHooks
 
 namespace {
-wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-std::string Utf8(const wxString& s) { return s.utf8_string(); }
-const char* TextOf(const ST_DISPDATA& row) { return row.text ? row.text : ""; }
+wxString Wx(std::string_view s) {
+    return wxString::FromUTF8(s.data(), s.size());
+}
+std::string Utf8(const wxString& s) {
+    return s.utf8_string();
+}
+const char* TextOf(const ST_DISPDATA& row) {
+    return row.text ? row.text : "";
+}
 }  // namespace
 
 namespace UiUtil {
@@ -66,8 +72,12 @@ std::int32_t GetComboValue(const wxItemContainer& combo, ItemList list) {
 bool IsComboBox(const wxWindow* w) {
     return dynamic_cast<const wxComboBox*>(w) || dynamic_cast<const wxChoice*>(w);
 }
-bool IsComboControl(const wxWindow* w) { return IsComboBox(w); }
-bool IsEditControl(const wxWindow* w) { return dynamic_cast<const wxTextCtrl*>(w) != nullptr; }
+bool IsComboControl(const wxWindow* w) {
+    return IsComboBox(w);
+}
+bool IsEditControl(const wxWindow* w) {
+    return dynamic_cast<const wxTextCtrl*>(w) != nullptr;
+}
 bool IsButtonControl(const wxWindow* w) {
     return dynamic_cast<const wxCheckBox*>(w) || dynamic_cast<const wxRadioButton*>(w) ||
            dynamic_cast<const wxToggleButton*>(w);
@@ -160,11 +170,11 @@ void PlaceWindowRelative(wxWindow* window, wxWindow* /*parent*/, int dx, int dy)
 
 wxPoint GridPopupPoint(const CVSFlexGrid& grid) {
     const int colSum = GridLogic::SumVisiblePixels(
-        grid.GetCol(), [&](int c) { return grid.IsColInView(c); }, [&](int c) { return grid.GetColHidden(c); },
-        [&](int c) { return grid.GetColWidthTwips(c); });
+        grid.GetCol(), [&](int c) { return grid.IsColInView(c); },
+        [&](int c) { return grid.GetColHidden(c); }, [&](int c) { return grid.GetColWidthTwips(c); });
     const int rowSum = GridLogic::SumVisiblePixels(
-        grid.GetRow(), [&](int r) { return grid.IsRowInView(r); }, [&](int r) { return grid.GetRowHidden(r); },
-        [&](int r) { return grid.GetRowHeightTwips(r); });
+        grid.GetRow(), [&](int r) { return grid.IsRowInView(r); },
+        [&](int r) { return grid.GetRowHidden(r); }, [&](int r) { return grid.GetRowHeightTwips(r); });
     const wxRect rect = grid.GetScreenRect();
     return wxPoint(rect.x + std::min(colSum, rect.width), rect.y + rowSum);
 }

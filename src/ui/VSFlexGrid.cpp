@@ -28,20 +28,38 @@ CVSFlexGrid::DragDriver CVSFlexGrid::dragDriver_;
 
 namespace {
 
-wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-std::string Utf8(const wxString& s) { return s.utf8_string(); }
+wxString Wx(std::string_view s) {
+    return wxString::FromUTF8(s.data(), s.size());
+}
+std::string Utf8(const wxString& s) {
+    return s.utf8_string();
+}
 
 void FlexAlignToWx(int flex, int& h, int& v) {
     switch (flex / 3) {
-        case 0: h = wxALIGN_LEFT; break;
-        case 1: h = wxALIGN_CENTRE; break;
-        case 2: h = wxALIGN_RIGHT; break;
-        default: h = wxALIGN_LEFT; break;
+        case 0:
+            h = wxALIGN_LEFT;
+            break;
+        case 1:
+            h = wxALIGN_CENTRE;
+            break;
+        case 2:
+            h = wxALIGN_RIGHT;
+            break;
+        default:
+            h = wxALIGN_LEFT;
+            break;
     }
     switch (flex % 3) {
-        case 0: v = wxALIGN_TOP; break;
-        case 1: v = wxALIGN_CENTRE; break;
-        default: v = wxALIGN_BOTTOM; break;
+        case 0:
+            v = wxALIGN_TOP;
+            break;
+        case 1:
+            v = wxALIGN_CENTRE;
+            break;
+        default:
+            v = wxALIGN_BOTTOM;
+            break;
     }
     if (flex == FlexAlign::General || flex < 0 || flex > 9) {
         h = wxALIGN_LEFT;
@@ -56,7 +74,7 @@ int Modifiers(const wxKeyboardState& k) {
 const wxString kDragFormat = "application/x-pardexwin-grid-rows";
 
 class FlexDataObject : public wxCustomDataObject {
-public:
+  public:
     FlexDataObject() : wxCustomDataObject(wxDataFormat(kDragFormat)) {}
 };
 
@@ -66,7 +84,7 @@ public:
 // Renderer: the cell text with "\r\n" line breaks, an optional picture and an
 // optional check box.
 class FlexCellRenderer : public wxGridCellStringRenderer {
-public:
+  public:
     void Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, const wxRect& rect, int row, int col,
               bool isSelected) override {
         wxGridCellRenderer::Draw(grid, attr, dc, rect, row, col, isSelected);
@@ -77,10 +95,10 @@ public:
             if (const wxBitmap* pic = flex->GetCellPicture(row, col)) {
                 int h = wxALIGN_CENTRE, v = wxALIGN_CENTRE;
                 FlexAlignToWx(PictureAlign(*flex, row, col), h, v);
-                int x = h == wxALIGN_LEFT ? inner.x
+                int x = h == wxALIGN_LEFT    ? inner.x
                         : h == wxALIGN_RIGHT ? inner.GetRight() - pic->GetWidth()
                                              : inner.x + (inner.width - pic->GetWidth()) / 2;
-                int y = v == wxALIGN_TOP ? inner.y
+                int y = v == wxALIGN_TOP      ? inner.y
                         : v == wxALIGN_BOTTOM ? inner.GetBottom() - pic->GetHeight()
                                               : inner.y + (inner.height - pic->GetHeight()) / 2;
                 dc.DrawBitmap(*pic, x, y, true);
@@ -89,8 +107,8 @@ public:
         if (flex && flex->GetCellChecked(row, col) != 0) {
             const int side = std::min({inner.width, inner.height, 16});
             wxRect box(inner.x + (inner.width - side) / 2, inner.y + (inner.height - side) / 2, side, side);
-            wxRendererNative::Get().DrawCheckBox(&grid, dc, box,
-                                                 flex->GetCellChecked(row, col) == 1 ? int(wxCONTROL_CHECKED) : 0);
+            wxRendererNative::Get().DrawCheckBox(
+                &grid, dc, box, flex->GetCellChecked(row, col) == 1 ? int(wxCONTROL_CHECKED) : 0);
         }
         SetTextColoursAndFont(grid, attr, dc, isSelected);
         int h, v;
@@ -119,7 +137,7 @@ public:
 
     static std::function<int(const CVSFlexGrid&, int, int)> pictureAlign;
 
-private:
+  private:
     static int PictureAlign(const CVSFlexGrid& grid, int row, int col) {
         return pictureAlign ? pictureAlign(grid, row, col) : FlexAlign::CenterCenter;
     }
@@ -131,7 +149,7 @@ std::function<int(const CVSFlexGrid&, int, int)> FlexCellRenderer::pictureAlign;
 // while the edit started, and passes typed characters through the screen's
 // key filter.
 class FlexTextEditor : public wxGridCellTextEditor {
-public:
+  public:
     explicit FlexTextEditor(CVSFlexGrid* grid) : grid_(grid) {}
 
     void Create(wxWindow* parent, wxWindowID id, wxEvtHandler* evtHandler) override {
@@ -174,13 +192,13 @@ public:
 
     wxTextCtrl* Control() const { return m_control ? Text() : nullptr; }
 
-private:
+  private:
     CVSFlexGrid* grid_;
 };
 
 // Drop-down list editor for the cells given a combo list.
 class FlexChoiceEditor : public wxGridCellChoiceEditor {
-public:
+  public:
     FlexChoiceEditor(CVSFlexGrid* grid, const wxArrayString& choices)
         : wxGridCellChoiceEditor(choices, false), grid_(grid) {}
     void BeginEdit(int row, int col, wxGrid* grid) override {
@@ -190,12 +208,12 @@ public:
     wxGridCellEditor* Clone() const override { return new FlexChoiceEditor(grid_, m_choices); }
     wxComboBox* ComboControl() const { return m_control ? Combo() : nullptr; }
 
-private:
+  private:
     CVSFlexGrid* grid_;
 };
 
 class FlexDropTarget : public wxDropTarget {
-public:
+  public:
     explicit FlexDropTarget(CVSFlexGrid* grid) : wxDropTarget(new FlexDataObject), grid_(grid) {}
     wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult def) override {
         if (!GetData()) return wxDragNone;
@@ -203,7 +221,7 @@ public:
         return effect == 1 ? wxDragCopy : effect == 2 ? wxDragMove : wxDragNone;
     }
 
-private:
+  private:
     CVSFlexGrid* grid_;
 };
 
@@ -263,7 +281,9 @@ FlexGridEvent CVSFlexGrid::MakeEvent(wxEventType type, int row, int col) const {
     return e;
 }
 
-bool CVSFlexGrid::Raise(FlexGridEvent& event) { return ProcessWindowEvent(event); }
+bool CVSFlexGrid::Raise(FlexGridEvent& event) {
+    return ProcessWindowEvent(event);
+}
 
 void CVSFlexGrid::OnEditorShown(wxGridEvent& event) {
     const int row = event.GetRow(), col = event.GetCol();
@@ -301,7 +321,9 @@ void CVSFlexGrid::OnEditorShown(wxGridEvent& event) {
     event.Skip();
 }
 
-void CVSFlexGrid::OnCellChanged(wxGridEvent& event) { event.Skip(); }
+void CVSFlexGrid::OnCellChanged(wxGridEvent& event) {
+    event.Skip();
+}
 
 void CVSFlexGrid::AfterEditDone() {
     // Every edit that was opened ends with one after-edit event, changed or
@@ -431,7 +453,9 @@ void CVSFlexGrid::OnCellDClick(wxGridEvent& event) {
     if (!e.cancel) event.Skip();
 }
 
-void CVSFlexGrid::OnLabelClick(wxGridEvent& event) { event.Skip(); }
+void CVSFlexGrid::OnLabelClick(wxGridEvent& event) {
+    event.Skip();
+}
 
 // ---- shape ----------------------------------------------------------------
 
@@ -510,8 +534,10 @@ void CVSFlexGrid::ApplyHeaderStyle() {
         a->SetTextColour(faceText);
         return a;
     };
-    for (int r = 0; r < GetNumberRows(); ++r) SetRowAttr(r, r < fixedRows_ ? headerAttr() : new wxGridCellAttr);
-    for (int c = 0; c < GetNumberCols(); ++c) SetColAttr(c, c < fixedCols_ ? headerAttr() : new wxGridCellAttr);
+    for (int r = 0; r < GetNumberRows(); ++r)
+        SetRowAttr(r, r < fixedRows_ ? headerAttr() : new wxGridCellAttr);
+    for (int c = 0; c < GetNumberCols(); ++c)
+        SetColAttr(c, c < fixedCols_ ? headerAttr() : new wxGridCellAttr);
 }
 
 void CVSFlexGrid::UpdateFreeze() {
@@ -540,7 +566,9 @@ void CVSFlexGrid::SetMergeCol(int col, bool merge) {
     RecomputeMerges();
 }
 
-std::vector<CVSFlexGrid::MergedCell> CVSFlexGrid::GetMergedCells() const { return merged_; }
+std::vector<CVSFlexGrid::MergedCell> CVSFlexGrid::GetMergedCells() const {
+    return merged_;
+}
 
 wxPen CVSFlexGrid::GetRowGridLinePen(int row) {
     if (row < fixedRows_ - 1)
@@ -557,10 +585,15 @@ void CVSFlexGrid::RecomputeMerges() {
         in.cols = GetNumberCols();
         in.frozenCols = GetNumberFrozenCols();
         in.text = [this](int r, int c) { return Utf8(GetCellValue(r, c)); };
-        in.mergeRow = [this](int r) { return static_cast<std::size_t>(r) < mergeRows_.size() && mergeRows_[r]; };
-        in.mergeCol = [this](int c) { return static_cast<std::size_t>(c) < mergeCols_.size() && mergeCols_[c]; };
+        in.mergeRow = [this](int r) {
+            return static_cast<std::size_t>(r) < mergeRows_.size() && mergeRows_[r];
+        };
+        in.mergeCol = [this](int c) {
+            return static_cast<std::size_t>(c) < mergeCols_.size() && mergeCols_[c];
+        };
         in.hidden = [this](int c) { return !IsColShown(c); };
-        for (const auto& s : GridLogic::ComputeHeaderSpans(in)) next.push_back({s.row, s.col, s.rows, s.cols});
+        for (const auto& s : GridLogic::ComputeHeaderSpans(in))
+            next.push_back({s.row, s.col, s.rows, s.cols});
     }
     auto same = [](const MergedCell& a, const MergedCell& b) {
         return a.row == b.row && a.col == b.col && a.rows == b.rows && a.cols == b.cols;
@@ -643,7 +676,9 @@ void CVSFlexGrid::SetRedraw(bool on) {
     }
 }
 
-std::string CVSFlexGrid::GetFontName() const { return Utf8(GetDefaultCellFont().GetFaceName()); }
+std::string CVSFlexGrid::GetFontName() const {
+    return Utf8(GetDefaultCellFont().GetFaceName());
+}
 
 void CVSFlexGrid::SetFontName(std::string_view face) {
     wxFont font = GetDefaultCellFont();
@@ -663,7 +698,9 @@ void CVSFlexGrid::SetFontSize(double points) {
 
 // ---- editor ---------------------------------------------------------------
 
-void CVSFlexGrid::SetComboListFromItems(ItemList list) { comboList_ = GridLogic::JoinComboList(list); }
+void CVSFlexGrid::SetComboListFromItems(ItemList list) {
+    comboList_ = GridLogic::JoinComboList(list);
+}
 
 wxTextCtrl* CVSFlexGrid::EditorText() const {
     if (!IsCellEditControlShown() || !textEditor_) return nullptr;
@@ -673,7 +710,8 @@ wxTextCtrl* CVSFlexGrid::EditorText() const {
 std::string CVSFlexGrid::GetStringProperty91() const {
     if (wxTextCtrl* t = EditorText()) return Utf8(t->GetValue());
     if (IsCellEditControlShown() && choiceEditor_)
-        if (auto* c = static_cast<FlexChoiceEditor*>(choiceEditor_)->ComboControl()) return Utf8(c->GetValue());
+        if (auto* c = static_cast<FlexChoiceEditor*>(choiceEditor_)->ComboControl())
+            return Utf8(c->GetValue());
     return {};
 }
 
@@ -727,7 +765,9 @@ void CVSFlexGrid::EditCell() {
     EnableCellEditControl();
 }
 
-int CVSFlexGrid::GetProperty200() const { return IsCellEditControlShown() || committing_ ? 1 : 0; }
+int CVSFlexGrid::GetProperty200() const {
+    return IsCellEditControlShown() || committing_ ? 1 : 0;
+}
 
 // ---- sizes ----------------------------------------------------------------
 
@@ -839,7 +879,8 @@ std::vector<int> CVSFlexGrid::SelectedRows() const {
     std::vector<GridLogic::Block> blocks;
     for (const auto& b : GetSelectedBlocks()) blocks.push_back({b.GetTopRow(), b.GetBottomRow()});
     std::vector<int> rows = GridLogic::SelectedRows(blocks, GetGridCursorRow());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < fixedRows_; }), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < fixedRows_; }),
+               rows.end());
     return rows;
 }
 
@@ -856,14 +897,18 @@ void CVSFlexGrid::SetRowFlag143(int row, bool selected) {
         DeselectRow(row);
 }
 
-int CVSFlexGrid::GetProperty167() const { return static_cast<int>(SelectedRows().size()); }
+int CVSFlexGrid::GetProperty167() const {
+    return static_cast<int>(SelectedRows().size());
+}
 
 int CVSFlexGrid::GetIndexedProperty168(int i) const {
     auto rows = SelectedRows();
     return i >= 0 && static_cast<std::size_t>(i) < rows.size() ? rows[i] : -1;
 }
 
-void CVSFlexGrid::SetDragDriver(DragDriver driver) { dragDriver_ = std::move(driver); }
+void CVSFlexGrid::SetDragDriver(DragDriver driver) {
+    dragDriver_ = std::move(driver);
+}
 
 void CVSFlexGrid::InvokeMethod150() {
     if (inDrag_) return;
@@ -973,20 +1018,29 @@ int CVSFlexGrid::GetCellChecked(int row, int col) const {
 void CVSFlexGrid::SetCellRangeProperty(int setting, int row1, int col1, int row2, int col2, long value,
                                        std::string_view text, const wxBitmap* picture) {
     switch (setting) {
-        case FlexCellSetting::Text: SetCellRangeText(row1, col1, row2, col2, text); break;
-        case FlexCellSetting::Alignment: SetCellRangeAlignment(row1, col1, row2, col2, static_cast<int>(value)); break;
-        case FlexCellSetting::Picture: SetCellRangePicture(row1, col1, row2, col2, picture); break;
+        case FlexCellSetting::Text:
+            SetCellRangeText(row1, col1, row2, col2, text);
+            break;
+        case FlexCellSetting::Alignment:
+            SetCellRangeAlignment(row1, col1, row2, col2, static_cast<int>(value));
+            break;
+        case FlexCellSetting::Picture:
+            SetCellRangePicture(row1, col1, row2, col2, picture);
+            break;
         case FlexCellSetting::PictureAlignment:
             SetCellRangePictureAlignment(row1, col1, row2, col2, static_cast<int>(value));
             break;
-        case FlexCellSetting::Checked: SetCellRangeChecked(row1, col1, row2, col2, static_cast<int>(value)); break;
+        case FlexCellSetting::Checked:
+            SetCellRangeChecked(row1, col1, row2, col2, static_cast<int>(value));
+            break;
         case FlexCellSetting::BackColor:
             SetCellRangeBackColor(row1, col1, row2, col2, static_cast<std::uint32_t>(value));
             break;
         case FlexCellSetting::ForeColor:
             SetCellRangeForeColor(row1, col1, row2, col2, static_cast<std::uint32_t>(value));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -26,17 +26,17 @@ class FlexTextEditor;
 // One event class for every cell event; the fields a handler may change to
 // answer the grid are noted.
 class FlexGridEvent : public wxCommandEvent {
-public:
+  public:
     FlexGridEvent(wxEventType type = wxEVT_NULL, int id = 0) : wxCommandEvent(type, id) {}
     wxEvent* Clone() const override { return new FlexGridEvent(*this); }
 
     int row = -1, col = -1;
-    bool cancel = false;  // before/start edit, before mouse down: true refuses
-    int key = 0;          // key press / key down in the editor: 0 drops the key
-    int shift = 0;        // modifier state: 1 Shift, 2 Ctrl, 4 Alt
-    int button = 0;       // mouse button: 1 left, 2 right
-    int x = 0, y = 0;     // mouse position in the grid's client pixels
-    int effect = 0;       // drag: allowed / resulting effect (0 none, 1 copy, 2 move)
+    bool cancel = false;           // before/start edit, before mouse down: true refuses
+    int key = 0;                   // key press / key down in the editor: 0 drops the key
+    int shift = 0;                 // modifier state: 1 Shift, 2 Ctrl, 4 Alt
+    int button = 0;                // mouse button: 1 left, 2 right
+    int x = 0, y = 0;              // mouse position in the grid's client pixels
+    int effect = 0;                // drag: allowed / resulting effect (0 none, 1 copy, 2 move)
     int oldRow = -1, oldCol = -1;  // row/col change: where the cursor was
 };
 
@@ -67,7 +67,7 @@ inline constexpr int LeftTop = 0, LeftCenter = 1, LeftBottom = 2, CenterTop = 3,
 }
 
 class CVSFlexGrid : public wxGrid {
-public:
+  public:
     CVSFlexGrid() = default;
     CVSFlexGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                 const wxSize& size = wxDefaultSize);
@@ -126,7 +126,7 @@ public:
     void SetComboList(std::string_view list) { comboList_ = list; }
     std::string GetComboList() const { return comboList_; }
     void SetComboListFromItems(ItemList list);
-    std::string GetStringProperty91() const;            // text in the open editor
+    std::string GetStringProperty91() const;  // text in the open editor
     void SetStringProperty91(std::string_view text);
     int GetEditSelStart() const;
     void SetEditSelStart(int start);
@@ -162,8 +162,8 @@ public:
     // The row's selected state.
     bool GetRowFlag143(int row) const;
     void SetRowFlag143(int row, bool selected);
-    int GetProperty167() const;               // number of selected rows
-    int GetIndexedProperty168(int i) const;   // grid row of the i-th selected row
+    int GetProperty167() const;              // number of selected rows
+    int GetIndexedProperty168(int i) const;  // grid row of the i-th selected row
     std::vector<int> SelectedRows() const;
     // Starts a drag of the selected rows.
     void InvokeMethod150();
@@ -199,12 +199,12 @@ public:
     static wxColour FromColorRef(std::uint32_t colorref);
     static std::uint32_t ToColorRef(const wxColour& colour);
 
-protected:
+  protected:
     // The line under a header row is not drawn where a header cell merges
     // down through it; the grid would draw it across the merged text.
     wxPen GetRowGridLinePen(int row) override;
 
-private:
+  private:
     friend class FlexTextEditor;
     friend class FlexChoiceEditor;
 

@@ -136,6 +136,8 @@ double LoadFontSize() {
     return std::min(rate, 2.0);
 }
 
-void SaveFontSize(double rate) { WriteProfileString(EntryFontSize, EntrySizeRate, FormatFontSize(rate)); }
+void SaveFontSize(double rate) {
+    WriteProfileString(EntryFontSize, EntrySizeRate, FormatFontSize(rate));
+}
 
 }  // namespace WindowPlacement

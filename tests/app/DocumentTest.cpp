@@ -1,6 +1,6 @@
-#include <deque>
-
 #include <gtest/gtest.h>
+
+#include <deque>
 
 #include "Fixtures.h"
 #include "app/AppState.h"
@@ -14,7 +14,7 @@ namespace {
 
 // Answers messages from a queue (then with `answer`).
 class ScriptedHost : public TestHost {
-public:
+  public:
     std::deque<int> answers;
     int Message(int rid, std::string_view builtin, std::string_view suffix, unsigned style) override {
         TestHost::Message(rid, builtin, suffix, style);
@@ -31,7 +31,7 @@ public:
 };
 
 class FakeView : public DocumentView {
-public:
+  public:
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     int refreshes = 0;
     std::vector<std::string> titles, recent;
@@ -42,7 +42,7 @@ public:
     void TitleChanged(const std::string& title) override { titles.push_back(title); }
     void AddToRecentFiles(const std::string& path) override { recent.push_back(path); }
 
-private:
+  private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
         if (queue.empty()) return std::nullopt;
         auto next = queue.front();
@@ -52,7 +52,7 @@ private:
 };
 
 class DocumentTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(program);
         fs::create_directories(work);
@@ -63,7 +63,9 @@ protected:
     }
     void TearDown() override { SetProfilePath({}); }
 
-    CCloneEditorDoc MakeDoc(DocumentImageRules rules = {}) { return CCloneEditorDoc(view, {program}, program, rules); }
+    CCloneEditorDoc MakeDoc(DocumentImageRules rules = {}) {
+        return CCloneEditorDoc(view, {program}, program, rules);
+    }
 
     std::string UserFile(const std::string& name, std::uint8_t mark) {
         const auto path = work / name;
@@ -371,7 +373,9 @@ TEST_F(DocumentTest, NarrowbandRuleAtSave) {
     const auto file = UserFile("nb.PDX", 1);
     const std::size_t maxChannel = CloneImage::BlockOffset(8, 0x005);
     const std::size_t wideAllowed = CloneImage::BlockOffset(8, 0x105);
-    auto channelByte = [](int ch, std::size_t offset) { return CloneImage::BlockOffset(ch / 16, (ch % 16) * 64 + offset); };
+    auto channelByte = [](int ch, std::size_t offset) {
+        return CloneImage::BlockOffset(ch / 16, (ch % 16) * 64 + offset);
+    };
     // Channels 0 and 2 transmit in a narrowband band; channel 1 does not.
     DocumentImageRules rules;
     rules.txInNarrowband = [](const CloneImage&, int ch) { return ch == 0 || ch == 2; };
@@ -397,15 +401,17 @@ TEST_F(DocumentTest, NarrowbandRuleAtSave) {
         doc.CurrentImage[maxChannel] = 1;  // 8 channels
         doc.CurrentImage[wideAllowed] = c.wideAllowedByte;
         for (int ch = 0; ch < 3; ++ch) {
-            doc.CurrentImage[channelByte(ch, 0)] = 0x20;      // wide/narrow code 1
-            doc.CurrentImage[channelByte(ch, 0x0A)] = 0x01;   // wide transmit filter
+            doc.CurrentImage[channelByte(ch, 0)] = 0x20;     // wide/narrow code 1
+            doc.CurrentImage[channelByte(ch, 0x0A)] = 0x01;  // wide transmit filter
         }
         ASSERT_TRUE(doc.OnFileSave()) << c.name;
         const auto saved = Fixtures::ReadBytes(file);
         for (int ch = 0; ch < 3; ++ch) {
             const bool narrowed = c.expectNarrowed && ch != 1;
-            EXPECT_EQ(static_cast<std::uint8_t>(saved[channelByte(ch, 0)]), narrowed ? 0x40 : 0x20) << c.name << ch;
-            EXPECT_EQ(static_cast<std::uint8_t>(saved[channelByte(ch, 0x0A)]), narrowed ? 0 : 1) << c.name << ch;
+            EXPECT_EQ(static_cast<std::uint8_t>(saved[channelByte(ch, 0)]), narrowed ? 0x40 : 0x20)
+                << c.name << ch;
+            EXPECT_EQ(static_cast<std::uint8_t>(saved[channelByte(ch, 0x0A)]), narrowed ? 0 : 1)
+                << c.name << ch;
         }
         EXPECT_EQ(host.messages.size(), c.expectNarrowed ? 1u : 0u) << c.name;
         if (c.expectNarrowed) {

@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-
-#include <gtest/gtest.h>
 
 #include "Fixtures.h"
 #include "app/FirmwareToolLauncher.h"
@@ -38,7 +37,8 @@ TEST(FirmwareTool, PortGoesOnlyIntoAnExistingSettingsFile) {
 
     std::ofstream(dir.path() / "TQ7.INI") << "[Initialize]\r\nCOM_PORT=1\r\nSPEED=9600\r\n";
     EXPECT_TRUE(FirmwareToolLauncher::HandPortToTool(tool, "/dev/ttyUSB0"));
-    EXPECT_EQ(Fixtures::ReadBytes(dir.path() / "TQ7.INI"), "[Initialize]\r\nCOM_PORT=/dev/ttyUSB0\r\nSPEED=9600\r\n");
+    EXPECT_EQ(Fixtures::ReadBytes(dir.path() / "TQ7.INI"),
+              "[Initialize]\r\nCOM_PORT=/dev/ttyUSB0\r\nSPEED=9600\r\n");
 }
 
 TEST(FirmwareTool, OneToolAtATimeWithTheWindowMinimisedAroundIt) {
@@ -75,7 +75,8 @@ TEST(FirmwareTool, MissingOrNotExecutableToolIsReported) {
     TempDir dir;
     std::vector<std::string> events;
     FirmwareToolLauncher launcher;
-    FirmwareToolLauncher::Callbacks callbacks{[&] { events.push_back("minimise"); }, [&] { events.push_back("restore"); },
+    FirmwareToolLauncher::Callbacks callbacks{[&] { events.push_back("minimise"); },
+                                              [&] { events.push_back("restore"); },
                                               [&](const std::string& m) { events.push_back(m); }};
     ASSERT_TRUE(launcher.Launch(dir.path() / "TQ7.exe", 0, "", callbacks));
     launcher.Join();

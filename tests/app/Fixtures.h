@@ -23,15 +23,17 @@ inline CloneImage VariantImage(int code, std::uint8_t mark = 0) {
     const ImageItemDescriptor items[] = {{8, 0x000, 1, 0x30, 0, 0}, {8, 0x001, 1, 0x0F, 0, 0},
                                          {8, 0x002, 1, 0xE0, 0, 0}, {8, 0x002, 1, 0x1F, 0, 0},
                                          {8, 0x006, 1, 0x0F, 0, 0}, {8, 0x007, 1, 0x0F, 0, 0}};
-    const int values[] = {row.productType, row.byte2401Low, row.bandType,
-                          row.frequencyType, row.keypadType, row.displayType};
-    for (int i = 0; i < 6; ++i) ItemMap::WriteImageField(items[i], image, 0, 0, static_cast<std::uint32_t>(values[i]));
+    const int values[] = {row.productType,   row.byte2401Low, row.bandType,
+                          row.frequencyType, row.keypadType,  row.displayType};
+    for (int i = 0; i < 6; ++i)
+        ItemMap::WriteImageField(items[i], image, 0, 0, static_cast<std::uint32_t>(values[i]));
     image[0x3FF] = mark;
     return image;
 }
 
 inline void WriteImage(const std::filesystem::path& path, const CloneImage& image) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), CloneImage::Size);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), CloneImage::Size);
 }
 
 inline std::string ReadBytes(const std::filesystem::path& path) {

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <regex>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "Fixtures.h"
 #include "app/HLogPrint.h"
@@ -12,14 +12,16 @@ namespace fs = std::filesystem;
 namespace {
 
 class LogTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { HLogPrint::Reset(); }
     int Init(const std::string& ini) {
         if (!ini.empty()) std::ofstream(dir.path() / "PX_LOG.ini", std::ios::binary) << ini;
         return HLogPrint::InitLog(dir.path() / "PX_LOG.ini", dir.path());
     }
     std::string Log(const std::string& name = "px.log") { return Fixtures::ReadBytes(dir.path() / name); }
-    static int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+    static int Lines(const std::string& text) {
+        return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    }
 
     TempDir dir;
 };
@@ -84,7 +86,8 @@ TEST_F(LogTest, LinesOfThreadsStayWhole) {
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([t] {
-            for (int i = 0; i < 50; ++i) PX_LOG("thread %d line %d %s", t, i, std::string(200, 'a' + t).c_str());
+            for (int i = 0; i < 50; ++i)
+                PX_LOG("thread %d line %d %s", t, i, std::string(200, 'a' + t).c_str());
         });
     for (auto& thread : threads) thread.join();
     const auto text = Log();

@@ -1,14 +1,13 @@
 // The main window in this process: title, Open / Save As / reopen through the
 // File menu, recent files and the About box.
-#include <sys/stat.h>
-
-#include <chrono>
-#include <thread>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
+
+#include <chrono>
+#include <thread>
 
 #include "Fixtures.h"
 #include "app/AboutDlg.h"
@@ -24,7 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class MainFrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(program);
         SetProfilePath(dir.path() / "pardex.xml");
@@ -115,7 +114,8 @@ TEST_F(MainFrameTest, RecentFileThatCannotBeOpenedLeavesTheList) {
     const fs::path gone = dir.path() / "gone.PDX";
     Fixtures::WriteImage(gone, Fixtures::VariantImage(1));
     host.answer = MsgAnswer::No;
-    frame->SetFileChoosers([&](const std::string&) { return std::optional<std::string>(gone.string()); }, nullptr);
+    frame->SetFileChoosers([&](const std::string&) { return std::optional<std::string>(gone.string()); },
+                           nullptr);
     Command(CMainFrame::ID_FILE_OPEN);
     ASSERT_EQ(recent.Count(), 1u);
     fs::remove(gone);
@@ -134,8 +134,7 @@ TEST_F(MainFrameTest, AboutBoxShowsTheVersion) {
     EXPECT_EQ(about.GetTitle(), "About Pardex");
     const int ids[] = {CAbout::IDC_MARKET, CAbout::IDC_PRODUCT, CAbout::IDC_LINK, CAbout::IDC_COMPANY,
                        CAbout::IDC_YEAR,   CAbout::IDC_RIGHTS,  wxID_OK};
-    for (int id : ids)
-        EXPECT_NE(about.FindWindow(id), nullptr) << id;
+    for (int id : ids) EXPECT_NE(about.FindWindow(id), nullptr) << id;
 }
 
 TEST_F(MainFrameTest, FirmwareToolGetsThePortAndTheModeArgument) {
@@ -163,7 +162,8 @@ TEST_F(MainFrameTest, FirmwareToolGetsThePortAndTheModeArgument) {
     // Without the tool the user is told so.
     fs::remove(tool);
     const auto until2 = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!frame->LaunchFirmwareTool() && std::chrono::steady_clock::now() < until2)  // the first launch ends
+    while (!frame->LaunchFirmwareTool() &&
+           std::chrono::steady_clock::now() < until2)  // the first launch ends
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     while (messages.Count() == 0 && std::chrono::steady_clock::now() < until2) {
         wxTheApp->Yield(true);

@@ -32,10 +32,18 @@ TEST(MainInfoPrint, OneRowPerCaptionWithThePanesTexts) {
         "<table width=\"100%\"><colgroup span=\"2\"></colgroup>\n"
         "<tr><th colspan=\"2\">[Main Information]</th>\n</tr>\n"
         "<tr><td>Serial No.:</td>\n<td>4Q 3Q120034</td>\n</tr>\n"
-        "<tr><td>Freq. Band:</td>\n<td>" + MainInfo::BandText(image) + "</td>\n</tr>\n"
-        "<tr><td>Product Type:</td>\n<td>" + MainInfo::ProductTypeText(image) + "</td>\n</tr>\n"
-        "<tr><td>FW Version:</td>\n<td>" + MainInfo::FirmwareText(image) + "</td>\n</tr>\n"
-        "<tr><td>Radio Channel:</td>\n<td>" + MainInfo::ChannelText(image) + "</td>\n</tr>\n"
+        "<tr><td>Freq. Band:</td>\n<td>" +
+        MainInfo::BandText(image) +
+        "</td>\n</tr>\n"
+        "<tr><td>Product Type:</td>\n<td>" +
+        MainInfo::ProductTypeText(image) +
+        "</td>\n</tr>\n"
+        "<tr><td>FW Version:</td>\n<td>" +
+        MainInfo::FirmwareText(image) +
+        "</td>\n</tr>\n"
+        "<tr><td>Radio Channel:</td>\n<td>" +
+        MainInfo::ChannelText(image) +
+        "</td>\n</tr>\n"
         "</table>\n";
     EXPECT_EQ(Form(image), expected);
 }

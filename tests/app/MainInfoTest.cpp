@@ -9,7 +9,9 @@ namespace {
 
 using MainInfo::ControlShow;
 
-CloneImage Image640() { return Fixtures::VariantImage(4); }
+CloneImage Image640() {
+    return Fixtures::VariantImage(4);
+}
 
 ControlShow Show(const std::vector<ControlShow>& rules, int id) {
     for (const auto& show : rules)
@@ -58,8 +60,12 @@ TEST(MainInfoText, ProductTypeByProductDisplayAndVariantNibble) {
         std::uint8_t product, display, nibble;
         const char* text;
     };
-    const Case cases[] = {{2, 0, 0, "ZT-610 (Portable)"}, {2, 2, 0, "ZT-640 (Portable)"}, {0, 3, 0, " "},
-                          {0, 2, 0, " "},                 {2, 2, 1, "Other"},             {1, 2, 0, "Other"}};
+    const Case cases[] = {{2, 0, 0, "ZT-610 (Portable)"},
+                          {2, 2, 0, "ZT-640 (Portable)"},
+                          {0, 3, 0, " "},
+                          {0, 2, 0, " "},
+                          {2, 2, 1, "Other"},
+                          {1, 2, 0, "Other"}};
     for (const Case& c : cases) {
         CloneImage image = Image640();
         image[0x2400] = static_cast<std::uint8_t>((image[0x2400] & ~0x30) | (c.product << 4));
@@ -137,13 +143,15 @@ TEST(MainInfoRules, DestinationShownByWideBandPermitAndVariant) {
         std::uint8_t permit, variant;
         bool shown;
     };
-    const Case cases[] = {{0, 0, true}, {0, 1, true}, {1, 0, false}, {1, 1, false}, {1, 2, true}, {5, 3, true}};
+    const Case cases[] = {{0, 0, true},  {0, 1, true}, {1, 0, false},
+                          {1, 1, false}, {1, 2, true}, {5, 3, true}};
     for (const Case& c : cases) {
         CloneImage image = Image640();
         image[0x2505] = c.permit;
         image[0x003] = c.variant;
         const auto rules = MainInfo::PaneRules(image, 0);
-        EXPECT_EQ(Show(rules, CMainInfoDlg::IDC_DESTINATION).shown, c.shown) << int(c.permit) << int(c.variant);
+        EXPECT_EQ(Show(rules, CMainInfoDlg::IDC_DESTINATION).shown, c.shown)
+            << int(c.permit) << int(c.variant);
         EXPECT_EQ(Show(rules, CMainInfoDlg::IDC_DESTINATION_CAPTION).shown, c.shown);
     }
 }

@@ -4,6 +4,8 @@
 // writes at exit, and a screenshot of it.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
@@ -11,8 +13,6 @@
 #include <wx/modalhook.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/textctrl.h>
 
 #include <fstream>
@@ -46,7 +46,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // The build's program folder, where the default data files lie.
-fs::path BuildProgramFolder() { return fs::path(ZT_PROGRAM_EXE).parent_path(); }
+fs::path BuildProgramFolder() {
+    return fs::path(ZT_PROGRAM_EXE).parent_path();
+}
 
 void Yield() {
     for (int i = 0; i < 6; ++i) {
@@ -70,7 +72,7 @@ bool Focus(wxWindow* window) {
 // A channel grid pane as the channel library will register it: one grid
 // control 1063 that reports whether it has the focus.
 class FakeGridPane : public HPainBaseDlg {
-public:
+  public:
     int GetPaneKind() const override { return PaneKind::ChannelGrid; }
     bool IsGridFocused() const override { return gridFocused; }
     void AddPaneMenuItems(std::vector<PaneMenuItem>& items) const override {
@@ -86,7 +88,7 @@ public:
     int focusRestored = 0;
     int copies = 0;
 
-protected:
+  protected:
     void BuildControls() override {
         auto* grid = new CVSFlexGrid(this, ChannelGridControlId);
         grid->SetCols(29);
@@ -94,12 +96,13 @@ protected:
         auto* sizer = new wxBoxSizer(wxVERTICAL);
         sizer->Add(grid, 1, wxEXPAND);
         SetSizer(sizer);
-        Bind(wxEVT_MENU, [this](wxCommandEvent&) { ++copies; }, WxCommandId(57634));
+        Bind(
+            wxEVT_MENU, [this](wxCommandEvent&) { ++copies; }, WxCommandId(57634));
     }
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(program);
         for (const auto& row : Model::VariantTable)
@@ -122,7 +125,8 @@ protected:
     }
     void Open(bool withGrid = false) {
         if (withGrid)
-            Screens::RegisterMiddlePane(PaneKind::ChannelGrid, 134, [](CloneImage&) { return new FakeGridPane; });
+            Screens::RegisterMiddlePane(PaneKind::ChannelGrid, 134,
+                                        [](CloneImage&) { return new FakeGridPane; });
         frame = new CMainFrame(&recent, {program}, program);
         ASSERT_TRUE(frame->Document().LoadStartupImage(""));
         frame->RefreshAllPanes();
@@ -537,7 +541,8 @@ TEST_F(MainWindowTest, GroupSelectorListsTheGroupsAndWritesTagAndScanFlag) {
 
 TEST_F(MainWindowTest, GroupSelectorRulesByVariant) {
     // Variant 0 (no keypad) has no group controls; the tab row never shows.
-    for (int id : {PaneSelectorDialog::IDC_GROUP, PaneSelectorDialog::IDC_TAG, PaneSelectorDialog::IDC_GROUP_SCAN}) {
+    for (int id :
+         {PaneSelectorDialog::IDC_GROUP, PaneSelectorDialog::IDC_TAG, PaneSelectorDialog::IDC_GROUP_SCAN}) {
         for (int mode : {0, 1, 2}) {
             EXPECT_FALSE(PaneSelectorDialog::VisibilityOf(id, 0, mode).shown);
             EXPECT_TRUE(PaneSelectorDialog::VisibilityOf(id, 1, mode).shown);

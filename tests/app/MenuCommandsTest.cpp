@@ -16,9 +16,13 @@ MenuContext InMode(int serviceMode) {
     return context;
 }
 
-std::vector<int> Ids(const MenuModel& menu) { return CommandIds(menu); }
+std::vector<int> Ids(const MenuModel& menu) {
+    return CommandIds(menu);
+}
 
-MenuModel& DropDownOf(MenuModel& bar, int index) { return bar[static_cast<std::size_t>(index)].items; }
+MenuModel& DropDownOf(MenuModel& bar, int index) {
+    return bar[static_cast<std::size_t>(index)].items;
+}
 
 }  // namespace
 
@@ -113,8 +117,8 @@ TEST(MenuRebuild, RadioDropDownByServiceMode) {
         {Cmd::Upload, Cmd::Download, Cmd::Alignment, Cmd::RadioDataRecovery},
         {Cmd::Upload, Cmd::Download, Cmd::BasicAlignment, Cmd::ChFineAlignment, Cmd::Alignment,
          Cmd::RadioDataRecovery},
-        {Cmd::Upload, Cmd::Download, Cmd::DownloadManu, Cmd::BasicAlignment, Cmd::ChFineAlignment, Cmd::Alignment,
-         Cmd::RadioDataRecovery},
+        {Cmd::Upload, Cmd::Download, Cmd::DownloadManu, Cmd::BasicAlignment, Cmd::ChFineAlignment,
+         Cmd::Alignment, Cmd::RadioDataRecovery},
     };
     for (int mode : {0, 1, 2}) {
         MenuModel bar = MainMenuResource();
@@ -152,8 +156,8 @@ TEST(MenuRebuild, SignalingDropDownByFirmwareAndDisplay) {
 
     context.signalingExtended = true;
     PopupMenu::Update(PopupMenu::SignalingMenu, menu, context);
-    EXPECT_EQ(Ids(menu),
-              (std::vector<int>{32845, 32846, 32847, 32848, 32849, 32850, 32851, 32852, 32888, 32890, 32940}));
+    EXPECT_EQ(Ids(menu), (std::vector<int>{32845, 32846, 32847, 32848, 32849, 32850, 32851, 32852, 32888,
+                                           32890, 32940}));
     EXPECT_EQ(FindEntry(menu, Cmd::Mdc1200Common)->text, "MDC1200 &Common");
     ASSERT_EQ(menu.size(), 5u);
     EXPECT_EQ(menu[3].text, "&MDC1200");
@@ -166,7 +170,8 @@ TEST(MenuRebuild, CommonDropDownOffersShipModeMarketingOnlyInTheShipMode) {
     EXPECT_EQ(Ids(menu), (std::vector<int>{32832, 32938, 32834, 32835, 32836, 32837, 32843, 32838, 32841}));
     context.appMode = 4;
     PopupMenu::Update(PopupMenu::CommonMenu, menu, context);
-    EXPECT_EQ(Ids(menu), (std::vector<int>{32832, 32938, 32834, 32835, 32836, 32837, 32843, 32867, 32838, 32841}));
+    EXPECT_EQ(Ids(menu),
+              (std::vector<int>{32832, 32938, 32834, 32835, 32836, 32837, 32843, 32867, 32838, 32841}));
     EXPECT_EQ(FindEntry(menu, Cmd::MarketingShip)->text, "Marketing(&Ship Mode)");
 }
 
@@ -179,7 +184,8 @@ TEST(MenuRebuild, ViewDropDownTakesThePaneEntriesAndTheRelatedItemOutsideNormalM
         PopupMenu::Update(PopupMenu::ViewMenu, view, context);
         EXPECT_EQ(Ids(view[3].items), (std::vector<int>{32783, 32785, 32786}));
         EXPECT_EQ(view[3].items[3].text, "&W/N");
-        const std::vector<int> subItems = mode == 0 ? std::vector<int>{32776} : std::vector<int>{32776, 32777};
+        const std::vector<int> subItems =
+            mode == 0 ? std::vector<int>{32776} : std::vector<int>{32776, 32777};
         EXPECT_EQ(Ids(view[4].items), subItems);
         // The rest of the View drop-down stays.
         EXPECT_NE(FindEntry(view, Cmd::ToolBar), nullptr);
@@ -230,7 +236,7 @@ TEST(CommandState, FontEntriesFollowTheStoredRate) {
         const char* stored;
         int checked;  // 0: none
     };
-    const Case cases[] = {{"1.25", Cmd::Font125}, {"", Cmd::Font100}, {"3", 0},         {"0.85", Cmd::Font85},
+    const Case cases[] = {{"1.25", Cmd::Font125}, {"", Cmd::Font100},     {"3", 0},  {"0.85", Cmd::Font85},
                           {"1.00", Cmd::Font100}, {"1.50", Cmd::Font150}, {"-1", 0}, {"abc", 0}};
     for (const Case& c : cases)
         for (int id = Cmd::Font85; id <= Cmd::Font150; ++id) {
@@ -245,10 +251,25 @@ TEST(CommandState, FontEntriesFollowTheStoredRate) {
 }
 
 TEST(CommandState, ScreensOfLaterSubsystemsStayDisabledUntilTheyExist) {
-    const int ids[] = {Cmd::FileConvert, Cmd::Print,     Cmd::Export,        Cmd::Preview,   Cmd::PageSetup,
-                       Cmd::Configure,   Cmd::Hardware,  Cmd::KeyFunction,   Cmd::DtmfPage,  Cmd::Mdc1200Call,
-                       Cmd::GroupAllocation, Cmd::VisibleItems, Cmd::Upload, Cmd::Download, Cmd::DownloadManu,
-                       Cmd::Alignment,   Cmd::AlignmentRecovery, Cmd::RadioDataRecovery, Cmd::ModelInfoImport};
+    const int ids[] = {Cmd::FileConvert,
+                       Cmd::Print,
+                       Cmd::Export,
+                       Cmd::Preview,
+                       Cmd::PageSetup,
+                       Cmd::Configure,
+                       Cmd::Hardware,
+                       Cmd::KeyFunction,
+                       Cmd::DtmfPage,
+                       Cmd::Mdc1200Call,
+                       Cmd::GroupAllocation,
+                       Cmd::VisibleItems,
+                       Cmd::Upload,
+                       Cmd::Download,
+                       Cmd::DownloadManu,
+                       Cmd::Alignment,
+                       Cmd::AlignmentRecovery,
+                       Cmd::RadioDataRecovery,
+                       Cmd::ModelInfoImport};
     for (int id : ids) {
         CommandContext context;
         EXPECT_FALSE(CommandStateOf(id, context)->enabled) << id;
@@ -266,7 +287,8 @@ TEST(CommandState, FixedStatesInEveryMode) {
         for (int id : {Cmd::Copy, Cmd::ChInsert, Cmd::AutoGridWidth, Cmd::AutoGridWidthGrid, Cmd::Option,
                        Cmd::BasicAlignment, Cmd::FirmwareUpdate, Cmd::HelpTopics, Cmd::ScanSetting})
             EXPECT_EQ(CommandStateOf(id, context), (CommandState{true, {}})) << id;
-        for (int id : {Cmd::New, Cmd::Exit, Cmd::About, Cmd::RecentFirst}) EXPECT_FALSE(CommandStateOf(id, context));
+        for (int id : {Cmd::New, Cmd::Exit, Cmd::About, Cmd::RecentFirst})
+            EXPECT_FALSE(CommandStateOf(id, context));
     }
 }
 

@@ -31,7 +31,7 @@
 namespace {
 
 class PrintDocumentWinTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         host.serviceMode = 0;
         Screens::ClearAll();
@@ -133,9 +133,9 @@ TEST_F(PrintDocumentWinTest, PreviewOpensAndPageOneIsNotBlank) {
     // Pages as the printer draws them, A4 at 100 dpi.
     const int w = 827, h = 1169;
     const std::string font = CurrentPrintLanguage().fontName;
-    FitPagePrintout printout("page",
-                             wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
-                             wxString::FromUTF8(font));
+    FitPagePrintout printout(
+        "page", wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
+        wxString::FromUTF8(font));
     printout.SetPPIScreen(96, 96);
     printout.SetPPIPrinter(100, 100);
     printout.SetPageSizePixels(w, h);
@@ -164,8 +164,8 @@ TEST_F(PrintDocumentWinTest, PreviewOpensAndPageOneIsNotBlank) {
     // Page 1 (the main information) and the last page (the channel table).
     const wxImage last = render(maxPage, false);
     for (const wxImage* picture : {&first, &last}) {
-        ASSERT_TRUE(picture->SaveFile(picture == &first ? "print-document-page1.png" : "print-document-last.png",
-                                      wxBITMAP_TYPE_PNG));
+        ASSERT_TRUE(picture->SaveFile(
+            picture == &first ? "print-document-page1.png" : "print-document-last.png", wxBITMAP_TYPE_PNG));
         int dark = 0;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)

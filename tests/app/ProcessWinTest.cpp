@@ -1,14 +1,13 @@
 // The built program as real processes: each test runs its own copy in a
 // private program folder (its own settings, lock and socket), finds its main
 // window on the X display by process id and ends the processes it started.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "Fixtures.h"
 #include "XWindowTitles.h"
@@ -22,14 +21,15 @@ using namespace std::chrono_literals;
 namespace {
 
 class ProgramCopy {
-public:
+  public:
     // The build's default data files when they lie beside the program,
     // otherwise a fixture of the fallback default.
     ProgramCopy() {
         fs::copy_file(ZT_PROGRAM_EXE, exe);
         const fs::path built = fs::path(ZT_PROGRAM_EXE).parent_path();
         for (const auto& row : Model::VariantTable)
-            if (fs::exists(built / row.fileName)) fs::copy_file(built / row.fileName, dir.path() / row.fileName);
+            if (fs::exists(built / row.fileName))
+                fs::copy_file(built / row.fileName, dir.path() / row.fileName);
         if (!fs::exists(dir.path() / "default640ud.PDX")) Fixtures::WriteDefaults(dir.path(), {5});
     }
     ~ProgramCopy() {
@@ -84,7 +84,7 @@ public:
     TempDir dir;
     fs::path exe = dir.path() / "pardex";
 
-private:
+  private:
     std::vector<pid_t> pids_;
 };
 

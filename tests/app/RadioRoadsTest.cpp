@@ -25,15 +25,18 @@ namespace {
 fs::path ProgramFolder() {
     char buffer[4096] = {};
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    return fs::path(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0)).parent_path().parent_path() / "bin";
+    return fs::path(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0))
+               .parent_path()
+               .parent_path() /
+           "bin";
 }
 
 // The VHF default data file with channel 1 in use.
 CloneImage DefaultVhf() {
     CloneImage image;
     EXPECT_EQ(FileUtil::LoadImageFile(image, (ProgramFolder() / "default640v.PDX").string()), 1);
-    image[0x003] = 0;  // destination: plain
-    image[0x2505] = 0; // no wide-band permit
+    image[0x003] = 0;   // destination: plain
+    image[0x2505] = 0;  // no wide-band permit
     return image;
 }
 
@@ -44,9 +47,9 @@ struct Run {
 };
 
 class FakeRoadHost : public RoadHost {
-public:
+  public:
     CloneImage current;
-    std::deque<int> results;  // answers of the radio operations, 1 when empty
+    std::deque<int> results;                 // answers of the radio operations, 1 when empty
     std::function<void(CloneImage&)> radio;  // what the operation does to the image
     std::vector<Run> runs;
     int pathCleared = 0, refreshed = 0, paneFocus = 0, rememberedFocus = 0;
@@ -79,7 +82,7 @@ public:
 };
 
 class RadioRoadsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         AppState::ServiceMode() = 0;
         AppState::AppMode() = 0;
@@ -143,7 +146,7 @@ TEST_F(RadioRoadsTest, ConfirmationAndModelChecks) {
     struct Case {
         int serviceMode, appMode;
         int typeCode, destination;
-        int confirm;       // answer to "Do you start downloading?"
+        int confirm;  // answer to "Do you start downloading?"
         bool written;
         const char* last;  // the last message, "" when none but the confirmation
     };
@@ -326,11 +329,11 @@ TEST_F(RadioRoadsTest, AlignmentRecoveryDeletesTheBackupOnlyAfterASuccessfulWrit
     TempDir dir;
     const fs::path backup = dir.path() / "radio.adx";
     struct Case {
-        int question;      // the recovery question
+        int question;  // the recovery question
         bool chosen;
-        int confirm;       // "Do you start downloading?"
+        int confirm;  // "Do you start downloading?"
         int radioResult;
-        bool keep;         // the runner asks to keep the file
+        bool keep;  // the runner asks to keep the file
         bool deleted;
     };
     const Case cases[] = {
@@ -353,7 +356,8 @@ TEST_F(RadioRoadsTest, AlignmentRecoveryDeletesTheBackupOnlyAfterASuccessfulWrit
             RadioRoads::KeepBackupFlag() = c.keep;
         };
         RadioRoads::AlignmentRecovery(host);
-        EXPECT_EQ(!fs::exists(backup), c.deleted) << c.question << c.chosen << c.confirm << c.radioResult << c.keep;
+        EXPECT_EQ(!fs::exists(backup), c.deleted)
+            << c.question << c.chosen << c.confirm << c.radioResult << c.keep;
         EXPECT_FALSE(RadioRoads::RecoveryFlag());
         if (c.question == MsgAnswer::Ok && c.chosen && c.confirm == MsgAnswer::Yes) {
             EXPECT_TRUE(recoveryDuringWrite);

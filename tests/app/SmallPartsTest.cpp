@@ -24,7 +24,8 @@ TEST(VersionText, FixedVersionRecordOfAProgramFile) {
         std::string bytes(4096, '\x11');
         const std::uint32_t words[] = {0xFEEF04BD, 0x00010000, ms, ls};
         for (int w = 0; w < 4; ++w)
-            for (int b = 0; b < 4; ++b) bytes[at + 4 * w + b] = static_cast<char>((words[w] >> (8 * b)) & 0xFF);
+            for (int b = 0; b < 4; ++b)
+                bytes[at + 4 * w + b] = static_cast<char>((words[w] >> (8 * b)) & 0xFF);
         std::ofstream(dir.path() / name, std::ios::binary) << bytes;
         return dir.path() / name;
     };
@@ -77,15 +78,16 @@ TEST(AppTables, ListsAndLookups) {
     EXPECT_STREQ(AppTables::SignalLevelUnits[4].text, "dBm");
     EXPECT_STREQ(AppTables::SignalLevelFormats[2].text, "%.2f");
     // Combo lists end with -1.
-    for (const ItemList* list : {&AppTables::RadioTypeList, &AppTables::VariantList, &AppTables::VersionCodeList,
-                                 &AppTables::PlaceholderList, &AppTables::PasswordCaptionList,
-                                 &AppTables::PasswordPromptList, &AppTables::BaudRateList,
-                                 &AppTables::SignalLevelUnits, &AppTables::SignalLevelFormats})
+    for (const ItemList* list :
+         {&AppTables::RadioTypeList, &AppTables::VariantList, &AppTables::VersionCodeList,
+          &AppTables::PlaceholderList, &AppTables::PasswordCaptionList, &AppTables::PasswordPromptList,
+          &AppTables::BaudRateList, &AppTables::SignalLevelUnits, &AppTables::SignalLevelFormats})
         EXPECT_EQ(list->back().value, ItemListEnd);
 }
 
 TEST(IniFile, ReadsLikeTheProfileCalls) {
-    const auto ini = IniFile::Parse("; comment\r\n[Log_Info]\r\n  Key = \"quoted value\" \r\nnum=12ab\r\n[Other]\r\nkey=2\r\n");
+    const auto ini = IniFile::Parse(
+        "; comment\r\n[Log_Info]\r\n  Key = \"quoted value\" \r\nnum=12ab\r\n[Other]\r\nkey=2\r\n");
     EXPECT_EQ(ini.GetString("LOG_INFO", "KEY", ""), "quoted value");
     EXPECT_EQ(ini.GetInt("log_info", "num", 0), 12);
     EXPECT_EQ(ini.GetInt("Other", "key", 0), 2);
@@ -99,7 +101,9 @@ TEST(IniFile, SetReplacesInPlaceOrAdds) {
     EXPECT_EQ(ini.Text(), "[Initialize]\r\nA=1\r\ncom_port=/dev/ttyUSB0\r\nB=2\r\n\r\n[Next]\r\nC=3\r\n");
     ini.Set("Next", "D", "4");
     ini.Set("New", "E", "5");
-    EXPECT_EQ(ini.Text(), "[Initialize]\r\nA=1\r\ncom_port=/dev/ttyUSB0\r\nB=2\r\n\r\n[Next]\r\nC=3\r\nD=4\r\n[New]\r\nE=5\r\n");
+    EXPECT_EQ(ini.Text(),
+              "[Initialize]\r\nA=1\r\ncom_port=/dev/"
+              "ttyUSB0\r\nB=2\r\n\r\n[Next]\r\nC=3\r\nD=4\r\n[New]\r\nE=5\r\n");
     auto unix = IniFile::Parse("[S]\nA=1\n");
     unix.Set("S", "B", "2");
     EXPECT_EQ(unix.Text(), "[S]\nA=1\nB=2\n");
@@ -115,7 +119,7 @@ TEST(HandOver, SenderSendsAnAbsolutePath) {
         {"../b/./radio.PDX", "/home/u/a", "/home/u/b/radio.PDX"},
         {"/data/x.PDX", "/home/u", "/data/x.PDX"},
         {"/" + std::string(498, 'a'), "/", "/" + std::string(498, 'a')},  // 499 bytes and the NUL fit
-        {"/" + std::string(499, 'a'), "/", ""},                         // one byte too many: not sent
+        {"/" + std::string(499, 'a'), "/", ""},                           // one byte too many: not sent
     };
     for (const auto& c : cases) {
         const auto message = HandOver::Encode(c.name, c.folder);
@@ -138,9 +142,9 @@ TEST(HandOver, ReceiverChecksEveryPart) {
         {message(0, std::string("/a.PDX\0", 7)), "/a.PDX"},
         {message(0, std::string("/a.PDX\0junk", 11)), "/a.PDX"},
         {message(0, std::string(1, '\0')), ""},
-        {message(1, std::string("/a.PDX\0", 7)), std::nullopt},         // another data id
-        {message(0, "/a.PDX"), std::nullopt},                            // no terminator
-        {message(0, std::string("rel.PDX\0", 8)), std::nullopt},        // not absolute
+        {message(1, std::string("/a.PDX\0", 7)), std::nullopt},   // another data id
+        {message(0, "/a.PDX"), std::nullopt},                     // no terminator
+        {message(0, std::string("rel.PDX\0", 8)), std::nullopt},  // not absolute
         {message(0, "/" + std::string(498, 'a') + '\0'), "/" + std::string(498, 'a')},
         {message(0, "/" + std::string(499, 'a') + '\0'), std::nullopt},  // 501 bytes
         {std::string("\0\0\0", 3), std::nullopt},

@@ -1,8 +1,8 @@
 // The start-up's pieces: command line, settings read at start-up, recent
 // files and the program's folders.
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "Fixtures.h"
 #include "app/AppSettings.h"
@@ -60,7 +60,7 @@ TEST(CommandLine, FolderOptionsGetTheirSeparators) {
 }
 
 class ProfileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetProfilePath(dir.path() / "pardex.xml"); }
     void TearDown() override { SetProfilePath({}); }
     TestHost host;
@@ -94,7 +94,8 @@ TEST_F(ProfileTest, AppSettingsWithTheirFallbacks) {
 
 TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
     CVondelRecentFileList list;
-    for (const char* path : {"/d/1.PDX", "/d/2.PDX", "/d/3.PDX", "/d/4.PDX", "/d/5.PDX", "/d/3.PDX"}) list.Add(path);
+    for (const char* path : {"/d/1.PDX", "/d/2.PDX", "/d/3.PDX", "/d/4.PDX", "/d/5.PDX", "/d/3.PDX"})
+        list.Add(path);
     ASSERT_EQ(list.Count(), 4u);
     EXPECT_EQ(list[0], "/d/3.PDX");
     EXPECT_EQ(list[1], "/d/5.PDX");
@@ -144,7 +145,8 @@ TEST(ProgramFolders, WrittenFilesGoBesideTheProgramOrIntoXdgFolders) {
 
     setenv("XDG_CONFIG_HOME", (dir.path() / "cfg").c_str(), 1);
     setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "pardex"), dir.path() / "cfg/pardex");
+    EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Settings, missing, "pardex"),
+              dir.path() / "cfg/pardex");
     EXPECT_EQ(ProgramFolders::WritableFolder(Purpose::Data, missing, "pardex"), dir.path() / "data/pardex");
     EXPECT_TRUE(fs::is_directory(dir.path() / "cfg/pardex"));
 
@@ -157,8 +159,10 @@ TEST(ProgramFolders, WrittenFilesGoBesideTheProgramOrIntoXdgFolders) {
               dir.path() / "home/.local/share/pardex");
 
     auto restore = [](const char* name, const char* old, const std::string& value) {
-        if (old) setenv(name, value.c_str(), 1);
-        else unsetenv(name);
+        if (old)
+            setenv(name, value.c_str(), 1);
+        else
+            unsetenv(name);
     };
     restore("XDG_CONFIG_HOME", oldConfig, savedConfig);
     restore("XDG_DATA_HOME", oldData, savedData);

@@ -20,12 +20,12 @@ std::vector<std::string> WindowTitles(pid_t pid) {
             int format = 0;
             unsigned long items = 0, after = 0;
             unsigned char* data = nullptr;
-            if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
-                                   &after, &data) == Success &&
+            if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+                                   &items, &after, &data) == Success &&
                 data && items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid) {
                 unsigned char* name = nullptr;
-                if (XGetWindowProperty(display, children[i], nameAtom, 0, 4096, False, utf8, &type, &format, &items,
-                                       &after, &name) == Success &&
+                if (XGetWindowProperty(display, children[i], nameAtom, 0, 4096, False, utf8, &type, &format,
+                                       &items, &after, &name) == Success &&
                     name) {
                     titles.emplace_back(reinterpret_cast<char*>(name), items);
                     XFree(name);
@@ -38,4 +38,3 @@ std::vector<std::string> WindowTitles(pid_t pid) {
     XCloseDisplay(display);
     return titles;
 }
-

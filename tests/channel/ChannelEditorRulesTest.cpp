@@ -66,7 +66,8 @@ TEST_F(Editor, NoChannelShowsNothingAndWritesNothing) {
     const auto plan = PlanControlStates(image, -1, 0);
     for (const auto& [id, state] : plan) {
         if (id == Id::ChannelCombo) continue;
-        const bool controlOfPane = id >= 2000 || id == Id::Tag || id == Id::RxFrequency || id == Id::DecodeSubAudio;
+        const bool controlOfPane =
+            id >= 2000 || id == Id::Tag || id == Id::RxFrequency || id == Id::DecodeSubAudio;
         if (controlOfPane && state.shown) {
             EXPECT_TRUE(state.cleared) << id;
         }
@@ -133,7 +134,8 @@ TEST_F(Editor, FrequencyTextsAreLimitedSnappedAndStored) {
     };
     for (const Case& c : cases) {
         host.messages.clear();
-        EXPECT_EQ(LeaveFrequency(image, kChannel, c.id, c.text, EditText(image, kChannel, c.id)), c.result) << c.text;
+        EXPECT_EQ(LeaveFrequency(image, kChannel, c.id, c.text, EditText(image, kChannel, c.id)), c.result)
+            << c.text;
         EXPECT_NEAR(CalcPLLFrequency::RxFrequency(image, kChannel), c.rx, 1e-6) << c.text;
         EXPECT_NEAR(CalcPLLFrequency::TxFrequency(image, kChannel), c.tx, 1e-6) << c.text;
         EXPECT_EQ(!host.messages.empty(), c.message) << c.text;
@@ -148,8 +150,9 @@ TEST_F(Editor, LeavingAnUnchangedEditStoresNothing) {
     // the empty TX text must never be read as a frequency.
     const CloneImage before = image;
     for (int id : {Id::RxFrequency, Id::TxFrequency})
-        EXPECT_EQ(LeaveFrequency(image, kChannel, id, EditText(image, kChannel, id), EditText(image, kChannel, id)),
-                  Leave::Unchanged);
+        EXPECT_EQ(
+            LeaveFrequency(image, kChannel, id, EditText(image, kChannel, id), EditText(image, kChannel, id)),
+            Leave::Unchanged);
     EXPECT_EQ(image, before);
     SetItem(ItemMap::ChannelTxSetItem, 0);
     const CloneImage silent = image;
@@ -157,7 +160,8 @@ TEST_F(Editor, LeavingAnUnchangedEditStoresNothing) {
     EXPECT_EQ(LeaveFrequency(image, kChannel, Id::TxFrequency, "---.-----", "---.-----"), Leave::Unchanged);
     for (int id : {Id::Tag, Id::DecodeSubAudio, Id::EncodeSubAudio}) {
         const std::string shown = EditText(image, kChannel, id);
-        EXPECT_EQ(id == Id::Tag ? LeaveTag(image, kChannel, shown, shown) : LeaveSubAudio(image, kChannel, id, shown, shown),
+        EXPECT_EQ(id == Id::Tag ? LeaveTag(image, kChannel, shown, shown)
+                                : LeaveSubAudio(image, kChannel, id, shown, shown),
                   Leave::Unchanged);
     }
     EXPECT_EQ(image, silent);
@@ -177,9 +181,9 @@ TEST(EditorSubAudio, TextsReadAsThePaneReadsThem) {
         const char* text;
         Channel::SubAudio value;
     } cases[] = {
-        {"D-023I", {3, 19, 0}},  {"D-023B", {2, 19, 1}},  {"D-023N", {2, 19, 0}}, {"D-777", {2, 511, 0}},
+        {"D-023I", {3, 19, 0}},    {"D-023B", {2, 19, 1}},  {"D-023N", {2, 19, 0}}, {"D-777", {2, 511, 0}},
         {"C-300.0", {1, 2541, 0}}, {"C-67,0", {1, 670, 0}}, {"C-10", {1, 600, 0}},  {"------", {0, 0, 0}},
-        {"X-12", {0, 0, 0}},     {"", {0, 0, 0}},
+        {"X-12", {0, 0, 0}},       {"", {0, 0, 0}},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseSubAudio(c.text), c.value) << c.text;
 }
@@ -244,8 +248,11 @@ TEST_F(Editor, ComboRowsFollowTheRadio) {
         int productType;
         std::uint32_t minor, patch;
         bool btlo;
-    } lockOuts[] = {{2, 0x13, 0x03, false}, {2, 0x13, 0x04, true}, {0, 0x14, 0x03, false},
-                    {0, 0x14, 0x04, true},  {1, 0x01, 0x00, true}};
+    } lockOuts[] = {{2, 0x13, 0x03, false},
+                    {2, 0x13, 0x04, true},
+                    {0, 0x14, 0x03, false},
+                    {0, 0x14, 0x04, true},
+                    {1, 0x01, 0x00, true}};
     for (const LockOut& c : lockOuts) {
         ItemMap::SetProductType(image, static_cast<std::uint32_t>(c.productType));
         RadioFixture::SetFirmware(image, 0x01, c.minor, c.patch, 0);
@@ -266,8 +273,8 @@ TEST_F(Editor, SystemNumbersComeFromTheGridsList) {
         std::size_t rows;
         const char* first;
         const char* last;
-    } cases[] = {{0, 1, "-", "-"}, {1, 8, "1", "8"}, {3, 10, "1", "10"}, {4, 2, "1", "2"}, {5, 16, "1", "16"},
-                 {7, 4, "0:OFF", "3:DTMF"}};
+    } cases[] = {{0, 1, "-", "-"}, {1, 8, "1", "8"},   {3, 10, "1", "10"},
+                 {4, 2, "1", "2"}, {5, 16, "1", "16"}, {7, 4, "0:OFF", "3:DTMF"}};
     for (const Case& c : cases) {
         ItemMap::SetChannelSignalingType(image, kChannel, static_cast<std::uint32_t>(c.type));
         const auto texts = Texts(Id::SystemNo);
@@ -377,9 +384,10 @@ TEST_F(Editor, ChecksAndPlainCombosWriteTheirField) {
         int id;
         int value;
         int item;
-    } cases[] = {{Id::TxPower, 1, 5},      {Id::SqlLevel, 9, 42},  {Id::Vox, 3, 22},      {Id::LockOut, 2, 14},
-                 {Id::TxHpf, 1, 32},       {Id::RxSpl, 1, 31},     {Id::DsubMic, 1, 23},  {Id::DsubAfInput, 1, 34},
-                 {Id::DsubAfOutput, 1, 38}, {Id::ScanGroup, 255, 21}, {Id::PenaltyTimer, 3, 9}};
+    } cases[] = {{Id::TxPower, 1, 5},      {Id::SqlLevel, 9, 42},    {Id::Vox, 3, 22},
+                 {Id::LockOut, 2, 14},     {Id::TxHpf, 1, 32},       {Id::RxSpl, 1, 31},
+                 {Id::DsubMic, 1, 23},     {Id::DsubAfInput, 1, 34}, {Id::DsubAfOutput, 1, 38},
+                 {Id::ScanGroup, 255, 21}, {Id::PenaltyTimer, 3, 9}};
     for (const Case& c : cases) {
         EXPECT_TRUE(ApplyComboChange(image, kChannel, c.id, c.value)) << c.id;
         EXPECT_EQ(Item(c.item), static_cast<std::uint32_t>(c.value)) << c.id;
@@ -390,8 +398,11 @@ TEST_F(Editor, ChecksAndPlainCombosWriteTheirField) {
         EXPECT_FALSE(ApplyComboChange(image, kChannel, id, 1)) << id;
         EXPECT_EQ(image, before) << id;
     }
-    const int checks[][2] = {{Id::RxPowerSave, 2}, {Id::TxPowerSave, 3}, {Id::RxClockShift, 11},
-                             {Id::TxClockShift, 12}, {Id::Compander, 26}};
+    const int checks[][2] = {{Id::RxPowerSave, 2},
+                             {Id::TxPowerSave, 3},
+                             {Id::RxClockShift, 11},
+                             {Id::TxClockShift, 12},
+                             {Id::Compander, 26}};
     for (const auto& c : checks) {
         ApplyCheck(image, kChannel, c[0], true);
         EXPECT_EQ(Item(c[1]), 1u) << c[0];

@@ -41,12 +41,16 @@ struct EditorWin : ::testing::Test {
         EXPECT_TRUE(pane->CreatePane(frame.frame, CCHInfoSub::IDD));
         return pane;
     }
-    std::string Shown(CCHInfoSub& pane, int id) const { return pane.Combo(id)->GetStringSelection().utf8_string(); }
+    std::string Shown(CCHInfoSub& pane, int id) const {
+        return pane.Combo(id)->GetStringSelection().utf8_string();
+    }
 };
 
 // Ends the dialog from inside its modal run.
 struct ScopedRunner {
-    explicit ScopedRunner(CCHInformation::ModalRunner runner) { CCHInformation::SetModalRunner(std::move(runner)); }
+    explicit ScopedRunner(CCHInformation::ModalRunner runner) {
+        CCHInformation::SetModalRunner(std::move(runner));
+    }
     ~ScopedRunner() { CCHInformation::SetModalRunner(nullptr); }
 };
 
@@ -213,7 +217,7 @@ TEST_F(EditorWin, TheInformationDialogScrollsContentLargerThanIt) {
     const wxSize virtualSize = dialog.Content()->GetVirtualSize();
     const wxSize client = dialog.Content()->GetClientSize();
     EXPECT_TRUE(virtualSize.x > client.x || virtualSize.y > client.y)
-        << "at its least size the content scrolls (" << virtualSize.x << "x" << virtualSize.y << " in " << client.x
-        << "x" << client.y << ")";
+        << "at its least size the content scrolls (" << virtualSize.x << "x" << virtualSize.y << " in "
+        << client.x << "x" << client.y << ")";
     EXPECT_NE(dialog.FindWindow(CCHInformation::IDC_HINT), nullptr);
 }

@@ -33,7 +33,7 @@ using ChannelGridFixture::LoadDefault;
 namespace {
 
 class ChannelGridRules : public ::testing::Test {
-protected:
+  protected:
     TestHost host;
     CloneImage image = LoadDefault();
 
@@ -52,10 +52,35 @@ std::uint32_t Field(const CloneImage& image, int item, int channel) {
 
 TEST_F(ChannelGridRules, CellTextOfEveryColumnForKnownChannels) {
     // Channel 1 of the default file as it is.
-    const std::array<std::string, 29> first = {
-        "1", "-", "N", "CH 1", FormatCellText(image, 4, 0), FormatCellText(image, 5, 0), "------", "------",
-        "-", "-", "H", " ", "-", "-", "0", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "Low", "Low",
-        "Low", "Low"};
+    const std::array<std::string, 29> first = {"1",
+                                               "-",
+                                               "N",
+                                               "CH 1",
+                                               FormatCellText(image, 4, 0),
+                                               FormatCellText(image, 5, 0),
+                                               "------",
+                                               "------",
+                                               "-",
+                                               "-",
+                                               "H",
+                                               " ",
+                                               "-",
+                                               "-",
+                                               "0",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "-",
+                                               "Low",
+                                               "Low",
+                                               "Low",
+                                               "Low"};
     auto row = Row(0);
     row[3] = row[3].substr(0, 4);  // the tag is padded to 8 characters
     EXPECT_EQ(row, first);
@@ -65,20 +90,38 @@ TEST_F(ChannelGridRules, CellTextOfEveryColumnForKnownChannels) {
     // Channel 2 made from it and then given a value in every column.
     CopyFirstChannel(image, {1});
     const std::vector<std::pair<int, std::string>> typed = {
-        {Col::RxFrequency, "145.5"}, {Col::TxFrequency, "146,125"}, {Col::Priority, " "},
-        {Col::Bandwidth, "W4"},      {Col::Tag, "ab<>"},            {Col::DecodeSubAudio, "D-023B"},
-        {Col::EncodeSubAudio, "C-100.0"}, {Col::RxPowerSave, " "},  {Col::TxPowerSave, "-"},
-        {Col::TxPower, "L"},         {Col::Scan, "-"},              {Col::TimeOutTimer, "2.5"},
-        {Col::Squelch, "7"},         {Col::RxClockShift, " "},      {Col::TxClockShift, " "},
-        {Col::Vox, "2"},             {Col::Encryption, "3"},        {Col::LockOut, "INV"},
-        {Col::SignalingType, "2T"},  {Col::SignalingNumber, "8"},   {Col::TxFlat, " "},
-        {Col::TxHpf, "Up"},          {Col::RxHpf, "Low"},           {Col::TxSpl, "Up"},
-        {Col::RxLpf, "Up"},          {Col::Olta, " "},
+        {Col::RxFrequency, "145.5"},
+        {Col::TxFrequency, "146,125"},
+        {Col::Priority, " "},
+        {Col::Bandwidth, "W4"},
+        {Col::Tag, "ab<>"},
+        {Col::DecodeSubAudio, "D-023B"},
+        {Col::EncodeSubAudio, "C-100.0"},
+        {Col::RxPowerSave, " "},
+        {Col::TxPowerSave, "-"},
+        {Col::TxPower, "L"},
+        {Col::Scan, "-"},
+        {Col::TimeOutTimer, "2.5"},
+        {Col::Squelch, "7"},
+        {Col::RxClockShift, " "},
+        {Col::TxClockShift, " "},
+        {Col::Vox, "2"},
+        {Col::Encryption, "3"},
+        {Col::LockOut, "INV"},
+        {Col::SignalingType, "2T"},
+        {Col::SignalingNumber, "8"},
+        {Col::TxFlat, " "},
+        {Col::TxHpf, "Up"},
+        {Col::RxHpf, "Low"},
+        {Col::TxSpl, "Up"},
+        {Col::RxLpf, "Up"},
+        {Col::Olta, " "},
     };
     for (const auto& [column, text] : typed) ParseCellText(image, 1, column, text);
     const std::array<std::string, 29> second = {
-        "2", " ", "W4", "AB<>    ", "145.50000", "146.12500", "D-023B", "C-100.0", " ", "-", "L", "-", "-",
-        "2.5", "7", " ", " ", "-", "2", "3", "INV", " ", "2T", "8", " ", "Up", "Low", "Up", "Up"};
+        "2",   " ", "W4", "AB<>    ", "145.50000", "146.12500", "D-023B", "C-100.0", " ", "-",
+        "L",   "-", "-",  "2.5",      "7",         " ",         " ",      "-",       "2", "3",
+        "INV", " ", "2T", "8",        " ",         "Up",        "Low",    "Up",      "Up"};
     EXPECT_EQ(Row(1), second);
     EXPECT_TRUE(host.messages.empty());
 
@@ -107,7 +150,8 @@ TEST_F(ChannelGridRules, TypedTextBecomesStoredValues) {
         {Col::Bandwidth, "N", [](auto& i) { return (int)ItemMap::GetChannelWideNarrow(i, 1); }, 2},
         {Col::Bandwidth, "X", [](auto& i) { return (int)ItemMap::GetChannelWideNarrow(i, 1); }, 0},  // row 0
         {Col::TxPower, "H", [](auto& i) { return (int)ItemMap::GetChannelTxPowerHigh(i, 1); }, 0},
-        {Col::TxPower, "?", [](auto& i) { return (int)ItemMap::GetChannelTxPowerHigh(i, 1); }, 1},  // row 0 "L"
+        {Col::TxPower, "?", [](auto& i) { return (int)ItemMap::GetChannelTxPowerHigh(i, 1); },
+         1},  // row 0 "L"
         {Col::TimeOutTimer, "10.0", [](auto& i) { return (int)ItemMap::GetChannelTotTimer(i, 1); }, 20},
         {Col::Squelch, "15", [](auto& i) { return (int)ItemMap::GetChannelSqlLevel(i, 1); }, 15},
         {Col::LockOut, "BT", [](auto& i) { return (int)ItemMap::GetChannelLockOut(i, 1); }, 2},
@@ -129,7 +173,8 @@ TEST_F(ChannelGridRules, TypedTextBecomesStoredValues) {
         {Col::EncodeSubAudio, "D-777B", [&](auto& i) { return dec(i).type; }, 0},  // decode side untouched
         // Signalling numbers are checked against the type.
         {Col::SignalingType, "2T", [](auto& i) { return (int)ItemMap::GetChannelSignalingType(i, 1); }, 1},
-        {Col::SignalingNumber, "9", [](auto& i) { return Channel::GetSignalingNumber(i, 1); }, 0},  // not offered
+        {Col::SignalingNumber, "9", [](auto& i) { return Channel::GetSignalingNumber(i, 1); },
+         0},  // not offered
         {Col::SignalingNumber, "8", [](auto& i) { return Channel::GetSignalingNumber(i, 1); }, 7},
         {Col::SignalingType, "-", [](auto& i) { return Channel::GetSignalingNumber(i, 1); }, 0},
     };
@@ -234,7 +279,8 @@ TEST_F(ChannelGridRules, TxPowerCyclingOnTheSpecialVariant) {
 }
 
 TEST_F(ChannelGridRules, InUseToggleKeepsChannelOneAndGroupValidity) {
-    EXPECT_EQ(ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, 1), 1) << "group 2 starts invalid";
+    EXPECT_EQ(ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, 1), 1)
+        << "group 2 starts invalid";
     ItemMap::WriteIndexedItem(image, 1, 0, 16);  // group 2 lists channel 17
     CycleCellValue(image, 16, Col::Number, "17");
     EXPECT_TRUE(Channel::IsInUse(image, 16));
@@ -279,13 +325,13 @@ TEST(ChannelGridKeys, FilterByColumnAndCaret) {
         {Col::DecodeSubAudio, 'c', "D-0", 1, 0, {0, "C-"}},
         {Col::DecodeSubAudio, 'x', "", 0, 0, {}},
         {Col::DecodeSubAudio, '0', "D-", 2, 0, {'0', {}}},
-        {Col::DecodeSubAudio, '8', "D-", 2, 0, {}},          // not octal
-        {Col::DecodeSubAudio, 'N', "D-0", 3, 0, {}},         // a letter among the digits
+        {Col::DecodeSubAudio, '8', "D-", 2, 0, {}},   // not octal
+        {Col::DecodeSubAudio, 'N', "D-0", 3, 0, {}},  // a letter among the digits
         {Col::DecodeSubAudio, 'n', "D-023", 5, 0, {'N', {}}},
         {Col::DecodeSubAudio, 'b', "D-023", 5, 0, {'B', {}}},
-        {Col::EncodeSubAudio, 'b', "D-023", 5, 0, {}},       // no "both" on the encode side
-        {Col::DecodeSubAudio, '1', "D-023", 5, 0, {}},       // a digit after the code
-        {Col::DecodeSubAudio, 'N', "D-023N", 6, 0, {}},      // a seventh character
+        {Col::EncodeSubAudio, 'b', "D-023", 5, 0, {}},   // no "both" on the encode side
+        {Col::DecodeSubAudio, '1', "D-023", 5, 0, {}},   // a digit after the code
+        {Col::DecodeSubAudio, 'N', "D-023N", 6, 0, {}},  // a seventh character
         {Col::DecodeSubAudio, 'I', "D-023N", 5, 1, {'I', {}}},
         {Col::EncodeSubAudio, '.', "C-67", 4, 0, {'.', {}}},
         {Col::EncodeSubAudio, '.', "C-", 2, 0, {}},
@@ -395,8 +441,10 @@ TEST_F(ChannelGridRules, CommitOfAnOltaCellAsksForItsDialog) {
         int radioWide;
         CellDialog followUp;
     };
-    const Case cases[] = {{0, CellDialog::DecodeSubAudio}, {1, CellDialog::DecodeSubAudio},
-                          {2, CellDialog::EncodeSubAudio}, {3, CellDialog::None}};
+    const Case cases[] = {{0, CellDialog::DecodeSubAudio},
+                          {1, CellDialog::DecodeSubAudio},
+                          {2, CellDialog::EncodeSubAudio},
+                          {3, CellDialog::None}};
     for (const Case& c : cases) {
         ItemMap::SetOltaMode(image, c.radioWide);
         ParseCellText(image, 1, Col::Olta, "-");
@@ -424,7 +472,8 @@ TEST_F(ChannelGridRules, ClipboardFormsOfCells) {
     EXPECT_EQ(CellCopyText(Col::Scan, " "), "v");
     EXPECT_EQ(CellCopyText(Col::Priority, "-"), "-");
     EXPECT_EQ(CellCopyText(Col::Bandwidth, "N"), "N");
-    EXPECT_EQ(CellCopyText(Col::TxFrequency, ChannelTables::EmptyFrequencyText), ChannelTables::EmptyFrequencyText);
+    EXPECT_EQ(CellCopyText(Col::TxFrequency, ChannelTables::EmptyFrequencyText),
+              ChannelTables::EmptyFrequencyText);
 
     using Opt = std::optional<std::string>;
     struct Case {
@@ -501,7 +550,8 @@ TEST(ChannelGridColumns, HiddenAndPrintableByVariantAndMode) {
 
 TEST(ChannelGridColumns, BindingCountAndVisibleText) {
     CloneImage image = LoadDefault();
-    const std::pair<int, int> counts[] = {{0, 16}, {1, 16}, {2, 16}, {4, 32}, {16, 128}, {17, 128}, {255, 128}};
+    const std::pair<int, int> counts[] = {{0, 16},   {1, 16},   {2, 16},   {4, 32},
+                                          {16, 128}, {17, 128}, {255, 128}};
     for (auto [maxCh, bound] : counts) {
         ItemMap::SetMaxCh(image, maxCh);
         EXPECT_EQ(ChannelGridCells::BindingCount(image), bound) << maxCh;

@@ -13,7 +13,9 @@
 
 namespace ChannelGridFixture {
 
-inline std::string DefaultFile(const char* name) { return std::string(ZT_DEFAULT_DATA_DIR) + "/" + name; }
+inline std::string DefaultFile(const char* name) {
+    return std::string(ZT_DEFAULT_DATA_DIR) + "/" + name;
+}
 
 // default640v.PDX: a VHF ZT-640 with 128 channels in 8 groups; only channel
 // 1 ("CH 1") is in use.

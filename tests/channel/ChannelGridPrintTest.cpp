@@ -91,8 +91,10 @@ TEST(ChannelGridPrint, EveryChannelInUseOfTheImagePrints) {
     std::string out;
     EXPECT_FALSE(printout.GetHtml(out, true));
     EXPECT_EQ(Count(out, "<td>"), 13 * 29);
-    EXPECT_EQ(out.find("<table width=\"100%\"><colgroup span=\"1\"></colgroup>\n<tr><th colspan=\"1\">[CH DATA]</th>\n"),
-              0u);
+    EXPECT_EQ(
+        out.find(
+            "<table width=\"100%\"><colgroup span=\"1\"></colgroup>\n<tr><th colspan=\"1\">[CH DATA]</th>\n"),
+        0u);
     EXPECT_NE(out.find("<tr><td>41</td>\n"), std::string::npos);
     EXPECT_EQ(out.find("<tr><td>12</td>\n"), std::string::npos);
 }

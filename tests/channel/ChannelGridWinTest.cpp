@@ -11,14 +11,13 @@
 #include <vector>
 
 #include "ChannelGridFixture.h"
-#include "channel/GroupGridRules.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelGrid.h"
-#include "channel/GroupGridRules.h"
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelGridEditRules.h"
 #include "channel/ChannelPopups.h"
 #include "channel/ChannelTables.h"
+#include "channel/GroupGridRules.h"
 #include "image/ChannelOps.h"
 #include "image/Frequency.h"
 #include "image/ItemMap.h"
@@ -27,9 +26,9 @@
 #include "image/ItemsScan.h"
 #include "image/ItemsSystem.h"
 #include "image/TestHost.h"
+#include "language/SettingsFile.h"
 #include "ui/MainItems.h"
 #include "ui/PopupDlg.h"
-#include "language/SettingsFile.h"
 #include "ui/UiUtil.h"
 
 namespace Col = ChannelGridCells::Col;
@@ -41,17 +40,19 @@ namespace {
 // The pane as the tests drive it: the keyboard focus counts as being in the
 // grid (a display without a window manager gives no reliable focus).
 class TestChannelList : public ChannelList {
-public:
+  public:
     using ChannelList::ChannelList;
 
-protected:
+  protected:
     bool HasGridFocus() const override { return true; }
 };
 
 // Runs every popup through `answer` instead of a modal loop.
 class ScopedRunner {
-public:
-    explicit ScopedRunner(ChannelPopups::ModalRunner runner) { ChannelPopups::SetModalRunner(std::move(runner)); }
+  public:
+    explicit ScopedRunner(ChannelPopups::ModalRunner runner) {
+        ChannelPopups::SetModalRunner(std::move(runner));
+    }
     ~ScopedRunner() { ChannelPopups::SetModalRunner(nullptr); }
 };
 
@@ -538,7 +539,8 @@ TEST_F(GridFixture, RowDragFromASelectedNumberKeepsTheSelection) {
     CVSFlexGrid::SetDragDriver(nullptr);
     EXPECT_TRUE(press.cancel) << "the press is not passed on";
     EXPECT_EQ(drags, 1);
-    EXPECT_EQ(offered, (std::vector<int>{pane->ChannelOfRow(3), pane->ChannelOfRow(4), pane->ChannelOfRow(5)}));
+    EXPECT_EQ(offered,
+              (std::vector<int>{pane->ChannelOfRow(3), pane->ChannelOfRow(4), pane->ChannelOfRow(5)}));
     EXPECT_EQ(ZoneGrid::SharedDrag().mode, 0) << "the record is closed when the drag ends";
     EXPECT_EQ(pane->SelectedDataRows(), (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(Grid().GetCellBackColor(5, 10), 0xFFFFE0u);

@@ -21,9 +21,9 @@ TEST(ChannelPopupsRules, ToneListsAndTheirTexts) {
     EXPECT_EQ(CtcssTones.back(), 2541);
     for (int t : CtcssTones) EXPECT_TRUE(t >= CtcssMin && t <= CtcssMax) << t;
     EXPECT_TRUE(std::is_sorted(DcsCodes.begin(), DcsCodes.end()));
-    EXPECT_EQ(DcsCodes.front(), 19);   // 023
-    EXPECT_EQ(DcsCodes.back(), 492);   // 754
-    EXPECT_EQ(DcsCodes[16], 76);       // 114
+    EXPECT_EQ(DcsCodes.front(), 19);  // 023
+    EXPECT_EQ(DcsCodes.back(), 492);  // 754
+    EXPECT_EQ(DcsCodes[16], 76);      // 114
     EXPECT_EQ(CtcssText(670), "67.0");
     EXPECT_EQ(CtcssText(1000), "100.0");
     EXPECT_EQ(DcsText(19), "023");
@@ -74,7 +74,7 @@ TEST(ChannelPopupsRules, AniFields) {
 
 TEST(ChannelPopupsRules, ScreenOfAnAniSettingResult) {
     TestHost host;
-    const CloneImage zt640 = LoadDefault();                    // firmware 1.90 with a display
+    const CloneImage zt640 = LoadDefault();                   // firmware 1.90 with a display
     const CloneImage zt610 = LoadDefault("default610v.PDX");  // no display
     EXPECT_EQ(ScreenForAniResult(zt640, 1024), AniScreen::None);
     EXPECT_EQ(ScreenForAniResult(zt640, 1025), AniScreen::DtmfAni);

@@ -97,7 +97,8 @@ TEST_F(PopupFixture, AniSettingClosesWithTheTypeOnceItsScreenExists) {
         CCHSetupANI dialog(frame.frame, image, 0);
         EXPECT_FALSE(dialog.SettingButton()->IsEnabled()) << "no DTMF ANI screen yet";
     }
-    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni, [](wxWindow*, CloneImage&) { return 0; });
+    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni,
+                                     [](wxWindow*, CloneImage&) { return 0; });
     {
         CCHSetupANI dialog(frame.frame, image, 0);
         ASSERT_TRUE(dialog.SettingButton()->IsEnabled());

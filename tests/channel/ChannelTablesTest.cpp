@@ -19,7 +19,8 @@ using Rows = std::vector<std::pair<int, std::string>>;
 Rows RowsOf(ItemList list) {
     Rows rows;
     std::size_t i = 0;
-    for (; i < list.size() && list[i].value != ItemListEnd; ++i) rows.emplace_back(list[i].value, list[i].text);
+    for (; i < list.size() && list[i].value != ItemListEnd; ++i)
+        rows.emplace_back(list[i].value, list[i].text);
     EXPECT_LT(i, list.size()) << "no end row";
     if (i < list.size()) {
         EXPECT_STREQ(list[i].text, "");
@@ -83,7 +84,9 @@ std::vector<ListCase> AllLists() {
         {"EncryptionList", &EncryptionList, {{0, "-"}, {1, "1"}, {2, "2"}, {3, "3"}}},
         {"LockOutList", &LockOutList, {{0, "-"}, {1, "BC"}, {3, "INV"}, {2, "BT"}}},
         {"SelectableToneList", &SelectableToneList, {{0, "-"}, {2, "A"}, {3, "B"}}},
-        {"SignalingTypeMarkList", &SignalingTypeMarkList, {{0, "-"}, {1, "2T"}, {2, "5T"}, {3, "Page"}, {4, "MDC"}}},
+        {"SignalingTypeMarkList",
+         &SignalingTypeMarkList,
+         {{0, "-"}, {1, "2T"}, {2, "5T"}, {3, "Page"}, {4, "MDC"}}},
         {"SignalingNumberList", &SignalingNumberList, SignalingNumberRows()},
         {"FilterUpLowList", &FilterUpLowList, {{1, "Up"}, {0, "Low"}}},
         {"TxSplLevelList", &TxSplLevelList, {{0, "Low"}, {1, "Up"}}},
@@ -94,8 +97,15 @@ std::vector<ListCase> AllLists() {
         {"OltaModeList", &OltaModeList, {{0, "---"}, {1, "DCS"}}},
         {"VoxModeList", &VoxModeList, modes},
         {"EncryptionModeList", &EncryptionModeList, modes},
-        {"SignalingTypeList", &SignalingTypeList,
-         {{0, "-------"}, {1, "2-Tone"}, {2, "5-Tone"}, {3, "DTMF Page"}, {4, "MDC1200"}, {7, "Option"}, {6, "MSK"}}},
+        {"SignalingTypeList",
+         &SignalingTypeList,
+         {{0, "-------"},
+          {1, "2-Tone"},
+          {2, "5-Tone"},
+          {3, "DTMF Page"},
+          {4, "MDC1200"},
+          {7, "Option"},
+          {6, "MSK"}}},
         {"LockOutModeList", &LockOutModeList, {{0, "-"}, {1, "BCLO"}, {3, "Invert BCLO"}, {2, "BTLO"}}},
         {"AutoScanList", &AutoScanList, {{0, "-"}, {2, "Scan"}, {3, "Group Scan"}}},
         {"AnnouncementList", &AnnouncementList, announce},
@@ -118,8 +128,11 @@ std::vector<ListCase> AllLists() {
         {"ScanGroupSelectList", &ScanGroupSelectList, scanGroups},
         {"VoxPopupList", &VoxPopupList, modes},
         {"EncryptionPopupList", &EncryptionPopupList, modes},
-        {"SubAudioPopupTitleList", &SubAudioPopupTitleList,
-         {{0, "CTCSS Frequency(Decode)"}, {1, "CTCSS Frequency(Encode)"}, {2, "DCS Code(Decode)"},
+        {"SubAudioPopupTitleList",
+         &SubAudioPopupTitleList,
+         {{0, "CTCSS Frequency(Decode)"},
+          {1, "CTCSS Frequency(Encode)"},
+          {2, "DCS Code(Decode)"},
           {3, "DCS Code(Encode)"}}},
         {"PenaltyTimerList", &PenaltyTimerList, {{0, "0 sec"}, {1, "6 sec"}, {2, "20 sec"}, {3, "60 sec"}}},
         {"ReleaseTimerList", &ReleaseTimerList, {{0, "0 sec"}, {1, "2 sec"}, {2, "3 sec"}, {3, "5 sec"}}},
@@ -127,9 +140,24 @@ std::vector<ListCase> AllLists() {
         {"GroupNumberList", &GroupNumberList, groups},
         {"ZoneGridHeaderList", &ZoneGridHeaderList, {{0, "CH\nNo."}, {1, "List\nNo."}}},
         {"EnableDisableList", &EnableDisableList, {{0, "Enable"}, {1, "Disable"}}},
-        {"AlignmentFileLetterList", &AlignmentFileLetterList,
-         {{1, "C"}, {2, "D"}, {3, "E"}, {4, "F"}, {5, "G"}, {6, "H"}, {7, "I"}, {8, "J"}, {9, "K"}, {10, "L"},
-          {11, "M"}, {12, "N"}, {0, "B"}, {13, "Q"}, {14, "R"}, {15, "S"}}},
+        {"AlignmentFileLetterList",
+         &AlignmentFileLetterList,
+         {{1, "C"},
+          {2, "D"},
+          {3, "E"},
+          {4, "F"},
+          {5, "G"},
+          {6, "H"},
+          {7, "I"},
+          {8, "J"},
+          {9, "K"},
+          {10, "L"},
+          {11, "M"},
+          {12, "N"},
+          {0, "B"},
+          {13, "Q"},
+          {14, "R"},
+          {15, "S"}}},
     };
 }
 
@@ -139,7 +167,8 @@ TEST(ChannelTables, EveryListHoldsItsRowsInOrderWithAnEndRow) {
     for (const ListCase& c : AllLists()) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(RowsOf(*c.list), c.rows);
-        for (const auto& row : *c.list) EXPECT_STREQ(row.text2, "") << "second texts are empty until translated";
+        for (const auto& row : *c.list)
+            EXPECT_STREQ(row.text2, "") << "second texts are empty until translated";
     }
 }
 
@@ -156,9 +185,9 @@ TEST(ChannelTables, LookupsByValueAndText) {
         const char* byIdOrEmpty;
     };
     const Case cases[] = {
-        {&AutoScanMarkList, 1, "-", ""},           // no row: the first row's text
+        {&AutoScanMarkList, 1, "-", ""},  // no row: the first row's text
         {&TxPowerList, 7, "L", ""},
-        {&SignalingNumberList, 0, "1", "1"},       // value 0 three times: the first wins
+        {&SignalingNumberList, 0, "1", "1"},  // value 0 three times: the first wins
         {&AlignmentFileLetterList, 0, "B", "B"},
         {&AlignmentFileLetterList, 12, "N", "N"},
         {&AlignmentFileLetterList, 13, "Q", "Q"},
@@ -255,9 +284,15 @@ TEST(ChannelTables, ColumnStatesByBandSelectionAndServiceMode) {
 
 TEST(ChannelTables, TranslationKeysInKeyOrder) {
     const std::pair<int, const ItemList*> expected[] = {
-        {3301, &BandwidthList},   {3302, &TxPowerList},        {3305, &AutoScanMarkList},
-        {3306, &SquelchLevelList}, {3307, &VoxList},           {3308, &EncryptionList},
-        {3309, &LockOutList},      {3311, &SelectableToneList}, {3312, &SignalingTypeMarkList},
+        {3301, &BandwidthList},
+        {3302, &TxPowerList},
+        {3305, &AutoScanMarkList},
+        {3306, &SquelchLevelList},
+        {3307, &VoxList},
+        {3308, &EncryptionList},
+        {3309, &LockOutList},
+        {3311, &SelectableToneList},
+        {3312, &SignalingTypeMarkList},
         {3313, &SignalingNumberList},
     };
     for (std::size_t i = 0; i < ChannelGridListKeys.size(); ++i) {
@@ -285,19 +320,44 @@ TEST(ChannelTables, CheckCellsCopyAndPasteThroughTheirTwinRowByRow) {
 
 TEST(ChannelTables, InformationPaneControlMap) {
     const std::pair<int, const ItemList*> expected[38] = {
-        {2101, &BandwidthList},        {2102, &TxPowerList},          {2105, &TimeOutTimerList},
-        {2106, &PenaltyTimerList},     {2107, &ReleaseTimerList},     {2108, &AniTypeList},
-        {2109, &AniTableList},         {2110, &SignalingTypeList},    {2111, &SignalingNumberShortList},
-        {2112, &SignalingNumberList},  {2113, &ScanGroupSelectList},  {2114, &AutoScanList},
-        {2115, &SquelchLevelList},     {2116, &VoxModeList},          {2117, &EncryptionModeList},
-        {2118, &LockOutModeList},      {2119, &SelectableToneList},   {2120, &PreEmphasisList},
-        {2121, &DeEmphasisList},       {2122, &TxFlatAfList},         {2123, &RxFlatAfList},
-        {2124, &TxHpfList},            {2125, &TxSplList},            {2126, &RxHpfList},
-        {2127, &RxSplList},            {2128, &TxPllRefList},         {2129, &RxPllRefList},
-        {2130, &MicSelectList},        {2131, &DisableEnableList},    {2132, &SurveillanceList},
-        {2133, &SurveillanceList},     {2134, &SurveillanceList},     {2135, &OltaModeList},
-        {2136, &DisableEnableList},    {2137, &DsubAfInputLevelList}, {2138, &DsubMicSelectList},
-        {2139, &ChannelStatusList},    {2140, &AnnouncementList},
+        {2101, &BandwidthList},
+        {2102, &TxPowerList},
+        {2105, &TimeOutTimerList},
+        {2106, &PenaltyTimerList},
+        {2107, &ReleaseTimerList},
+        {2108, &AniTypeList},
+        {2109, &AniTableList},
+        {2110, &SignalingTypeList},
+        {2111, &SignalingNumberShortList},
+        {2112, &SignalingNumberList},
+        {2113, &ScanGroupSelectList},
+        {2114, &AutoScanList},
+        {2115, &SquelchLevelList},
+        {2116, &VoxModeList},
+        {2117, &EncryptionModeList},
+        {2118, &LockOutModeList},
+        {2119, &SelectableToneList},
+        {2120, &PreEmphasisList},
+        {2121, &DeEmphasisList},
+        {2122, &TxFlatAfList},
+        {2123, &RxFlatAfList},
+        {2124, &TxHpfList},
+        {2125, &TxSplList},
+        {2126, &RxHpfList},
+        {2127, &RxSplList},
+        {2128, &TxPllRefList},
+        {2129, &RxPllRefList},
+        {2130, &MicSelectList},
+        {2131, &DisableEnableList},
+        {2132, &SurveillanceList},
+        {2133, &SurveillanceList},
+        {2134, &SurveillanceList},
+        {2135, &OltaModeList},
+        {2136, &DisableEnableList},
+        {2137, &DsubAfInputLevelList},
+        {2138, &DsubMicSelectList},
+        {2139, &ChannelStatusList},
+        {2140, &AnnouncementList},
     };
     for (int i = 0; i < 38; ++i) {
         EXPECT_EQ(ChannelInfoControlLists[i].controlId, expected[i].first);
@@ -337,7 +397,8 @@ TEST(ChannelTables, RowsChosenForTheInformationPaneAndPopups) {
     EXPECT_EQ(texts(InfoPaneSignalingNumberRows(4, 0)), (std::vector<std::string>{"1"}));
     EXPECT_EQ(texts(InfoPaneSignalingNumberRows(2, 0)).size(), 32u);
 
-    EXPECT_EQ(texts(ScanGroupRows(3)), (std::vector<std::string>{"CurrentGrp", "Group-1", "Group-2", "Group-3"}));
+    EXPECT_EQ(texts(ScanGroupRows(3)),
+              (std::vector<std::string>{"CurrentGrp", "Group-1", "Group-2", "Group-3"}));
     EXPECT_EQ(texts(ScanGroupRows(12)).size(), 9u);
     EXPECT_EQ(texts(ScanGroupRows(-1)), (std::vector<std::string>{"CurrentGrp"}));
 
@@ -346,7 +407,8 @@ TEST(ChannelTables, RowsChosenForTheInformationPaneAndPopups) {
     EXPECT_STREQ(pll[1].text, "REF 2");
     EXPECT_STREQ(RxPllRefList[0].text, "REF 1") << "the shared list is untouched";
 
-    const int titles[][3] = {{1, 0, 0}, {1, 1, 1}, {2, 0, 2}, {2, 1, 3}, {3, 0, 2}, {3, 1, 3}, {0, 1, 0}, {5, 0, 0}};
+    const int titles[][3] = {{1, 0, 0}, {1, 1, 1}, {2, 0, 2}, {2, 1, 3},
+                             {3, 0, 2}, {3, 1, 3}, {0, 1, 0}, {5, 0, 0}};
     for (const auto& t : titles) EXPECT_EQ(SubAudioPopupTitleValue(t[0], t[1]), t[2]) << t[0] << "," << t[1];
 }
 

@@ -31,7 +31,9 @@ struct AllocationModel : ::testing::Test {
 };
 
 // Offsets of the bytes OK may touch.
-std::size_t MemberByte(int g, int p) { return 0x3C00 + 16 * g + p; }
+std::size_t MemberByte(int g, int p) {
+    return 0x3C00 + 16 * g + p;
+}
 
 std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
     std::vector<std::size_t> at;
@@ -49,9 +51,9 @@ TEST(ZoneAllocationParse, ChannelNumberTexts) {
         bool parsed;
         int member;
     } cases[] = {
-        {"", 128, true, NoMember},  {"1", 128, true, 0},    {"0", 128, true, 0},   {"12", 128, true, 11},
-        {"200", 64, true, 63},      {"9", 8, true, 7},      {"3x", 128, false, 0}, {"-1", 128, false, 0},
-        {" 3", 128, false, 0},      {"5", 0, false, 0},
+        {"", 128, true, NoMember}, {"1", 128, true, 0}, {"0", 128, true, 0},   {"12", 128, true, 11},
+        {"200", 64, true, 63},     {"9", 8, true, 7},   {"3x", 128, false, 0}, {"-1", 128, false, 0},
+        {" 3", 128, false, 0},     {"5", 0, false, 0},
     };
     for (const Case& c : cases) {
         int member = -7;
@@ -68,10 +70,19 @@ TEST(ZoneAllocationClassify, CellsOfGroupsBelowTheCount) {
         int row, col, groups;
         Cell cell;
     } cases[] = {
-        {1, 1, 8, {Kind::GroupTag, 0, -1}},  {1, 2, 8, {}},  {2, 6, 8, {Kind::GroupScan, 1, -1}},
-        {4, 1, 8, {Kind::ChannelNo, 0, 0}},  {4, 2, 8, {Kind::Tag, 0, 0}}, {19, 38, 8, {Kind::Scan, 7, 15}},
-        {5, 39, 8, {Kind::Priority, 7, 1}},  {4, 5, 8, {}},   {3, 1, 8, {}},  {0, 1, 8, {}}, {4, 0, 8, {}},
-        {4, 6, 1, {}},                       {1, 1, 0, {}},
+        {1, 1, 8, {Kind::GroupTag, 0, -1}},
+        {1, 2, 8, {}},
+        {2, 6, 8, {Kind::GroupScan, 1, -1}},
+        {4, 1, 8, {Kind::ChannelNo, 0, 0}},
+        {4, 2, 8, {Kind::Tag, 0, 0}},
+        {19, 38, 8, {Kind::Scan, 7, 15}},
+        {5, 39, 8, {Kind::Priority, 7, 1}},
+        {4, 5, 8, {}},
+        {3, 1, 8, {}},
+        {0, 1, 8, {}},
+        {4, 0, 8, {}},
+        {4, 6, 1, {}},
+        {1, 1, 0, {}},
     };
     for (const Case& c : cases) EXPECT_EQ(Classify(c.row, c.col, c.groups), c.cell) << c.row << "," << c.col;
 }
@@ -309,11 +320,11 @@ TEST_F(AllocationModel, CopyAndPasteOfMarkCells) {
         const char* text;
         bool changed;
     } cases[] = {
-        {At(Kind::Scan, 0, 2), "x", false},       {At(Kind::Scan, 0, 2), "v", false},
-        {At(Kind::Scan, 0, 2), "-", true},        {At(Kind::Priority, 0, 2), "v", true},
-        {At(Kind::Priority, 0, 2), "v", false},   {At(Kind::GroupScan, 0), "v", false},
-        {At(Kind::ChannelNo, 0, 3), "", false},   {At(Kind::ChannelNo, 0, 3), "9", true},
-        {At(Kind::GroupTag, 0), "main", true},    {At(Kind::Tag, 0, 3), "nine", true},
+        {At(Kind::Scan, 0, 2), "x", false},     {At(Kind::Scan, 0, 2), "v", false},
+        {At(Kind::Scan, 0, 2), "-", true},      {At(Kind::Priority, 0, 2), "v", true},
+        {At(Kind::Priority, 0, 2), "v", false}, {At(Kind::GroupScan, 0), "v", false},
+        {At(Kind::ChannelNo, 0, 3), "", false}, {At(Kind::ChannelNo, 0, 3), "9", true},
+        {At(Kind::GroupTag, 0), "main", true},  {At(Kind::Tag, 0, 3), "nine", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(model.Paste(c.cell, c.text), c.changed) << static_cast<int>(c.cell.kind) << " " << c.text;

@@ -26,7 +26,8 @@ struct AllocationWin : ::testing::Test {
     TestFrame frame;
 
     void SetUp() override {
-        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
+        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"),
+                  1);
         ItemMap::SetOneGroupMode(document, 0);
         ASSERT_GE(ItemMap::GetMaxGroup(document), 2u);
     }
@@ -157,7 +158,8 @@ TEST_F(AllocationWin, PrintsEveryValidGroupInPagesOfFour) {
     } while (more && pages < 10);
     const int groups = static_cast<int>(std::min(ItemMap::GetMaxGroup(document), 8u));
     int valid = 0;
-    for (int g = 0; g < groups; ++g) valid += ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], document, g) == 0;
+    for (int g = 0; g < groups; ++g)
+        valid += ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], document, g) == 0;
     EXPECT_EQ(pages, std::max(1, (valid + 3) / 4));
     EXPECT_NE(html.find("[Group Allocation]"), std::string::npos);
     EXPECT_NE(html.find("<td>No.16</td>"), std::string::npos);

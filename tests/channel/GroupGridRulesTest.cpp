@@ -17,7 +17,9 @@ struct GroupGrid : ::testing::Test {
     CloneImage image = GroupFixture::MakeImage();
 
     int Slot(int group, int slot) const { return image[0x3C00 + 16 * group + slot]; }
-    bool GroupValid(int group) const { return ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, group) == 0; }
+    bool GroupValid(int group) const {
+        return ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, group) == 0;
+    }
 };
 
 }  // namespace
@@ -62,11 +64,12 @@ TEST(GroupGridKeys, EditorFilterAndEditableColumns) {
         int column;
         char32_t key, result;
     } cases[] = {
-        {Col::Channel, '7', '7'}, {Col::Channel, 'a', 0},   {Col::Channel, 9, 0},     {Col::Channel, 8, 8},
-        {Col::Channel, 13, 13},   {Col::Channel, 27, 27},  {Col::Rx, ',', ','},      {Col::Tx, '.', '.'},
-        {Col::Rx, 'x', 0},        {Col::Tag, 'q', 'q'},    {Col::Info, '#', '#'},
+        {Col::Channel, '7', '7'}, {Col::Channel, 'a', 0}, {Col::Channel, 9, 0},  {Col::Channel, 8, 8},
+        {Col::Channel, 13, 13},   {Col::Channel, 27, 27}, {Col::Rx, ',', ','},   {Col::Tx, '.', '.'},
+        {Col::Rx, 'x', 0},        {Col::Tag, 'q', 'q'},   {Col::Info, '#', '#'},
     };
-    for (const Case& c : cases) EXPECT_EQ(FilterEditKey(c.column, c.key), c.result) << c.column << " " << int(c.key);
+    for (const Case& c : cases)
+        EXPECT_EQ(FilterEditKey(c.column, c.key), c.result) << c.column << " " << int(c.key);
     for (int col = 0; col < ColumnCount; ++col) EXPECT_EQ(CanStartEdit(col), col == Col::Channel) << col;
     EXPECT_EQ(ZoneGridColumns[ColumnCount].fieldId, -1);
     EXPECT_EQ(HeaderText(0, Col::Rx), "Frequency");

@@ -16,17 +16,23 @@ namespace {
 
 using RadioFixture::MakeImage;
 
-std::int64_t Hz(double mhz) { return RoundHalfUp(mhz * 1e6); }
+std::int64_t Hz(double mhz) {
+    return RoundHalfUp(mhz * 1e6);
+}
 
-const ImageItemDescriptor& InUse() { return ItemMap::ChannelBitmapItems[0]; }
-const ImageItemDescriptor& GroupValid() { return ItemMap::ChannelBitmapItems[1]; }
+const ImageItemDescriptor& InUse() {
+    return ItemMap::ChannelBitmapItems[0];
+}
+const ImageItemDescriptor& GroupValid() {
+    return ItemMap::ChannelBitmapItems[1];
+}
 
 std::uint32_t TxSet(const CloneImage& image, int c) {
     return ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxSetItem], image, c);
 }
 
 class ChannelOpsTest : public ::testing::Test {
-protected:
+  protected:
     TestHost host;  // 2026, normal service mode
     CloneImage image = MakeImage({.min100kHz = 1360, .max100kHz = 1740});
 };
@@ -87,7 +93,8 @@ TEST_F(ChannelOpsTest, RxEntrySetsTxWithTheOffsetInTenthsOfMHz) {
     for (const auto& c : cases) {
         ItemMap::SetSignMagnitude(image, 0);
         for (int i = 0; i < 4; ++i)
-            ItemMap::WriteField(image, ItemMap::SignMagnitudeOffset + i, 1, 0xFF, 0, (c.offsetRaw >> (8 * i)) & 0xFF);
+            ItemMap::WriteField(image, ItemMap::SignMagnitudeOffset + i, 1, 0xFF, 0,
+                                (c.offsetRaw >> (8 * i)) & 0xFF);
         ASSERT_TRUE(Channel::SetRxFrequency(image, 2, 145.0));
         EXPECT_EQ(Hz(CalcPLLFrequency::RxFrequency(image, 2)), 145000000);
         EXPECT_EQ(Hz(CalcPLLFrequency::TxFrequency(image, 2)), c.txHz) << std::hex << c.offsetRaw;
@@ -109,10 +116,12 @@ TEST_F(ChannelOpsTest, RxEntryKeepsAClearedTxSetFlagAndTxEntrySetsIt) {
 TEST_F(ChannelOpsTest, FrequencyEntriesSnapAndUpdateTheClockShift) {
     ASSERT_TRUE(Channel::SetTxFrequency(image, 0, 154.8288));  // a harmonic of 11.0592 MHz: snapped to 154.83
     EXPECT_EQ(Hz(CalcPLLFrequency::TxFrequency(image, 0)), 154830000);
-    EXPECT_EQ(ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxClockShiftItem], image, 0), 1u)
+    EXPECT_EQ(ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxClockShiftItem], image, 0),
+              1u)
         << "-7.8 ppm from the 14th harmonic";
     ASSERT_TRUE(Channel::SetTxFrequency(image, 0, 140.0));
-    EXPECT_EQ(ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxClockShiftItem], image, 0), 0u);
+    EXPECT_EQ(ItemMap::ReadChannelField(ItemMap::ChannelItems[ItemMap::ChannelTxClockShiftItem], image, 0),
+              0u);
 }
 
 TEST_F(ChannelOpsTest, UnstorableFrequencyIsRefusedAndReported) {
@@ -219,11 +228,11 @@ TEST_F(ChannelOpsTest, SignalingNumberRangeByType) {
         bool valid;
     };
     const Case cases[] = {
-        {0x36, 0, 0, true},   {0x36, 0, 1, false},  {0x36, 1, 7, true},   {0x36, 1, 8, false},
-        {0x36, 2, 15, true},  {0x36, 2, 16, false}, {0x35, 2, 31, true},  {0x35, 2, 32, false},
-        {0x36, 3, 9, true},   {0x36, 3, 10, false}, {0x36, 4, 1, true},   {0x36, 4, 2, false},
-        {0x36, 5, 15, true},  {0x36, 5, 16, false}, {0x36, 6, 15, true},  {0x36, 6, 16, false},
-        {0x36, 7, 3, true},   {0x36, 7, 4, false},  {0x36, 2, -1, false},
+        {0x36, 0, 0, true},  {0x36, 0, 1, false},  {0x36, 1, 7, true},   {0x36, 1, 8, false},
+        {0x36, 2, 15, true}, {0x36, 2, 16, false}, {0x35, 2, 31, true},  {0x35, 2, 32, false},
+        {0x36, 3, 9, true},  {0x36, 3, 10, false}, {0x36, 4, 1, true},   {0x36, 4, 2, false},
+        {0x36, 5, 15, true}, {0x36, 5, 16, false}, {0x36, 6, 15, true},  {0x36, 6, 16, false},
+        {0x36, 7, 3, true},  {0x36, 7, 4, false},  {0x36, 2, -1, false},
     };
     for (const auto& c : cases) {
         image[0x02] = static_cast<std::uint8_t>(c.typeCode);
@@ -297,7 +306,7 @@ TEST_F(ChannelOpsTest, InUseScanAndEmptyMember) {
 // 16 channels (Max CH 2), group 0 lists channels 0-15; channel c is named
 // "CHc", tuned to 150 + c/100 MHz, in use when c is even, scanned when c % 3 == 0.
 class RecordMoveTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ItemMap::SetMaxCh(image, 2);
         ItemMap::SetMaxGroup(image, 2);
@@ -439,7 +448,8 @@ TEST(MarkBeyondCapacity, MarksOnlyChannelsPastTheCapacity) {
         for (int ch = 0; ch < 128; ++ch) ItemMap::WriteBit(InUse(), image, ch, 0);
         ItemMap::SetMaxCh(image, c.maxCh);
         Channel::MarkBeyondCapacity(image);
-        for (int ch = 0; ch < 128; ++ch) EXPECT_EQ(ItemMap::ReadBit(image, ch), ch >= c.firstEmpty ? 1 : 0) << ch;
+        for (int ch = 0; ch < 128; ++ch)
+            EXPECT_EQ(ItemMap::ReadBit(image, ch), ch >= c.firstEmpty ? 1 : 0) << ch;
     }
 }
 
@@ -459,7 +469,8 @@ TEST(CloneImageOps, CompareByFirstDifferingUnsignedByte) {
 
 std::vector<int> KeySlots(const CloneImage& image) {
     std::vector<int> slots;
-    for (int s = 0; s < 32; ++s) slots.push_back(static_cast<int>(ItemMap::GetRecord(ItemMap::SystemItems[71], image, s, 1)));
+    for (int s = 0; s < 32; ++s)
+        slots.push_back(static_cast<int>(ItemMap::GetRecord(ItemMap::SystemItems[71], image, s, 1)));
     return slots;
 }
 
@@ -468,9 +479,8 @@ TEST(CloneImageOps, ClearKeySlotsByMode) {
         int mode;
         std::vector<int> cleared;
     };
-    const Case cases[] = {{1, {14, 15, 30, 31}},
-                          {0, {10, 11, 12, 13, 14, 15, 26, 27, 28, 29, 30, 31}},
-                          {2, {}}};
+    const Case cases[] = {
+        {1, {14, 15, 30, 31}}, {0, {10, 11, 12, 13, 14, 15, 26, 27, 28, 29, 30, 31}}, {2, {}}};
     for (const auto& c : cases) {
         CloneImage image;
         for (int s = 0; s < 33; ++s) ItemMap::SetRecord(ItemMap::SystemItems[71], image, s, 1, 7);
@@ -497,7 +507,8 @@ TEST(CloneImageOps, ResetUnavailableSelections) {
     const std::vector<int> kept = {1, 6, 7, 8, 9, 17, 22, 23, 24, 25};
     for (int s = 0; s < 32; ++s) {
         const bool stays = std::find(kept.begin(), kept.end(), s) != kept.end();
-        EXPECT_EQ(ItemMap::GetRecord(ItemMap::SystemItems[71], image, s, 1), stays ? (s % 2 ? 48u : 51u) : 0u) << s;
+        EXPECT_EQ(ItemMap::GetRecord(ItemMap::SystemItems[71], image, s, 1), stays ? (s % 2 ? 48u : 51u) : 0u)
+            << s;
     }
     EXPECT_EQ(ItemMap::GetPowerOnCondition(image), 0u);
     EXPECT_EQ(ItemMap::GetEmergencyRevertCh(image), 3u);
@@ -583,7 +594,8 @@ TEST(FixUpAfterModelConversion, NarrowsOnceReencodesAndRecalculates) {
         EXPECT_EQ(Hz(CalcPLLFrequency::TxFrequency(image, c)), Hz(mhz)) << "kept under the new crystal";
         EXPECT_EQ(Hz(CalcPLLFrequency::RxFrequency(image, c)), Hz(mhz));
     }
-    EXPECT_EQ(ItemMap::GetChannelAdjustKind1(image, 2), static_cast<std::uint32_t>(50 + 2)) << "140 MHz between points 1 and 2: 51.6 rounds to 52";
+    EXPECT_EQ(ItemMap::GetChannelAdjustKind1(image, 2), static_cast<std::uint32_t>(50 + 2))
+        << "140 MHz between points 1 and 2: 51.6 rounds to 52";
 
     CloneImage quiet = before;
     host.messages.clear();

@@ -29,12 +29,12 @@ struct FileCase {
 };
 
 const FileCase kFiles[] = {
-    {"default610v.PDX", 0, 0, 16, 1},   {"default610ua.PDX", 1, 0, 16, 1},  {"default610ud.PDX", 2, 0, 16, 1},
-    {"default640v.PDX", 3, 1, 128, 8},  {"default640ua.PDX", 4, 1, 128, 8}, {"default640ud.PDX", 5, 1, 128, 8},
+    {"default610v.PDX", 0, 0, 16, 1},  {"default610ua.PDX", 1, 0, 16, 1},  {"default610ud.PDX", 2, 0, 16, 1},
+    {"default640v.PDX", 3, 1, 128, 8}, {"default640ua.PDX", 4, 1, 128, 8}, {"default640ud.PDX", 5, 1, 128, 8},
 };
 
 class DefaultFileTest : public ::testing::TestWithParam<FileCase> {
-protected:
+  protected:
     void SetUp() override {
 #ifndef ZT_DEFAULT_DATA_DIR
         GTEST_SKIP() << "the build did not say where the default data files are";
@@ -75,8 +75,10 @@ TEST_P(DefaultFileTest, ChannelOneIsInUseInsideTheBandAndGroupsAreConsistent) {
     const int groups = static_cast<int>(GetParam().groups);
     for (int g = 0; g < 8; ++g)
         for (int k = 0; k < 16; ++k)
-            EXPECT_EQ(ItemMap::ReadIndexedItem(image, g, k), g < groups ? static_cast<std::uint32_t>(16 * g + k) : 0xFFu);
-    EXPECT_EQ(ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, 0), 0) << "group 1 holds channel 1";
+            EXPECT_EQ(ItemMap::ReadIndexedItem(image, g, k),
+                      g < groups ? static_cast<std::uint32_t>(16 * g + k) : 0xFFu);
+    EXPECT_EQ(ItemMap::ReadBitmapBit(ItemMap::ChannelBitmapItems[1], image, 0), 0)
+        << "group 1 holds channel 1";
 }
 
 TEST_P(DefaultFileTest, GridFrequenciesRoundTripThroughTheSynthesiserWords) {
@@ -91,7 +93,8 @@ TEST_P(DefaultFileTest, GridFrequenciesRoundTripThroughTheSynthesiserWords) {
         ++offered;
         // The band edges, their neighbours and 40 points spread over the band.
         std::vector<std::int64_t> table = {low, low + step.stepHz, high - step.stepHz, high};
-        for (int i = 1; i < 40; ++i) table.push_back((low + (high - low) * i / 40) / step.stepHz * step.stepHz);
+        for (int i = 1; i < 40; ++i)
+            table.push_back((low + (high - low) * i / 40) / step.stepHz * step.stepHz);
         for (int pllRef = 0; pllRef < 8; ++pllRef) {
             CloneImage scratch = image;
             ItemMap::SetChannelRxPllRefType(scratch, 0, static_cast<std::uint32_t>(pllRef));
@@ -100,9 +103,11 @@ TEST_P(DefaultFileTest, GridFrequenciesRoundTripThroughTheSynthesiserWords) {
                 const double mhz = static_cast<double>(hz) / 1e6;
                 EXPECT_EQ(Pll::BestChannelStep(image, hz), hz) << "on the grid";
                 for (int direction : {DirectionRx, DirectionTx}) {
-                    ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(scratch, direction, 0, reference, mhz))
+                    ASSERT_TRUE(
+                        CalcPLLFrequency::UpdateChannelFrequency(scratch, direction, 0, reference, mhz))
                         << mhz << " ref " << pllRef;
-                    EXPECT_EQ(RoundHalfUp(CalcPLLFrequency::ChannelFrequency(&scratch, 0, direction) * 1e6), hz)
+                    EXPECT_EQ(RoundHalfUp(CalcPLLFrequency::ChannelFrequency(&scratch, 0, direction) * 1e6),
+                              hz)
                         << mhz << " ref " << pllRef << " dir " << direction;
                 }
             }

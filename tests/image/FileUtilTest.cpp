@@ -24,12 +24,13 @@ void WriteBytes(const std::string& path, std::size_t size, std::uint8_t seed) {
 
 CloneImage Patterned(std::uint8_t seed) {
     CloneImage image;
-    for (std::size_t i = 0; i < CloneImage::Size; ++i) image[i] = static_cast<std::uint8_t>((i * 7 + seed) & 0xFF);
+    for (std::size_t i = 0; i < CloneImage::Size; ++i)
+        image[i] = static_cast<std::uint8_t>((i * 7 + seed) & 0xFF);
     return image;
 }
 
 class FileUtilTest : public ::testing::Test {
-protected:
+  protected:
     TestHost host;
     TempDir dir;
     void SetUp() override { host.programFolder = dir.path(); }
@@ -51,8 +52,8 @@ TEST_F(FileUtilTest, RefusedFilesLeaveTheImageUnchanged) {
     WriteBytes(dir / "long.PDX", CloneImage::Size + 1, 1);
     WriteBytes(dir / "empty.PDX", 0, 1);
     std::filesystem::create_directory(dir / "folder.PDX");
-    const std::string cases[] = {dir / "short.PDX", dir / "long.PDX", dir / "empty.PDX", dir / "folder.PDX",
-                                 dir / "missing.PDX", ""};
+    const std::string cases[] = {dir / "short.PDX",  dir / "long.PDX",    dir / "empty.PDX",
+                                 dir / "folder.PDX", dir / "missing.PDX", ""};
     const CloneImage original = Patterned(9);
     for (const auto& path : cases) {
         CloneImage image = original;
@@ -69,7 +70,7 @@ TEST_F(FileUtilTest, DefaultFileNamesForceTheirModelsCapacity) {
     const struct {
         const char* name;
         std::uint8_t zone, channel;
-    } cases[] = {{"default610v.PDX", 1, 2},  {"default610ud.PDX", 1, 2}, {"default640ua.PDX", 8, 16},
+    } cases[] = {{"default610v.PDX", 1, 2},   {"default610ud.PDX", 1, 2}, {"default640ua.PDX", 8, 16},
                  {"default640ud.PDX", 8, 16}, {"DEFAULT640UA.PDX", 3, 5}, {"copy.PDX", 3, 5}};
     for (const auto& c : cases) {
         const std::string path = dir / c.name;
@@ -161,9 +162,13 @@ TEST_F(FileUtilTest, SerialNumberNames) {
         std::uint16_t a;
         std::uint8_t c;
         const char* name;
-    } cases[] = {{0x0419, 0, "4P3B0A1234"}, {0x041A, 12, "4Q3N0A1234"}, {0x0204, 13, "243Q0A1234"},
-                 {0x0207, 15, "273S0A1234"}, {0x0999, 1, "__3C0A1234"}};
-    for (const auto& c : cases) EXPECT_EQ(FileUtil::DefaultFileName(WithSerial(c.a, 3, c.c, 0x0A, 0x1234)), c.name);
+    } cases[] = {{0x0419, 0, "4P3B0A1234"},
+                 {0x041A, 12, "4Q3N0A1234"},
+                 {0x0204, 13, "243Q0A1234"},
+                 {0x0207, 15, "273S0A1234"},
+                 {0x0999, 1, "__3C0A1234"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FileUtil::DefaultFileName(WithSerial(c.a, 3, c.c, 0x0A, 0x1234)), c.name);
     EXPECT_EQ(FileUtil::DatedFileName(WithSerial(0x0419, 3, 0, 0x0A, 0x1234)), "4P3B0A1234_20261210_0930");
 
     CloneImage image = WithSerial(0x0419, 3, 0, 0x0A, 0x1234);

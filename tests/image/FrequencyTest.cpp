@@ -16,7 +16,9 @@ using RadioFixture::MakeImage;
 
 constexpr double kClock = 11059200.0;  // the default reference clock
 
-std::int64_t Hz(double mhz) { return RoundHalfUp(mhz * 1e6); }
+std::int64_t Hz(double mhz) {
+    return RoundHalfUp(mhz * 1e6);
+}
 
 PllWords Words(const CloneImage& image, int channel, int direction) {
     return CalcPLLFrequency::ReadWords(image, channel, direction);
@@ -59,13 +61,15 @@ TEST_P(FrequencyRoundTrip, EveryGridFrequencyComesBackExactly) {
     const RoundTripCase& c = GetParam();
     CloneImage image = MakeImage(c.hw);
     const PllReference ref = CalcPLLFrequency::ReadReference(image);
-    const std::int64_t first = Hz(c.firstMHz), last = Hz(c.lastMHz), step = static_cast<std::int64_t>(c.stepHz);
+    const std::int64_t first = Hz(c.firstMHz), last = Hz(c.lastMHz),
+                       step = static_cast<std::int64_t>(c.stepHz);
     int checked = 0;
     for (std::int64_t hz = first; hz <= last; hz += step * 97) {  // a spread of grid points
         const double mhz = static_cast<double>(hz) / 1e6;
         for (int direction : {DirectionRx, DirectionTx}) {
             ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, direction, 5, ref, mhz)) << mhz;
-            EXPECT_EQ(Hz(CalcPLLFrequency::ChannelFrequency(&image, 5, direction)), hz) << mhz << " dir " << direction;
+            EXPECT_EQ(Hz(CalcPLLFrequency::ChannelFrequency(&image, 5, direction)), hz)
+                << mhz << " dir " << direction;
         }
         ++checked;
     }
@@ -75,11 +79,11 @@ TEST_P(FrequencyRoundTrip, EveryGridFrequencyComesBackExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Bands, FrequencyRoundTrip,
     ::testing::Values(
-        RoundTripCase{"Vhf12k5", {}, 136.0, 174.0, 12500},
-        RoundTripCase{"Vhf6k25", {}, 136.0, 174.0, 6250},
+        RoundTripCase{"Vhf12k5", {}, 136.0, 174.0, 12500}, RoundTripCase{"Vhf6k25", {}, 136.0, 174.0, 6250},
         RoundTripCase{"Vhf2k5LowSide", {.localOffset = 0}, 136.0, 174.0, 2500},
         RoundTripCase{"Uhf5k", {.localOffset = 0, .min100kHz = 4000, .max100kHz = 4700}, 400.0, 470.0, 5000},
-        RoundTripCase{"Uhf1k25Divider6", {.divider = 6, .min100kHz = 4000, .max100kHz = 4700}, 400.0, 470.0, 1250},
+        RoundTripCase{
+            "Uhf1k25Divider6", {.divider = 6, .min100kHz = 4000, .max100kHz = 4700}, 400.0, 470.0, 1250},
         RoundTripCase{"Crystal12M8", {.xtalKHz = 12800, .divider = 2}, 136.0, 174.0, 12500}),
     [](const auto& info) { return info.param.name; });
 
@@ -211,7 +215,7 @@ TEST(Narrowband, BandEdgesAndTheWideBandRule) {
 // ---- Clock shift ---------------------------------------------------------------
 
 class ClockShiftTest : public ::testing::Test {
-protected:
+  protected:
     void SetTx(double mhz) {
         ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionTx, 0,
                                                              CalcPLLFrequency::ReadReference(image), mhz));
@@ -254,7 +258,7 @@ TEST_F(ClockShiftTest, TxWindowAroundReferenceHarmonics) {
 
 TEST_F(ClockShiftTest, SecondClockOnlyForTheZT610BelowTheHighBand) {
     const double multiple = 1300 * 115200.0 / 1e6;  // 149.76 MHz, far from the reference harmonics
-    SetTx(multiple + 0.005);                         // about -33 ppm
+    SetTx(multiple + 0.005);                        // about -33 ppm
     EXPECT_EQ(TxBit(), 1u);
     SetTx(multiple + 0.010);  // about -67 ppm: outside +-50
     EXPECT_EQ(TxBit(), 0u);
@@ -281,7 +285,8 @@ TEST_F(ClockShiftTest, ZeroClockOrZeroFrequencyGivesBitZero) {
     EXPECT_EQ(RxBit(), 0u);
     ItemMap::SetTone2ReferenceClock(image, 0xFFFFFFFF);
     EXPECT_EQ(TxBit(), 1u);
-    for (int k = 0; k < 8; ++k) ItemMap::SetSingle(ItemMap::HardwareItems[86 + k], image, 0);  // frequency 0.0
+    for (int k = 0; k < 8; ++k)
+        ItemMap::SetSingle(ItemMap::HardwareItems[86 + k], image, 0);  // frequency 0.0
     EXPECT_EQ(TxBit(), 0u);
     EXPECT_EQ(RxBit(), 0u);
     EXPECT_FALSE(CalcClockShift::Hits(0.0, kClock, {-150, 20}));
@@ -293,7 +298,7 @@ TEST_F(ClockShiftTest, ZeroClockOrZeroFrequencyGivesBitZero) {
 // A block-14 table with points 136.0, 138.5, ... MHz and, for kind k,
 // value(i) = 10 k + 4 i (kind 13: i).
 class AdjustmentTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (int i = 0; i < 16; ++i) {
             ItemMap::SetAlignTablePoint(image, i, 1360 + 25 * i);
@@ -304,12 +309,18 @@ protected:
     void SetFlash(int kind, int i, int v) {
         using S = int (*)(CloneImage&, int, std::uint32_t);
         static constexpr S kSet[] = {nullptr,
-                                     ItemMap::SetAlignTableKind1,  ItemMap::SetAlignTableKind2,
-                                     ItemMap::SetAlignTableKind3,  ItemMap::SetAlignTableKind4,
-                                     ItemMap::SetAlignTableKind5,  ItemMap::SetAlignTableKind6,
-                                     ItemMap::SetAlignTableKind7,  ItemMap::SetAlignTableKind8,
-                                     ItemMap::SetAlignTableKind9,  ItemMap::SetAlignTableKind10,
-                                     ItemMap::SetAlignTableKind11, ItemMap::SetAlignTableKind12,
+                                     ItemMap::SetAlignTableKind1,
+                                     ItemMap::SetAlignTableKind2,
+                                     ItemMap::SetAlignTableKind3,
+                                     ItemMap::SetAlignTableKind4,
+                                     ItemMap::SetAlignTableKind5,
+                                     ItemMap::SetAlignTableKind6,
+                                     ItemMap::SetAlignTableKind7,
+                                     ItemMap::SetAlignTableKind8,
+                                     ItemMap::SetAlignTableKind9,
+                                     ItemMap::SetAlignTableKind10,
+                                     ItemMap::SetAlignTableKind11,
+                                     ItemMap::SetAlignTableKind12,
                                      ItemMap::SetAlignTableKind13};
         kSet[kind](image, i, static_cast<std::uint32_t>(v));
     }
@@ -319,7 +330,8 @@ protected:
         ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionTx, channel, ref, tx));
     }
     std::uint32_t Field(int channel, int offset, std::uint32_t mask = 0xFF) {
-        return ItemMap::ReadChannelField({0, static_cast<std::uint32_t>(offset), 1, mask, 0, 0}, image, channel);
+        return ItemMap::ReadChannelField({0, static_cast<std::uint32_t>(offset), 1, mask, 0, 0}, image,
+                                         channel);
     }
     CloneImage image = MakeImage({.min100kHz = 1000, .max100kHz = 5550}, 0x36);  // layout B: whole bytes
 };
@@ -331,18 +343,19 @@ TEST_F(AdjustmentTest, InterpolatesLinearlyOrStepwiseAndHoldsTheEnds) {
         int expected;
     };
     const Case cases[] = {
-        {130.0, 1, 10},             // below P0: value(0)
-        {136.0, 1, 10},             // at P0
-        {137.25, 1, 12},            // half way between 10 and 14
-        {137.0, 1, 12},             // 10 + 4 x 0.4 = 11.6, rounded half up
-        {173.5, 1, 70},             // exactly P15: value(15)
-        {200.0, 1, 70},             // above
-        {137.9, 13, 0},             // stepwise: the lower point's value
+        {130.0, 1, 10},   // below P0: value(0)
+        {136.0, 1, 10},   // at P0
+        {137.25, 1, 12},  // half way between 10 and 14
+        {137.0, 1, 12},   // 10 + 4 x 0.4 = 11.6, rounded half up
+        {173.5, 1, 70},   // exactly P15: value(15)
+        {200.0, 1, 70},   // above
+        {137.9, 13, 0},   // stepwise: the lower point's value
         {138.5, 13, 1},
     };
     for (const auto& c : cases) {
         Tune(0, 150.0, c.tx);
-        EXPECT_EQ(CalcPLLFrequency::InterpolateAdjustment(image, c.kind, 0), c.expected) << c.tx << " kind " << c.kind;
+        EXPECT_EQ(CalcPLLFrequency::InterpolateAdjustment(image, c.kind, 0), c.expected)
+            << c.tx << " kind " << c.kind;
     }
     Tune(0, 137.25, 150.0);
     EXPECT_EQ(CalcPLLFrequency::InterpolateAdjustment(image, 11, 0), 112) << "kind 11 follows RX";
@@ -393,7 +406,8 @@ TEST_F(AdjustmentTest, StoreAdjustmentTableResamplesOntoTheHeaderPoints) {
     ASSERT_TRUE(CalcPLLFrequency::StoreAdjustmentTable(rows, 1, image));
     // 135 -> below: 0; 140 -> 0; 145 -> 20; ... 175 -> 140; 180 and beyond: 150.
     const int expected[16] = {0, 0, 20, 40, 60, 80, 100, 120, 140, 150, 150, 150, 150, 150, 150, 150};
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(ItemMap::GetHeaderAlignKind1(image, i), static_cast<std::uint32_t>(expected[i])) << i;
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(ItemMap::GetHeaderAlignKind1(image, i), static_cast<std::uint32_t>(expected[i])) << i;
 
     rows[3].value = 300;  // clamped, and rounded half up between points
     for (int i = 0; i < 16; ++i) ItemMap::SetHeaderAlignPoint(image, i, 1400 + 25 * i + (i == 1 ? 12 : 0));

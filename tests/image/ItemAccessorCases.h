@@ -14,11 +14,11 @@
 #include <span>
 #include <string>
 
+#include "ItemTableChecks.h"
 #include "image/CloneImage.h"
 #include "image/ItemAccessors.h"
 #include "image/ItemDescriptor.h"
 #include "image/ItemMap.h"
-#include "ItemTableChecks.h"
 
 namespace AccessorChecks {
 

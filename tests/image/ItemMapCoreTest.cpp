@@ -17,7 +17,9 @@ struct FieldCase {
     std::uint32_t readBack;
 };
 
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FieldWriteTest : public ::testing::TestWithParam<FieldCase> {};
 
@@ -141,7 +143,8 @@ TEST(ItemMapCore, TrailerValueIsSignMagnitude) {
     struct {
         std::int32_t value;
         std::uint8_t bytes[4];
-    } cases[] = {{-25, {0x19, 0, 0, 0x80}}, {999, {0xE7, 0x03, 0, 0}}, {0, {0, 0, 0, 0}}, {-999, {0xE7, 3, 0, 0x80}}};
+    } cases[] = {
+        {-25, {0x19, 0, 0, 0x80}}, {999, {0xE7, 0x03, 0, 0}}, {0, {0, 0, 0, 0}}, {-999, {0xE7, 3, 0, 0x80}}};
     for (const auto& c : cases) {
         ItemMap::SetSignMagnitude(image, c.value);
         EXPECT_EQ(0, std::memcmp(image.data() + 0x4400, c.bytes, 4)) << c.value;

@@ -13,7 +13,9 @@
 
 namespace ItemTableChecks {
 
-inline std::uint32_t PutBits(std::uint32_t mask, std::uint32_t valueMask) { return valueMask ? valueMask : mask; }
+inline std::uint32_t PutBits(std::uint32_t mask, std::uint32_t valueMask) {
+    return valueMask ? valueMask : mask;
+}
 
 // The expected image after a write of all ones (on 0x00) or of zero (on 0xFF)
 // at `position`: all ones set exactly the put bits, zero clears the mask bits.

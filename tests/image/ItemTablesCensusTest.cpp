@@ -135,10 +135,10 @@ TEST(ItemTablesCensus, EveryDescriptorStartsInsideItsArea) {
 
 TEST(ItemTablesCensus, LayoutPairsDifferOnlyInValueMask) {
     const std::pair<const char*, const char*> pairs[] = {{"AlignHeaderItemsA", "AlignHeaderItemsB"},
-                                                          {"HeaderModelItemsA", "HeaderModelItemsB"},
-                                                          {"AlignItemsA", "AlignItemsB"},
-                                                          {"AlignExtraItemsA", "AlignExtraItemsB"},
-                                                          {"AlignFlashItemsA", "AlignFlashItemsB"}};
+                                                         {"HeaderModelItemsA", "HeaderModelItemsB"},
+                                                         {"AlignItemsA", "AlignItemsB"},
+                                                         {"AlignExtraItemsA", "AlignExtraItemsB"},
+                                                         {"AlignFlashItemsA", "AlignFlashItemsB"}};
     auto find = [](const std::string& name) {
         for (const auto& row : AllTables())
             if (name == row.name) return Rows(row);

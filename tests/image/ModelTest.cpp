@@ -25,8 +25,8 @@ TEST(Model, TypeCodeGivesModelIndex) {
 
 TEST(Model, EveryVariantRowIsRecognisedAndNamesItsFile) {
     for (const auto& row : Model::VariantTable) {
-        const CloneImage image = WithVariant(row.productType, row.byte2401Low, row.bandType, row.frequencyType,
-                                             row.keypadType, row.displayType);
+        const CloneImage image = WithVariant(row.productType, row.byte2401Low, row.bandType,
+                                             row.frequencyType, row.keypadType, row.displayType);
         EXPECT_EQ(Model::VariantCodeFromImage(image), row.code);
         EXPECT_EQ(Model::DefaultDataFileName(row.code, false), row.fileName);
     }
@@ -39,8 +39,8 @@ TEST(Model, BandSelectionAndKinds) {
     const struct {
         int product, keypad, display, column;
         bool plain;
-    } cases[] = {{2, 0, 0, 0, true}, {2, 1, 2, 1, false}, {2, 2, 5, 2, false}, {2, 3, 6, 0, false},
-                 {0, 1, 2, 4, false}, {0, 1, 1, 3, true}, {0, 2, 0, 3, true}};
+    } cases[] = {{2, 0, 0, 0, true},  {2, 1, 2, 1, false}, {2, 2, 5, 2, false}, {2, 3, 6, 0, false},
+                 {0, 1, 2, 4, false}, {0, 1, 1, 3, true},  {0, 2, 0, 3, true}};
     for (const auto& c : cases) {
         const CloneImage image = WithVariant(c.product, 0, 3, 2, c.keypad, c.display);
         EXPECT_EQ(Model::GetBandSelection(image), c.column);

@@ -27,7 +27,8 @@ inline void SetTypeCode(CloneImage& image, std::uint32_t code) {
 }
 
 // Firmware version as its four BCD bytes.
-inline void SetFirmware(CloneImage& image, std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+inline void SetFirmware(CloneImage& image, std::uint32_t a, std::uint32_t b, std::uint32_t c,
+                        std::uint32_t d) {
     ItemMap::SetSingle(ItemMap::HeaderInfoItems[0], image, a);
     ItemMap::SetSingle(ItemMap::HeaderInfoItems[1], image, b);
     ItemMap::SetSingle(ItemMap::HeaderInfoItems[4], image, c);

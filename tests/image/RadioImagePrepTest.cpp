@@ -25,8 +25,12 @@ constexpr std::uint32_t kZT610 = 0x35, kZT640 = 0x36, kUnknownModel = 0x37;
 // ---- constructed images -------------------------------------------------------------
 
 // Distinct byte patterns: a user byte never equals the radio byte at the same place.
-std::uint8_t UserPattern(std::size_t i) { return static_cast<std::uint8_t>(i * 13 + 5); }
-std::uint8_t RadioPattern(std::size_t i) { return static_cast<std::uint8_t>(i * 29 + 77); }
+std::uint8_t UserPattern(std::size_t i) {
+    return static_cast<std::uint8_t>(i * 13 + 5);
+}
+std::uint8_t RadioPattern(std::size_t i) {
+    return static_cast<std::uint8_t>(i * 29 + 77);
+}
 
 struct Hardware {
     std::uint32_t xtalKHz = 12800;
@@ -60,8 +64,12 @@ void SetHardware(CloneImage& image, const Hardware& hw) {
     for (int k = 0; k < 8; ++k) ItemMap::SetSingle(ItemMap::HardwareItems[86 + k], image, hw.divider);
 }
 
-double ChannelRxMHz(int c) { return 400.0125 + 0.0375 * c; }
-double ChannelTxMHz(int c) { return ChannelRxMHz(c) + 5.0; }
+double ChannelRxMHz(int c) {
+    return 400.0125 + 0.0375 * c;
+}
+double ChannelTxMHz(int c) {
+    return ChannelRxMHz(c) + 5.0;
+}
 
 // The document's image: every byte set, every channel on a real frequency.
 CloneImage MakeUser(std::uint32_t typeCode = kZT610, const Hardware& hw = {}) {
@@ -73,8 +81,10 @@ CloneImage MakeUser(std::uint32_t typeCode = kZT610, const Hardware& hw = {}) {
     for (int c = 0; c < ItemMap::ChannelCount; ++c) {
         ItemMap::SetChannelRxPllRefType(image, c, 0);
         ItemMap::SetChannelTxPllRefType(image, c, 0);
-        EXPECT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionTx, c, reference, ChannelTxMHz(c)));
-        EXPECT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionRx, c, reference, ChannelRxMHz(c)));
+        EXPECT_TRUE(
+            CalcPLLFrequency::UpdateChannelFrequency(image, DirectionTx, c, reference, ChannelTxMHz(c)));
+        EXPECT_TRUE(
+            CalcPLLFrequency::UpdateChannelFrequency(image, DirectionRx, c, reference, ChannelRxMHz(c)));
     }
     ItemMap::SetText4000(image, "POWERON1");
     return image;
@@ -94,8 +104,8 @@ CloneImage MakeRadioMemory(std::uint32_t typeCode = kZT610, const Hardware& hw =
 CloneImage ReadBack(const CloneImage& user, const CloneImage& radioMemory) {
     CloneImage image = user;
     std::copy(radioMemory.data(), radioMemory.data() + CloneImage::HeaderSize, image.data());
-    std::copy(radioMemory.data() + CloneImage::BlockOffset(8), radioMemory.data() + CloneImage::BlockOffset(16),
-              image.data() + CloneImage::BlockOffset(8));
+    std::copy(radioMemory.data() + CloneImage::BlockOffset(8),
+              radioMemory.data() + CloneImage::BlockOffset(16), image.data() + CloneImage::BlockOffset(8));
     return image;
 }
 
@@ -124,7 +134,7 @@ std::set<std::size_t> Range(std::size_t first, std::size_t end) {
 }
 
 class PrepTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         host.programFolder = programDir.path();
         host.now = TestHost::MakeTime(2024, 3, 7, 10, 0);
@@ -246,10 +256,11 @@ TEST_F(PrepTest, CarriedRegionsDifferFromTheUsersOnlyWhereThePreparationWrites) 
     const Prepared p = Prepare(MakeUser(kZT640), MakeRadioMemory(kZT640));
     std::set<std::size_t> allowed = Range(0x3C00, 0x3C80);  // group member table
     allowed.insert(0x3D90);                                 // group valid bitmap
-    for (std::size_t i : {0x252C, 0x252D, 0x252E, 0x25BA}) allowed.insert(i);  // mic gains, emergency mic level
+    for (std::size_t i : {0x252C, 0x252D, 0x252E, 0x25BA})
+        allowed.insert(i);  // mic gains, emergency mic level
     for (std::size_t i : {0x2880, 0x2881, 0x2890, 0x2891}) allowed.insert(i);  // MDC1200 primary ids
-    for (int region : {9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29, 31, 32, 33, 34,
-                       35, 36, 37, 38, 39, 40, 41}) {
+    for (int region : {9,  10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 25,
+                       26, 27, 28, 29, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}) {
         ItemMap::RegionRange range{};
         ASSERT_TRUE(ItemMap::FindRegion(region, range));
         const std::size_t first = CloneImage::BlockOffset(range.block, range.first);
@@ -266,11 +277,12 @@ TEST_F(PrepTest, MergeAloneChangesOnlyTheCarriedRegionsAndItems) {
     CloneImageOps::MergeIntoRadioImage(radio, user);
 
     std::set<std::size_t> allowed = {0x03, 0xB0, 0xB1, 0xB8, 0xB9, 0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF};
-    for (int region : {9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29, 31, 32, 33, 34,
-                       35, 36, 37, 38, 39, 40, 41}) {
+    for (int region : {9,  10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 25,
+                       26, 27, 28, 29, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}) {
         ItemMap::RegionRange range{};
         ASSERT_TRUE(ItemMap::FindRegion(region, range));
-        for (std::uint32_t o = range.first; o < range.end; ++o) allowed.insert(CloneImage::BlockOffset(range.block, o));
+        for (std::uint32_t o = range.first; o < range.end; ++o)
+            allowed.insert(CloneImage::BlockOffset(range.block, o));
     }
     for (std::size_t i = 0x4000; i < 0x4008; ++i) allowed.insert(i);  // power-on tag
     for (std::size_t pos : ChangedBytes(before, radio))
@@ -286,12 +298,14 @@ struct StampCase {
     int serviceMode;
     int appMode;
     int version[2];
-    bool dateStamped;        // 0x28-0x2A and 0x2500-0x2502 hold today
+    bool dateStamped;           // 0x28-0x2A and 0x2500-0x2502 hold today
     std::uint8_t major, minor;  // expected version bytes; 0 with copyAll
-    bool copyAll;            // the unattended run copies the user's stamps
+    bool copyAll;               // the unattended run copies the user's stamps
 };
 
-void PrintTo(const StampCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StampCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StampTest : public PrepTest, public ::testing::WithParamInterface<StampCase> {};
 
@@ -328,14 +342,14 @@ TEST_P(StampTest, StampBytesHoldTheInjectedDateAndVersion) {
     EXPECT_EQ(r[0x2505], p.user[0x2505]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, StampTest,
-    ::testing::Values(StampCase{"Normal", 0, 0, {1, 23}, true, 0x01, 0x23, false},
-                      StampCase{"Engineer", 1, 0, {1, 23}, false, 0x01, 0x23, false},
-                      StampCase{"Manufacture", 2, 0, {1, 23}, true, 0x01, 0x23, false},
-                      StampCase{"VersionAbove99", 0, 0, {123, 7}, true, 0x23, 0x07, false},
-                      StampCase{"Unattended", 0, 4, {1, 23}, false, 0, 0, true}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Modes, StampTest,
+                         ::testing::Values(StampCase{"Normal", 0, 0, {1, 23}, true, 0x01, 0x23, false},
+                                           StampCase{"Engineer", 1, 0, {1, 23}, false, 0x01, 0x23, false},
+                                           StampCase{"Manufacture", 2, 0, {1, 23}, true, 0x01, 0x23, false},
+                                           StampCase{
+                                               "VersionAbove99", 0, 0, {123, 7}, true, 0x23, 0x07, false},
+                                           StampCase{"Unattended", 0, 4, {1, 23}, false, 0, 0, true}),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- group member tables ----------------------------------------------------------------------
 
@@ -346,7 +360,9 @@ struct GroupCase {
     int groups;
 };
 
-void PrintTo(const GroupCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GroupCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GroupTableTest : public PrepTest, public ::testing::WithParamInterface<GroupCase> {};
 
@@ -382,7 +398,8 @@ TEST_F(PrepTest, DerivedHeaderTablesFollowTheUsersSettings) {
     const CloneImage& r = p.result;
     EXPECT_EQ(r[0xC0], 0x00);
     EXPECT_EQ(r[0xC1], 0x00);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(r[0xC8 + i], p.user[0x2D20 + 16 * i] & 0x0F) << "2-tone system " << i;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(r[0xC8 + i], p.user[0x2D20 + 16 * i] & 0x0F) << "2-tone system " << i;
     for (int i = 0; i < 32; ++i) EXPECT_EQ(r[0xD0 + i], p.user[0x3605 + 16 * i]) << "5-tone system " << i;
     for (int i = 0; i < 32; ++i) {
         const std::size_t h = 0x103 + 8 * i, s = 0x3940 + 16 * i;
@@ -407,7 +424,9 @@ struct GainCase {
     std::uint32_t expected;
 };
 
-void PrintTo(const GainCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GainCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MicGainTest : public PrepTest, public ::testing::WithParamInterface<GainCase> {};
 
@@ -417,7 +436,8 @@ TEST_P(MicGainTest, GainsFollowTheRadiosAlignment) {
     CloneImage radioMemory = MakeRadioMemory(c.radioType);
     for (auto set : {ItemMap::SetInternalMicGain, ItemMap::SetExtMicGain, ItemMap::SetExtMicGain2})
         set(user, c.userGain);
-    for (auto set : {ItemMap::SetAlignIntMicGain, ItemMap::SetAlignExtMicGain, ItemMap::SetAlignExtMicGain2}) {
+    for (auto set :
+         {ItemMap::SetAlignIntMicGain, ItemMap::SetAlignExtMicGain, ItemMap::SetAlignExtMicGain2}) {
         set(user, c.userAlign);
         set(radioMemory, c.radioAlign);
     }
@@ -450,18 +470,22 @@ struct SynthCase {
     Hardware radio;
 };
 
-void PrintTo(const SynthCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SynthCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SynthTest : public PrepTest, public ::testing::WithParamInterface<SynthCase> {};
 
 TEST_P(SynthTest, DifferentParametersReencodeTheWordsForTheSameFrequencies) {
     const Prepared p = Prepare(MakeUser(), MakeRadioMemory(kZT610, GetParam().radio));
     std::set<std::size_t> changedOffsets;
-    for (std::size_t pos : ChangedBytes(p.result, p.user, CloneImage::BlockOffset(0), CloneImage::BlockOffset(8)))
+    for (std::size_t pos :
+         ChangedBytes(p.result, p.user, CloneImage::BlockOffset(0), CloneImage::BlockOffset(8)))
         changedOffsets.insert((pos - CloneImage::BlockOffset(0)) % 64);
     EXPECT_FALSE(changedOffsets.empty());
     for (std::size_t offset : changedOffsets)  // flags byte and the four synthesiser words only
-        EXPECT_TRUE(offset == 0 || (offset >= 0x14 && offset <= 0x1F)) << "record byte 0x" << std::hex << offset;
+        EXPECT_TRUE(offset == 0 || (offset >= 0x14 && offset <= 0x1F))
+            << "record byte 0x" << std::hex << offset;
     for (int c = 0; c < ItemMap::ChannelCount; ++c) {
         EXPECT_NEAR(CalcPLLFrequency::TxFrequency(p.result, c), ChannelTxMHz(c), 100e-6) << c;
         EXPECT_NEAR(CalcPLLFrequency::RxFrequency(p.result, c), ChannelRxMHz(c), 100e-6) << c;
@@ -484,7 +508,9 @@ struct IdCase {
     bool keepRadioId0, keepRadioId1;
 };
 
-void PrintTo(const IdCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const IdCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Mdc1200IdTest : public PrepTest, public ::testing::WithParamInterface<IdCase> {};
 
@@ -507,14 +533,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, Mdc1200IdTest,
                          [](const auto& info) { return info.param.name; });
 
 class Mdc1200DefaultsTest : public PrepTest {
-protected:
+  protected:
     // The default file of the ZT-640 v variant, with recognisable MDC1200 values.
     CloneImage WriteDefaults() {
         CloneImage defaults;
         defaults.Fill(0x00);
         for (int s = 0; s < 2; ++s) {
             ItemMap::SetRecord(ItemMap::Mdc1200SystemItems[0], defaults, s, 16, 0x4242);
-            for (std::size_t i = 2; i < 16; ++i) defaults[0x2880 + 16 * s + i] = static_cast<std::uint8_t>(0x60 + i);
+            for (std::size_t i = 2; i < 16; ++i)
+                defaults[0x2880 + 16 * s + i] = static_cast<std::uint8_t>(0x60 + i);
         }
         for (std::size_t i = 0; i < 6; ++i) defaults[0x28B0 + i] = static_cast<std::uint8_t>(0x10 + i);
         for (std::size_t i = 0; i < 16 * 16; ++i) defaults[0x2980 + i] = static_cast<std::uint8_t>(i);
@@ -586,7 +613,9 @@ struct RotaryCase {
     int expected;  // -1: the user's value
 };
 
-void PrintTo(const RotaryCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RotaryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RotaryTest : public PrepTest, public ::testing::WithParamInterface<RotaryCase> {};
 
@@ -595,7 +624,8 @@ TEST_P(RotaryTest, ActionFollowsAModelChange) {
     CloneImage user = MakeUser(c.userType);
     ItemMap::SetRotarySwAction(user, 3);
     const Prepared p = Prepare(user, MakeRadioMemory(c.radioType));
-    EXPECT_EQ(ItemMap::GetRotarySwAction(p.result), c.expected < 0 ? 3u : static_cast<std::uint32_t>(c.expected));
+    EXPECT_EQ(ItemMap::GetRotarySwAction(p.result),
+              c.expected < 0 ? 3u : static_cast<std::uint32_t>(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, RotaryTest,

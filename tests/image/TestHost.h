@@ -8,7 +8,7 @@
 #include "image/ImageHost.h"
 
 class TestHost : public ImageHost {
-public:
+  public:
     struct Shown {
         int rid;
         std::string text;
@@ -58,7 +58,7 @@ public:
 
 // A fresh temporary folder removed at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "zt_test_XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -70,6 +70,6 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::uint32_t Word(const CloneImage& image, std::size_t pos) { return image[pos] | image[pos + 1] << 8; }
+std::uint32_t Word(const CloneImage& image, std::size_t pos) {
+    return image[pos] | image[pos + 1] << 8;
+}
 
 void PutWord(CloneImage& image, std::size_t pos, std::uint32_t value) {
     image[pos] = static_cast<std::uint8_t>(value);
@@ -51,7 +53,9 @@ constexpr RegisterCase kTwoToneCases[] = {
 };
 // clang-format on
 
-void PrintTo(const RegisterCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RegisterCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TwoToneRegisterTest : public ::testing::TestWithParam<RegisterCase> {};
 

@@ -35,7 +35,8 @@ TEST(ItemListLookup, NullTextsAreEmpty) {
 }
 
 TEST(ItemListSort, SortsStablyBeforeTheEndRowOnly) {
-    ST_DISPDATA list[] = {{3, "c", ""}, {1, "a1", ""}, {2, "b", ""}, {1, "a2", ""}, {-1, "end", ""}, {0, "after", ""}};
+    ST_DISPDATA list[] = {{3, "c", ""},  {1, "a1", ""},   {2, "b", ""},
+                          {1, "a2", ""}, {-1, "end", ""}, {0, "after", ""}};
     UiUtil::SortTableByValue(list);
     const std::vector<std::string> texts = {list[0].text, list[1].text, list[2].text,
                                             list[3].text, list[4].text, list[5].text};
@@ -81,11 +82,11 @@ TEST(WindowPlacementText, ListsRoundTripAndBadPiecesKeepDefaults) {
         std::vector<int> expected;
     };
     const Case cases[] = {
-        {"10,20", {10, 20, 7, 7}},          // missing pieces keep defaults
-        {"10,2x,30,40", {10, 7, 7, 7}},     // a bad piece and all after it
-        {"10,,30", {10, 7, 7, 7}},          // an empty piece is not a number
+        {"10,20", {10, 20, 7, 7}},       // missing pieces keep defaults
+        {"10,2x,30,40", {10, 7, 7, 7}},  // a bad piece and all after it
+        {"10,,30", {10, 7, 7, 7}},       // an empty piece is not a number
         {"", {7, 7, 7, 7}},
-        {"1,2,3,4,5,", {1, 2, 3, 4}},       // extra pieces ignored
+        {"1,2,3,4,5,", {1, 2, 3, 4}},  // extra pieces ignored
     };
     for (const auto& c : cases) {
         std::vector<int> values(4, 7);
@@ -130,7 +131,8 @@ TEST(WindowPlacementRestore, AppliesStoredValuesMinimumAndWorkArea) {
     };
     for (const auto& c : cases) {
         const Rect r = WindowPlacement::Restore(start, c.flags, 100, 80, c.position, c.size, 1024, 768);
-        EXPECT_EQ(r, c.expected) << c.name << " got " << r.left << "," << r.top << " " << r.width << "x" << r.height;
+        EXPECT_EQ(r, c.expected) << c.name << " got " << r.left << "," << r.top << " " << r.width << "x"
+                                 << r.height;
     }
 }
 

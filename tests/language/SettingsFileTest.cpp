@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
@@ -23,7 +22,7 @@ void WriteAll(const std::filesystem::path& path, const std::string& text) {
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     TestHost host;
     TempDir dir;
     std::filesystem::path path = dir.path() / "pardex.xml";

@@ -33,7 +33,7 @@ TEST(CommResult, LookupsByResultId) {
 
 // A language file replaces texts by their string id.
 class TranslatingHost : public TestHost {
-public:
+  public:
     std::string Text(int rid, std::string_view builtin) const override {
         return rid == 32914 ? "Kommunikationsfehler" : std::string(builtin);
     }

@@ -15,7 +15,7 @@
 namespace {
 
 class Download : public RadioLinkTest {
-protected:
+  protected:
     // The user's image: the same radio model with other settings.
     static CloneImage UserImage() {
         CloneImage image = RadioSim::MakeRadioImage(0);
@@ -23,10 +23,10 @@ protected:
             if (i % 5 == 0) image[i] = static_cast<std::uint8_t>(image[i] ^ 0x5A);
         // Keep the identifying items equal to the radio's.
         const CloneImage radio = RadioSim::MakeRadioImage(0);
-        for (std::size_t i : {std::size_t{2}, std::size_t{3}, CloneImage::BlockOffset(8, 2),
-                              CloneImage::BlockOffset(8, 0x0C), CloneImage::BlockOffset(8, 0x0D),
-                              CloneImage::BlockOffset(8, 0x0E), CloneImage::BlockOffset(8, 0x0F),
-                              CloneImage::BlockOffset(8, 0x1D0)})
+        for (std::size_t i :
+             {std::size_t{2}, std::size_t{3}, CloneImage::BlockOffset(8, 2), CloneImage::BlockOffset(8, 0x0C),
+              CloneImage::BlockOffset(8, 0x0D), CloneImage::BlockOffset(8, 0x0E),
+              CloneImage::BlockOffset(8, 0x0F), CloneImage::BlockOffset(8, 0x1D0)})
             image[i] = radio[i];
         return image;
     }
@@ -139,15 +139,15 @@ TEST_F(Download, ThePreparationShapesWhatIsWritten) {
     bool sawRadioAreas = false;
     const std::size_t stamp = CloneImage::BlockOffset(3, 0x10);
     ASSERT_TRUE(RunOp(1, image, view, [&](PXCommunicationEvent& runner) {
-        runner.SetDownloadPreparation(
-            {[&](CloneImage& toSend, const CloneImage& userImage) {
-                 EXPECT_EQ(userImage, user);
-                 // The radio's page 14 is in the image to send already.
-                 sawRadioAreas = toSend[CloneImage::BlockOffset(14, 1)] ==
-                                 RadioSim::MakeRadioImage(0)[CloneImage::BlockOffset(14, 1)];
-                 toSend[stamp] = 0x42;
-             },
-             [&](CloneImage& toSend) { toSend[stamp + 1] = 0x43; }});
+        runner.SetDownloadPreparation({[&](CloneImage& toSend, const CloneImage& userImage) {
+                                           EXPECT_EQ(userImage, user);
+                                           // The radio's page 14 is in the image to send already.
+                                           sawRadioAreas =
+                                               toSend[CloneImage::BlockOffset(14, 1)] ==
+                                               RadioSim::MakeRadioImage(0)[CloneImage::BlockOffset(14, 1)];
+                                           toSend[stamp] = 0x42;
+                                       },
+                                       [&](CloneImage& toSend) { toSend[stamp + 1] = 0x43; }});
     }));
     EXPECT_TRUE(sawRadioAreas);
     EXPECT_EQ(image[stamp], 0x42);
@@ -186,9 +186,10 @@ TEST_F(Download, TheRadioReceivesTheStandardPreparation) {
         RecordingView view;
         ASSERT_TRUE(RunOp(1, image, view));
         const CloneImage memory = sim.Memory();
-        EXPECT_EQ(ItemMap::GetHeaderProductionDate(memory), appMode == 4 ? ItemMap::GetHeaderProductionDate(user)
-                                                                           : 0x261210u);
-        EXPECT_EQ(ItemMap::GetProgramVersionMajor(memory), appMode == 4 ? ItemMap::GetProgramVersionMajor(user) : 1u);
+        EXPECT_EQ(ItemMap::GetHeaderProductionDate(memory),
+                  appMode == 4 ? ItemMap::GetHeaderProductionDate(user) : 0x261210u);
+        EXPECT_EQ(ItemMap::GetProgramVersionMajor(memory),
+                  appMode == 4 ? ItemMap::GetProgramVersionMajor(user) : 1u);
         EXPECT_EQ(ItemMap::GetSerialNumber3(memory), appMode == 4 ? 0x77u : 0x11u);
         EXPECT_EQ(ItemMap::GetSerialNumber4(memory), appMode == 4 ? 0x8888u : 0x2222u);
         EXPECT_EQ(memory[2 * 511], 0x5A);
@@ -272,7 +273,8 @@ TEST_F(Download, RecoveryAsksWhenTheRadioIsAnotherVariant) {
         SetVariant(image, 0, 0);
         RecordingView view;
         view.messageAnswer = answer;
-        const bool ok = RunOp(1, image, view, [](PXCommunicationEvent& runner) { runner.SetRecoveryUnderway(true); });
+        const bool ok =
+            RunOp(1, image, view, [](PXCommunicationEvent& runner) { runner.SetRecoveryUnderway(true); });
         EXPECT_EQ(view.messages, std::vector<int>{33007});
         EXPECT_EQ(ok, answer == MsgAnswer::Ok);
         EXPECT_EQ(result, 0);

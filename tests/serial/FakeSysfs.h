@@ -9,7 +9,7 @@
 #include "serial/ComPortTable.h"
 
 class FakeSystem {
-public:
+  public:
     FakeSystem() {
         std::filesystem::create_directories(sys() / "class" / "tty");
         std::filesystem::create_directories(dev() / "serial" / "by-id");
@@ -39,19 +39,24 @@ public:
         Write(sys() / "class" / "tty" / name / "type", std::to_string(uartType));
     }
     // A console or terminal without a device.
-    void AddVirtual(const std::string& name) { std::filesystem::create_directories(sys() / "class" / "tty" / name); }
+    void AddVirtual(const std::string& name) {
+        std::filesystem::create_directories(sys() / "class" / "tty" / name);
+    }
     void AddById(const std::string& link, const std::string& name) {
-        std::filesystem::create_symlink(std::filesystem::path("../..") / name, dev() / "serial" / "by-id" / link);
+        std::filesystem::create_symlink(std::filesystem::path("../..") / name,
+                                        dev() / "serial" / "by-id" / link);
     }
 
-private:
+  private:
     void AddClassEntry(const std::string& name, const std::filesystem::path& deviceDir) {
         const std::filesystem::path entry = sys() / "class" / "tty" / name;
         std::filesystem::create_directories(entry);
         std::filesystem::create_directory_symlink(deviceDir, entry / "device");
         std::ofstream(dev() / name).put('\0');
     }
-    static void Write(const std::filesystem::path& file, const std::string& text) { std::ofstream(file) << text << "\n"; }
+    static void Write(const std::filesystem::path& file, const std::string& text) {
+        std::ofstream(file) << text << "\n";
+    }
 
     TempDir dir_;
     int usbDevices_ = 0;

@@ -15,8 +15,8 @@
 #include "app/MenuCommands.h"
 #include "app/PassInput2Dlg.h"
 #include "app/RecentFileList.h"
-#include "image/ItemsHeader.h"
 #include "app/ScreenRegistry.h"
+#include "image/ItemsHeader.h"
 #include "language/SettingsFile.h"
 #include "serial/RadioFrame.h"
 #include "serial/ui/FileConfigDlg.h"
@@ -32,14 +32,14 @@ constexpr const char* NoneTitle = "<none> - Pardex for ZT-610/640 Series";
 // Plays the user in the modal dialogs the commands open: types the password
 // into the prompt and picks the simulator's port in the configuration.
 class User : public wxModalDialogHook {
-public:
+  public:
     User() { Register(); }
     ~User() override { Unregister(); }
     std::deque<std::string> passwords;
     int prompts = 0;
     std::string typedPort;
 
-protected:
+  protected:
     int Enter(wxDialog* dialog) override {
         if (auto* prompt = dynamic_cast<CPassInput2Dlg*>(dialog)) {
             ++prompts;
@@ -67,7 +67,7 @@ CUploadDownload* OpenProgressDialog() {
 }
 
 class FrameRadio : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sim.LoadImage(RadioSim::MakeRadioImage(0));
         ASSERT_TRUE(sim.Start()) << "no pseudo-terminal";
@@ -192,8 +192,13 @@ TEST_F(FrameRadio, AFailureShowsItsResultAndLeavesTheDocument) {
         const char* text;
     };
     const Case cases[] = {
-        {"read of another model", Cmd::Upload, {{RadioSim::FaultKind::WrongModelCode}}, "Product Type Error!"},
-        {"write refused", Cmd::Download, {{RadioSim::FaultKind::Nak, 0, -1, RadioFrame::FlashWriteCode}},
+        {"read of another model",
+         Cmd::Upload,
+         {{RadioSim::FaultKind::WrongModelCode}},
+         "Product Type Error!"},
+        {"write refused",
+         Cmd::Download,
+         {{RadioSim::FaultKind::Nak, 0, -1, RadioFrame::FlashWriteCode}},
          "Communication Error"},
     };
     Command(Cmd::Upload);  // a document the radio accepts

@@ -2,9 +2,9 @@
 // box, the baud restriction of the QLV-10 cables, typed device paths, what
 // OK writes to the settings file, the caution, Cancel and the Enter key.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
-
 #include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -15,12 +15,10 @@
 #include "serial/ui/FileConfigDlg.h"
 #include "ui/MessageService.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class PortConfigDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetProfilePath(settingsDir.path() / "pardex.xml");
         system.AddUart("ttyS0", 4);
@@ -39,15 +37,20 @@ protected:
 
     static std::vector<std::string> BaudTexts(const CFileConfigDlg& d) {
         std::vector<std::string> out;
-        for (unsigned i = 0; i < d.BaudBox()->GetCount(); ++i) out.push_back(d.BaudBox()->GetString(i).ToStdString());
+        for (unsigned i = 0; i < d.BaudBox()->GetCount(); ++i)
+            out.push_back(d.BaudBox()->GetString(i).ToStdString());
         return out;
     }
-    static std::string ShownBaud(const CFileConfigDlg& d) { return d.BaudBox()->GetStringSelection().ToStdString(); }
+    static std::string ShownBaud(const CFileConfigDlg& d) {
+        return d.BaudBox()->GetStringSelection().ToStdString();
+    }
     static void ChoosePort(CFileConfigDlg& d, int row) {
         d.PortBox()->SetSelection(row);
         d.OnSelChangePort();
     }
-    static void ChooseBaud(CFileConfigDlg& d, const std::string& text) { d.BaudBox()->SetStringSelection(text); }
+    static void ChooseBaud(CFileConfigDlg& d, const std::string& text) {
+        d.BaudBox()->SetStringSelection(text);
+    }
     static std::string Saved(const char* key) { return GetProfileString("Configure", key, "<none>"); }
 
     TestHost host;

@@ -1,7 +1,7 @@
 // The port configuration without a window: the rows of the port box, the
 // baud rates offered for each cable, typed device paths, and what OK keeps.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 

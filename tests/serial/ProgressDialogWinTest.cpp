@@ -2,14 +2,9 @@
 // pseudo-terminal: what it shows, its result boxes, the password prompt,
 // Cancel, the close box and the keys. A repeating timer of the test plays
 // the user while the dialog's modal loop runs.
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <set>
-
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dcmemory.h>
@@ -20,6 +15,10 @@
 #include <wx/modalhook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
 
 #include "SimFixture.h"
 #include "app/PassInput2Dlg.h"
@@ -33,13 +32,13 @@ namespace {
 
 // Answers the password prompt as a user would type into it.
 class PasswordTyper : public wxModalDialogHook {
-public:
+  public:
     PasswordTyper() { Register(); }
     ~PasswordTyper() override { Unregister(); }
     std::deque<std::string> entries;  // "<cancel>" presses Cancel
     int shown = 0;
 
-protected:
+  protected:
     int Enter(wxDialog* dialog) override {
         auto* prompt = dynamic_cast<CPassInput2Dlg*>(dialog);
         if (!prompt) return wxID_NONE;
@@ -66,7 +65,7 @@ int AskWithPassInput(wxWindow* owner, std::string& entry) {
 }
 
 class ProgressDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sim.LoadImage(RadioSim::MakeRadioImage(0));
         ASSERT_TRUE(sim.Start()) << "no pseudo-terminal";
@@ -188,7 +187,8 @@ TEST_F(ProgressDialog, DownloadWritesThePreparedImageWithCancelHidden) {
     EXPECT_NE(image, user);
     EXPECT_EQ(ItemMap::GetHeaderProductionDate(image), 0x261210u);
     const CloneImage memory = sim.Memory();
-    for (std::size_t i = CloneImage::HeaderSize; i < CloneImage::TrailerOffset; ++i) ASSERT_EQ(memory[i], image[i]) << i;
+    for (std::size_t i = CloneImage::HeaderSize; i < CloneImage::TrailerOffset; ++i)
+        ASSERT_EQ(memory[i], image[i]) << i;
     EXPECT_EQ(ItemMap::GetHeaderProductionDate(memory), 0x261210u);
 }
 
@@ -212,7 +212,8 @@ TEST_F(ProgressDialog, CancelWhileWaitingForTheRadioEndsQuietly) {
     EXPECT_EQ(image, before);
     // Not every power-on window was waited out.
     const double allWindows = timing.firstWindowMs + 3 * timing.retryWindowMs;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(static_cast<int>(allWindows)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(static_cast<int>(allWindows)));
 }
 
 TEST_F(ProgressDialog, TheCloseBoxCancelsAndWaitsForTheWorker) {
@@ -276,9 +277,14 @@ struct FaultCase {
 TEST_F(ProgressDialog, AFailureShowsItsResultAndLeavesTheImage) {
     const FaultCase cases[] = {
         {"wrong model", 0, {{RadioSim::FaultKind::WrongModelCode}}, "Product Type Error!"},
-        {"identity read refused", 0, {{RadioSim::FaultKind::Nak, 1, -1, RadioFrame::EepromReadCode}},
+        {"identity read refused",
+         0,
+         {{RadioSim::FaultKind::Nak, 1, -1, RadioFrame::EepromReadCode}},
          "Communication Error"},
-        {"write refused", 1, {{RadioSim::FaultKind::Nak, 0, -1, RadioFrame::FlashWriteCode}}, "Communication Error"},
+        {"write refused",
+         1,
+         {{RadioSim::FaultKind::Nak, 0, -1, RadioFrame::FlashWriteCode}},
+         "Communication Error"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -306,8 +312,9 @@ TEST_F(ProgressDialog, APortInUseSaysSo) {
     EXPECT_FALSE(Run(0, image));
     ::close(fd);
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, "Port Open Error!\n\n" + sim.PortPath() +
-                                        " is in use by another program.\nClose that program, then try again.");
+    EXPECT_EQ(messages.Last().text,
+              "Port Open Error!\n\n" + sim.PortPath() +
+                  " is in use by another program.\nClose that program, then try again.");
     EXPECT_EQ(messages.Last().caption, "Error");
 }
 

@@ -74,7 +74,7 @@ TEST_F(Runner, AFailedModelProbeReadIsRetriedNotAProductError) {
 }
 
 class Command : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RadioSim::Options options = FastSimOptions();
         options.startConnected = true;
@@ -186,7 +186,8 @@ TEST(Handshake, OtherBytesThanTheBeaconKeepItWaitingUntilItsWindowEnds) {
     });
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(cmd.PowerOnHandshake(0, 200.0));
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GE(ms, 200.0);
     EXPECT_LT(ms, 1000.0);
     EXPECT_FALSE(cmd.PowerOnHandshake(3, 200.0));  // no such answer mode

@@ -17,11 +17,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
+double MsSince(Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
 
 // The far side of a pseudo-terminal.
 class FarEnd {
-public:
+  public:
     FarEnd() {
         master_ = posix_openpt(O_RDWR | O_NOCTTY);
         if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) path_ = ptsname(master_);
@@ -30,16 +32,18 @@ public:
         if (master_ >= 0) close(master_);
     }
     const std::string& path() const { return path_; }
-    void Send(std::vector<std::uint8_t> bytes) const { ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+    void Send(std::vector<std::uint8_t> bytes) const {
+        ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
     int fd() const { return master_; }
 
-private:
+  private:
     int master_ = -1;
     std::string path_;
 };
 
 class SerialportTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_FALSE(far.path().empty());
         ASSERT_TRUE(port.PortOpen());
@@ -170,7 +174,7 @@ TEST(Serialport, EachBaudRateOfTheLinkIsTakenAndReadBack) {
 
 // A driver that silently keeps another rate.
 class StubbornPort : public Serialport {
-public:
+  public:
     using Serialport::Serialport;
     unsigned ReadBackBaudRate() override { return 9600; }
 };
@@ -185,7 +189,7 @@ TEST(Serialport, InitializeFailsWhenTheDriverKeepsAnotherRate) {
 
 // Records the chunk sizes of each write.
 class ChunkPort : public Serialport {
-public:
+  public:
     using Serialport::Serialport;
     std::vector<std::size_t> chunks;
     long WriteChunk(const std::uint8_t* data, std::size_t size) override {

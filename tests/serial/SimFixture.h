@@ -36,19 +36,36 @@ inline RadioSim::Options FastSimOptions() {
 
 // Records every call of the worker; answers password prompts from a script.
 class RecordingView : public HeadlessOperationView {
-public:
-    void SetState(int state) override { Note([&] { states.push_back(state); }); }
-    void SetResult(int result) override { Note([&] { results.push_back(result); }); }
-    void SetResultDetail(const std::string& text) override { Note([&] { detail = text; }); }
-    void ShowCancel(bool show) override { Note([&] { cancelShown.push_back(show); }); }
-    void ShowProgress(bool show) override { Note([&] { progressShown = show; }); }
-    void SetRange(int units) override { Note([&] { range = units; steps = 0; }); }
+  public:
+    void SetState(int state) override {
+        Note([&] { states.push_back(state); });
+    }
+    void SetResult(int result) override {
+        Note([&] { results.push_back(result); });
+    }
+    void SetResultDetail(const std::string& text) override {
+        Note([&] { detail = text; });
+    }
+    void ShowCancel(bool show) override {
+        Note([&] { cancelShown.push_back(show); });
+    }
+    void ShowProgress(bool show) override {
+        Note([&] { progressShown = show; });
+    }
+    void SetRange(int units) override {
+        Note([&] {
+            range = units;
+            steps = 0;
+        });
+    }
     void SetPosition(int) override {}
     void AddSteps(int units) override {
         Note([&] { steps += units; });
         if (onSteps) onSteps(steps);
     }
-    void SetTitle(int name) override { Note([&] { title = name; }); }
+    void SetTitle(int name) override {
+        Note([&] { title = name; });
+    }
     int ShowMessage(int rid, std::string_view, unsigned) override {
         Note([&] { messages.push_back(rid); });
         return messageAnswer;
@@ -62,8 +79,12 @@ public:
         passwords.pop_front();
         return entry == "<cancel>" ? 2 : 1;
     }
-    void FinishSteps() override { Note([&] { finished = true; }); }
-    void AbandonSteps() override { Note([&] { abandoned = true; }); }
+    void FinishSteps() override {
+        Note([&] { finished = true; });
+    }
+    void AbandonSteps() override {
+        Note([&] { abandoned = true; });
+    }
     void Close() override {
         Note([&] { ++closes; });
         HeadlessOperationView::Close();
@@ -80,7 +101,7 @@ public:
     std::function<void(int)> onSteps;
     std::function<void()> onPrompt;
 
-private:
+  private:
     template <class F>
     void Note(F f) {
         std::lock_guard lock(mutex_);
@@ -90,7 +111,7 @@ private:
 };
 
 class RadioLinkTest : public ::testing::Test {
-protected:
+  protected:
     explicit RadioLinkTest(RadioSim::Options options = FastSimOptions()) : sim(options) {}
 
     void SetUp() override {
@@ -105,7 +126,8 @@ protected:
         if (setup) setup(runner);
         const auto start = std::chrono::steady_clock::now();
         const bool ok = runner.Run(operation, &image, view);
-        elapsedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        elapsedMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         result = runner.Result();
         return ok;
     }

@@ -36,7 +36,8 @@ TEST(Simulator, PacesWhatItSendsAtTheBaudRate) {
     std::vector<std::uint8_t> page(1024);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(cmd.FlashPageRead(8, page.data()));
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     // Echo of the 6-byte request and the 1,028-byte reply: 1,034 bytes of
     // 10 bits, after the drain's silence and the pause before a read.
     const double wire = 1034 * 10 * 1000.0 / 115200;
@@ -57,7 +58,7 @@ TEST(Simulator, RefusesWhatItCannotTake) {
     ASSERT_TRUE(cmd.InitializePort());
     std::uint8_t word[2];
     std::vector<std::uint8_t> page(1024);
-    EXPECT_FALSE(cmd.EepromRead(512, word));       // beyond the EEPROM
+    EXPECT_FALSE(cmd.EepromRead(512, word));           // beyond the EEPROM
     EXPECT_FALSE(cmd.FlashPageRead(16, page.data()));  // beyond the flash
     EXPECT_TRUE(cmd.EepromRead(511, word));
     EXPECT_EQ(word[0], 0x5A);

@@ -24,11 +24,16 @@ void Type(HEditBase* edit, std::u32string_view keys) {
 
 // One edit per kind, as a page's edit table gives them.
 constexpr PageControlSpec kEdits[] = {
-    {2301, 3, 0, 255, EditKind::Decimal, 0},       {2302, 4, 0, 65535, EditKind::Hex, 0},
-    {2303, 10, 136, 174, EditKind::Frequency, 0},  {2304, 5, -99.9, 99.9, EditKind::DecimalNumber, 0},
-    {2305, 8, 0, 0, EditKind::Dtmf, 0},            {2306, 7, 0, 0, EditKind::SubAudio, 0},
-    {2307, 10, 0, 0, EditKind::FirmwareVersion, 0}, {2308, 8, 0, 0, EditKind::NameTag, 0},
-    {2309, 8, 0, 0, EditKind::SerialNumber, 0},    {2310, 6, 0, 0, EditKind::Ascii, 0},
+    {2301, 3, 0, 255, EditKind::Decimal, 0},
+    {2302, 4, 0, 65535, EditKind::Hex, 0},
+    {2303, 10, 136, 174, EditKind::Frequency, 0},
+    {2304, 5, -99.9, 99.9, EditKind::DecimalNumber, 0},
+    {2305, 8, 0, 0, EditKind::Dtmf, 0},
+    {2306, 7, 0, 0, EditKind::SubAudio, 0},
+    {2307, 10, 0, 0, EditKind::FirmwareVersion, 0},
+    {2308, 8, 0, 0, EditKind::NameTag, 0},
+    {2309, 8, 0, 0, EditKind::SerialNumber, 0},
+    {2310, 6, 0, 0, EditKind::Ascii, 0},
 };
 
 template <class T>
@@ -63,14 +68,12 @@ TEST(EditControlsWin, TypingFiltersAndLimits) {
         std::u32string keys;
         const char* text;
     } cases[] = {
-        {2301, U"1a2-34", "123"},          // digits only, three at most
-        {2302, U"fg1Z", "f1"},
-        {2303, U"146,5x2", "146,52"},
-        {2304, U"-12.5", "12.5"},
-        {2305, U"12e*#ab", "12*#ab"},
-        {2306, U"d8023n", "D-023N"},       // "d" at the start makes "D-"; 8 is no octal digit
-        {2307, U"1.2a.3", "1.2.3"},
-        {2309, U"1bo234567", "1B234567"},  // the serial letter in the second place, upper-cased
+        {2301, U"1a2-34", "123"},  // digits only, three at most
+        {2302, U"fg1Z", "f1"},        {2303, U"146,5x2", "146,52"},     {2304, U"-12.5", "12.5"},
+        {2305, U"12e*#ab", "12*#ab"}, {2306, U"d8023n", "D-023N"},  // "d" at the start makes "D-"; 8 is no
+                                                                    // octal digit
+        {2307, U"1.2a.3", "1.2.3"},   {2309, U"1bo234567", "1B234567"},  // the serial letter in the second
+                                                                         // place, upper-cased
         {2310, U"aé~", "a~"},
     };
     for (const auto& c : cases) {
@@ -157,7 +160,8 @@ TEST(EditControlsWin, NameTagFollowsTheCurrentRule) {
 TEST(EditControlsWin, SerialPastePageAndMdc1200) {
     TestFrame f;
     auto* page = new wxPanel(f.frame);
-    auto* serial = static_cast<HEditSrialNumber*>(CreateEditForSpec(page, {2309, 8, 0, 0, EditKind::SerialNumber, 0}));
+    auto* serial =
+        static_cast<HEditSrialNumber*>(CreateEditForSpec(page, {2309, 8, 0, 0, EditKind::SerialNumber, 0}));
     serial->SetText("1B000000");
     serial->PasteText("1O234567\r\n");
     EXPECT_EQ(serial->GetText(), "1B000000");
@@ -185,7 +189,8 @@ TEST(EditControlsWin, SerialPastePageAndMdc1200) {
 
 TEST(ItemComboWin, RebuildKeepsTheSelectedValue) {
     TestFrame f;
-    static const ST_DISPDATA dimmer[] = {{0, "OFF", ""}, {1, "1", ""}, {2, "2", ""}, {3, "3", ""}, {-1, "", ""}};
+    static const ST_DISPDATA dimmer[] = {
+        {0, "OFF", ""}, {1, "1", ""}, {2, "2", ""}, {3, "3", ""}, {-1, "", ""}};
     auto* combo = new DynamicItemChangeComboBox(f.frame, 2107);
     combo->SetItemList(dimmer);
     EXPECT_EQ(combo->GetCount(), 4u);
@@ -284,15 +289,12 @@ constexpr std::uint8_t kComboStates[15] = {0, 0, 0, 1, 1, 0, 3, 3, 3, 6, 6, 0, 2
 constexpr std::uint8_t kCheckStates[15] = {6, 0, 0, 0, 0, 0, 4, 0, 0, 1, 1, 1, 0, 0, 0};
 constexpr ControlRuleRow kRules[] = {
     {2001, 0, kComboStates},  // the caption shares the combo's states
-    {2101, 1, kComboStates},
-    {2201, 1, kCheckStates},
-    {2301, 0, kCheckStates},
-    {-1, 0, nullptr},
-    {2102, 1, kCheckStates},  // after the end row: never read
+    {2101, 1, kComboStates}, {2201, 1, kCheckStates}, {2301, 0, kCheckStates},
+    {-1, 0, nullptr},        {2102, 1, kCheckStates},  // after the end row: never read
 };
 
 class PageRules : public CRestraction {
-public:
+  public:
     using CRestraction::CRestraction;
     std::vector<int> checked;
     void CheckControl(int id) override { checked.push_back(id); }

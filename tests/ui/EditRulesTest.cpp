@@ -1,6 +1,6 @@
-#include "ui/EditRules.h"
-
 #include <gtest/gtest.h>
+
+#include "ui/EditRules.h"
 
 using namespace EditRules;
 
@@ -17,14 +17,10 @@ TEST(EditRules, BaseKindFilterByKind) {
         char32_t ch;
         char32_t expected;
     } cases[] = {
-        {EditKind::Any, false, U'é', U'é'},
-        {EditKind::Decimal, false, '7', '7'},
-        {EditKind::Decimal, false, 'a', 0},
-        {EditKind::Decimal, false, '-', 0},
-        {EditKind::Decimal, true, '-', '-'},
-        {EditKind::Hex, false, 'f', 'f'},
-        {EditKind::Hex, false, 'G', 0},
-        {EditKind::Ascii, false, '~', '~'},
+        {EditKind::Any, false, U'é', U'é'},  {EditKind::Decimal, false, '7', '7'},
+        {EditKind::Decimal, false, 'a', 0},  {EditKind::Decimal, false, '-', 0},
+        {EditKind::Decimal, true, '-', '-'}, {EditKind::Hex, false, 'f', 'f'},
+        {EditKind::Hex, false, 'G', 0},      {EditKind::Ascii, false, '~', '~'},
         {EditKind::Ascii, false, U'é', 0},
     };
     for (const auto& c : cases)
@@ -168,14 +164,9 @@ TEST(EditRules, FrequencyOnLeave) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"146,52", "146.52000"},
-        {"1000", "999.99999"},
-        {"146.123456", "146.12346"},
-        {"-5.5", "-5.50000"},
-        {"-0.000001", "0.00000"},
-        {"abc", "0.00000"},
-        {"", "0.00000"},
-        {"99999999999999", "999.99999"},
+        {"146,52", "146.52000"}, {"1000", "999.99999"},           {"146.123456", "146.12346"},
+        {"-5.5", "-5.50000"},    {"-0.000001", "0.00000"},        {"abc", "0.00000"},
+        {"", "0.00000"},         {"99999999999999", "999.99999"},
     };
     for (const auto& c : cases) EXPECT_EQ(FrequencyOnLeave(c.in, "%.5f"), c.out) << c.in;
 }
@@ -185,12 +176,9 @@ TEST(EditRules, FirmwareVersionCorrection) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"1.2.345", "1.02.99.00"},
-        {"", ""},
-        {"2.01.01.00", "2.01.01.00"},
-        {"1..5", "1.00.05.00"},
-        {"1.2.3.4.5", "1.02.03.04"},
-        {"123456789012345678901234", "99.00.00.00"},
+        {"1.2.345", "1.02.99.00"},    {"", ""},
+        {"2.01.01.00", "2.01.01.00"}, {"1..5", "1.00.05.00"},
+        {"1.2.3.4.5", "1.02.03.04"},  {"123456789012345678901234", "99.00.00.00"},
         {".7", "0.07.00.00"},
     };
     for (const auto& c : cases) EXPECT_EQ(CorrectFirmwareVersion(c.in), c.out) << c.in;
@@ -198,10 +186,10 @@ TEST(EditRules, FirmwareVersionCorrection) {
 
 TEST(EditRules, Mdc1200IdCorrection) {
     auto spec = Spec(EditKind::Hex, 4, 1, 0xDEEE);
-    EXPECT_EQ(Mdc1200IdOnLeave("12f4", spec, false, false), "0001");   // F is not an id digit: 0, then min
+    EXPECT_EQ(Mdc1200IdOnLeave("12f4", spec, false, false), "0001");  // F is not an id digit: 0, then min
     EXPECT_EQ(Mdc1200IdOnLeave("e000", spec, false, false), "DEEE");
-    EXPECT_EQ(Mdc1200IdOnLeave("e000", spec, false, true), "E000");    // full range
-    EXPECT_EQ(Mdc1200IdOnLeave("e000", spec, true, false), "D000");    // leading E becomes D
+    EXPECT_EQ(Mdc1200IdOnLeave("e000", spec, false, true), "E000");  // full range
+    EXPECT_EQ(Mdc1200IdOnLeave("e000", spec, true, false), "D000");  // leading E becomes D
     EXPECT_EQ(Mdc1200IdOnLeave("ffff", spec, true, false), "FFFF");
     EXPECT_EQ(Mdc1200IdOnLeave("", spec, false, false), "");
 }
@@ -225,7 +213,7 @@ TEST(EditRules, DtmfNormalizePackUnpack) {
         {"0", 1, {0x10}},
         {"1234567890ABCD#", 16, {0xF1, 0x23, 0x45, 0x67, 0x89, 0x0A, 0xBC, 0xDF, 0}},
         {"1234567890ABCD*#", 16, {0, 0, 0, 0, 0, 0, 0, 0, 0}},  // 16 digits: nothing
-        {"123456", 4, {0, 0, 0}},                                // more than the buffer holds
+        {"123456", 4, {0, 0, 0}},                               // more than the buffer holds
         {"12345", 4, {0x51, 0x23, 0x45}},
     };
     for (const auto& c : cases) {

@@ -16,8 +16,10 @@ CVSFlexGrid* MakeToneGrid(wxWindow* parent) {
     g->SetRows(8);
     g->SetFixedRows(3);
     g->SetFixedCols(0);
-    const char* h0[] = {"", "2-Tone System", "2-Tone System", "2-Tone System", "2-Tone System", "2-Tone System"};
-    const char* h1[] = {"Sys\r\nNo.", "Call\r\nCode", "Decode Code", "Decode Code", "Tone Period", "Tone Period"};
+    const char* h0[] = {
+        "", "2-Tone System", "2-Tone System", "2-Tone System", "2-Tone System", "2-Tone System"};
+    const char* h1[] = {"Sys\r\nNo.",  "Call\r\nCode", "Decode Code",
+                        "Decode Code", "Tone Period",  "Tone Period"};
     const char* h2[] = {"Sys\r\nNo.", "Call\r\nCode", "1", "2", "1st", "2nd"};
     for (int c = 0; c < 6; ++c) {
         g->SetTextMatrix(0, c, h0[c]);
@@ -43,8 +45,8 @@ TEST(FlexGridWin, TextWidthsAndShapeRoundTrip) {
     g->SetTextMatrix(3, 1, "Enc Code-1");
     EXPECT_EQ(g->GetTextMatrix(3, 1), "Enc Code-1");
     EXPECT_EQ(g->GetTextMatrix(1, 0), "Sys\r\nNo.");  // line ends kept exactly
-    EXPECT_EQ(g->GetTextMatrix(99, 0), "");            // outside the grid: nothing
-    g->SetTextMatrix(99, 0, "x");                      // ... and no write
+    EXPECT_EQ(g->GetTextMatrix(99, 0), "");           // outside the grid: nothing
+    g->SetTextMatrix(99, 0, "x");                     // ... and no write
     for (int twips : {510, 1245, 615, 1035, 300, 1440}) {
         g->SetColWidthTwips(2, twips);
         EXPECT_EQ(g->GetColWidthTwips(2), twips);
@@ -111,7 +113,9 @@ TEST(FlexGridWin, EditEventsInOrderWithCancelAndFilter) {
     CVSFlexGrid* g = MakeToneGrid(f.frame);
     std::vector<std::string> log;
     bool refuse = false;
-    g->Bind(FLEXGRID_SEL_CHANGE, [&](FlexGridEvent& e) { log.push_back("sel " + std::to_string(e.row) + "," + std::to_string(e.col)); });
+    g->Bind(FLEXGRID_SEL_CHANGE, [&](FlexGridEvent& e) {
+        log.push_back("sel " + std::to_string(e.row) + "," + std::to_string(e.col));
+    });
     g->Bind(FLEXGRID_BEFORE_EDIT, [&](FlexGridEvent& e) {
         log.push_back("before");
         g->SetComboList("");
@@ -127,7 +131,8 @@ TEST(FlexGridWin, EditEventsInOrderWithCancelAndFilter) {
         if (e.key == 'x') e.key = 0;
     });
     g->Bind(FLEXGRID_AFTER_EDIT, [&](FlexGridEvent& e) {
-        log.push_back("after " + g->GetTextMatrix(e.row, e.col) + " p200=" + std::to_string(g->GetProperty200()));
+        log.push_back("after " + g->GetTextMatrix(e.row, e.col) +
+                      " p200=" + std::to_string(g->GetProperty200()));
     });
     g->SetTextMatrix(4, 4, "1.0");
     g->SetRow(4);
@@ -152,7 +157,8 @@ TEST(FlexGridWin, EditEventsInOrderWithCancelAndFilter) {
     EXPECT_EQ(g->GetTextMatrix(4, 4), "2.5");
     EXPECT_EQ(g->GetProperty200(), 0);
 
-    std::vector<std::string> expected = {"sel 4,4", "before", "start 4,4", "before", "start 4,4", "after 2.5 p200=1"};
+    std::vector<std::string> expected = {"sel 4,4", "before",    "start 4,4",
+                                         "before",  "start 4,4", "after 2.5 p200=1"};
     EXPECT_EQ(log, expected);
 }
 
@@ -248,7 +254,8 @@ TEST(FlexGridWin, RowDragRaisesStartDropAndComplete) {
     std::vector<int> dragged;
     int allowed = 2;
     source->Bind(FLEXGRID_START_DRAG, [&](FlexGridEvent& e) {
-        for (int i = 0; i < source->GetProperty167(); ++i) dragged.push_back(source->GetIndexedProperty168(i));
+        for (int i = 0; i < source->GetProperty167(); ++i)
+            dragged.push_back(source->GetIndexedProperty168(i));
         log.push_back("start");
         e.effect = allowed;
     });
@@ -256,7 +263,8 @@ TEST(FlexGridWin, RowDragRaisesStartDropAndComplete) {
         log.push_back("drop " + std::to_string(e.row));
         e.effect = 1;
     });
-    source->Bind(FLEXGRID_COMPLETE_DRAG, [&](FlexGridEvent& e) { log.push_back("complete " + std::to_string(e.effect)); });
+    source->Bind(FLEXGRID_COMPLETE_DRAG,
+                 [&](FlexGridEvent& e) { log.push_back("complete " + std::to_string(e.effect)); });
     CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
         const int effect = target->RaiseDrop(3, target->CellToRect(2, 0).y + 2, 2);
         return effect == 1 ? wxDragCopy : wxDragNone;

@@ -24,7 +24,9 @@ inline bool IsVoid(const std::string& name) {
 }
 
 inline std::string Check(std::string_view doc, std::vector<std::string>* elements = nullptr) {
-    auto where = [&](std::size_t at) { return " at " + std::to_string(at) + ": " + std::string(doc.substr(at, 40)); };
+    auto where = [&](std::size_t at) {
+        return " at " + std::to_string(at) + ": " + std::string(doc.substr(at, 40));
+    };
     if (doc.rfind("<!DOCTYPE ", 0) != 0) return "no document type declaration first";
     std::size_t i = doc.find('>');
     if (i == std::string_view::npos) return "unterminated declaration";
@@ -37,7 +39,8 @@ inline std::string Check(std::string_view doc, std::vector<std::string>* element
             const std::size_t semi = doc.find(';', i);
             if (semi == std::string_view::npos || semi - i > 10 || semi == i + 1) return "bare &" + where(i);
             for (std::size_t k = i + 1; k < semi; ++k)
-                if (!std::isalnum(static_cast<unsigned char>(doc[k])) && doc[k] != '#') return "bad entity" + where(i);
+                if (!std::isalnum(static_cast<unsigned char>(doc[k])) && doc[k] != '#')
+                    return "bad entity" + where(i);
             i = semi + 1;
             continue;
         }
@@ -71,7 +74,8 @@ inline std::string Check(std::string_view doc, std::vector<std::string>* element
         if (closing) {
             if (k != nameBegin + name.size()) return "attributes in an end tag" + where(i);
             if (stack.empty() || stack.back() != name)
-                return "</" + name + "> closes " + (stack.empty() ? "nothing" : "<" + stack.back() + ">") + where(i);
+                return "</" + name + "> closes " + (stack.empty() ? "nothing" : "<" + stack.back() + ">") +
+                       where(i);
             stack.pop_back();
         } else if (!IsVoid(name)) {
             if (stack.empty() && ++roots > 1) return "a second root element" + where(i);

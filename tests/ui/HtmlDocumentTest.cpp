@@ -18,25 +18,24 @@ using PrintScreens::Slot;
 // Prints "{name<call number>}" and asks for `parts` parts in all; records the
 // create-hidden flag of every call and whether the print flag was set.
 class FakeScreen : public PrintableScreen {
-public:
+  public:
     FakeScreen(std::string name, int parts, std::vector<std::string>* log)
         : name_(std::move(name)), parts_(parts), log_(log) {}
     std::string& GetHtml(std::string& out, PrintContext, bool* more, bool createHidden) override {
         ++calls_;
         out += "{" + name_ + std::to_string(calls_) + "}";
         if (calls_ < parts_) *more = true;
-        if (log_)
-            log_->push_back(name_ + (createHidden ? "+" : "-") + (PrintTextMode() ? "p" : ""));
+        if (log_) log_->push_back(name_ + (createHidden ? "+" : "-") + (PrintTextMode() ? "p" : ""));
         return out;
     }
     void DestroyPrintWindow() override {
         if (log_) log_->push_back(name_ + " destroyed");
     }
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<FakeScreen>(); }
 
-private:
+  private:
     std::string name_;
     int parts_;
     int calls_ = 0;
@@ -44,7 +43,7 @@ private:
 };
 
 class HtmlDocumentTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { PrintScreens::ClearAll(); }
     void TearDown() override {
         PrintScreens::ClearAll();
@@ -76,13 +75,15 @@ const char* const kHead =
     "div.second { float: right; width: 49%; }\n"
     "div.full   { clear: both; width: 100%; }\n"
     "div.footer { clear: both; width: 100%; page-break-after: always; }\n"
-    "p       { font-family: \"Courier New\"; font-size: 6pt; word-break: break-all; mso-number-format:\"\\@\"; \n"
+    "p       { font-family: \"Courier New\"; font-size: 6pt; word-break: break-all; "
+    "mso-number-format:\"\\@\"; \n"
     "          margin-bottom: 3px ; margin-top: 3px ; padding-bottom:0px ; padding-top:0px }\n"
     "p.title { font-size: 9pt; text-align: center; }\n"
     "table   { font-family: \"Courier New\"; font-size: 6pt; text-align: left; word-break: break-all; "
     "mso-number-format:\"\\@\";  border: 1px #000000 solid; }\n"
     "caption { text-align: left; }\n"
-    "th      { font-weight: normal; mso-number-format:\"\\@\"; border: 2px #999999 solid; text-align:center; }\n"
+    "th      { font-weight: normal; mso-number-format:\"\\@\"; border: 2px #999999 solid; text-align:center; "
+    "}\n"
     "th.borderless { border: 0px; }\n"
     "td      { font-weight: normal; mso-number-format:\"\\@\"; border: 1px #aaaaaa solid; }\n"
     "td.borderless { font-weight: normal; mso-number-format:\"\\@\"; border: 0px;}\n"
@@ -93,7 +94,8 @@ const char* const kHead =
 TEST_F(HtmlDocumentTest, DocumentHeadIsTheDeclarationTheCharsetAndTheStyleSheetExactly) {
     const std::string doc = Header::WriteDocumentStart(CloneImage{});
     EXPECT_EQ(std::string(Header::DocType).size(), 102u);
-    EXPECT_EQ(doc.rfind(std::string(Header::DocType) + "<html>" + kHead + "<body><p class=\"title\">", 0), 0u);
+    EXPECT_EQ(doc.rfind(std::string(Header::DocType) + "<html>" + kHead + "<body><p class=\"title\">", 0),
+              0u);
     EXPECT_EQ(doc.substr(doc.size() - 16), "</body>\n</html>\n");
     // The head's mso-number-format values are the four characters "\@".
     EXPECT_NE(doc.find("mso-number-format:\"\\@\";"), std::string::npos);
@@ -106,7 +108,8 @@ TEST_F(HtmlDocumentTest, HeadFollowsTheLanguageFontAndEscapesIt) {
     const std::string doc = Header::WriteDocumentStart(CloneImage{});
     EXPECT_NE(doc.find("p       { font-family: \"Mono&quot;&lt;x&gt;\"; font-size: 6pt;"), std::string::npos);
     SetPrintLanguageSource({});
-    EXPECT_NE(Header::WriteDocumentStart(CloneImage{}).find("font-family: \"Courier New\""), std::string::npos);
+    EXPECT_NE(Header::WriteDocumentStart(CloneImage{}).find("font-family: \"Courier New\""),
+              std::string::npos);
 }
 
 TEST_F(HtmlDocumentTest, NoRegisteredScreenGivesAnEmptyBody) {
@@ -124,25 +127,26 @@ TEST_F(HtmlDocumentTest, LayoutOfColumnsFullBlocksPageBreaksAndPartsForASetOfScr
     Add(Slot::ChannelGrid, "CG", 2);  // prints in two parts
 
     const std::string body = Body(Header::WriteDocumentStart(CloneImage{}));
-    EXPECT_EQ(body,
-              "<div class=\"container\"><div class=\"full\">{MI1}<p></p>\n"
-              "</div>\n<p></p>\n<div class=\"first\">{HW1}{HW2}<p></p>\n"
-              "{SC1}<p></p>\n"
-              "</div>\n<div class=\"second\">{FP1}{FP2}<p></p>\n"
-              "{EM1}"
-              "</div>\n<div class=\"footer\"></div>\n</div>\n<p></p>\n"
-              "<div class=\"container\"><div class=\"first\">{MK1}"
-              "</div>\n<div class=\"footer\"></div>\n</div>\n"
-              "<div class=\"container\"><div class=\"full\">{GA1}"
-              "</div>\n<div class=\"footer\"></div>\n</div>\n"
-              "<div class=\"container\"><div class=\"full\">{CG1}</div>\n<div class=\"footer\"></div>\n</div>\n"
-              "<div class=\"container\"><div class=\"full\">{CG2}</div>\n</div>\n");
+    EXPECT_EQ(
+        body,
+        "<div class=\"container\"><div class=\"full\">{MI1}<p></p>\n"
+        "</div>\n<p></p>\n<div class=\"first\">{HW1}{HW2}<p></p>\n"
+        "{SC1}<p></p>\n"
+        "</div>\n<div class=\"second\">{FP1}{FP2}<p></p>\n"
+        "{EM1}"
+        "</div>\n<div class=\"footer\"></div>\n</div>\n<p></p>\n"
+        "<div class=\"container\"><div class=\"first\">{MK1}"
+        "</div>\n<div class=\"footer\"></div>\n</div>\n"
+        "<div class=\"container\"><div class=\"full\">{GA1}"
+        "</div>\n<div class=\"footer\"></div>\n</div>\n"
+        "<div class=\"container\"><div class=\"full\">{CG1}</div>\n<div class=\"footer\"></div>\n</div>\n"
+        "<div class=\"container\"><div class=\"full\">{CG2}</div>\n</div>\n");
     // A new screen's window is created (hidden) once, at its first call; the
     // print flag is set for every screen; windows are destroyed after their records.
-    const std::vector<std::string> expected = {"MI+p", "MI destroyed", "HW+p", "HW-p", "HW destroyed", "SC+p",
-                                               "SC destroyed", "FP+p", "FP-p", "FP destroyed", "EM+p",
-                                               "EM destroyed", "MK+p", "MK destroyed", "GA+p", "GA destroyed",
-                                               "CG+p", "CG-p", "CG destroyed"};
+    const std::vector<std::string> expected = {
+        "MI+p", "MI destroyed", "HW+p",         "HW-p", "HW destroyed", "SC+p", "SC destroyed",
+        "FP+p", "FP-p",         "FP destroyed", "EM+p", "EM destroyed", "MK+p", "MK destroyed",
+        "GA+p", "GA destroyed", "CG+p",         "CG-p", "CG destroyed"};
     EXPECT_EQ(log, expected);
 }
 
@@ -155,8 +159,9 @@ TEST_F(HtmlDocumentTest, ScreensPrintedByTwoRecordsAreMadeOnceAndKeepTheirWindow
     const std::string body = Body(Header::WriteDocumentStart(CloneImage{}));
     EXPECT_EQ(made, 1);
     // First page in the first column, the further pages in the second.
-    EXPECT_EQ(body, "<div class=\"container\"><div class=\"first\">{5T1}<p></p>\n</div>\n"
-                    "<div class=\"second\">{5T2}{5T3}</div>\n</div>\n");
+    EXPECT_EQ(body,
+              "<div class=\"container\"><div class=\"first\">{5T1}<p></p>\n</div>\n"
+              "<div class=\"second\">{5T2}{5T3}</div>\n</div>\n");
     const std::vector<std::string> expected = {"5T+p", "5T-p", "5T-p", "5T destroyed"};
     EXPECT_EQ(log, expected);
 }
@@ -168,13 +173,17 @@ TEST_F(HtmlDocumentTest, HandMadeListsKeepThePageBreakAndColumnRules) {
         std::string body;
     };
     const std::vector<Case> cases = {
-        {"two page breaks in a row", {-1, -1},
+        {"two page breaks in a row",
+         {-1, -1},
          "<div class=\"container\"><div class=\"footer\"></div>\n</div>\n<div class=\"container\"></div>\n"},
-        {"first column to a full block", {0, 2},
+        {"first column to a full block",
+         {0, 2},
          "<div class=\"container\"><div class=\"first\">{A1}</div>\n<p></p>\n<div class=\"full\">{B1}</div>\n"
          "</div>\n"},
-        {"second column to the first", {1, 0},
-         "<div class=\"container\"><div class=\"second\">{A1}<p></p>\n</div>\n<p></p>\n<div class=\"first\">{B1}"
+        {"second column to the first",
+         {1, 0},
+         "<div class=\"container\"><div class=\"second\">{A1}<p></p>\n</div>\n<p></p>\n<div "
+         "class=\"first\">{B1}"
          "</div>\n</div>\n"},
     };
     for (const Case& c : cases) {
@@ -225,15 +234,18 @@ TEST_F(HtmlDocumentTest, PagingAndAdvancedCallOnlyWithTheDisplayFirmware) {
 }
 
 TEST_F(HtmlDocumentTest, FactoriesChooseByTheImageAndMayDecline) {
-    PrintScreens::Register(Slot::KeyFunction, [this](const CloneImage& image) -> std::unique_ptr<PrintableScreen> {
-        const int productType = (image[0x2400] >> 4) & 0x03;
-        return std::make_unique<FakeScreen>(productType == 2 ? "KF" : "KFM", 1, &log);
-    });
-    PrintScreens::Register(Slot::Emergency, [](const CloneImage&) { return std::unique_ptr<PrintableScreen>(); });
+    PrintScreens::Register(Slot::KeyFunction,
+                           [this](const CloneImage& image) -> std::unique_ptr<PrintableScreen> {
+                               const int productType = (image[0x2400] >> 4) & 0x03;
+                               return std::make_unique<FakeScreen>(productType == 2 ? "KF" : "KFM", 1, &log);
+                           });
+    PrintScreens::Register(Slot::Emergency,
+                           [](const CloneImage&) { return std::unique_ptr<PrintableScreen>(); });
     CloneImage image;
     image[0x2400] = 0x20;
-    EXPECT_EQ(Body(Header::WriteDocumentStart(image)), "<div class=\"container\"><div class=\"second\">{KF1}</div>\n"
-                                                       "</div>\n");
+    EXPECT_EQ(Body(Header::WriteDocumentStart(image)),
+              "<div class=\"container\"><div class=\"second\">{KF1}</div>\n"
+              "</div>\n");
     image[0x2400] = 0x10;
     EXPECT_NE(Body(Header::WriteDocumentStart(image)).find("{KFM1}"), std::string::npos);
 }

@@ -12,7 +12,7 @@
 namespace {
 
 class HtmlPrinterCacheTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { PrintScreens::ClearAll(); }
     void TearDown() override {
         PrintScreens::ClearAll();
@@ -52,10 +52,12 @@ TEST_F(HtmlPrinterCacheTest, EachInputTheDocumentDependsOnBuildsItAgain) {
         {"visible channel columns", [&] { columns = "1011"; }, true},
         {"language font", [&] { font = "Mono"; }, true},
         {"re-render flag of a language load", [] { PrintableScreen::SetRerenderFlag(true); }, true},
-        {"a screen registered", [] {
+        {"a screen registered",
+         [] {
              PrintScreens::Register(PrintScreens::Slot::Password,
                                     [](const CloneImage&) { return std::unique_ptr<PrintableScreen>(); });
-         }, true},
+         },
+         true},
         {"nothing changed", [] {}, false},
     };
     for (const Step& step : steps) {
@@ -89,7 +91,8 @@ TEST_F(HtmlPrinterCacheTest, AFailedBuildKeepsTheLastDocumentAndIsTriedAgain) {
 
 TEST(HtmlForRenderingTest, ColumnsBecomeATableAndStylesBecomeAttributes) {
     const std::string doc =
-        "<!DOCTYPE x><html><head><title>T</title>\n<style type=\"text/css\"><!--\np {}\n-->\n</style>\n</head>\n"
+        "<!DOCTYPE x><html><head><title>T</title>\n<style type=\"text/css\"><!--\np "
+        "{}\n-->\n</style>\n</head>\n"
         "<body><p class=\"title\">Title</p>\n"
         "<div class=\"container\"><div class=\"first\">A<p></p>\n</div>\n<div class=\"second\">B</div>\n"
         "<div class=\"footer\"></div>\n</div>\n"
@@ -99,19 +102,26 @@ TEST(HtmlForRenderingTest, ColumnsBecomeATableAndStylesBecomeAttributes) {
         "</body>\n</html>\n";
     const std::string html = HtmlForRendering(doc, "Courier New");
     const std::string columns = "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>";
-    EXPECT_EQ(html,
-              "<!DOCTYPE x><html><head><title>T</title>\n\n</head>\n"
-              "<body><font face=\"Courier New\" size=\"1\"><p align=\"center\"><font size=\"3\">Title</font></p>\n"
-              "<div>" + columns + "<td valign=\"top\" width=\"49%\">A<p></p>\n</td>\n"
-              "<td width=\"2%\"></td><td valign=\"top\" width=\"49%\">B</td></tr></table>\n"
-              "<div style=\"page-break-before:always\"></div>\n</div>\n"
-              "<div>" + columns + "<td valign=\"top\" width=\"49%\">C</td>\n"
-              "<td width=\"2%\"></td><td width=\"49%\"></td></tr></table>\n<p></p>\n<div>"
-              "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"1\"><tr><td>x</td>\n</tr>\n"
-              "</table>\n</div>\n</div>\n"
-              "<div>" + columns + "<td width=\"49%\"></td><td width=\"2%\"></td>"
-              "<td valign=\"top\" width=\"49%\">D</td></tr></table>\n</div>\n"
-              "</font></body>\n</html>\n");
+    EXPECT_EQ(
+        html,
+        "<!DOCTYPE x><html><head><title>T</title>\n\n</head>\n"
+        "<body><font face=\"Courier New\" size=\"1\"><p align=\"center\"><font size=\"3\">Title</font></p>\n"
+        "<div>" +
+            columns +
+            "<td valign=\"top\" width=\"49%\">A<p></p>\n</td>\n"
+            "<td width=\"2%\"></td><td valign=\"top\" width=\"49%\">B</td></tr></table>\n"
+            "<div style=\"page-break-before:always\"></div>\n</div>\n"
+            "<div>" +
+            columns +
+            "<td valign=\"top\" width=\"49%\">C</td>\n"
+            "<td width=\"2%\"></td><td width=\"49%\"></td></tr></table>\n<p></p>\n<div>"
+            "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"1\"><tr><td>x</td>\n</tr>\n"
+            "</table>\n</div>\n</div>\n"
+            "<div>" +
+            columns +
+            "<td width=\"49%\"></td><td width=\"2%\"></td>"
+            "<td valign=\"top\" width=\"49%\">D</td></tr></table>\n</div>\n"
+            "</font></body>\n</html>\n");
 }
 
 }  // namespace
@@ -121,9 +131,10 @@ TEST(HtmlForRenderingTest, ColumnsBecomeATableAndStylesBecomeAttributes) {
 namespace {
 
 TEST(HtmlCheckTest, RefusesWhatIsNotWellFormed) {
-    const std::string good = "<!DOCTYPE x><html><head><style><!-- a > b --></style>\n<meta a=\"1\"></head>"
-                             "<body><p>a &amp; b</p>\n<table><tr><td>&nbsp;</td>\n</tr>\n</table>\n</body>\n"
-                             "</html>\n";
+    const std::string good =
+        "<!DOCTYPE x><html><head><style><!-- a > b --></style>\n<meta a=\"1\"></head>"
+        "<body><p>a &amp; b</p>\n<table><tr><td>&nbsp;</td>\n</tr>\n</table>\n</body>\n"
+        "</html>\n";
     EXPECT_EQ(HtmlCheck::Check(good), "");
     struct Case {
         const char* name;
@@ -141,7 +152,8 @@ TEST(HtmlCheckTest, RefusesWhatIsNotWellFormed) {
     for (const Case& c : cases) {
         std::string bad = good;
         bad.replace(bad.find(c.from), c.from.size(), c.to);
-        EXPECT_NE(HtmlCheck::Check(bad).find(c.error), std::string::npos) << c.name << ": " << HtmlCheck::Check(bad);
+        EXPECT_NE(HtmlCheck::Check(bad).find(c.error), std::string::npos)
+            << c.name << ": " << HtmlCheck::Check(bad);
     }
 }
 

@@ -2,9 +2,9 @@
 // page 1 rendered into a picture, the export file, the progress window and
 // the order of the modal dialogs.
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/html/htmprint.h>
 #include <wx/image.h>
@@ -30,7 +30,7 @@ const ControlRuleRow kRows[] = {{2001, 0, kShown}, {2101, 0, kShown}, {-1, 0, nu
 
 // A settings form and a channel-like table, both printed from plain data.
 class FormScreen : public PrintableScreen {
-public:
+  public:
     explicit FormScreen(std::string title) : PrintableScreen(700, kRows), title_(std::move(title)) {}
     bool IsDialog() const override { return true; }
     std::string WindowText() const override { return title_; }
@@ -39,15 +39,15 @@ public:
         return {true, false, false, "Level & 5"};
     }
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<FormScreen>(); }
 
-private:
+  private:
     std::string title_;
 };
 
 class TableScreen : public PrintableScreen {
-public:
+  public:
     explicit TableScreen(int rows) : rows_(rows) {}
     std::string& GetHtml(std::string& out, PrintContext, bool* more, bool) override {
         std::vector<std::vector<std::string>> cells = {{"CH", "RX", "TX", "TAG"}};
@@ -61,16 +61,16 @@ public:
         return out;
     }
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<TableScreen>(); }
 
-private:
+  private:
     int rows_;
     int part_ = 0;
 };
 
 class HtmlPrinterWinTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         PrintScreens::ClearAll();
         PrintScreens::Register(PrintScreens::Slot::Hardware,
@@ -112,7 +112,8 @@ wxBitmap RenderPage(const std::string& document, int page, int* pageCount) {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    FitPagePrintout printout("page", wxString::FromUTF8(HtmlForRendering(document, "Courier New")), "Courier New");
+    FitPagePrintout printout("page", wxString::FromUTF8(HtmlForRendering(document, "Courier New")),
+                             "Courier New");
     printout.SetPPIScreen(96, 96);
     printout.SetPPIPrinter(100, 100);
     printout.SetPageSizePixels(w, h);
@@ -132,7 +133,8 @@ int DarkPixels(const wxBitmap& bitmap) {
     int dark = 0;
     for (int y = 0; y < picture.GetHeight(); ++y)
         for (int x = 0; x < picture.GetWidth(); ++x)
-            if (picture.GetRed(x, y) < 160 && picture.GetGreen(x, y) < 160 && picture.GetBlue(x, y) < 160) ++dark;
+            if (picture.GetRed(x, y) < 160 && picture.GetGreen(x, y) < 160 && picture.GetBlue(x, y) < 160)
+                ++dark;
     return dark;
 }
 

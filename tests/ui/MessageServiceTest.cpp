@@ -1,12 +1,13 @@
-#include "ui/MessageService.h"
-
 #include <gtest/gtest.h>
+
+#include "ui/MessageService.h"
 
 TEST(MessageService, ScriptedRecordsAndAnswersInOrderThenCautiously) {
     ScriptedMessageService svc;
     ScopedMessageService scope(svc);
     svc.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_EQ(ShowMessage("Save?", "PardexWIN", MsgStyle::YesNoCancel | MsgStyle::IconQuestion), MsgAnswer::Yes);
+    EXPECT_EQ(ShowMessage("Save?", "PardexWIN", MsgStyle::YesNoCancel | MsgStyle::IconQuestion),
+              MsgAnswer::Yes);
     // Queue exhausted: the cautious answer for each style.
     EXPECT_EQ(ShowMessage("a", {}, MsgStyle::YesNoCancel), MsgAnswer::Cancel);
     EXPECT_EQ(ShowMessage("b", {}, MsgStyle::YesNo), MsgAnswer::No);

@@ -15,19 +15,19 @@ namespace {
 
 // A pane designed at a fixed size.
 class FixedPane : public HPainBaseDlg {
-public:
+  public:
     explicit FixedPane(wxSize size) : size_(size) {}
     int refreshed = 0;
     void RefreshFromImage() override { ++refreshed; }
 
-protected:
+  protected:
     void BuildControls() override {
         auto* sizer = new wxBoxSizer(wxVERTICAL);
         sizer->Add(size_.x, size_.y);
         SetSizer(sizer);
     }
 
-private:
+  private:
     wxSize size_;
 };
 

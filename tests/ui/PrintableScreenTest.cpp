@@ -16,7 +16,7 @@ constexpr std::uint8_t kHidden[15] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 
 
 // A form screen whose "window" is a map of control id -> control.
 class FakeForm : public PrintableScreen {
-public:
+  public:
     FakeForm(const ControlRuleRow* rows, std::map<int, PrintControl> controls, bool dialog = true)
         : PrintableScreen(700, rows), controls_(std::move(controls)), dialog_(dialog) {}
 
@@ -37,16 +37,20 @@ public:
         return PrintableScreen::RenderPage(out, context);
     }
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<FakeForm>(); }
 
-private:
+  private:
     std::map<int, PrintControl> controls_;
     bool dialog_;
 };
 
-PrintControl Text(std::string text) { return {true, false, false, std::move(text)}; }
-PrintControl Check(bool on) { return {true, true, on, {}}; }
+PrintControl Text(std::string text) {
+    return {true, false, false, std::move(text)};
+}
+PrintControl Check(bool on) {
+    return {true, true, on, {}};
+}
 
 const std::string kHead =
     "<table width=\"100%\"><colgroup span=\"2\"></colgroup>\n<tr><th colspan=\"2\">[Form &amp; Co]</th>\n";
@@ -81,18 +85,23 @@ TEST(HtmlTagTest, EscapesMarkupCharacters) {
 }
 
 TEST(PrintableFormTest, CaptionAndThreeValuesInTwoColumnsShareTheSecondCell) {
-    const ControlRuleRow rows[] = {{2001, 0, kShown}, {2101, 0, kShown}, {2102, 0, kShown},
+    const ControlRuleRow rows[] = {{2001, 0, kShown}, {2101, 0, kShown},  {2102, 0, kShown},
                                    {2103, 0, kShown}, {2002, 0, kShown2}, {2301, 0, kShown2},
                                    {-1, 0, nullptr}};
-    FakeForm form(rows, {{2001, Text("Power")}, {2101, Text("High")}, {2102, Text("Low")}, {2103, Text("Mid")},
-                         {2002, Text("Name")}, {2301, Text("")}});
+    FakeForm form(rows, {{2001, Text("Power")},
+                         {2101, Text("High")},
+                         {2102, Text("Low")},
+                         {2103, Text("Mid")},
+                         {2002, Text("Name")},
+                         {2301, Text("")}});
     CloneImage image;
     std::string out;
     form.DialogToHtml(out, &image, 2);
-    EXPECT_EQ(out, kHead + "</tr>\n"
-                           "<tr><td>Power:</td>\n<td>High Low Mid</td>\n</tr>\n"
-                           "<tr><td>Name:</td>\n<td>&nbsp;</td>\n</tr>\n"
-                           "</table>\n");
+    EXPECT_EQ(out, kHead +
+                       "</tr>\n"
+                       "<tr><td>Power:</td>\n<td>High Low Mid</td>\n</tr>\n"
+                       "<tr><td>Name:</td>\n<td>&nbsp;</td>\n</tr>\n"
+                       "</table>\n");
 }
 
 TEST(PrintableFormTest, HiddenOmittedAndFullRowControls) {
@@ -133,7 +142,7 @@ TEST(PrintableFormTest, HiddenOmittedAndFullRowControls) {
 
 TEST(PrintableFormTest, OmittedControlAndTranslatedCheckWords) {
     class Omitting : public FakeForm {
-    public:
+      public:
         using FakeForm::FakeForm;
         bool IsControlOmitted(int id) override { return id == 2101; }
     };
@@ -165,13 +174,14 @@ TEST(PrintableGridTest, TableOfHeaderAndRowsWithHiddenColumnsDashesAndEscaping) 
     FakeForm screen(nullptr, {});
     std::string out;
     screen.GridTableHtml(out, grid, 0, 3, true);
-    EXPECT_EQ(out,
-              "<table width=\"100%\"><tr><th  class=\"borderless\">No.</th>\n<th  class=\"borderless\">TAG</th>\n"
-              "</tr>\n"
-              "<tr><td>1</td>\n<td>---</td>\n</tr>\n"
-              "<tr><td>2</td>\n<td>-</td>\n</tr>\n"
-              "<tr><td>3</td>\n<td>a&lt;b</td>\n</tr>\n"
-              "</table>\n");
+    EXPECT_EQ(
+        out,
+        "<table width=\"100%\"><tr><th  class=\"borderless\">No.</th>\n<th  class=\"borderless\">TAG</th>\n"
+        "</tr>\n"
+        "<tr><td>1</td>\n<td>---</td>\n</tr>\n"
+        "<tr><td>2</td>\n<td>-</td>\n</tr>\n"
+        "<tr><td>3</td>\n<td>a&lt;b</td>\n</tr>\n"
+        "</table>\n");
 
     std::string noHeader;
     screen.GridTableHtml(noHeader, grid, 1, 1, false);

@@ -21,7 +21,7 @@ const ControlRuleRow kRows[] = {{2001, 0, kShown},  {2101, 0, kShown},  {2002, 0
 
 template <int N>
 class PrintDialog : public wxDialog, public PrintableScreen {
-public:
+  public:
     PrintDialog() : PrintableScreen(600 + N, kRows) {}
     wxWindow* PrintWindow() const override { return created_ ? const_cast<PrintDialog*>(this) : nullptr; }
     bool CreateForPrint() override {
@@ -40,10 +40,10 @@ public:
     }
     void DestroyPrintWindow() override {}
 
-protected:
+  protected:
     PrintCache& ClassCache() override { return CacheOf<PrintDialog<N>>(); }
 
-private:
+  private:
     bool created_ = false;
 };
 

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "image/ImageHost.h"
-#include "ui/GridLogic.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
+#include "ui/GridLogic.h"
 #include "ui/Restraction.h"
 #include "ui/SignalLevel.h"
 #include "ui/UiUtil.h"
@@ -23,7 +23,7 @@ std::array<std::uint8_t, 15> Uniform(std::uint8_t state) {
 }
 
 class RecordingRules : public CRestraction {
-public:
+  public:
     int unconditionalAnswer = 0;
     std::vector<int> checked, unconditional;
     void CheckControl(int id) override { checked.push_back(id); }
@@ -50,7 +50,7 @@ TEST(Restriction, OpeningStateForEveryStateWithRestrictOnAndOff) {
 
 TEST(Restriction, PrintableForEveryStateWithRestrictOnAndOff) {
     // state -> printed (restrict set, restrict 0); state 5 asks the rule object.
-    const bool expected[7][2] = {{true, true}, {true, true}, {true, true}, {false, false},
+    const bool expected[7][2] = {{true, true},   {true, true},   {true, true},  {false, false},
                                  {false, false}, {false, false}, {false, false}};
     RecordingRules rules;
     for (int state = 0; state <= 6; ++state) {
@@ -113,11 +113,12 @@ TEST(SignalLevel, TextsInEveryUnit) {
         int unit;
         const char* text;
     } cases[] = {
-        {0x86, 1, "-12"},    {0x14, 2, "+10.00"}, {0x14, 4, "-93"},  {0x00, 0, "+0"},
-        {0x14, 0, "+20"},    {0x14, 1, "+14"},    {0x1A, 3, "+10.00"}, {0x86, 0, "-6"},
-        {0x14, 7, "+20"},    {0xFF, 0, "-127"},   {0x00, 2, "+1.00"},
+        {0x86, 1, "-12"}, {0x14, 2, "+10.00"}, {0x14, 4, "-93"},    {0x00, 0, "+0"},
+        {0x14, 0, "+20"}, {0x14, 1, "+14"},    {0x1A, 3, "+10.00"}, {0x86, 0, "-6"},
+        {0x14, 7, "+20"}, {0xFF, 0, "-127"},   {0x00, 2, "+1.00"},
     };
-    for (const auto& c : cases) EXPECT_EQ(SignalLevel::ToText(c.stored, c.unit), c.text) << int(c.stored) << "/" << c.unit;
+    for (const auto& c : cases)
+        EXPECT_EQ(SignalLevel::ToText(c.stored, c.unit), c.text) << int(c.stored) << "/" << c.unit;
     CloneImage image;
     EXPECT_EQ(SignalLevel::ToText([](const CloneImage&) -> std::uint8_t { return 0x86; }, image, 1), "-12");
     EXPECT_EQ(SignalLevel::ToText(nullptr, image, 1), "");
@@ -125,8 +126,8 @@ TEST(SignalLevel, TextsInEveryUnit) {
 }
 
 TEST(ComboFill, OffersNonEmptyTextsAndSelectsTheLastMatch) {
-    const ST_DISPDATA dimmer[] = {{0, "OFF", ""}, {2, "ON", ""}, {1, "1", ""}, {2, "2", ""}, {3, "3", ""},
-                                  {-1, "", ""}};
+    const ST_DISPDATA dimmer[] = {{0, "OFF", ""}, {2, "ON", ""}, {1, "1", ""},
+                                  {2, "2", ""},   {3, "3", ""},  {-1, "", ""}};
     auto fill = UiUtil::PlanComboFill(dimmer, 2);
     EXPECT_EQ(fill.texts, (std::vector<std::string>{"OFF", "ON", "1", "2", "3"}));
     EXPECT_EQ(fill.selection, 3);  // the last row with value 2
@@ -191,7 +192,9 @@ TEST(GridLogic, ComboListSelectedRowsAndSums) {
     auto none = [](int) { return false; };
     auto width = [](int c) { return c == 1 ? 1245 : 510; };
     EXPECT_EQ(GridLogic::SumVisiblePixels(2, all, none, width), (510 + 1245 + 510) / 15);
-    EXPECT_EQ(GridLogic::SumVisiblePixels(2, all, [](int c) { return c == 1; }, width), 1020 / 15);
+    EXPECT_EQ(GridLogic::SumVisiblePixels(
+                  2, all, [](int c) { return c == 1; }, width),
+              1020 / 15);
     EXPECT_EQ(GridLogic::SumVisiblePixels(-1, all, none, width), 0);
     EXPECT_EQ(GridLogic::SumVisiblePixels(0, all, none, [](int) { return 29; }), 1);  // truncated
 }

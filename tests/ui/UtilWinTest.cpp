@@ -25,8 +25,10 @@ const ST_DISPDATA kList[] = {{1, "Disable", ""}, {0, "Enable", ""}, {-1, "", ""}
 TEST(UiUtilWin, ComboFillAndValueOnChoiceAndComboBox) {
     TestFrame f;
     auto* choice = new wxChoice(f.frame, 2103);
-    auto* combo = new wxComboBox(f.frame, 2104, "", wxDefaultPosition, wxDefaultSize, 0, nullptr, wxCB_READONLY);
-    for (wxItemContainer* box : {static_cast<wxItemContainer*>(choice), static_cast<wxItemContainer*>(combo)}) {
+    auto* combo =
+        new wxComboBox(f.frame, 2104, "", wxDefaultPosition, wxDefaultSize, 0, nullptr, wxCB_READONLY);
+    for (wxItemContainer* box :
+         {static_cast<wxItemContainer*>(choice), static_cast<wxItemContainer*>(combo)}) {
         UiUtil::FillComboFromTable(*box, kList, 0);
         EXPECT_EQ(box->GetCount(), 2u);
         EXPECT_EQ(UiUtil::GetComboText(*box), "Enable");
@@ -127,7 +129,8 @@ TEST(UiUtilWin, PlacementSavedAndRestoredStaysInTheWorkArea) {
     EXPECT_FALSE(saved.empty());
 
     WindowPlacement::Rect rect{0, 0, 100, 100};
-    WindowPlacement::Restore(rect, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, 150, 120, "Emergency");
+    WindowPlacement::Restore(rect, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, 150, 120,
+                             "Emergency");
     EXPECT_EQ(rect.width, 300);
     EXPECT_EQ(rect.height, 200);
     int x = 0, y = 0;
@@ -195,8 +198,10 @@ TEST(FlexGridWin, EditorKeyFilterDropsAndChangesKeys) {
     grid->Bind(FLEXGRID_START_EDIT, [&](FlexGridEvent&) { grid->SetEditMaxLength(4); });
     grid->Bind(FLEXGRID_KEY_PRESS_EDIT, [&](FlexGridEvent& e) {
         keys.push_back(e.key);
-        if (e.key >= 'a' && e.key <= 'f') e.key -= 'a' - 'A';  // hexadecimal, upper case
-        else if (!(e.key >= '0' && e.key <= '9') && !(e.key >= 'A' && e.key <= 'F') && e.key != WXK_BACK) e.key = 0;
+        if (e.key >= 'a' && e.key <= 'f')
+            e.key -= 'a' - 'A';  // hexadecimal, upper case
+        else if (!(e.key >= '0' && e.key <= '9') && !(e.key >= 'A' && e.key <= 'F') && e.key != WXK_BACK)
+            e.key = 0;
     });
     grid->SetRow(2);
     grid->SetCol(1);

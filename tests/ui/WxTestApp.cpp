@@ -11,7 +11,7 @@
 
 namespace {
 class WxEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         int argc = 1;
         static char name[] = "window_tests";

@@ -31,13 +31,13 @@ struct BandHardware {
     const char* name;
     std::uint32_t min100kHz;  // band limits, units of 100 kHz
     std::uint32_t max100kHz;
-    std::uint32_t xtalKHz;       // reference crystal
-    std::uint32_t firstIfKHz;    // first IF
-    std::uint32_t localOffset;   // 1: receive synthesiser above the channel
-    std::uint32_t dividers[8];   // PLL REF 0-7
-    std::uint32_t stepMask;      // CH Step: a set bit withdraws a step
-    std::uint32_t toneClockHz;   // 2-tone and 5-tone reference clocks
-    double channel1MHz;          // channel 1, receive and transmit
+    std::uint32_t xtalKHz;      // reference crystal
+    std::uint32_t firstIfKHz;   // first IF
+    std::uint32_t localOffset;  // 1: receive synthesiser above the channel
+    std::uint32_t dividers[8];  // PLL REF 0-7
+    std::uint32_t stepMask;     // CH Step: a set bit withdraws a step
+    std::uint32_t toneClockHz;  // 2-tone and 5-tone reference clocks
+    double channel1MHz;         // channel 1, receive and transmit
 };
 
 // clang-format off
@@ -68,7 +68,7 @@ constexpr const char* kChannel1Name = "CH 1";
 
 // Fixed date, normal mode; any message is a generator fault.
 class GeneratorHost : public ImageHost {
-public:
+  public:
     std::tm Now() const override {
         std::tm t{};
         t.tm_year = 2026 - 1900;
@@ -124,7 +124,8 @@ void WriteGroups(CloneImage& image) {
     const int groups = static_cast<int>(ItemMap::GetMaxGroup(image));
     for (int g = 0; g < 8; ++g)
         for (int k = 0; k < 16; ++k)
-            ItemMap::WriteIndexedItem(image, g, k, g < groups ? static_cast<std::uint32_t>(16 * g + k) : 0xFF);
+            ItemMap::WriteIndexedItem(image, g, k,
+                                      g < groups ? static_cast<std::uint32_t>(16 * g + k) : 0xFF);
 }
 
 bool WriteChannel1(CloneImage& image, double mhz) {
@@ -152,7 +153,8 @@ void WriteUnusedChannels(CloneImage& image) {
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
     CloneImage scratch = image;
     const PllReference reference = CalcPLLFrequency::ReadReference(scratch);
-    const std::int64_t first = std::int64_t{hw.min100kHz} * 100000, last = std::int64_t{hw.max100kHz} * 100000;
+    const std::int64_t first = std::int64_t{hw.min100kHz} * 100000,
+                       last = std::int64_t{hw.max100kHz} * 100000;
     for (int pllRef = 0; pllRef < 8; ++pllRef) {
         ItemMap::SetChannelRxPllRefType(scratch, 0, static_cast<std::uint32_t>(pllRef));
         ItemMap::SetChannelTxPllRefType(scratch, 0, static_cast<std::uint32_t>(pllRef));
@@ -163,8 +165,8 @@ bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
                 const double mhz = static_cast<double>(hz) / 1e6;
                 if (!CalcPLLFrequency::UpdateChannelFrequency(scratch, direction, 0, reference, mhz) ||
                     RoundHalfUp(CalcPLLFrequency::ChannelFrequency(&scratch, 0, direction) * 1e6) != hz) {
-                    std::fprintf(stderr, "%s: %.6f MHz does not round-trip (PLL REF %d, direction %d)\n", hw.name,
-                                 mhz, pllRef, direction);
+                    std::fprintf(stderr, "%s: %.6f MHz does not round-trip (PLL REF %d, direction %d)\n",
+                                 hw.name, mhz, pllRef, direction);
                     return false;
                 }
             }

@@ -48,7 +48,9 @@ bool KnownCommand(std::uint8_t c) {
 }
 
 // Faults that describe the radio rather than one frame.
-bool IsStanding(FaultKind kind) { return kind == FaultKind::NoBeacon || kind == FaultKind::WrongModelCode; }
+bool IsStanding(FaultKind kind) {
+    return kind == FaultKind::NoBeacon || kind == FaultKind::WrongModelCode;
+}
 
 }  // namespace
 
@@ -57,7 +59,9 @@ Simulator::Simulator(const Options& options) : options_(options) {
     if (options_.startOff) state_ = State::Off;
 }
 
-Simulator::~Simulator() { Stop(); }
+Simulator::~Simulator() {
+    Stop();
+}
 
 bool Simulator::Start() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -99,7 +103,9 @@ void Simulator::Stop() {
     slaveHold_ = master_ = -1;
 }
 
-std::string Simulator::PortPath() const { return path_; }
+std::string Simulator::PortPath() const {
+    return path_;
+}
 
 void Simulator::LoadImage(const CloneImage& image) {
     std::lock_guard lock(mutex_);
@@ -114,7 +120,8 @@ CloneImage Simulator::Memory() const {
 bool Simulator::LoadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     CloneImage image;
-    if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()))) return false;
+    if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size())))
+        return false;
     in.peek();
     if (!in.eof()) return false;  // longer than an image
     LoadImage(image);
@@ -134,7 +141,9 @@ void Simulator::SetFaults(std::vector<Fault> faults) {
     faultSeen_.assign(faults_.size(), 0);
 }
 
-void Simulator::ClearFaults() { SetFaults({}); }
+void Simulator::ClearFaults() {
+    SetFaults({});
+}
 
 void Simulator::SetRadioPassword(const std::string& digits) {
     std::lock_guard lock(mutex_);
@@ -145,8 +154,10 @@ void Simulator::SetRadioPassword(const std::string& digits) {
     }
     memory_[flag] &= static_cast<std::uint8_t>(~0x04);
     for (std::size_t i = 0; i < 3; ++i) {
-        const auto hi = static_cast<std::uint8_t>(std::strtoul(std::string(1, digits[2 * i]).c_str(), nullptr, 16));
-        const auto lo = static_cast<std::uint8_t>(std::strtoul(std::string(1, digits[2 * i + 1]).c_str(), nullptr, 16));
+        const auto hi =
+            static_cast<std::uint8_t>(std::strtoul(std::string(1, digits[2 * i]).c_str(), nullptr, 16));
+        const auto lo =
+            static_cast<std::uint8_t>(std::strtoul(std::string(1, digits[2 * i + 1]).c_str(), nullptr, 16));
         memory_[flag + 1 + i] = static_cast<std::uint8_t>((hi << 4) | lo);
     }
 }
@@ -189,9 +200,10 @@ double Simulator::MsSinceStart(Clock::time_point t) const {
 }
 
 void Simulator::Queue(const std::uint8_t* bytes, std::size_t count, Clock::time_point notBefore) {
-    const auto byteTime = options_.baud ? std::chrono::duration_cast<Clock::duration>(
-                                              std::chrono::duration<double>(10.0 / options_.baud))
-                                        : Clock::duration::zero();
+    const auto byteTime =
+        options_.baud
+            ? std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(10.0 / options_.baud))
+            : Clock::duration::zero();
     for (std::size_t i = 0; i < count; ++i) {
         const auto begin = std::max({lineFree_, notBefore, Clock::now()});
         lineFree_ = begin + byteTime;
@@ -272,12 +284,14 @@ void Simulator::OnByte(std::uint8_t byte, Clock::time_point now) {
                 frame_.clear();
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void Simulator::QueueReply(std::vector<std::uint8_t> reply, Clock::time_point notBefore) {
-    if (FaultActive(FaultKind::Nak)) reply.assign(1, kNak);
+    if (FaultActive(FaultKind::Nak))
+        reply.assign(1, kNak);
     else if (FaultActive(FaultKind::BadChecksum)) {
         if (reply.size() == 1)
             reply[0] = kNotAck;
@@ -286,7 +300,8 @@ void Simulator::QueueReply(std::vector<std::uint8_t> reply, Clock::time_point no
     }
     auto at = std::max(notBefore, lineFree_);
     if (FaultActive(FaultKind::DelayedReply))
-        at += std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(frameDelayMs_));
+        at += std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double, std::milli>(frameDelayMs_));
     Queue(reply.data(), reply.size(), at);
 }
 
@@ -343,7 +358,8 @@ void Simulator::OnFrame(Clock::time_point now) {
             if (payloadSize != 2 + kPage) return refuse();
             record.address = address();
             if (record.address > 15) return refuse();
-            std::copy(payload + 2, payload + 2 + kPage, memory_.data() + CloneImage::BlockOffset(record.address));
+            std::copy(payload + 2, payload + 2 + kPage,
+                      memory_.data() + CloneImage::BlockOffset(record.address));
             QueueReply({kAck}, now);
             break;
         }

@@ -43,23 +43,23 @@ struct Fault {
 struct Record {
     enum class Kind { Handshake, Frame };
     Kind kind;
-    std::uint8_t command;   // the frame's code, or the handshake answer byte
-    std::uint16_t address;  // EEPROM word or flash page; 0 for others
+    std::uint8_t command;            // the frame's code, or the handshake answer byte
+    std::uint16_t address;           // EEPROM word or flash page; 0 for others
     std::vector<std::uint8_t> data;  // 0xF1 data bytes, short-command payload
-    bool answered;          // false when the radio refused it or did not react
-    double atMs;            // since the simulator started
+    bool answered;                   // false when the radio refused it or did not react
+    double atMs;                     // since the simulator started
 };
 
 struct Options {
-    unsigned baud = 0;              // 0: no pacing
+    unsigned baud = 0;  // 0: no pacing
     double beaconIntervalMs = 30.0;
-    double rebootMs = 50.0;         // silence after 0x38 before beaconing again
-    bool startConnected = false;    // already in a programming connection
-    bool startOff = false;          // switched off until PowerOn()
+    double rebootMs = 50.0;       // silence after 0x38 before beaconing again
+    bool startConnected = false;  // already in a programming connection
+    bool startOff = false;        // switched off until PowerOn()
 };
 
 class Simulator {
-public:
+  public:
     explicit Simulator(const Options& options = Options{});
     ~Simulator();
     Simulator(const Simulator&) = delete;
@@ -93,7 +93,7 @@ public:
     // Bytes the simulator sent (echo, replies, beacons).
     std::uint64_t BytesSent() const { return bytesSent_.load(); }
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
     enum class State { Off, Booting, Programming, Rebooting };
 

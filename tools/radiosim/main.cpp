@@ -13,7 +13,9 @@
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int) {
+    g_stop = 1;
+}
 
 void Usage() {
     std::fprintf(stderr,
@@ -36,12 +38,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--image" && hasValue) image = argv[++i];
-        else if (arg == "--dump" && hasValue) dump = argv[++i];
-        else if (arg == "--model" && hasValue) model = std::atoi(argv[++i]);
-        else if (arg == "--baud" && hasValue) options.baud = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
-        else if (arg == "--beacon" && hasValue) options.beaconIntervalMs = std::atof(argv[++i]);
-        else if (arg == "--password" && hasValue) password = argv[++i];
+        if (arg == "--image" && hasValue)
+            image = argv[++i];
+        else if (arg == "--dump" && hasValue)
+            dump = argv[++i];
+        else if (arg == "--model" && hasValue)
+            model = std::atoi(argv[++i]);
+        else if (arg == "--baud" && hasValue)
+            options.baud = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+        else if (arg == "--beacon" && hasValue)
+            options.beaconIntervalMs = std::atof(argv[++i]);
+        else if (arg == "--password" && hasValue)
+            password = argv[++i];
         else {
             Usage();
             return 2;

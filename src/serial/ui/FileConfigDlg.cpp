@@ -14,12 +14,17 @@
 
 namespace {
 
-wxString Wx(const std::string& text) { return wxString::FromUTF8(text); }
-std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+std::string Utf8(const wxString& text) {
+    return std::string(text.utf8_str());
+}
 
 constexpr const char* kCautionCaption = "Caution";
 constexpr const char* kCautionText =
-    "This baud rate is not recommended.\nWhen this setting is used, the programming may not be able to complete "
+    "This baud rate is not recommended.\nWhen this setting is used, the programming may not be able to "
+    "complete "
     "successfully.\nIn the worst case, the programming data may be damaged and broken.";
 
 }  // namespace
@@ -56,7 +61,8 @@ CFileConfigDlg::CFileConfigDlg(wxWindow* parent, const PortConfig& current, cons
     UiUtil::TranslateWindowTexts(this, IDD);
     for (wxWindow* w : {static_cast<wxWindow*>(portCaption), static_cast<wxWindow*>(baudCaption)}) {
         std::string text;
-        if (LangTable::LookupRID(MakeRID(0, IDD, w->GetId()), Utf8(w->GetLabel()), text)) w->SetLabel(Wx(text));
+        if (LangTable::LookupRID(MakeRID(0, IDD, w->GetId()), Utf8(w->GetLabel()), text))
+            w->SetLabel(Wx(text));
     }
 
     // The ports as they are now: a cable plugged in since the last opening shows.
@@ -84,7 +90,9 @@ CFileConfigDlg::CFileConfigDlg(wxWindow* parent, const PortConfig& current, cons
     Bind(wxEVT_CHAR_HOOK, &CFileConfigDlg::OnCharHook, this);
 }
 
-void CFileConfigDlg::OnSelChangePort() { ApplyBaudRestriction(); }
+void CFileConfigDlg::OnSelChangePort() {
+    ApplyBaudRestriction();
+}
 
 void CFileConfigDlg::ApplyBaudRestriction() {
     const int current = UiUtil::GetComboValue(*baud_, baudList_);

@@ -14,7 +14,7 @@ class wxChoice;
 class wxComboBox;
 
 class CFileConfigDlg : public wxDialog {
-public:
+  public:
     enum {
         IDD = 602,
         IDC_GROUP = 3202,
@@ -43,7 +43,7 @@ public:
     void OnCancel();
     void OnSelChangePort();
 
-private:
+  private:
     void ApplyBaudRestriction();
     void OnCharHook(wxKeyEvent& event);
 

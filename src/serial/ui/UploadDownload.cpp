@@ -21,18 +21,25 @@ CUploadDownload::ResultHook& Hook() {
     return hook;
 }
 
-wxString Wx(const std::string& text) { return wxString::FromUTF8(text); }
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
 
 }  // namespace
 
-void CUploadDownload::SetResultHook(ResultHook hook) { Hook() = std::move(hook); }
+void CUploadDownload::SetResultHook(ResultHook hook) {
+    Hook() = std::move(hook);
+}
 
 CUploadDownload::CUploadDownload(wxWindow* parent, PasswordPrompt prompt)
-    : wxDialog(parent, wxID_ANY, "Writing", wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
+    : wxDialog(parent, wxID_ANY, "Writing", wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
       prompt_(std::move(prompt)),
       timer_(this) {
-    message_ = new wxStaticText(this, IDC_MESSAGE, "", wxDefaultPosition, wxSize(360, 40), wxST_NO_AUTORESIZE);
-    progress_ = new wxGauge(this, IDC_PROGRESS, 100, wxDefaultPosition, wxSize(360, 20), wxGA_HORIZONTAL | wxGA_SMOOTH);
+    message_ =
+        new wxStaticText(this, IDC_MESSAGE, "", wxDefaultPosition, wxSize(360, 40), wxST_NO_AUTORESIZE);
+    progress_ = new wxGauge(this, IDC_PROGRESS, 100, wxDefaultPosition, wxSize(360, 20),
+                            wxGA_HORIZONTAL | wxGA_SMOOTH);
     cancel_ = new wxButton(this, IDC_CANCEL, "Cancel");
     // Holds the focus out of sight, so that no key reaches Cancel.
     auto* dummy = new wxButton(this, IDC_DUMMY_FOCUS, "Dummy Focus", wxPoint(-400, -400));
@@ -41,7 +48,8 @@ CUploadDownload::CUploadDownload(wxWindow* parent, PasswordPrompt prompt)
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(message_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 14));
     column->Add(progress_, wxSizerFlags().Expand().Border(wxALL, 14).ReserveSpaceEvenIfHidden());
-    column->Add(cancel_, wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12).ReserveSpaceEvenIfHidden());
+    column->Add(cancel_,
+                wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12).ReserveSpaceEvenIfHidden());
     SetSizer(column);
 
     UiUtil::TranslateWindowTexts(this, IDD);
@@ -57,7 +65,8 @@ CUploadDownload::CUploadDownload(wxWindow* parent, PasswordPrompt prompt)
     dummy->SetFocus();
 
     cancel_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); });
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { DrainTick(); }, timer_.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { DrainTick(); }, timer_.GetId());
     Bind(wxEVT_CLOSE_WINDOW, &CUploadDownload::OnCloseBox, this);
     Bind(wxEVT_CHAR_HOOK, &CUploadDownload::OnCharHook, this);
 }
@@ -236,7 +245,8 @@ int CUploadDownload::ShowResult(int resultId) {
         if (const auto answer = Hook()(this, resultId, text)) return *answer;
     Raise();
     if (text.empty()) return 0;
-    return Messages().Show(text, CommResult::CaptionText(resultId), static_cast<unsigned>(CommResult::Style(resultId)));
+    return Messages().Show(text, CommResult::CaptionText(resultId),
+                           static_cast<unsigned>(CommResult::Style(resultId)));
 }
 
 void CUploadDownload::PressCancel() {

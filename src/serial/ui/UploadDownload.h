@@ -23,7 +23,7 @@ class wxGauge;
 class wxStaticText;
 
 class CUploadDownload : public wxDialog, public OperationView {
-public:
+  public:
     enum {
         IDD = 607,
         IDC_MESSAGE = 2001,
@@ -85,7 +85,7 @@ public:
     // One tick of the progress timer.
     void DrainTick();
 
-private:
+  private:
     // Runs `work` on the user-interface thread and waits until it has run;
     // false (work not run) once the dialog has ended.
     bool OnUiThread(std::function<void()> work);
