@@ -9,6 +9,8 @@
 #include "image/ImageHost.h"
 #include "image/ItemDescriptor.h"
 #include "image/ItemMap.h"
+#include "image/ItemsChannel.h"
+#include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "language/SettingsFile.h"
 
@@ -35,19 +37,9 @@ constexpr const char* kNarrowbandCaution =
 constexpr const char* kNoDefaultFile =
     "There is no corresponding default file.\nIt needs to update the Pardex programming software.";
 
-// Hardware items of block 8 that name the radio variant.
-constexpr ImageItemDescriptor kProductType{8, 0x000, 1, 0x30, 0, 0};
-constexpr ImageItemDescriptor kSafetyType{8, 0x001, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kBandType{8, 0x002, 1, 0xE0, 0, 0};
-constexpr ImageItemDescriptor kFrequencyType{8, 0x002, 1, 0x1F, 0, 0};
-constexpr ImageItemDescriptor kKeyType{8, 0x006, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kDisplayType{8, 0x007, 1, 0x0F, 0, 0};
-constexpr ImageItemDescriptor kMaxChannel{8, 0x005, 1, 0xFF, 0, 0};
-constexpr ImageItemDescriptor kWideBandAllowed{8, 0x105, 1, 0xFF, 0, 0};
-// Channel record fields: the wide/narrow code and the transmit filter bit.
-constexpr ImageItemDescriptor kBandwidth{0, 0x00, 1, 0x60, 0, 0};
-constexpr ImageItemDescriptor kTxFilter{0, 0x0A, 1, 0x01, 0, 0};
 constexpr int kNarrowCode = 2;
+// The low nibble of block-8 byte 1, part of the variant key.
+const ImageItemDescriptor& kVariantNibble = ItemMap::HardwareItems[2];
 
 // The probe of last resort: any shipped default data file at all.
 constexpr const char* kProbeNames[] = {"default610v.PDX", "default610ua.PDX", "default610ud.PDX",
@@ -141,12 +133,12 @@ bool CCloneEditorDoc::LoadStartupDefault() {
     const auto& band = AppTables::FindBand(freqBand);
 
     CloneImage header;
-    ItemMap::WriteImageField(kProductType, header, 0, 0, static_cast<std::uint32_t>(productType));
-    ItemMap::WriteImageField(kSafetyType, header, 0, 0, 0);
-    ItemMap::WriteImageField(kBandType, header, 0, 0, static_cast<std::uint32_t>(band.bandType));
-    ItemMap::WriteImageField(kFrequencyType, header, 0, 0, static_cast<std::uint32_t>(band.frequencyType));
-    ItemMap::WriteImageField(kKeyType, header, 0, 0, static_cast<std::uint32_t>(keyType));
-    ItemMap::WriteImageField(kDisplayType, header, 0, 0, static_cast<std::uint32_t>(lcdType));
+    ItemMap::SetProductType(header, static_cast<std::uint32_t>(productType));
+    ItemMap::WriteImageField(kVariantNibble, header, 0, 0, 0);
+    ItemMap::SetBandType(header, static_cast<std::uint32_t>(band.bandType));
+    ItemMap::SetFrequencyType(header, static_cast<std::uint32_t>(band.frequencyType));
+    ItemMap::SetKeypadType(header, static_cast<std::uint32_t>(keyType));
+    ItemMap::SetDisplayType(header, static_cast<std::uint32_t>(lcdType));
     const std::string name = Model::DefaultDataFileName(Model::VariantCodeFromImage(header), false);
 
     if (LoadDefault(name) == 1) return true;
@@ -210,20 +202,19 @@ void CCloneEditorDoc::OnFileOpen() {
 
 void CCloneEditorDoc::ApplyNarrowbandRule() {
     if (AppState::ServiceMode() != 0 || !rules_.txInNarrowband) return;
-    if (ItemMap::ReadImageField(kWideBandAllowed, CurrentImage) != 0) return;
+    if (ItemMap::GetWideBandPermit(CurrentImage) != 0) return;
     if (Host().Now().tm_year + 1900 < 2013) return;
-    const int capacity =
-        8 * std::clamp(static_cast<int>(ItemMap::ReadImageField(kMaxChannel, CurrentImage)), 0, 16);
+    const int capacity = 8 * std::clamp(static_cast<int>(ItemMap::GetMaxCh(CurrentImage)), 0, 16);
     std::vector<int> wide;
     for (int ch = 0; ch < capacity && ch < ItemMap::ChannelCount; ++ch) {
-        const auto code = ItemMap::ReadChannelField(kBandwidth, CurrentImage, ch);
+        const auto code = ItemMap::GetChannelWideNarrow(CurrentImage, ch);
         if ((code == 0 || code == 1) && rules_.txInNarrowband(CurrentImage, ch)) wide.push_back(ch);
     }
     if (wide.empty()) return;
     Host().Message(kRidNarrowbandCaution, kNarrowbandCaution, "", MsgStyle::Ok | MsgStyle::IconWarning);
     for (int ch : wide) {
-        ItemMap::WriteChannelField(kBandwidth, CurrentImage, ch, kNarrowCode);
-        ItemMap::WriteChannelField(kTxFilter, CurrentImage, ch, 0);
+        ItemMap::SetChannelWideNarrow(CurrentImage, ch, kNarrowCode);
+        ItemMap::SetChannelTxSplType(CurrentImage, ch, 0);
     }
 }
 

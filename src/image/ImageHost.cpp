@@ -61,6 +61,10 @@ int ImageHost::VersionPatch() const {
 
 int ImageHost::Message(int rid, std::string_view builtin, std::string_view suffix, unsigned style) {
     std::cerr << Text(rid, builtin) << suffix << '\n';
+    return CautiousAnswer(style);
+}
+
+int CautiousAnswer(unsigned style) {
     switch (style & 0x0F) {
         case MsgStyle::YesNo:
             return MsgAnswer::No;

@@ -15,6 +15,8 @@ inline constexpr unsigned IconError = 0x10, IconQuestion = 0x20, IconWarning = 0
 namespace MsgAnswer {
 inline constexpr int Ok = 1, Cancel = 2, Yes = 6, No = 7;
 }
+// The cautious answer to a message of `style`: No, Cancel or Ok.
+int CautiousAnswer(unsigned style);
 
 class ImageHost {
   public:

@@ -13,15 +13,7 @@ wxString FromUtf8(std::string_view s) {
 }  // namespace
 
 int DefaultAnswer(unsigned style) {
-    switch (style & 0x0F) {
-        case MsgStyle::YesNo:
-            return MsgAnswer::No;
-        case MsgStyle::OkCancel:
-        case MsgStyle::YesNoCancel:
-            return MsgAnswer::Cancel;
-        default:
-            return MsgAnswer::Ok;
-    }
+    return CautiousAnswer(style);
 }
 
 int WxMessageService::Show(std::string_view text, std::string_view caption, unsigned style) {

@@ -52,6 +52,36 @@ inline void ExpectEachWriteChangesOnlyItsBits(std::span<const ImageItemDescripto
     ItemTableChecks::ExpectWritesOnlyItsBits(table);
 }
 
+// One descriptor table with its expected size and the item positions it spans.
+struct TableRow {
+    const char* name;
+    std::span<const ImageItemDescriptor> table;
+    std::size_t count;
+    std::size_t first, last;  // item positions
+};
+
+inline void ExpectCountsAndShapes(std::span<const TableRow> tables) {
+    for (const TableRow& row : tables) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.table.size(), row.count);
+        ExpectWellFormed(row.table, row.first, row.last);
+    }
+}
+
+inline void ExpectNoValueMasks(std::span<const TableRow> tables) {
+    for (const TableRow& row : tables) {
+        SCOPED_TRACE(row.name);
+        for (const ImageItemDescriptor& d : row.table) EXPECT_EQ(d.valueMask, 0u) << d.ordinal;
+    }
+}
+
+inline void ExpectEveryWriteChangesOnlyItsBits(std::span<const TableRow> tables) {
+    for (const TableRow& row : tables) {
+        SCOPED_TRACE(row.name);
+        ExpectEachWriteChangesOnlyItsBits(row.table);
+    }
+}
+
 // One numeric accessor and the field it must address. Single items have
 // recordSize 0; record items are exercised on record 1.
 struct Case {

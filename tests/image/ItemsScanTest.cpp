@@ -10,13 +10,7 @@
 namespace {
 
 using AccessorChecks::Case;
-
-struct TableRow {
-    const char* name;
-    std::span<const ImageItemDescriptor> table;
-    std::size_t count;
-    std::size_t first, last;  // item positions
-};
+using AccessorChecks::TableRow;
 
 const TableRow kTables[] = {
     {"ScanItems", ItemMap::ScanItems, 43, 0x3C00, 0x3D27},
@@ -33,18 +27,11 @@ const TableRow kTables[] = {
 };
 
 TEST(ScanTables, CountsAndShapes) {
-    for (const TableRow& row : kTables) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.table.size(), row.count);
-        AccessorChecks::ExpectWellFormed(row.table, row.first, row.last);
-    }
+    AccessorChecks::ExpectCountsAndShapes(kTables);
 }
 
 TEST(ScanTables, EveryDescriptorWritesOnlyItsBits) {
-    for (const TableRow& row : kTables) {
-        SCOPED_TRACE(row.name);
-        AccessorChecks::ExpectEachWriteChangesOnlyItsBits(row.table);
-    }
+    AccessorChecks::ExpectEveryWriteChangesOnlyItsBits(kTables);
 }
 
 // Layout A keeps 5 or 4 bits of some calibration bytes; B keeps whole bytes.

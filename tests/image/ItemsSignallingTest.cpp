@@ -11,13 +11,7 @@
 namespace {
 
 using AccessorChecks::Case;
-
-struct TableRow {
-    const char* name;
-    std::span<const ImageItemDescriptor> table;
-    std::size_t count;
-    std::size_t first, last;  // item positions
-};
+using AccessorChecks::TableRow;
 
 const TableRow kTables[] = {
     {"DtmfItems", ItemMap::DtmfItems, 22, 0x2800, 0x2873},
@@ -29,19 +23,12 @@ const TableRow kTables[] = {
 };
 
 TEST(SignallingTables, CountsShapesAndNoValueMasks) {
-    for (const TableRow& row : kTables) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.table.size(), row.count);
-        AccessorChecks::ExpectWellFormed(row.table, row.first, row.last);
-        for (const ImageItemDescriptor& d : row.table) EXPECT_EQ(d.valueMask, 0u) << d.ordinal;
-    }
+    AccessorChecks::ExpectCountsAndShapes(kTables);
+    AccessorChecks::ExpectNoValueMasks(kTables);
 }
 
 TEST(SignallingTables, EveryDescriptorWritesOnlyItsBits) {
-    for (const TableRow& row : kTables) {
-        SCOPED_TRACE(row.name);
-        AccessorChecks::ExpectEachWriteChangesOnlyItsBits(row.table);
-    }
+    AccessorChecks::ExpectEveryWriteChangesOnlyItsBits(kTables);
 }
 
 // Every numeric accessor and the field it addresses: buffer position of
