@@ -25,4 +25,5 @@ zt_install_packages() {
   fi
 }
 
-zt_jobs() { nproc 2>/dev/null || echo 2; }
+# ZT_JOBS caps the parallel jobs (several builds on one machine).
+zt_jobs() { echo "${ZT_JOBS:-$(nproc 2>/dev/null || echo 2)}"; }
