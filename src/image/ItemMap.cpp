@@ -225,9 +225,3 @@ bool UsesLayoutA(const CloneImage& image) {
 }
 
 }  // namespace ItemMap
-
-// The image library stands below every window: no toolkit header may be
-// reachable from its include path.
-#if __has_include(<wx/defs.h>)
-#error "the image library must not see wxWidgets headers"
-#endif

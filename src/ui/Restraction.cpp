@@ -1,9 +1,6 @@
 #include "ui/Restraction.h"
 
-#include <wx/window.h>
-
 #include "image/ImageHost.h"
-#include "ui/UiUtil.h"
 
 int RuleState(const ControlRuleRow& row, int variant, int serviceMode) {
     if (!row.states || variant < 0 || variant >= RestrictionVariants || serviceMode < 0 ||
@@ -18,49 +15,6 @@ int OpeningState(const ControlRuleRow& row, int variant, int serviceMode) {
                               state == RestrictionState::DisableClear))
         return RestrictionState::None;
     return state;
-}
-
-void ApplyRestractionToControl(wxWindow* control) {
-    if (!control) return;
-    control->Disable();
-    UiUtil::ClearControl(control);
-}
-
-void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, CRestraction& rules) {
-    ApplyRestraction(rows, variant, Host().ServiceMode(), rules);
-}
-
-void ApplyRestraction(std::span<const ControlRuleRow> rows, int variant, int serviceMode,
-                      CRestraction& rules) {
-    wxWindow* dialog = rules.Dialog();
-    for (const auto& row : rows) {
-        if (row.controlId == -1) break;
-        // A row naming a control the dialog lacks is skipped: the table and
-        // the dialog disagree, and guessing would touch the wrong window.
-        wxWindow* control = dialog ? dialog->FindWindow(row.controlId) : nullptr;
-        if (!control) continue;
-        switch (OpeningState(row, variant, serviceMode)) {
-            case RestrictionState::Disable:
-                control->Disable();
-                break;
-            case RestrictionState::Check:
-                rules.CheckControl(row.controlId);
-                break;
-            case RestrictionState::Hide:
-            case RestrictionState::HideToo:
-                control->Hide();
-                control->Disable();
-                break;
-            case RestrictionState::CheckUnconditional:
-                rules.CheckControlUnconditional(row.controlId);
-                break;
-            case RestrictionState::DisableClear:
-                ApplyRestractionToControl(control);
-                break;
-            default:
-                break;
-        }
-    }
 }
 
 bool IsControlPrintable(int variant, const ControlRuleRow& row, CRestraction& rules) {

@@ -1,0 +1,1 @@
+// A library whose sources all moved to its window-free part.
