@@ -412,7 +412,9 @@ double CalcClockShift::ReferenceClock(const CloneImage& image) {
 }
 
 bool CalcClockShift::Hits(double hz, double clockHz, Window window) {
-    if (hz <= 0.0 || clockHz <= 0.0) return false;
+    // A mixing product below zero is as near a harmonic as its mirror; only
+    // a zero product (no frequency) or no clock cannot hit.
+    if (hz == 0.0 || clockHz <= 0.0) return false;
     const auto n = static_cast<double>(RoundHalfUp(hz / clockHz));
     const std::int64_t ppm = RoundHalfUp((n * clockHz / hz - 1.0) * 1000000.0);
     return window.low < ppm && ppm < window.high;

@@ -20,6 +20,9 @@ inline constexpr int ProductMismatch1 = 10;
 inline constexpr int ProductMismatch2 = 11;
 inline constexpr int BandMismatch = 12;
 inline constexpr int RangeMismatch = 13;
+// A channel in use that the radio's synthesiser cannot hold; the view's
+// result detail names the channel.
+inline constexpr int ChannelNotHeld = 39;
 
 struct Row {
     int id;
@@ -81,6 +84,7 @@ inline constexpr Row Table[] = {
     {36, 33204, "Backup Data is broken.\nTry to \"Radio Data Recovery\".", 33201, OkExclamation},
     {37, 33205, "\"ADJ-Data Return to Default\" is complete.", 33201, OkInformation},
     {38, 33301, "Alignment is completed!", 57344, OkInformation},
+    {39, 0, "The radio cannot be set to the frequency of a channel. Nothing was written.", 107, OkExclamation},
 };
 
 // The row of a result id, or nullptr.

@@ -62,6 +62,7 @@ bool PXComCommand::SendCommandAck(const std::uint8_t* frame, int length, double 
 bool PXComCommand::ReadReply(std::uint8_t* reply, int length, double budgetMs, std::uint8_t command,
                              bool cancellable) {
     const int got = ReadBufferTimeout(reply, length, budgetMs, {}, CancelFor(cancellable));
+    lastReadUnanswered_ = got == 0;
     if (got != length) {
         char line[64];
         std::snprintf(line, sizeof line, "ReadBuffer() error. receive. len=%d", got);
@@ -77,6 +78,7 @@ bool PXComCommand::ReadReply(std::uint8_t* reply, int length, double budgetMs, s
 
 bool PXComCommand::EepromRead(std::uint16_t word, std::uint8_t* data) {
     const auto frame = RadioFrame::Build(RadioFrame::EepromReadCode, {Hi(word), Lo(word), 0x00, 0x00});
+    lastReadUnanswered_ = false;
     Pause(Timing().preReadPauseMs, &cancel_);
     if (!CmdSend(frame.data(), static_cast<int>(frame.size()), Timing().eepromReadReplyMs, true)) {
         char line[48];
@@ -109,6 +111,7 @@ bool PXComCommand::EepromWrite(std::uint16_t word, const std::uint8_t* data) {
 
 bool PXComCommand::FlashPageRead(std::uint16_t page, std::uint8_t* data, bool cancellable) {
     const auto frame = RadioFrame::Build(RadioFrame::FlashReadCode, {Hi(page), Lo(page)});
+    lastReadUnanswered_ = false;
     Pause(Timing().preReadPauseMs, CancelFor(cancellable));
     if (!CmdSend(frame.data(), static_cast<int>(frame.size()), Timing().flashReadReplyMs, cancellable)) {
         char line[48];
@@ -188,7 +191,8 @@ bool PXComCommand::SendEnd() {
 PXComCommand::ProbeResult PXComCommand::ProbeModel() {
     CloneImage scratch;
     std::uint8_t* page8 = scratch.data() + CloneImage::BlockOffset(8);
-    if (!FlashReadPages(8, page8)) return ProbeResult::ReadFailed;
+    if (!FlashReadPages(8, page8))
+        return LastReadUnanswered() ? ProbeResult::NoAnswer : ProbeResult::ReadFailed;
     return IsSeriesModelCode(ItemMap::ReadImageField(RadioItems::ModelCodeField, scratch))
                ? ProbeResult::Ok
                : ProbeResult::WrongModel;

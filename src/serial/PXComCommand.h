@@ -11,7 +11,10 @@ class PXComCommand : public Serialport {
   public:
     using Serialport::Serialport;
 
-    enum class ProbeResult { Ok, ReadFailed, WrongModel };
+    // ReadFailed: the radio answered, but the frame or its reply was spoilt
+    // on the line; NoAnswer: the cable echoed the request and the radio
+    // stayed silent.
+    enum class ProbeResult { Ok, ReadFailed, WrongModel, NoAnswer };
 
     // Set to stop the running operation; cleared when a progress view opens.
     CancelFlag& Cancel() { return cancel_; }
@@ -40,6 +43,9 @@ class PXComCommand : public Serialport {
     bool SendEnd();
     // Reads flash page 8 and checks the model code of the series.
     ProbeResult ProbeModel();
+    // After a failed EEPROM or flash read: true when the radio sent nothing
+    // back at all (its request was echoed intact).
+    bool LastReadUnanswered() const { return lastReadUnanswered_; }
 
     // Called with state 0 when the handshake succeeds (clears the state text).
     void SetStateSink(std::function<void(int)> sink) { stateSink_ = std::move(sink); }
@@ -59,5 +65,6 @@ class PXComCommand : public Serialport {
     bool ReadReply(std::uint8_t* reply, int length, double budgetMs, std::uint8_t command, bool cancellable);
 
     CancelFlag cancel_{false};
+    bool lastReadUnanswered_ = false;
     std::function<void(int)> stateSink_;
 };

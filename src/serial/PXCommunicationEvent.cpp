@@ -108,6 +108,9 @@ int PXCommunicationEvent::cmd_PowerOn(int retryState, int answerMode, int firstS
     PXComCommandRetry& cmd = *command_;
     const LinkTiming& timing = cmd.Timing();
     cmd.SetStateSink([this](int state) { view_->SetState(state); });
+    // Set once the radio has answered a handshake: it is then in its
+    // programming connection and beacons no more until it restarts.
+    bool radioConnected = false;
     for (int attempt = 0; attempt < 4; ++attempt) {
         if (cmd.Cancelled()) {
             result_ = 0;
@@ -142,18 +145,42 @@ int PXCommunicationEvent::cmd_PowerOn(int retryState, int answerMode, int firstS
                 if (firstState != 0) view_->SetState(firstState);
             }
         } else {
+            if (radioConnected) {
+                // After a line error the radio still holds its connection:
+                // ask it before waiting for a beacon that will not come.
+                std::uint8_t word[2];
+                const auto probe = cmd.ProbeModel();
+                if (probe == PXComCommand::ProbeResult::Ok && cmd.EepromRead(0, word)) {
+                    result_ = 0;
+                    return 1;
+                }
+                if (probe == PXComCommand::ProbeResult::WrongModel) {
+                    CommErrorEvent(CommResult::ProductTypeError);
+                    return 0;
+                }
+                if (cmd.Cancelled()) {
+                    result_ = 0;
+                    return 0;
+                }
+                if (!cmd.LastReadUnanswered()) {
+                    CommErrorEvent(CommResult::CommunicationError);
+                    continue;
+                }
+                // Silent: switched off or restarted; it beacons when back.
+            }
             view_->SetState(retryState);
         }
         if (!cmd.PowerOnHandshake(answerMode, window)) {
             CommErrorEvent(CommResult::TimeOutError);
             continue;
         }
+        radioConnected = true;
         const auto probe = cmd.ProbeModel();
         if (probe == PXComCommand::ProbeResult::WrongModel) {
             CommErrorEvent(CommResult::ProductTypeError);
             return 0;
         }
-        if (probe == PXComCommand::ProbeResult::ReadFailed) {
+        if (probe != PXComCommand::ProbeResult::Ok) {
             // The line failed, not the model: worth another attempt.
             CommErrorEvent(CommResult::CommunicationError);
             continue;

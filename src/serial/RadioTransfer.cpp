@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
+#include "image/Frequency.h"
 #include "image/ImageHost.h"
 #include "image/ItemMap.h"
 #include "image/ItemsSystem.h"
@@ -24,6 +26,26 @@ constexpr int DownloadRetryState = 2, DownloadFirstState = 11;
 constexpr int AnswerDefault = 2;
 constexpr int RecoverySerialQuestion = 33007;
 constexpr const char* RecoverySerialText = "Serial No. Error! Do you continue recovery?";
+
+// The first channel in use whose frequency the prepared image does not hold
+// (the radio's synthesiser cannot reach it, so its words would stand for
+// another frequency), as "CH No. 12: RX 141.49000 MHz"; empty when every
+// channel keeps its frequency.
+std::string ChannelNotHeld(const CloneImage& prepared, const CloneImage& user) {
+    for (int c = 0; c < ItemMap::ChannelCount; ++c) {
+        if (ItemMap::ReadBit(prepared, c) != 0) continue;  // not in use
+        for (int direction : {DirectionRx, DirectionTx}) {
+            const double wanted = CalcPLLFrequency::ChannelFrequency(&user, c, direction);
+            const double held = CalcPLLFrequency::ChannelFrequency(&prepared, c, direction);
+            if (std::abs(held - wanted) * 1000000.0 <= CalcPLLFrequency::Tolerance) continue;
+            char text[64];
+            std::snprintf(text, sizeof text, "CH No. %d: %s %.5f MHz", c + 1,
+                          direction == DirectionRx ? "RX" : "TX", wanted);
+            return text;
+        }
+    }
+    return {};
+}
 
 std::uint8_t* WordPtr(CloneImage& image, unsigned word) {
     return image.data() + 2 * word;
@@ -285,18 +307,26 @@ bool Download(PXCommunicationEvent& runner, CloneImage& image, int continueFlag)
         if (checked && ReadBlocks(runner, work, TransferList::DownloadPreReadLists(mode))) {
             const auto& preparation = runner.GetDownloadPreparation();
             if (preparation.prepare) preparation.prepare(work, user);
-            const auto lists = TransferList::DownloadWriteLists(mode, runner.UnattendedPrepared());
-            AlignmentBlock::RefreshChecksums(work);
-            if (preparation.recalculate) preparation.recalculate(work);
-            view.SetRange(lists.Units() + 1);
-            view.SetPosition(0);
-            view.ShowProgress(true);
-            ok = WriteBlocks(runner, work, lists);
-            if (ok)
-                view.FinishSteps();
-            else
-                view.AbandonSteps();
-            runner.WaitForPendingSteps();
+            // Nothing is written when a channel would reach the radio as
+            // another frequency than the user gave it.
+            const std::string notHeld = ChannelNotHeld(work, user);
+            if (!notHeld.empty()) {
+                view.SetResultDetail(notHeld);
+                runner.CommErrorEvent(CommResult::ChannelNotHeld);
+            } else {
+                const auto lists = TransferList::DownloadWriteLists(mode, runner.UnattendedPrepared());
+                AlignmentBlock::RefreshChecksums(work);
+                if (preparation.recalculate) preparation.recalculate(work);
+                view.SetRange(lists.Units() + 1);
+                view.SetPosition(0);
+                view.ShowProgress(true);
+                ok = WriteBlocks(runner, work, lists);
+                if (ok)
+                    view.FinishSteps();
+                else
+                    view.AbandonSteps();
+                runner.WaitForPendingSteps();
+            }
         }
         if (continueFlag == 0) cmd.SendEnd();
     }

@@ -276,6 +276,20 @@ TEST_F(ClockShiftTest, RxTestsOffsetsAndTheImageFrequency) {
     EXPECT_EQ(RxBit(), 1u);
 }
 
+// With the synthesiser below the channel (Local Offset 0) the image
+// frequency lies 2 IF below, and its offset product can fall below zero: a
+// negative product near a harmonic counts as well. At 141.49 MHz,
+// 141.49 - 101.7 - 50.85 = -11.06 MHz lies 72 ppm from the first harmonic.
+TEST_F(ClockShiftTest, NegativeMixingProductsCount) {
+    ItemMap::SetLocalOffset(image, 0);
+    ItemMap::SetTone2ReferenceClock(image, 0xFFFFFFFF);
+    SetRx(141.49);
+    EXPECT_EQ(RxBit(), 1u);
+    SetRx(141.55);  // -11.11 MHz: 4,600 ppm away
+    EXPECT_EQ(RxBit(), 0u);
+    EXPECT_TRUE(CalcClockShift::Hits(-11060000.0, kClock, {-150, 20}));
+}
+
 TEST_F(ClockShiftTest, ZeroClockOrZeroFrequencyGivesBitZero) {
     RadioFixture::SetTypeCode(image, 0x36);
     SetTx(14 * kClock / 1e6);

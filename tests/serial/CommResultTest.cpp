@@ -6,8 +6,11 @@
 
 namespace {
 
-TEST(CommResult, TableHoldsThirtyEightRowsWithFiveBeforeFour) {
-    ASSERT_EQ(std::size(CommResult::Table), 38u);
+// The 38 rows of the radio's results, then the download's own stop for a
+// channel the radio cannot hold.
+TEST(CommResult, TableHoldsThirtyNineRowsWithFiveBeforeFour) {
+    ASSERT_EQ(std::size(CommResult::Table), 39u);
+    EXPECT_EQ(CommResult::Table[38].id, CommResult::ChannelNotHeld);
     EXPECT_EQ(CommResult::Table[3].id, 5);
     EXPECT_EQ(CommResult::Table[4].id, 4);
 }
@@ -24,7 +27,7 @@ TEST(CommResult, LookupsByResultId) {
     EXPECT_EQ(CommResult::Style(15), static_cast<int>(MsgStyle::OkCancel | MsgStyle::IconInformation));
     EXPECT_EQ(CommResult::CaptionText(36), "ADJ-Data Return to Default");
     EXPECT_EQ(CommResult::MessageText(36), "Backup Data is broken.\nTry to \"Radio Data Recovery\".");
-    for (int missing : {0, -1, 39}) {
+    for (int missing : {0, -1, 40}) {
         EXPECT_EQ(CommResult::MessageText(missing), "");
         EXPECT_EQ(CommResult::CaptionText(missing), "");
         EXPECT_EQ(CommResult::Style(missing), -1);

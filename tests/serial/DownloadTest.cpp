@@ -4,6 +4,9 @@
 
 #include "SimFixture.h"
 #include "image/Frequency.h"
+#include "image/ItemAccessors.h"
+#include "image/ItemMap.h"
+#include "image/ItemsChannel.h"
 #include "image/ItemsHeader.h"
 #include "image/ItemsSystem.h"
 #include "image/RadioImagePrep.h"
@@ -14,6 +17,9 @@
 
 namespace {
 
+// Local offset, first IF, reference crystal and the eight dividers.
+constexpr std::size_t kSynthesiserFirst = 0x2468, kSynthesiserLast = 0x249C;
+
 class Download : public RadioLinkTest {
   protected:
     // The user's image: the same radio model with other settings.
@@ -21,13 +27,15 @@ class Download : public RadioLinkTest {
         CloneImage image = RadioSim::MakeRadioImage(0);
         for (std::size_t i = 0; i < CloneImage::TrailerOffset; ++i)
             if (i % 5 == 0) image[i] = static_cast<std::uint8_t>(image[i] ^ 0x5A);
-        // Keep the identifying items equal to the radio's.
+        // Keep the identifying items equal to the radio's, and its
+        // synthesiser, so that every channel reaches the radio unchanged.
         const CloneImage radio = RadioSim::MakeRadioImage(0);
         for (std::size_t i :
              {std::size_t{2}, std::size_t{3}, CloneImage::BlockOffset(8, 2), CloneImage::BlockOffset(8, 0x0C),
               CloneImage::BlockOffset(8, 0x0D), CloneImage::BlockOffset(8, 0x0E),
               CloneImage::BlockOffset(8, 0x0F), CloneImage::BlockOffset(8, 0x1D0)})
             image[i] = radio[i];
+        for (std::size_t i = kSynthesiserFirst; i <= kSynthesiserLast; ++i) image[i] = radio[i];
         return image;
     }
 
@@ -242,6 +250,47 @@ TEST_F(Download, IdentityChecksRefuseBeforeWritingAndStillEndProgramming) {
         EXPECT_EQ(result, c.result);
         if (c.result == 0) continue;
         EXPECT_EQ(view.results, std::vector<int>{c.result});
+        EXPECT_TRUE(Writes().empty());
+        EXPECT_TRUE(Addresses(RadioFrame::FlashWriteCode).empty());
+        EXPECT_EQ(Commands().back(), RadioFrame::EndCode);
+        EXPECT_EQ(sim.Memory(), radio);
+        EXPECT_EQ(image, before);
+    }
+}
+
+// A channel that the radio's synthesiser cannot hold (its reference divider
+// is 0 in this radio) would reach the radio as another frequency: the
+// Download stops before writing anything and names the channel; the same
+// radio with every channel holdable takes the write.
+TEST_F(Download, AChannelTheRadioCannotHoldStopsItBeforeWriting) {
+    CloneImage radio = RadioSim::MakeRadioImage(0);
+    ItemMap::SetSingle(ItemMap::HardwareItems[86 + 2], radio, 0);  // PLL REF 2: no divider
+    for (bool holdable : {false, true}) {
+        SCOPED_TRACE(holdable);
+        sim.LoadImage(radio);
+        sim.PowerOn();
+        sim.ClearLog();
+        CloneImage image = UserImage();
+        // Only channel 12 in use, on PLL REF 2 (or 1, which this radio has).
+        std::fill_n(image.data() + ItemMap::InUseBitmapOffset, ItemMap::ChannelCount / 8, 0xFF);
+        image[ItemMap::InUseBitmapOffset + 1] &= static_cast<std::uint8_t>(~(0x80 >> 3));
+        ASSERT_EQ(ItemMap::ReadBit(image, 11), 0);
+        const std::uint32_t pllRef = holdable ? 1 : 2;
+        ItemMap::SetChannelRxPllRefType(image, 11, pllRef);
+        ItemMap::SetChannelTxPllRefType(image, 11, pllRef);
+        ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionRx, 11,
+                                                             CalcPLLFrequency::ReadReference(image), 451.5));
+        ASSERT_TRUE(CalcPLLFrequency::UpdateChannelFrequency(image, DirectionTx, 11,
+                                                             CalcPLLFrequency::ReadReference(image), 456.5));
+        const CloneImage before = image;
+        RecordingView view;
+        EXPECT_EQ(RunOp(1, image, view), holdable);
+        if (holdable) {
+            EXPECT_NEAR(CalcPLLFrequency::RxFrequency(sim.Memory(), 11), 451.5, 0.0001);
+            continue;
+        }
+        EXPECT_EQ(result, CommResult::ChannelNotHeld);
+        EXPECT_EQ(view.detail, "CH No. 12: RX 451.50000 MHz");
         EXPECT_TRUE(Writes().empty());
         EXPECT_TRUE(Addresses(RadioFrame::FlashWriteCode).empty());
         EXPECT_EQ(Commands().back(), RadioFrame::EndCode);

@@ -62,10 +62,54 @@ TEST_F(Runner, WrongModelEndsAfterTheFirstHandshake) {
     EXPECT_EQ(Handshakes(sim.Log()), 1);
 }
 
-TEST_F(Runner, AFailedModelProbeReadIsRetriedNotAProductError) {
-    // The probe after the handshake is refused once; the radio stays in
-    // programming mode, so the later attempts wait for it in vain.
-    sim.SetFaults({{RadioSim::FaultKind::Nak, 0, 1, RadioFrame::FlashReadCode}});
+// A line error on the model probe after the handshake: the radio stays in
+// its programming connection and beacons no more, so the later attempts ask
+// it again at once instead of waiting for a beacon (and ending with "Time Out
+// Error"); a line that stays bad is a communication error.
+TEST_F(Runner, ALineErrorOnTheModelProbeAsksTheConnectedRadioAgain) {
+    using RadioSim::FaultKind;
+    constexpr std::uint8_t F6 = RadioFrame::FlashReadCode;
+    const struct {
+        const char* name;
+        RadioSim::Fault fault;
+        int result;
+    } cases[] = {
+        {"probe refused once", {FaultKind::Nak, 0, 1, F6}, 0},
+        {"probe reply spoilt once", {FaultKind::BadChecksum, 0, 1, F6}, 0},
+        {"probe echo spoilt twice", {FaultKind::EchoCorrupted, 0, 2, F6}, 0},
+        {"probe always refused", {FaultKind::Nak, 0, -1, F6}, CommResult::CommunicationError},
+        {"probe reply always spoilt", {FaultKind::BadChecksum, 0, -1, F6}, CommResult::CommunicationError},
+    };
+    const LinkTiming t = FastTiming();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioSim::Simulator radio(FastSimOptions());
+        radio.LoadImage(RadioSim::MakeRadioImage(0));
+        ASSERT_TRUE(radio.Start());
+        radio.SetFaults({c.fault});
+        PXCommunicationEvent runner(radio.PortPath(), 38400, t);
+        CloneImage image;
+        RecordingView view;
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(runner.Run(0, &image, view), c.result == 0);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_EQ(runner.Result(), c.result);
+        // One handshake, and no attempt waited for a beacon or asked to
+        // switch the radio on again.
+        EXPECT_EQ(Handshakes(radio.Log()), 1);
+        EXPECT_EQ(std::count(view.states.begin(), view.states.end(), 1), 0);
+        if (c.result == 0)
+            EXPECT_EQ(image[CloneImage::BlockOffset(8, 0x106)], 0x11);
+        else
+            EXPECT_LT(ms, t.firstWindowMs + t.retryWindowMs);
+    }
+}
+
+// A radio that falls silent after the handshake (power lost) is waited for
+// with its beacon again, and ends as a time-out when it does not come back.
+TEST_F(Runner, ARadioSilentAfterTheHandshakeIsWaitedForAgain) {
+    sim.SetFaults({{RadioSim::FaultKind::Stall, 0}});
     CloneImage image;
     RecordingView view;
     EXPECT_FALSE(RunOp(0, image, view));

@@ -3,7 +3,9 @@
 #include <fstream>
 
 #include "SimFixture.h"
+#include "image/Model.h"
 #include "serial/PXComCommandRetry.h"
+#include "serial/RadioFrame.h"
 
 namespace {
 
@@ -38,9 +40,9 @@ TEST(Simulator, PacesWhatItSendsAtTheBaudRate) {
     ASSERT_TRUE(cmd.FlashPageRead(8, page.data()));
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    // Echo of the 6-byte request and the 1,028-byte reply: 1,034 bytes of
-    // 10 bits, after the drain's silence and the pause before a read.
-    const double wire = 1034 * 10 * 1000.0 / 115200;
+    // The 1,028-byte reply, 10 bits a byte, after the drain's silence and
+    // the pause before a read (the cable's echo comes back as it is sent).
+    const double wire = 1028 * 10 * 1000.0 / 115200;
     EXPECT_GE(ms, wire + 11.0 + 5.0);
     EXPECT_LT(ms, wire + 11.0 + 5.0 + 300.0);
     EXPECT_EQ(page[0x106], 0x11);
@@ -86,6 +88,69 @@ TEST(Simulator, EndOfProgrammingRebootsTheRadio) {
     EXPECT_TRUE(cmd.PowerOnHandshake(1, 500.0));
     EXPECT_TRUE(sim.InProgramming());
     EXPECT_EQ(sim.Log().back().command, '0');
+}
+
+// The model code of flash page 8 names the model the radio-type code gives.
+TEST(Simulator, RadiosCarryTheModelCodeOfTheirModel) {
+    for (const auto& [index, code] : {std::pair{0, 0x1128u}, std::pair{1, 0x1127u}}) {
+        const CloneImage image = RadioSim::MakeRadioImage(index);
+        const std::size_t field = CloneImage::BlockOffset(8, 0x106);
+        EXPECT_EQ(unsigned{image[field]} << 8 | image[field + 1], code) << index;
+        EXPECT_EQ(Model::IndexFromTypeCode(image), index);
+    }
+}
+
+// The cable returns each frame at once, also while the radio still owes a
+// late reply to the frame before: a late reply shows as late, not as a
+// spoilt echo of the next frame.
+TEST(Simulator, TheEchoDoesNotWaitBehindALateReply) {
+    TestHost host;
+    RadioSim::Options options = FastSimOptions();
+    options.startConnected = true;
+    RadioSim::Simulator sim(options);
+    sim.LoadImage(RadioSim::MakeRadioImage(0));
+    sim.SetFaults({{RadioSim::FaultKind::DelayedReply, 0, 1, RadioFrame::EepromReadCode, 400.0}});
+    ASSERT_TRUE(sim.Start());
+    PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
+    ASSERT_TRUE(cmd.PortOpen());
+    ASSERT_TRUE(cmd.InitializePort());
+    std::uint8_t word[2];
+    EXPECT_FALSE(cmd.EepromRead(0, word));  // its reply comes 400 ms late
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(cmd.EepromRead(511, word));  // the next frame's echo and reply come at once
+    using Ms = std::chrono::duration<double, std::milli>;
+    EXPECT_LT(Ms(std::chrono::steady_clock::now() - start).count(), 300.0);
+    EXPECT_EQ(word[0], 0x5A);
+}
+
+// Nothing the radio sends while no program holds the port waits for the
+// next program that opens it.
+TEST(Simulator, WhatIsSentWhileThePortIsClosedIsLost) {
+    TestHost host;
+    RadioSim::Options options = FastSimOptions();
+    options.startConnected = true;
+    RadioSim::Simulator sim(options);
+    sim.LoadImage(RadioSim::MakeRadioImage(0));
+    sim.SetFaults({{RadioSim::FaultKind::DelayedReply, 0, 1, RadioFrame::EepromReadCode, 100.0}});
+    ASSERT_TRUE(sim.Start());
+    const auto frame = RadioFrame::Build(RadioFrame::EepromReadCode, {0x01, 0xFF, 0x00, 0x00});
+    {
+        PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
+        ASSERT_TRUE(cmd.PortOpen());
+        ASSERT_TRUE(cmd.InitializePort());
+        ASSERT_EQ(cmd.WriteBuffer(frame.data(), static_cast<int>(frame.size())),
+                  static_cast<int>(frame.size()));
+        std::uint8_t echo[16];
+        ASSERT_EQ(cmd.ReadBufferTimeout(echo, static_cast<int>(frame.size()), 200.0),
+                  static_cast<int>(frame.size()));
+    }  // closed before the late reply
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    ASSERT_EQ(sim.Log().size(), 1u);
+    PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
+    ASSERT_TRUE(cmd.PortOpen());
+    ASSERT_TRUE(cmd.InitializePort());
+    std::uint8_t stale[16];
+    EXPECT_EQ(cmd.ReadBufferTimeout(stale, sizeof stale, 50.0), 0);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "image/ItemAccessors.h"
+#include "image/ItemsSystem.h"
+
 namespace RadioSim {
 
 namespace {
@@ -74,17 +77,19 @@ bool Simulator::Start() {
     }
     path_ = name;
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    // Holding the slave open keeps the master readable while the program
-    // closes and reopens its side, and lets us make the line raw at once
-    // (a cooked line would echo the beacon back to us).
-    slaveHold_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (slaveHold_ >= 0) {
+    // Make the line raw at once (a cooked line would echo the beacon back
+    // to us); the setting outlives this open. The slave is not held: the
+    // master then sees a hang-up whenever no program holds the port.
+    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave >= 0) {
         termios t{};
-        if (::tcgetattr(slaveHold_, &t) == 0) {
+        if (::tcgetattr(slave, &t) == 0) {
             ::cfmakeraw(&t);
-            ::tcsetattr(slaveHold_, TCSANOW, &t);
+            ::tcsetattr(slave, TCSANOW, &t);
         }
+        ::close(slave);
     }
+    portHeld_ = false;
     start_ = Clock::now();
     nextBeacon_ = start_;
     lineFree_ = start_;
@@ -98,9 +103,8 @@ void Simulator::Stop() {
         stop_ = true;
         thread_.join();
     }
-    if (slaveHold_ >= 0) ::close(slaveHold_);
     if (master_ >= 0) ::close(master_);
-    slaveHold_ = master_ = -1;
+    master_ = -1;
 }
 
 std::string Simulator::PortPath() const {
@@ -211,6 +215,31 @@ void Simulator::Queue(const std::uint8_t* bytes, std::size_t count, Clock::time_
     }
 }
 
+void Simulator::QueueEcho(std::uint8_t byte, Clock::time_point now) {
+    // The cable loops the program's line back by itself: the echo does not
+    // wait for the radio, it only keeps the order of what is already due.
+    const auto at = std::upper_bound(out_.begin(), out_.end(), now,
+                                     [](Clock::time_point t, const Out& o) { return t < o.due; });
+    out_.insert(at, {byte, now});
+}
+
+void Simulator::ReleaseHeld(Clock::time_point now) {
+    for (auto it = held_.begin(); it != held_.end();) {
+        if (it->due <= now) {
+            Queue(it->bytes.data(), it->bytes.size(), it->due);
+            it = held_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void Simulator::DropPending() {
+    out_.clear();
+    held_.clear();
+    lineFree_ = Clock::now();
+}
+
 void Simulator::Flush(Clock::time_point now) {
     std::uint8_t chunk[4096];
     while (!out_.empty() && out_.front().due <= now) {
@@ -256,7 +285,7 @@ void Simulator::OnByte(std::uint8_t byte, Clock::time_point now) {
     if (!(inFrame && FaultActive(FaultKind::EchoLost))) {
         std::uint8_t echo = byte;
         if (inFrame && frame_.empty() && FaultActive(FaultKind::EchoCorrupted)) echo ^= 0x01;
-        Queue(&echo, 1, now);
+        QueueEcho(echo, now);
     }
     switch (state_) {
         case State::Booting:
@@ -298,11 +327,15 @@ void Simulator::QueueReply(std::vector<std::uint8_t> reply, Clock::time_point no
         else
             reply.back() = static_cast<std::uint8_t>(reply.back() + 1);
     }
-    auto at = std::max(notBefore, lineFree_);
-    if (FaultActive(FaultKind::DelayedReply))
-        at += std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double, std::milli>(frameDelayMs_));
-    Queue(reply.data(), reply.size(), at);
+    if (FaultActive(FaultKind::DelayedReply)) {
+        // The radio answers late; the line stays free for the echo meanwhile.
+        const auto due = std::max(notBefore, lineFree_) +
+                         std::chrono::duration_cast<Clock::duration>(
+                             std::chrono::duration<double, std::milli>(frameDelayMs_));
+        held_.push_back({std::move(reply), due});
+        return;
+    }
+    Queue(reply.data(), reply.size(), notBefore);
 }
 
 void Simulator::OnFrame(Clock::time_point now) {
@@ -406,14 +439,26 @@ void Simulator::Serve() {
                 wake = std::min(wake, nextBeacon_);
             }
             if (state_ == State::Rebooting) wake = std::min(wake, rebootEnd_);
-            Flush(Clock::now());
+            ReleaseHeld(Clock::now());
+            if (portHeld_)
+                Flush(Clock::now());
+            else
+                DropPending();
             if (!out_.empty()) wake = std::min(wake, out_.front().due);
+            for (const Held& h : held_) wake = std::min(wake, h.due);
         }
         const auto wait = std::max(wake - Clock::now(), Clock::duration::zero());
         const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
         timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
         pollfd p{master_, POLLIN, 0};
         const int r = ::ppoll(&p, 1, &ts, nullptr);
+        const bool held = !(r > 0 && (p.revents & POLLHUP));
+        if (held != portHeld_) {
+            std::lock_guard lock(mutex_);
+            portHeld_ = held;
+            // The port was let go: what the line still held for it is gone.
+            if (!held) FlushPortInput();
+        }
         if (r > 0 && (p.revents & POLLIN)) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
@@ -422,10 +467,20 @@ void Simulator::Serve() {
                 for (ssize_t i = 0; i < n; ++i) OnByte(buffer[i], at);
             }
         } else if (r > 0) {
-            // No reader on the other side: nothing to do until one opens.
+            // No program on the other side: nothing to read until one opens.
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
+}
+
+void Simulator::FlushPortInput() {
+    // Only a holder of the port can empty its input queue: hold it for a
+    // moment. A program that opens it meanwhile finds it as empty.
+    const int slave = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave < 0) return;
+    ::tcflush(slave, TCIFLUSH);
+    ::close(slave);
+    DropPending();
 }
 
 CloneImage MakeRadioImage(int index) {
@@ -442,8 +497,16 @@ CloneImage MakeRadioImage(int index) {
     image[page8 + 0x00D] = 0x10;
     image[page8 + 0x00E] = 0x00;  // maximum frequency 0x2000
     image[page8 + 0x00F] = 0x20;
-    image[page8 + 0x106] = 0x11;  // model code of the series
-    image[page8 + 0x107] = static_cast<std::uint8_t>(index == 1 ? 0x28 : 0x27);
+    image[page8 + 0x106] = 0x11;  // model code of the series: 0x127 ZT-640, 0x128 ZT-610
+    image[page8 + 0x107] = static_cast<std::uint8_t>(index == 1 ? 0x27 : 0x28);
+    // A synthesiser like that of the default data files (15.36 MHz crystal,
+    // 50.85 MHz IF below the channel, dividers 3 to 24), so that their
+    // channels reach this radio unchanged.
+    ItemMap::SetReferenceXtalFrequency(image, 15360);
+    ItemMap::SetFirstIfFrequency(image, 50850);
+    ItemMap::SetLocalOffset(image, 0);
+    constexpr std::uint32_t kDividers[8] = {3, 6, 12, 24, 3, 6, 12, 24};
+    for (int k = 0; k < 8; ++k) ItemMap::SetSingle(ItemMap::HardwareItems[86 + k], image, kDividers[k]);
     image[page8 + 0x1D0] |= 0x04;  // no programming password
     image[2 * 511] = 0x5A;         // the last write completed
     image[2 * 511 + 1] = 0xA5;

@@ -5,7 +5,9 @@
 // beacon 'P' until the program answers '@' or '0', then the framed commands
 // (EEPROM words 0xF0/0xF1, flash pages 0xF6/0xF7, the alignment commands
 // 0x30-0x3E, 0x38 to end programming and reboot). Faults can be injected per
-// test, and the bytes it sends can be paced at a baud rate.
+// test, and the bytes it sends can be paced at a baud rate. The cable's echo
+// comes back at once, whatever the radio is still sending; what the radio
+// sends while no program holds the port is lost, as on a real line.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -101,14 +103,23 @@ class Simulator {
     void OnByte(std::uint8_t byte, Clock::time_point now);
     void OnFrame(Clock::time_point now);
     bool FaultActive(FaultKind kind) const;  // among this frame's faults
+    // The radio's bytes, sent one after the other from `notBefore` on.
     void Queue(const std::uint8_t* bytes, std::size_t count, Clock::time_point notBefore);
+    // One byte of the cable's echo: back at once, beside the radio's bytes.
+    void QueueEcho(std::uint8_t byte, Clock::time_point now);
+    // Replies the radio holds back (a late reply) go out at their time.
+    void ReleaseHeld(Clock::time_point now);
+    // Nobody holds the port: what is on its way is lost.
+    void DropPending();
+    // Empties the port's input queue once no program holds it.
+    void FlushPortInput();
     void QueueReply(std::vector<std::uint8_t> reply, Clock::time_point notBefore);
     void Flush(Clock::time_point now);
     double MsSinceStart(Clock::time_point t) const;
 
     Options options_;
     int master_ = -1;
-    int slaveHold_ = -1;  // keeps the pty alive while the program's side is closed
+    bool portHeld_ = false;  // a program has the port open
     std::string path_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
@@ -136,13 +147,18 @@ class Simulator {
         std::uint8_t byte;
         Clock::time_point due;
     };
-    std::deque<Out> out_;
+    std::deque<Out> out_;  // by due time
     Clock::time_point lineFree_;
+    struct Held {
+        std::vector<std::uint8_t> bytes;
+        Clock::time_point due;
+    };
+    std::vector<Held> held_;
 };
 
 // An image that identifies as a radio of the series: model `index` 0
-// (ZT-610) or 1 (ZT-640), band type 4, frequency type 0, no password, word
-// 511 marked complete.
+// (ZT-610, model code 0x1128) or 1 (ZT-640, model code 0x1127), band type 4,
+// frequency type 0, no password, word 511 marked complete.
 CloneImage MakeRadioImage(int index = 0);
 
 }  // namespace RadioSim

@@ -239,7 +239,7 @@ void CUploadDownload::EndOperation() {
 int CUploadDownload::ShowResult(int resultId) {
     if (resultId < 1) return 0;
     std::string text = CommResult::MessageText(resultId);
-    if (resultId == CommResult::PortOpenError && !text.empty() && !resultDetail_.empty())
+    if (!text.empty() && !resultDetail_.empty())
         text += "\n\n" + resultDetail_;
     if (Hook())
         if (const auto answer = Hook()(this, resultId, text)) return *answer;
