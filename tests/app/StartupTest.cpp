@@ -92,7 +92,7 @@ TEST_F(ProfileTest, AppSettingsWithTheirFallbacks) {
     EXPECT_EQ(AppSettings::PreviewPageCount(), 0);
 }
 
-TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
+TEST_F(ProfileTest, RecentFilesKeepFourAndForgetRemovedEntries) {
     CVondelRecentFileList list;
     for (const char* path : {"/d/1.PDX", "/d/2.PDX", "/d/3.PDX", "/d/4.PDX", "/d/5.PDX", "/d/3.PDX"})
         list.Add(path);
@@ -107,12 +107,15 @@ TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
     ASSERT_EQ(read.Count(), 4u);
     EXPECT_EQ(read[0], "/d/3.PDX");
 
-    // Fewer entries later: the old fourth entry stays in the file.
+    // A removed (dead) entry must not come back at the next start.
     read.Remove(3);
     read.Remove(2);
     read.WriteList();
-    EXPECT_EQ(GetProfileString("RecentFileList", "File4", ""), "/d/2.PDX");
+    EXPECT_EQ(GetProfileString("RecentFileList", "File4", ""), "");
     EXPECT_EQ(GetProfileString("RecentFileList", "File1", ""), "/d/3.PDX");
+    CVondelRecentFileList again;
+    again.ReadList();
+    EXPECT_EQ(again.Count(), 2u);
 }
 
 TEST(RecentFiles, DisplayNamesFitThirtyCharacters) {
