@@ -12,6 +12,7 @@
 #include "image/ItemsChannel.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/SettingsFile.h"
 
 namespace fs = std::filesystem;
@@ -218,7 +219,7 @@ void CCloneEditorDoc::OnFileOpen() {
 }
 
 void CCloneEditorDoc::ApplyNarrowbandRule() {
-    if (AppState::ServiceMode() != 0 || !rules_.txInNarrowband) return;
+    if (AppState::ServiceMode() != ServiceModes::Normal || !rules_.txInNarrowband) return;
     if (ItemMap::GetWideBandPermit(CurrentImage) != 0) return;
     if (Host().Now().tm_year + 1900 < 2013) return;
     const int capacity = 8 * std::clamp(static_cast<int>(ItemMap::GetMaxCh(CurrentImage)), 0, 16);
