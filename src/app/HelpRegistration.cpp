@@ -1,7 +1,8 @@
 #include "app/HelpRegistration.h"
 
-#include <wx/weakref.h>
 #include <wx/window.h>
+// after the window class it tracks
+#include <wx/weakref.h>
 
 #include "app/AppState.h"
 #include "app/HLogPrint.h"

@@ -63,8 +63,11 @@ void CRelatedItem::ShowForGridColumn(int dialogId, int column) {
 void CRelatedItem::ShowForRID(int dialogId, int controlKey, std::string_view elementName, int sub) {
     const int rid = MakeRID(sub, dialogId, controlKey);
     const RelatedItem item = file_ ? file_->ForRID(rid, elementName) : RelatedItem{};
+    // Empty rows merge into one cell: the whole grid is drawn again.
+    if (grid_) grid_->SetRedraw(false);
     FillColumn(item.name, 0);
     FillColumn(item.value, 1);
+    if (grid_) grid_->SetRedraw(true);
 }
 
 void CRelatedItem::FillColumn(std::string_view text, int column) {
