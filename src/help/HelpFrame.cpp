@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "help/HelpMap.h"
 #include "language/Language.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
@@ -338,13 +339,10 @@ void CHelpFrameWnd::OnHelp(wxHelpEvent&) {
 
 void CHelpFrameWnd::ShowHelp() {
     wxWindow* focus = wxWindow::FindFocus();
-    const int dialogRid = MakeRID(0, helpDialogId_, 0);
-    int rid = dialogRid;
+    int rid = MakeRID(0, helpDialogId_, 0);
     if (CVSFlexGrid* grid = GridOf(focus))
-        rid = MakeRID(std::max(0, grid->GetCol()), helpDialogId_, grid->GetId());
-    else if (focus && focus->GetId() > 0)
-        rid = MakeRID(0, helpDialogId_, focus->GetId());
-    const auto& hooks = UiHooks::Current();
-    if (!hooks.hasHelpTopic || !hooks.hasHelpTopic(rid)) rid = dialogRid;
-    if (hooks.openHelp) hooks.openHelp(this, rid);
+        rid = ContextHelpRID(Help::Map(), helpDialogId_, grid->GetId(), std::max(0, grid->GetCol()));
+    else if (focus)
+        rid = ContextHelpRID(Help::Map(), helpDialogId_, focus->GetId());
+    if (const auto& open = UiHooks::Current().openHelp) open(this, rid);
 }

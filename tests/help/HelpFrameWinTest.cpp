@@ -7,6 +7,7 @@
 
 #include "HelpWinUtil.h"
 #include "help/HelpFrame.h"
+#include "help/HelpMap.h"
 #include "help/HelpTopics.h"
 #include "language/Language.h"
 #include "ui/UiHooks.h"
@@ -132,7 +133,8 @@ TEST_F(HelpFrameTest, TabMovesBetweenPanesEscClosesF1AsksForTheTopic) {
     std::vector<int> asked;
     auto& hooks = UiHooks::Current();
     const auto saved = hooks;
-    hooks.hasHelpTopic = [](int rid) { return rid == MakeRID(0, kFiveToneHelpDialog, 6252); };
+    const HelpTopicRow rows[] = {{MakeRID(0, kFiveToneHelpDialog, 6252), "x.htm"}};
+    Help::UseTopicRows(rows);
     hooks.openHelp = [&](wxWindow*, int rid) { asked.push_back(rid); };
 
     wxWindow* first = help_->GetPaneWindow(0)->FindWindow(6251);

@@ -149,7 +149,32 @@ TEST_F(HelpPaneTest, MissingOrDamagedHelpFileLeavesThePaneEmptyWithOneLogLine) {
     std::filesystem::remove_all(dir);
 }
 
+// The main view's pane selector, as far as F2 and F4 move it.
+class SelectorPane : public HPainBaseDlg {
+  public:
+    void SelectNext() override { moves.push_back(+1); }
+    void SelectPrevious() override { moves.push_back(-1); }
+    std::vector<int> moves;
+};
+
+class MainViewStub : public PaneHost {
+  public:
+    CloneImage& Image() override { return image; }
+    HPainBaseDlg* PaneSelector() const override { return selector; }
+    HPainBaseDlg* ActivePane() const override { return nullptr; }
+    int SelectedGroup() const override { return 0; }
+    void ShowHelpForRID(int, int, int) override {}
+    void ShowRelatedItems(int, int) override {}
+    void RefreshAllPanes() override {}
+    CloneImage image{};
+    SelectorPane* selector = nullptr;
+};
+
 TEST_F(HelpPaneTest, KeysInThePane) {
+    SelectorPane selector;
+    MainViewStub host;
+    host.selector = &selector;
+    SetMainPaneHost(&host);
     pane_->ShowTopicForRID(1010, 101);
     ASSERT_TRUE(FocusOn(pane_->View()));
     const int loads = pane_->View()->LoadCount();
@@ -159,6 +184,14 @@ TEST_F(HelpPaneTest, KeysInThePane) {
     EXPECT_EQ(pane_->View()->LoadCount(), loads);
     EXPECT_TRUE(pane_->IsShown());
     EXPECT_TRUE(frame_->IsShown());
+    PressKey(WXK_F2);
+    PressKey(WXK_F4);
+    EXPECT_EQ(selector.moves, (std::vector<int>{+1, -1}));
+    // With its keys off (the tone-system windows' help row) the pane takes none.
+    pane_->SetKeysEnabled(false);
+    PressKey(WXK_F2);
+    EXPECT_EQ(selector.moves.size(), 2u);
+    SetMainPaneHost(nullptr);
 }
 
 // F1 in a dialog opens the focused control's topic when it has one, else
