@@ -11,6 +11,7 @@
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupGrid.h"
+#include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
 #include "ui/HtmlDocument.h"
@@ -83,4 +84,8 @@ void RegisterScreens() {
                 break;
         }
     });
+
+    // Help: F1, the Help buttons and the Help menu, the help topic pane and
+    // the related-items pane.
+    HelpRegistration::Register();
 }
