@@ -13,6 +13,7 @@
 #include "channel/GroupGrid.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
+#include "settings/SettingsScreens.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
@@ -59,6 +60,10 @@ void RegisterScreens() {
         return std::make_unique<CZoneAllocationDlg>(const_cast<CloneImage&>(image));
     });
     ChannelGridPrintScreen::Register();
+
+    // The radio-wide settings dialogs, and their places in the printed document.
+    Screens::RegisterDialog(Cmd::PowerSaving, &SettingsScreens::PowerSaving);
+    PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

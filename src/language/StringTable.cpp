@@ -13,14 +13,21 @@ constexpr StringTableRow kRows[] = {
      "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be "
      "switched "
      "the radio to transmit.)"},
+    {32921,
+     "The \"Programming Password\" is required when you upload the radio data.\nYou cannot upload the radio data "
+     "without the Password.\n\nWhen the \"Programming Password\" is set \"Enable\", it is strongly recommended to "
+     "save the data file of the target radio and to make a copy of the password."},
+    {32922, "Programming password have been set to "},
     {33025,
      "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\n"
      "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your "
      "data "
      "was changed to Narrow bandwidth automatically.\n"},
     {33061, "Save changes to"},
+    {33063, "Enter 6 digits!"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},
     {57344, "Pardex"},
+    {61207, "Invalid No.\nRetry to input No."},
 };
 
 constexpr bool Ascending() {
