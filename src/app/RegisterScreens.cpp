@@ -64,6 +64,8 @@ void RegisterScreens() {
     // The radio-wide settings dialogs, and their places in the printed document.
     Screens::RegisterDialog(Cmd::PowerSaving, &SettingsScreens::PowerSaving);
     PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
+    Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
+    PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

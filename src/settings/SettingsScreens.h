@@ -13,5 +13,7 @@ namespace SettingsScreens {
 
 bool PowerSaving(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> PowerSavingPrint(const CloneImage& image);
+bool Password(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> PasswordPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens

@@ -166,6 +166,13 @@ void WriteRadioWideSettings(CloneImage& image) {
     ItemMap::SetText4000(image, TagTextToCodes("WELCOME"));  // power-on tag
     // TOT Penalty and Release Timer are channel fields: 0 ("0 sec") with
     // channel 1's settings.
+
+    // Password: switched off ("Disable"), digits "000000".
+    ItemMap::SetProgrammingPasswordOn(image, 1);
+    for (auto set : {ItemMap::SetProgrammingPasswordDigit1, ItemMap::SetProgrammingPasswordDigit2,
+                     ItemMap::SetProgrammingPasswordDigit3, ItemMap::SetProgrammingPasswordDigit4,
+                     ItemMap::SetProgrammingPasswordDigit5, ItemMap::SetProgrammingPasswordDigit6})
+        set(image, 0);
 }
 
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
