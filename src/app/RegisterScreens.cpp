@@ -14,6 +14,7 @@
 #include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
+#include "settings/SettingsScreens.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
@@ -60,6 +61,12 @@ void RegisterScreens() {
         return std::make_unique<CZoneAllocationDlg>(const_cast<CloneImage&>(image));
     });
     ChannelGridPrintScreen::Register();
+
+    // The radio-wide settings dialogs, and their places in the printed document.
+    Screens::RegisterDialog(Cmd::PowerSaving, &SettingsScreens::PowerSaving);
+    PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
+    Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
+    PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {
