@@ -19,8 +19,10 @@ constexpr StringTableRow kRows[] = {
      "data "
      "was changed to Narrow bandwidth automatically.\n"},
     {33061, "Save changes to"},
+    {33062, "File not found\nFile path : \n"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},
     {57344, "Pardex"},
+    {61206, "Decode band width are duplicated.\nChange tone freq. or decode band width."},
 };
 
 constexpr bool Ascending() {

@@ -178,7 +178,7 @@ ViewSpec MakeSystemSpec() {
     v.records = 8;
     std::vector<std::string> r0(19, "2-Tone System"), r1, r2;
     r0[0] = "";
-    r1 = {"Sys\r\nNo.", "Call\r\nCode", "Sync\r\nMute", "Duty", "Moni\r\nSW", "CH\r\nSW", "PTT\r\nSW", "C/D\r\nComp"};
+    r1 = {"Sys\nNo.", "Call\nCode", "Sync\nMute", "Duty", "Moni\nSW", "CH\nSW", "PTT\nSW", "C/D\nComp"};
     r2 = r1;
     for (int k = 1; k <= 8; ++k) {
         r1.push_back("Decode Code");
@@ -244,7 +244,7 @@ ViewSpec MakeEncodeSpec() {
     v.columns = columns;
     v.states = states;
     const std::vector<std::string> r0{"", "2-Tone Encode", "2-Tone Encode", "2-Tone Encode"};
-    const std::vector<std::string> r1{"Enc\r\nNo.", "TAG", "1st\r\nTone", "2nd\r\nTone"};
+    const std::vector<std::string> r1{"Enc\nNo.", "TAG", "1st\nTone", "2nd\nTone"};
     v.headers = {r0, r1, r1};
     HeaderSpanRows spans = Covered(3, 4);
     spans[0][0] = {1, 1};
@@ -318,9 +318,9 @@ ViewSpec MakeDecodeSpec() {
     v.states = states;
     std::vector<std::string> r0(11, "2-Tone Decode"), r1, r2;
     r0[0] = "";
-    r1 = {"Dec\r\nNo.", "TAG", "1st\r\nTone", "2nd\r\nTone", "Call\r\nDisp", "AF\r\nMute", "Decode\r\nLED",
+    r1 = {"Dec\nNo.", "TAG", "1st\nTone", "2nd\nTone", "Call\nDisp", "AF\nMute", "Decode\nLED",
           "Alert", "Alert", "Alert", "Alert"};
-    r2 = {"Dec\r\nNo.", "TAG", "1st\r\nTone", "2nd\r\nTone", "Call\r\nDisp", "AF\r\nMute", "Decode\r\nLED",
+    r2 = {"Dec\nNo.", "TAG", "1st\nTone", "2nd\nTone", "Call\nDisp", "AF\nMute", "Decode\nLED",
           "Mode", "Repeat", "Beep", "Play"};
     v.headers = {r0, r1, r2};
     HeaderSpanRows spans = Covered(3, 11);
