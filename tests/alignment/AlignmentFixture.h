@@ -38,6 +38,12 @@ inline CloneImage MakeSpecImage(const CloneImage& radio) {
     return spec;
 }
 
+inline bool SameChannelNamesAs(const CloneImage& a, const CloneImage& b) {
+    for (int c = 0; c < ItemMap::ChannelCount; ++c)
+        if (ItemMap::ReadChannelName(a, c) != ItemMap::ReadChannelName(b, c)) return false;
+    return true;
+}
+
 inline void WriteFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
