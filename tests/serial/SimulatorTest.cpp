@@ -82,7 +82,9 @@ TEST(Simulator, EndOfProgrammingRebootsTheRadio) {
     ASSERT_TRUE(cmd.InitializePort());
     EXPECT_TRUE(sim.InProgramming());
     EXPECT_TRUE(cmd.SendEnd());
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // The simulator takes the frame on its own thread: give a loaded machine time.
+    for (int i = 0; i < 100 && sim.InProgramming(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_FALSE(sim.InProgramming());
     // It beacons again and takes a new handshake.
     EXPECT_TRUE(cmd.PowerOnHandshake(1, 500.0));
