@@ -267,7 +267,16 @@ void CVSFlexGrid::Setup() {
     Bind(wxEVT_CHAR_HOOK, &CVSFlexGrid::OnEditorKeyDown, this);
     Bind(wxEVT_KEY_DOWN, &CVSFlexGrid::OnGridKeyDown, this);
     Bind(wxEVT_GRID_EDITOR_HIDDEN, [this](wxGridEvent& e) {
-        AfterEditDone();
+        // The grid hides its editor before it puts the editor's text into
+        // the cell, and a handler that moves the cursor from here would hide
+        // the editor again: the end of the edit is reported once the grid
+        // has finished with it.
+        if (!commitPending_) {
+            commitPending_ = true;
+            const int row = e.GetRow() >= 0 ? e.GetRow() : GetGridCursorRow();
+            const int col = e.GetCol() >= 0 ? e.GetCol() : GetGridCursorCol();
+            CallAfter([this, row, col] { AfterEditDone(row, col); });
+        }
         e.Skip();
     });
 }
@@ -326,10 +335,10 @@ void CVSFlexGrid::OnCellChanged(wxGridEvent& event) {
     event.Skip();
 }
 
-void CVSFlexGrid::AfterEditDone() {
+void CVSFlexGrid::AfterEditDone(int row, int col) {
     // Every edit that was opened ends with one after-edit event, changed or
     // not; the cell already holds the editor's text.
-    const int row = GetGridCursorRow(), col = GetGridCursorCol();
+    commitPending_ = false;
     committing_ = true;
     FlexGridEvent e = MakeEvent(FLEXGRID_AFTER_EDIT, row, col);
     Raise(e);
@@ -802,7 +811,7 @@ void CVSFlexGrid::EditCell() {
 }
 
 int CVSFlexGrid::GetProperty200() const {
-    return IsCellEditControlShown() || committing_ ? 1 : 0;
+    return IsCellEditControlShown() || committing_ || commitPending_ ? 1 : 0;
 }
 
 // ---- sizes ----------------------------------------------------------------
