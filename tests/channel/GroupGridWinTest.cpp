@@ -2,11 +2,11 @@
 // and reload; switches, drops and the information dialog.
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
 
 #include "RealInput.h"
 #include "WinTestUtil.h"
-#include <wx/sizer.h>
-#include <wx/textctrl.h>
 #include "channel/ChannelEditor.h"
 #include "channel/ChannelInfoDlg.h"
 #include "channel/GroupGrid.h"

@@ -147,7 +147,8 @@ TEST_F(ChannelOpsTest, OutOfBandFrequencyIsRefusedAndTheChannelKept) {
     } cases[] = {{true, 600.0}, {true, 44.0}, {true, 174.1}, {false, 135.9}, {false, 555.0}};
     for (const Case& c : cases) {
         host.messages.clear();
-        EXPECT_FALSE(c.rx ? Channel::SetRxFrequency(image, 2, c.mhz) : Channel::SetTxFrequency(image, 2, c.mhz))
+        EXPECT_FALSE(c.rx ? Channel::SetRxFrequency(image, 2, c.mhz)
+                          : Channel::SetTxFrequency(image, 2, c.mhz))
             << c.mhz;
         EXPECT_EQ(CloneImageOps::Compare(image, before), 0) << c.mhz;
         ASSERT_EQ(host.messages.size(), 1u) << c.mhz;
