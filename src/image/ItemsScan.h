@@ -376,6 +376,8 @@ std::uint32_t GetDualWatchResumeTime1(const CloneImage& image);
 int SetDualWatchResumeTime1(CloneImage& image, std::uint32_t value);
 std::uint32_t GetDualWatchResumeTime2(const CloneImage& image);
 int SetDualWatchResumeTime2(CloneImage& image, std::uint32_t value);
+// Raw: the group's 8-byte tag as radio codes; TagCodesToText and
+// TagTextToCodes convert it for a screen.
 std::string GetGroupTag(const CloneImage& image, int n);
 int SetGroupTag(CloneImage& image, int n, std::string_view text);
 
@@ -442,6 +444,7 @@ std::uint32_t GetAlignTableKind13(const CloneImage& image, int n);
 int SetAlignTableKind13(CloneImage& image, int n, std::uint32_t value);
 
 // ---- Power-on tag ---------------------------------------------------------------------
+// Raw: radio codes (TagCodesToText shows them).
 std::string GetPowerOnTag(const CloneImage& image);
 int SetText4000(CloneImage& image, std::string_view text);
 

@@ -5,6 +5,11 @@
 
 namespace ItemMap {
 
+namespace {
+// MDC1200 calls 0-15 (the DTMF paging area follows them).
+constexpr RecordTable kMdc1200CallRecords{16, 16};
+}  // namespace
+
 std::uint32_t GetDtmfKeypad(const CloneImage& image) {
     return GetSingle(DtmfItems[0], image);
 }
@@ -352,88 +357,88 @@ int SetFleetLinkPttSideToneAlt(CloneImage& image, int n, std::uint32_t value) {
 }
 
 std::uint32_t GetMdc1200CallId(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[0], image, n, 16);
+    return GetRecord(Mdc1200CallItems[0], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallId(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[0], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[0], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallNotInUse(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[1], image, n, 16);
+    return GetRecord(Mdc1200CallItems[1], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallNotInUse(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[1], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[1], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallType(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[2], image, n, 16);
+    return GetRecord(Mdc1200CallItems[2], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallType(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[2], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[2], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallAckExp(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[3], image, n, 16);
+    return GetRecord(Mdc1200CallItems[3], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallAckExp(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[3], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[3], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallRingTone(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[4], image, n, 16);
+    return GetRecord(Mdc1200CallItems[4], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallRingTone(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[4], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[4], image, n, kMdc1200CallRecords, value);
 }
 std::string GetMdc1200CallTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Mdc1200CallItems[5], image, n, 16));
+    return TagCodesToText(GetText8(Mdc1200CallItems[5], image, n, kMdc1200CallRecords));
 }
 int SetMdc1200CallTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Mdc1200CallItems[5], image, n, 16, TagTextToCodes(text));
+    return SetText8(Mdc1200CallItems[5], image, n, kMdc1200CallRecords, TagTextToCodes(text));
 }
 std::uint32_t GetMdc1200CallTagByte0(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[5], image, n, 16);
+    return GetRecord(Mdc1200CallItems[5], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte0(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[5], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[5], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte1(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[6], image, n, 16);
+    return GetRecord(Mdc1200CallItems[6], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[6], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[6], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte2(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[7], image, n, 16);
+    return GetRecord(Mdc1200CallItems[7], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[7], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[7], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte3(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[8], image, n, 16);
+    return GetRecord(Mdc1200CallItems[8], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[8], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[8], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte4(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[9], image, n, 16);
+    return GetRecord(Mdc1200CallItems[9], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[9], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[9], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte5(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[10], image, n, 16);
+    return GetRecord(Mdc1200CallItems[10], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[10], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[10], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte6(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[11], image, n, 16);
+    return GetRecord(Mdc1200CallItems[11], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[11], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[11], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte7(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[12], image, n, 16);
+    return GetRecord(Mdc1200CallItems[12], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[12], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[12], image, n, kMdc1200CallRecords, value);
 }
 
 std::uint32_t GetDtmfAniType(const CloneImage& image) {

@@ -698,16 +698,22 @@ void CVSFlexGrid::SetTextMatrix(int row, int col, std::string_view text) {
     if (row < 0 || col < 0 || row >= GetNumberRows() || col >= GetNumberCols()) return;
     SetCellValue(row, col, Wx(text));
     if (row < fixedRows_) {
-        // A header text with line breaks needs its lines' height.
-        const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-        if (lines > 1) {
-            wxClientDC dc(this);
-            dc.SetFont(GetDefaultCellFont());
-            const int need = lines * dc.GetCharHeight() + 4;
-            if (GetRowSize(row) < need && IsRowShown(row)) SetRowSize(row, need);
-        }
+        FitHeaderRow(row);
         RecomputeMerges();
     }
+}
+
+void CVSFlexGrid::FitHeaderRow(int row) {
+    // A header text with line breaks needs its lines' height.
+    if (row < 0 || row >= std::min(fixedRows_, GetNumberRows()) || !IsRowShown(row)) return;
+    int lines = 1;
+    for (int c = 0; c < GetNumberCols(); ++c)
+        lines = std::max(lines, 1 + static_cast<int>(GetCellValue(row, c).Freq('\n')));
+    if (lines < 2) return;
+    wxClientDC dc(this);
+    dc.SetFont(GetDefaultCellFont());
+    const int need = lines * dc.GetCharHeight() + 4;
+    if (GetRowSize(row) < need) SetRowSize(row, need);
 }
 
 void CVSFlexGrid::SetRedraw(bool on) {
@@ -739,6 +745,8 @@ void CVSFlexGrid::SetFontSize(double points) {
     wxClientDC dc(this);
     dc.SetFont(font);
     SetDefaultRowSize(dc.GetCharHeight() + 6, true);
+    // Resetting the row sizes must not cut the header texts' lines.
+    for (int r = 0; r < fixedRows_; ++r) FitHeaderRow(r);
 }
 
 // ---- editor ---------------------------------------------------------------

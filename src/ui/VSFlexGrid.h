@@ -235,6 +235,7 @@ class CVSFlexGrid : public wxGrid {
     void OnEditorChar(wxKeyEvent& event);
     void OnGridKeyDown(wxKeyEvent& event);
     void EnsureDataCursor();
+    void FitHeaderRow(int row);
     void AfterEditDone(int row, int col);
 
     wxTextCtrl* EditorText() const;

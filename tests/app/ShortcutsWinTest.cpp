@@ -6,11 +6,12 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/menu.h>
+#include <wx/timer.h>
 
 #include <filesystem>
 
 #include "Fixtures.h"
-#include "ui/RealInput.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
 #include "app/MainFrm.h"
@@ -20,10 +21,12 @@
 #include "channel/ChannelGrid.h"
 #include "channel/ChannelGridCells.h"
 #include "image/ChannelOps.h"
+#include "image/ItemsHeader.h"
 #include "image/Model.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 #include "ui/MainItems.h"
+#include "ui/RealInput.h"
 
 namespace fs = std::filesystem;
 namespace Col = ChannelGridCells::Col;
@@ -120,4 +123,42 @@ TEST_F(ShortcutTest, CtrlCInTheGridRunsTheCopyCommand) {
     RealInput::ClickCell(*grid->Grid(), row, Col::Scan);
     RealInput::Key('C', wxMOD_CONTROL);
     EXPECT_EQ(Clipboard(), shown == "-" ? "-" : "v");
+}
+
+// The grid's context menu is the whole Edit menu; its entries run on the
+// row the cursor is on ("&Set to Pri CH" chosen by its mnemonic, as a user
+// picks it while the menu is open).
+TEST_F(ShortcutTest, ContextMenuHoldsTheWholeEditMenu) {
+    std::vector<int> shown;
+    int answer = 0;  // the key pressed once the menu is open
+    frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        event.Skip();
+        if (!event.IsPopup() || !event.GetMenu()) return;
+        for (const wxMenuItem* item : event.GetMenu()->GetMenuItems())
+            if (!item->IsSeparator()) shown.push_back(ProgramCommandId(item->GetId()));
+        // Pressed once the open menu has the keyboard.
+        const int key = answer;
+        auto* timer = new wxTimer;
+        timer->Bind(wxEVT_TIMER, [key, timer](wxTimerEvent&) {
+            wxUIActionSimulator().Char(key);
+            wxTheApp->CallAfter([timer] { delete timer; });
+        });
+        timer->StartOnce(400);
+    });
+    const int row = ChannelGridCells::FixedRows + 4;
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag);
+    answer = 's';
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag, wxMOUSE_BTN_RIGHT);
+    RealInput::Settle(800);
+    EXPECT_EQ(shown,
+              (std::vector<int>{Cmd::Copy, Cmd::Paste, Cmd::ChCopy, Cmd::ChPaste, Cmd::ChCut, Cmd::ChInsert,
+                                Cmd::ChNew, Cmd::AssignToGroup, Cmd::SetPriority, Cmd::CancelPriority}));
+    EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 4u);
+    // From the keyboard the menu opens at the current cell.
+    shown.clear();
+    answer = 'n';
+    RealInput::Key(WXK_F10, wxMOD_SHIFT);
+    RealInput::Settle(800);
+    EXPECT_EQ(shown.size(), 10u);
+    EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 0xFFu);
 }

@@ -135,3 +135,15 @@ TEST_F(InputFixture, OutOfBandFrequencyIsRefusedInTheGrid) {
         EXPECT_EQ(host.messages[0].rid, Channel::RidOutOfRange);
     }
 }
+
+// The header rows keep the height of their two-line texts when the grid is
+// built again (every refresh from the image does it).
+TEST_F(InputFixture, HeaderRowsKeepTheirHeightAfterARebuild) {
+    Open();
+    const int top = Grid().GetRowSize(0), bottom = Grid().GetRowSize(1);
+    EXPECT_GT(top, Grid().GetRowSize(ChannelGridCells::FixedRows));
+    pane->RefreshFromImage();
+    RealInput::Settle();
+    EXPECT_EQ(Grid().GetRowSize(0), top);
+    EXPECT_EQ(Grid().GetRowSize(1), bottom);
+}

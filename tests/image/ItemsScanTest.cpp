@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "ItemAccessorCases.h"
+#include "image/ChannelOps.h"
 #include "image/ItemsScan.h"
+#include "image/ItemsSignalling.h"
+#include "image/ItemsTone.h"
 
 namespace {
 
@@ -309,3 +312,26 @@ TEST(ChannelBitmaps, ElementsRunMostSignificantBitFirst) {
 }
 
 }  // namespace
+
+// Record accessors of the flash area refuse an index past their table: a
+// stray record number never writes the table that follows.
+TEST(FlashRecordBounds, IndicesPastTheTableReadZeroAndWriteNothing) {
+    CloneImage image;
+    for (std::size_t i = 0; i < CloneImage::Size; ++i) image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    const CloneImage before = image;
+    ItemMap::SetScanType(image, 8, 3);  // the group-scan record follows record 7
+    ItemMap::SetScanType(image, -1, 3);
+    ItemMap::SetGroupTag(image, 8, "NINTH");
+    ItemMap::SetMdc1200CallTag(image, 16, "PAGE");  // the DTMF paging area follows call 15
+    ItemMap::SetTone5DecodeTag(image, 9, "X");
+    ItemMap::SetTone5EncodeTag(image, 32, "X");
+    EXPECT_EQ(CloneImageOps::Compare(image, before), 0);
+    EXPECT_EQ(ItemMap::GetScanType(image, 8), 0u);
+    EXPECT_EQ(ItemMap::GetGroupTag(image, 8), "");
+    EXPECT_EQ(ItemMap::GetMdc1200CallTag(image, 16), "");
+    // The last record of each table is still written.
+    ItemMap::SetScanType(image, 7, 1);
+    EXPECT_EQ(ItemMap::GetScanType(image, 7), 1u);
+    ItemMap::SetMdc1200CallTag(image, 15, "LAST");
+    EXPECT_EQ(ItemMap::GetMdc1200CallTag(image, 15), "LAST    ");
+}
