@@ -323,6 +323,7 @@ TEST(FlashRecordBounds, IndicesPastTheTableReadZeroAndWriteNothing) {
     ItemMap::SetScanType(image, -1, 3);
     ItemMap::SetGroupTag(image, 8, "NINTH");
     ItemMap::SetMdc1200CallTag(image, 16, "PAGE");  // the DTMF paging area follows call 15
+    ItemMap::SetMdc1200PrimaryId(image, 3, 0x1234);  // the call keys follow system 2
     ItemMap::SetTone5DecodeTag(image, 9, "X");
     ItemMap::SetTone5EncodeTag(image, 32, "X");
     EXPECT_EQ(CloneImageOps::Compare(image, before), 0);
