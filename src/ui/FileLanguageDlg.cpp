@@ -40,6 +40,11 @@ int CLanguageFileDialog::ShowModal() {
     return result;
 }
 
+std::function<std::string(const fs::path&)>& CLanguageFileDialog::Substitute() {
+    static std::function<std::string(const fs::path&)> substitute;
+    return substitute;
+}
+
 fs::path& CLanguageFileDialog::LastLanguagePath() {
     static fs::path path;
     return path;
@@ -114,6 +119,11 @@ void CFileLanguageDlg::OnSelectFile(wxCommandEvent&) {
 }
 
 std::string CFileLanguageDlg::BrowseLanguageFile(const std::string& filter) {
+    if (const auto& substitute = CLanguageFileDialog::Substitute()) {
+        std::string chosen = substitute(CLanguageFileDialog::LastLanguagePath());
+        if (!chosen.empty()) CLanguageFileDialog::LastLanguagePath() = fs::path(chosen).parent_path();
+        return chosen;
+    }
     CLanguageFileDialog chooser(this, Wx(filter + "All files(*.*)|*"));
     if (chooser.ShowModal() != wxID_OK) return {};
     return Utf8(chooser.GetPath());
