@@ -15,6 +15,7 @@
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/Language.h"
 #include "ui/FileLanguageDlg.h"
 #include "language/SettingsFile.h"
@@ -337,7 +338,7 @@ void CMainFrame::RunCommand(int id) {
         case CommandKind::MarketingShip: {
             const auto& ship = Screens::Ship();
             const bool running = ship.sequenceRunning && ship.sequenceRunning();
-            if (AppState::AppMode() == 4 && !running && ship.beginSequence)
+            if (AppState::AppMode() == AppModes::Ship && !running && ship.beginSequence)
                 ship.beginSequence();
             else
                 RunDialogCommand(id, Cmd::Marketing, true);
