@@ -181,7 +181,9 @@ bool LoadLanguage(const fs::path& path, std::string* error) {
     SetLanguageIndex(contents.language);
     state.file = path;
     ++state.generation;
-    WriteProfileString("LanguageFilePath", "Language", path.string());
+    // Written only when it changes: every start loads the stored file again.
+    if (GetProfileString("LanguageFilePath", "Language", "") != path.string())
+        WriteProfileString("LanguageFilePath", "Language", path.string());
     for (const auto& listener : state.listeners) listener();
     return true;
 }
