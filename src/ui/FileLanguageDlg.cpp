@@ -58,7 +58,7 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
                                  wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     auto* select = new wxButton(this, IDC_SELECT_FILE, "Select File");
     defaultButton_ = new wxButton(this, IDC_DEFAULT, "Default");
-    auto* help = new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxSize(32, -1));
+    auto* help = new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     auto* ok = new wxButton(this, IDC_OK, "OK");
     auto* cancel = new wxButton(this, IDC_CANCEL, "Cancel");
     SetEscapeId(IDC_CANCEL);

@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <fstream>
 #include <functional>
 
 #include "WinTestUtil.h"
@@ -21,10 +22,18 @@
 #include "ui/MessageService.h"
 #include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
+#include "ui/VSFlexGrid.h"
+#include "ui/HtmlDocument.h"
+#include "ui/PrintableScreen.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 constexpr ST_DISPDATA kBands[] = {{98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {-1, "", ""}};
 
@@ -110,6 +119,30 @@ TEST_F(LanguageWin, LabelsInsideBoxesAndTheCaptionTranslateByRid) {
     dialog->Destroy();
 }
 
+TEST_F(LanguageWin, GridHeadersTranslateUnderOneRidAndShortBaseListsLeaveCellsEmpty) {
+    ASSERT_TRUE(Lang::LoadLanguage(LanguageFixtures::Write(
+        dir.path(), "grid.xml",
+        "<L xml:lang=\"de\"><G><RID_1331013><base>Name</base><string>Nom</string></RID_1331013>"
+        "<RID_1331013><base>Value</base><string>Valeur</string></RID_1331013></G></L>")));
+    auto* grid = new CVSFlexGrid(frame.frame, 1013);
+    grid->SetCols(3);
+    grid->SetRows(4);
+    grid->SetFixedRows(2);
+    grid->SetTextMatrix(0, 0, "Name");
+    grid->SetTextMatrix(0, 1, "Value");
+    grid->SetTextMatrix(1, 2, "12.5 kHz");
+    ScreenTranslation::TranslateGridHeader(*grid, 133);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), "Nom");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "Valeur");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "12.5 kHz");
+    const std::vector<std::vector<std::string>> bases{{"Value"}, {}};
+    ScreenTranslation::TranslateGridHeader(*grid, 133, &bases);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), "Valeur");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "");
+    grid->Destroy();
+}
+
 // ---- the language dialog -------------------------------------------------------------
 
 void Click(wxWindow* target) {
@@ -163,6 +196,18 @@ TEST_F(LanguageWin, LanguageDialogOkLoadsTheChosenFileCancelAndDefaultBehave) {
     EXPECT_EQ(messages.Count(), Lang::LanguageSuitsSystem("ja") ? 0u : 1u);
     EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
     EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+    // Printouts are rebuilt, in the file's print font.
+    EXPECT_TRUE(PrintableScreen::RerenderFlag());
+    EXPECT_EQ(CurrentPrintLanguage().fontName, "Serif");
+
+    // A second OK without a change leaves the settings file byte for byte.
+    const std::string before = ReadAll(dir.path() / "settings.xml");
+    messages.QueueAnswer(MsgAnswer::Ok);
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_OK)}), wxID_OK);
+    }
+    EXPECT_EQ(ReadAll(dir.path() / "settings.xml"), before);
 
     // Default then OK: the program's own texts, the stored choice empty.
     {
