@@ -153,6 +153,21 @@ TEST_F(LanguageFileTest, EmptyPathBringsBackTheProgramsOwnTextsAndFonts) {
     told = -1000;  // the listener stays for the run; keep later tests from counting
 }
 
+TEST_F(LanguageFileTest, StartUpLoadsTheStoredFileAndKeepsTheChoiceOfOneThatFails) {
+    const fs::path good = Write(dir.path(), "ja.xml", LanguageFixtures::Japanese);
+    WriteProfileString("LanguageFilePath", "Language", good.string());
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
+
+    const fs::path broken = Write(dir.path(), "broken.xml", "<L xml:lang=\"de\">");
+    ASSERT_TRUE(Lang::LoadLanguage({}));
+    WriteProfileString("LanguageFilePath", "Language", broken.string());
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+    EXPECT_EQ(Lang::CurrentLanguageFile(), fs::path());
+    EXPECT_EQ(StoredPath(), broken.string());
+}
+
 TEST_F(LanguageFileTest, FaceNamesAreCutTo31BytesWithoutSplittingACharacter) {
     const std::string longName(40, 'F');
     const std::string kana = std::string(30, 'K') + "ゴ";  // 30 + 3 bytes
