@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -25,6 +26,7 @@
 #include "ui/VSFlexGrid.h"
 #include "ui/HtmlDocument.h"
 #include "ui/PrintableScreen.h"
+#include "ui/PopupDlg.h"
 
 namespace {
 
@@ -141,6 +143,17 @@ TEST_F(LanguageWin, GridHeadersTranslateUnderOneRidAndShortBaseListsLeaveCellsEm
     EXPECT_EQ(grid->GetTextMatrix(0, 1), "");
     EXPECT_EQ(grid->GetTextMatrix(1, 2), "");
     grid->Destroy();
+}
+
+TEST_F(LanguageWin, PopupListRowsShowTheirCommonWordsInTheLanguage) {
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    constexpr ST_DISPDATA tones[] = {{1, "67.0 Hz", ""}, {2, "Direct CH 2", ""}, {-1, "", ""}};
+    CPopupDlg popup(frame.frame, "Sub-Audio", tones, 1);
+    auto* list = dynamic_cast<wxListBox*>(popup.FindWindow(CPopupDlg::IDC_LIST));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->GetCount(), 2u);
+    EXPECT_EQ(list->GetString(0).utf8_string(), "67.0 ヘルツ");
+    EXPECT_EQ(list->GetString(1).utf8_string(), "Direct CH 2");
 }
 
 // ---- the language dialog -------------------------------------------------------------
