@@ -111,7 +111,8 @@ void ProvideLanguageFile(const fs::path& folder, int entries) {
     fs::create_directories(folder / "language");
     const fs::path file = folder / "language" / "bench.xml";
     std::ofstream out(file, std::ios::binary);
-    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language xml:lang=\"de\" screenfont=\"Sans\">\n<G>\n";
+    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language xml:lang=\"de\" "
+           "screenfont=\"Sans\">\n<G>\n";
     for (int i = 0; i < entries; ++i)
         out << "<RID_" << 1000000 + i << "><base>Text " << i << "</base><string>Wort " << i
             << "</string><print>Druck " << i << "</print></RID_" << 1000000 + i << ">\n";
@@ -163,7 +164,8 @@ int main(int argc, char** argv) {
 
     const double p = Median(programTimes), e = Median(emptyTimes);
     std::printf("Start to first idle, median of %d starts each:\n", runs);
-    std::printf("  pardex on its default data file%s: %8.1f ms\n", language ? " (2,000-entry language)" : "", p);
+    std::printf("  pardex on its default data file%s: %8.1f ms\n", language ? " (2,000-entry language)" : "",
+                p);
     std::printf("  empty wxFrame program:              %8.1f ms\n", e);
     std::printf("  ratio:                              %8.2f\n", p / e);
     return 0;

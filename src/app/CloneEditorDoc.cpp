@@ -35,7 +35,6 @@ constexpr int kNarrowCode = 2;
 // The low nibble of block-8 byte 1, part of the variant key.
 const ImageItemDescriptor& kVariantNibble = ItemMap::HardwareItems[2];
 
-
 fs::path Normal(const std::string& path) {
     std::error_code ec;
     fs::path p = fs::weakly_canonical(fs::absolute(path, ec), ec);
@@ -216,7 +215,8 @@ void CCloneEditorDoc::ApplyNarrowbandRule() {
         if ((code == 0 || code == 1) && rules_.txInNarrowband(CurrentImage, ch)) wide.push_back(ch);
     }
     if (wide.empty()) return;
-    Host().Message(kRidNarrowbandCaution, BuiltinText(kRidNarrowbandCaution), "", MsgStyle::Ok | MsgStyle::IconWarning);
+    Host().Message(kRidNarrowbandCaution, BuiltinText(kRidNarrowbandCaution), "",
+                   MsgStyle::Ok | MsgStyle::IconWarning);
     for (int ch : wide) {
         ItemMap::SetChannelWideNarrow(CurrentImage, ch, kNarrowCode);
         ItemMap::SetChannelTxSplType(CurrentImage, ch, 0);
@@ -284,7 +284,8 @@ bool CCloneEditorDoc::SaveModified() {
     }
     const int cable = AppState::Link().cableType;
     if (Model::ProductType(CurrentImage) == 0 && (cable == 2 || cable == 3))
-        Host().Message(kRidSwitchRadioOff, BuiltinText(kRidSwitchRadioOff), "", MsgStyle::Ok | MsgStyle::IconInformation);
+        Host().Message(kRidSwitchRadioOff, BuiltinText(kRidSwitchRadioOff), "",
+                       MsgStyle::Ok | MsgStyle::IconInformation);
     return true;
 }
 

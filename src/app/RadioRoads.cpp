@@ -126,8 +126,7 @@ int Download(RoadHost& host, bool refresh) {
             const std::string text =
                 mandatory ? GetRIDText(CloneImageOps::RidWideBandCaution) + GetRIDText(kRidNarrowbandQuestion)
                           : GetRIDText(kRidNarrowbandAsk);
-            const int answer =
-                ShowMessage(text, GetRIDText(kRidNarrowbandCaption), MsgStyle::YesNo);
+            const int answer = ShowMessage(text, GetRIDText(kRidNarrowbandCaption), MsgStyle::YesNo);
             if (mandatory || answer == MsgAnswer::Yes)
                 for (int channel : wide) Channel::ForceNarrowBandwidth(working, channel);
             if (mandatory && answer != MsgAnswer::Yes) {
@@ -181,8 +180,8 @@ int RadioOperation(RoadHost& host, int commandId) {
 }
 
 int AlignmentRecovery(RoadHost& host) {
-    if (ShowMessage(GetRIDText(kRidAlignmentRecovery), {},
-                    MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgAnswer::Ok)
+    if (ShowMessage(GetRIDText(kRidAlignmentRecovery), {}, MsgStyle::OkCancel | MsgStyle::IconInformation) !=
+        MsgAnswer::Ok)
         return 0;
     const std::string folder = std::filesystem::path(BackupPath()).parent_path().string();
     const auto chosen = host.AskBackupFile(folder);

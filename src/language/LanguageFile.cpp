@@ -197,7 +197,6 @@ bool LoadLanguage(const fs::path& path, std::string* error) {
     return true;
 }
 
-
 std::string ReadXmlLang(const fs::path& path) {
     if (path.empty()) return "en-us";
     LanguageFile::Contents contents;

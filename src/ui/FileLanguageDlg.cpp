@@ -82,10 +82,12 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
     SetSizerAndFit(column);
 
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnOK, this, IDC_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, IDC_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, IDC_CANCEL);
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnSelectFile, this, IDC_SELECT_FILE);
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnDefault, this, IDC_DEFAULT);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowHelpForFocus(this, IDD); }, IDC_HELP);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowHelpForFocus(this, IDD); }, IDC_HELP);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
     OnInitDialog();
     Centre();
@@ -140,8 +142,8 @@ void CFileLanguageDlg::OnOK(wxCommandEvent&) {
         return;
     }
     if (!Lang::LanguageSuitsSystem(language) &&
-        ShowMessage(GetRIDText(kGarbleWarning), Utf8(GetTitle()), MsgStyle::OkCancel | MsgStyle::IconInformation) !=
-            MsgAnswer::Ok) {
+        ShowMessage(GetRIDText(kGarbleWarning), Utf8(GetTitle()),
+                    MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgAnswer::Ok) {
         EndModal(wxID_CANCEL);
         return;
     }

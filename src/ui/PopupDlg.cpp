@@ -42,7 +42,8 @@ CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list
     }
     texts = ScreenTranslation::RowsForControl(list_, texts);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        list_->Append(wxString::FromUTF8(texts[i]), reinterpret_cast<void*>(static_cast<std::intptr_t>(values[i])));
+        list_->Append(wxString::FromUTF8(texts[i]),
+                      reinterpret_cast<void*>(static_cast<std::intptr_t>(values[i])));
     // A given size is taken with the position kept; the sizer moves the list
     // and the buttons by the same change.
     if (size) SetSize(*size);

@@ -202,7 +202,8 @@ void ApplyScreenFont(wxWindow& window) {
     window.Refresh();
 }
 
-void TranslateGridHeader(CVSFlexGrid& grid, int dialogId, const std::vector<std::vector<std::string>>* baseRows) {
+void TranslateGridHeader(CVSFlexGrid& grid, int dialogId,
+                         const std::vector<std::vector<std::string>>* baseRows) {
     const int rows = grid.GetFixedRows();
     const int cols = grid.GetCols();
     std::vector<std::string> bases;
@@ -219,7 +220,8 @@ void TranslateGridHeader(CVSFlexGrid& grid, int dialogId, const std::vector<std:
         }
     const auto texts = LangTable::ApplyTextTable(MakeRID(0, dialogId, grid.GetId()), bases);
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
+        for (int c = 0; c < cols; ++c)
+            grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
     const std::string& face = Lang::ScreenFontName();
     if (!face.empty() && grid.GetFontName() != face) grid.SetFontName(face);
 }

@@ -20,13 +20,13 @@
 #include "language/LanguageFixtures.h"
 #include "language/SettingsFile.h"
 #include "ui/FileLanguageDlg.h"
+#include "ui/HtmlDocument.h"
 #include "ui/MessageService.h"
+#include "ui/PopupDlg.h"
+#include "ui/PrintableScreen.h"
 #include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
-#include "ui/HtmlDocument.h"
-#include "ui/PrintableScreen.h"
-#include "ui/PopupDlg.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST_F(LanguageWin, ScreensShowTheLanguageAndFollowAChangeWhileOpen) {
     UiUtil::TranslateWindowTexts(page, 603);
     EXPECT_EQ(Items(*bands), (std::vector<std::string>{"VHF帯", "UHF帯 A", "UHF D"}));
     EXPECT_EQ(UiUtil::GetComboValue(*bands, kBands), 128);  // found by its program text
-    EXPECT_EQ(edit->GetValue(), "VHF");                      // what the user typed stays
+    EXPECT_EQ(edit->GetValue(), "VHF");                     // what the user typed stays
 
     // A list made and filled after its screen was translated is translated as it fills.
     auto* second = new wxPanel(frame.frame, wxID_ANY);
@@ -226,10 +226,10 @@ TEST_F(LanguageWin, LanguageDialogOkLoadsTheChosenFileCancelAndDefaultBehave) {
     {
         CFileLanguageDlg d(frame.frame);
         EXPECT_EQ(d.GetTitle().utf8_string(), "言語");
-        RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_DEFAULT), [&] {
-                          shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string();
-                      },
-                      ClickOn(d, CFileLanguageDlg::IDC_OK)});
+        RunDialog(
+            d, {ClickOn(d, CFileLanguageDlg::IDC_DEFAULT),
+                [&] { shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string(); },
+                ClickOn(d, CFileLanguageDlg::IDC_OK)});
     }
     EXPECT_EQ(shownName, "既定");
     EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
