@@ -112,12 +112,15 @@ TEST_F(LanguageWin, LabelsInsideBoxesAndTheCaptionTranslateByRid) {
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "言語");
     EXPECT_EQ(caption->GetLabel().utf8_string(), "言語ファイル");
     EXPECT_EQ(typed->GetLabel().utf8_string(), "言語ファイル名");
-    // A label the screen writes itself later is its own from then on.
-    typed->SetLabel("ja.xml");
+    // A label the screen writes itself later holds its data: a change of
+    // language leaves it, common words and all.
+    typed->SetLabel("67.0 Hz");
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "67.0 Hz");
     ASSERT_TRUE(Lang::LoadLanguage({}));
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "Language");
     EXPECT_EQ(caption->GetLabel().utf8_string(), "Language File");
-    EXPECT_EQ(typed->GetLabel().utf8_string(), "ja.xml");
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "67.0 Hz");
     dialog->Destroy();
 }
 
