@@ -87,7 +87,7 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnSelectFile, this, IDC_SELECT_FILE);
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnDefault, this, IDC_DEFAULT);
     Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowHelpForFocus(this, IDD); }, IDC_HELP);
+        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
     OnInitDialog();
     Centre();
