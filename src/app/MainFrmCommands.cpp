@@ -162,6 +162,8 @@ void CMainFrame::ApplyLanguage() {
     BuildMenus();
     delete old;
     if (!view_) return;
+    // The old selector goes with the rebuild: nothing may ask it meanwhile.
+    view_->SetPaneSelector(nullptr);
     wxCommandEvent rebuild(EVT_PANE_SELECTOR_REBUILD);
     OnRebuildSelector(rebuild);
     wxCommandEvent replace(EVT_PANE_REPLACE_ACTIVE);
