@@ -26,6 +26,7 @@
 #include "language/SettingsFile.h"
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
+#include "ui/RealInput.h"
 #include "ui/VSFlexGrid.h"
 
 namespace fs = std::filesystem;
@@ -36,16 +37,7 @@ fs::path BuildFolder() {
     return fs::path(ZT_PROGRAM_EXE).parent_path().parent_path();
 }
 
-bool WaitUntil(const std::function<bool()>& done, int ms = 3000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
-    return true;
-}
+using RealInput::WaitFor;
 
 constexpr int kChannelGrid = 134, kGridControl = 1063, kRxColumn = 4;
 
@@ -77,7 +69,7 @@ class HelpPanesTest : public ::testing::Test {
     void TearDown() override {
         if (frame) {
             frame->Destroy();
-            WaitUntil([] { return false; }, 50);
+            RealInput::Settle(50);
         }
         Screens::ClearAll();
         Help::UseTopicRows(HelpTopicTable());
@@ -101,7 +93,7 @@ TEST_F(HelpPanesTest, AClickIntoAGridColumnFillsBothPanes) {
     frame->Show();
     frame->AfterShow();
     frame->Raise();
-    WaitUntil([] { return false; }, 200);
+    RealInput::Settle(200);
 
     auto* help = dynamic_cast<CHelpTopics*>(frame->MainView()->HelpPane());
     auto* related = dynamic_cast<CRelatedItem*>(frame->MainView()->RelatedPane());
@@ -111,28 +103,14 @@ TEST_F(HelpPanesTest, AClickIntoAGridColumnFillsBothPanes) {
     ASSERT_TRUE(related->IsShownOnScreen());
 
     // A real click on the receive frequency of the first channel.
-    const int row = grid->GetFixedRows();
-    // The cell lies in the grid's scrolling part, right of the frozen columns
-    // and below the frozen header rows.
-    const wxRect cell = grid->CellToRect(row, kRxColumn);
-    const int frozenCols = grid->GetNumberFrozenCols(), frozenRows = grid->GetNumberFrozenRows();
-    const wxPoint frozen(frozenCols > 0 ? grid->CellToRect(0, frozenCols).x : 0,
-                         frozenRows > 0 ? grid->CellToRect(frozenRows, 0).y : 0);
-    const wxPoint at =
-        grid->GetGridWindow()->ClientToScreen(grid->CalcScrolledPosition(cell.GetPosition()) - frozen) +
-        wxPoint(cell.width / 2, cell.height / 2);
-    wxUIActionSimulator sim;
-    sim.MouseMove(at);
-    WaitUntil([] { return false; }, 50);
-    sim.MouseClick();
-    ASSERT_TRUE(WaitUntil([&] { return grid->GetCol() == kRxColumn; })) << grid->GetCol();
+    RealInput::ClickCell(*grid, grid->GetFixedRows(), kRxColumn);
+    ASSERT_TRUE(WaitFor([&] { return grid->GetCol() == kRxColumn; })) << grid->GetCol();
 
-    EXPECT_TRUE(WaitUntil([&] { return related->Grid()->GetTextMatrix(1, 0) == "Band"; }));
+    EXPECT_TRUE(WaitFor([&] { return related->Grid()->GetTextMatrix(1, 0) == "Band"; }));
     EXPECT_EQ(related->Grid()->GetTextMatrix(2, 0), "Step");
     EXPECT_EQ(related->Grid()->GetTextMatrix(1, 1), "136-174 MHz");
-    EXPECT_TRUE(WaitUntil([&] {
-        return help->View()->ToText().Find("number of each channel") != wxNOT_FOUND;
-    })) << help->View()->ToText();
+    EXPECT_TRUE(WaitFor([&] { return help->View()->ToText().Find("number of each channel") != wxNOT_FOUND; }))
+        << help->View()->ToText();
 }
 
 }  // namespace

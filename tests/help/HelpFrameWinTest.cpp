@@ -69,7 +69,7 @@ class HelpFrameTest : public ::testing::Test {
     // Resizes the host window and waits until the frame has the new height.
     void ResizeTo(int height) {
         frame_->SetClientSize(700, height);
-        WaitUntil([&] { return help_->GetClientSize().y == height; });
+        WaitFor([&] { return help_->GetClientSize().y == height; });
         ProcessQueued();
     }
     std::vector<int> Heights() const {
@@ -149,21 +149,21 @@ TEST_F(HelpFrameTest, TabMovesBetweenPanesEscClosesF1AsksForTheTopic) {
     hooks.openHelp = [&](wxWindow*, int rid) { asked.push_back(rid); };
 
     wxWindow* first = help_->GetPaneWindow(0)->FindWindow(6251);
-    ASSERT_TRUE(FocusOn(first));
-    PressKey(WXK_TAB, wxMOD_SHIFT);  // the first control of pane 0, backwards: Cancel of pane 3
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 1096; }));
-    PressKey(WXK_TAB);  // the last control of pane 3: on to pane 0
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == first; }));
-    PressKey(WXK_TAB);  // inside pane 0: the usual way
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 6252; }));
+    ASSERT_TRUE(Focus(first));
+    Key(WXK_TAB, wxMOD_SHIFT);  // the first control of pane 0, backwards: Cancel of pane 3
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 1096; }));
+    Key(WXK_TAB);  // the last control of pane 3: on to pane 0
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == first; }));
+    Key(WXK_TAB);  // inside pane 0: the usual way
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 6252; }));
 
-    PressKey(WXK_F1);  // control 6252 has a topic
-    ASSERT_TRUE(FocusOn(first));
-    PressKey(WXK_F1);  // control 6251 has none: the dialog's
+    Key(WXK_F1);  // control 6252 has a topic
+    ASSERT_TRUE(Focus(first));
+    Key(WXK_F1);  // control 6251 has none: the dialog's
     EXPECT_EQ(asked,
               (std::vector<int>{MakeRID(0, kFiveToneHelpDialog, 6252), MakeRID(0, kFiveToneHelpDialog, 0)}));
 
-    PressKey(WXK_ESCAPE);
+    Key(WXK_ESCAPE);
     EXPECT_EQ(cancels_, 1);
     hooks = saved;
 }
@@ -184,25 +184,20 @@ TEST_F(HelpFrameTest, InAGridF1TakesTheColumnAndEscOnlyClosesTheCellEditor) {
             if (w == grid) return true;
         return false;
     };
-    for (int i = 0; i < 50 && !inGrid(); ++i) {
-        frame_->Raise();
-        grid->SetFocus();
-        WaitUntil(inGrid, 50);
-    }
-    ASSERT_TRUE(inGrid());
-    PressKey(WXK_F1);
+    ASSERT_TRUE(Focus(grid));
+    Key(WXK_F1);
     grid->SetGridCursor(1, 1);
-    PressKey(WXK_F1);  // column 1 has no topic: the dialog's
+    Key(WXK_F1);  // column 1 has no topic: the dialog's
     EXPECT_EQ(asked,
               (std::vector<int>{MakeRID(2, kFiveToneHelpDialog, 1013), MakeRID(0, kFiveToneHelpDialog, 0)}));
 
     grid->EditCell();
-    ASSERT_TRUE(WaitUntil([&] { return grid->GetProperty200() != 0; }));
-    PressKey(WXK_ESCAPE);  // closes the editor only
+    ASSERT_TRUE(WaitFor([&] { return grid->GetProperty200() != 0; }));
+    Key(WXK_ESCAPE);  // closes the editor only
     EXPECT_EQ(cancels_, 0);
-    ASSERT_TRUE(WaitUntil([&] { return grid->GetProperty200() == 0; }));
+    ASSERT_TRUE(WaitFor([&] { return grid->GetProperty200() == 0; }));
     ASSERT_TRUE(inGrid());
-    PressKey(WXK_ESCAPE);
+    Key(WXK_ESCAPE);
     EXPECT_EQ(cancels_, 1);
     hooks = saved;
 }
