@@ -66,6 +66,8 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
     Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
     PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
+    Screens::RegisterDialog(Cmd::Scanning, &SettingsScreens::ScanSetting);
+    PrintScreens::Register(PrintScreens::Slot::ScanSetting, &SettingsScreens::ScanSettingPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

@@ -23,6 +23,8 @@ constexpr StringTableRow kRows[] = {
      "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your "
      "data "
      "was changed to Narrow bandwidth automatically.\n"},
+    {33050, "No Priority CH!"},
+    {33051, "No Active CH!"},
     {33061, "Save changes to"},
     {33063, "Enter 6 digits!"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},

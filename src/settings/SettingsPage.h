@@ -81,6 +81,11 @@ class SettingsPage : public RuleChecks {
     virtual void AfterLoad() {}
     // The page's own controls on OK (edits, check boxes).
     virtual void SaveOwn(CloneImage& /*image*/) {}
+    // After each bound control was loaded, in table order: a page whose
+    // lists depend on an earlier control's value fills them here.
+    virtual void Loaded(int /*controlId*/) {}
+    // Whether OK may write a bound control at all (the base: always).
+    virtual bool Writable(int /*controlId*/) const { return true; }
 
     // A caption and a combo box listing `list`, bound to an item.
     void AddCombo(int labelId, std::string label, int id, ItemList list, Getter get, Setter set);
@@ -90,6 +95,10 @@ class SettingsPage : public RuleChecks {
     // A caption and an edit configured by `spec`.
     void AddEdit(int labelId, std::string label, const PageControlSpec& spec);
     void AddCheck(int id, std::string caption);
+    // A check box bound to an item: checked while the item holds
+    // `checkedValue`; saving writes `checkedValue` or `uncheckedValue`.
+    void AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
+                  std::int32_t uncheckedValue);
     void AddButton(int id, std::string caption);
     // A caption of its own (a row without a control).
     void AddLabel(int id, std::string caption);
@@ -105,6 +114,8 @@ class SettingsPage : public RuleChecks {
         int id;
         Getter get;
         Setter set;
+        bool check = false;
+        std::int32_t checkedValue = 0, uncheckedValue = 0;
     };
 
     int idd_;

@@ -2,6 +2,7 @@
 
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
+#include "settings/ScanSetting.h"
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsPrint.h"
 
@@ -21,6 +22,14 @@ bool Password(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> PasswordPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CPasswordDlg::MakeDialog(), image);
+}
+
+bool ScanSetting(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CScanSettingBasicDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CScanSettingBasicDlg::MakeDialog(), image);
 }
 
 }  // namespace SettingsScreens
