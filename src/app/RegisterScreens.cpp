@@ -11,7 +11,10 @@
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupGrid.h"
+#include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
+#include "tone/ToneSystemWnd.h"
+#include "tone/TwoTonePrint.h"
 #include "serial/ui/UploadDownload.h"
 #include "settings/SettingsScreens.h"
 #include "ui/HtmlDocument.h"
@@ -27,6 +30,10 @@ void RegisterScreens() {
     ChannelList::RegisterGridPage();
     CZoneList::RegisterGridPage();
     Screens::RegisterDialog(Cmd::GroupAllocation, &CZoneAllocationDlg::Edit);
+
+    // Tone signalling: the 2-tone system window and its views in the printout.
+    Screens::RegisterDialog(Cmd::TwoToneSystem, &CDialogDmy::Edit2ToneSystem);
+    TwoTonePrintScreen::Register();
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
@@ -92,4 +99,8 @@ void RegisterScreens() {
                 break;
         }
     });
+
+    // Help: F1, the Help buttons and the Help menu, the help topic pane and
+    // the related-items pane.
+    HelpRegistration::Register();
 }
