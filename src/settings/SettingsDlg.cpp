@@ -234,6 +234,7 @@ void SettingsDlg::ShowForm() {
             focus = id;
             focusPage = p;
         }
+        if (page.Form().TakeConfirmRequest()) CallAfter([this] { Confirm(); });
     }
     if (relayout) {
         for (wxPanel* panel : panels_) panel->Layout();

@@ -31,9 +31,10 @@ void SettingsPage::AddEdit(int labelId, std::string label, const PageControlSpec
     layout_.push_back({labelId, id});
 }
 
-void SettingsPage::AddCheck(int id, std::string caption) {
+void SettingsPage::AddCheck(int id, std::string caption, int labelId, std::string label) {
+    if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Check, std::move(caption));
-    layout_.push_back({0, id});
+    layout_.push_back({labelId, id});
 }
 
 void SettingsPage::AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
@@ -42,9 +43,10 @@ void SettingsPage::AddCheck(int id, std::string caption, Getter get, Setter set,
     bindings_.push_back({id, std::move(get), std::move(set), true, checkedValue, uncheckedValue});
 }
 
-void SettingsPage::AddButton(int id, std::string caption) {
+void SettingsPage::AddButton(int id, std::string caption, int labelId, std::string label) {
+    if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Button, std::move(caption));
-    layout_.push_back({0, id});
+    layout_.push_back({labelId, id});
 }
 
 void SettingsPage::AddLabel(int id, std::string caption) {
@@ -72,6 +74,7 @@ void SettingsPage::Open(const CloneImage& image, int serviceMode) {
         while (ruleRows_[count].controlId != -1) ++count;
         form_.ApplyRestrictions({ruleRows_, count}, variant_, serviceMode, *this);
     }
+    AfterRules();
     form_.ClearInvalid();
     opening_ = nullptr;
 }
@@ -108,6 +111,10 @@ void SettingsPage::Save(CloneImage& image) {
 
 SettingsDialogModel::SettingsDialogModel(DialogSpec spec, std::vector<std::unique_ptr<SettingsPage>> pages)
     : spec_(std::move(spec)), pages_(std::move(pages)) {}
+
+void SettingsDialogModel::SetPrinting(bool printing) {
+    for (auto& page : pages_) page->SetPrinting(printing);
+}
 
 void SettingsDialogModel::Open(const CloneImage& image, int serviceMode) {
     for (auto& page : pages_) page->Open(image, serviceMode);

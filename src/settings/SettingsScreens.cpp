@@ -1,5 +1,6 @@
 #include "settings/SettingsScreens.h"
 
+#include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
 #include "settings/ScanSetting.h"
@@ -22,6 +23,14 @@ bool Password(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> PasswordPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CPasswordDlg::MakeDialog(), image);
+}
+
+bool Marketing(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CMarketingDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> MarketingPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CMarketingDlg::MakeDialog(), image);
 }
 
 bool ScanSetting(wxWindow* parent, CloneImage& working) {

@@ -206,6 +206,13 @@ void WriteRadioWideSettings(CloneImage& image) {
     ItemMap::SetDualWatchTime(image, 10);                    // "1.0 sec"
     ItemMap::SetSingle(ItemMap::SystemItems[66], image, 1);  // FM Scan PRI Overwrite "Disable"
     ItemMap::SetSingle(ItemMap::SystemItems[45], image, 0);  // PRI CH Beep "Enable"
+
+    // Marketing: programmed 2026/01/01 (BCD YYMMDD) by version 1.00; the
+    // FCC narrow-band note is the wide-band permit above. The serial number
+    // and model code stay erased: they belong to one radio and the factory
+    // writes them.
+    const std::uint32_t programmed[] = {0x26, 0x01, 0x01, 0x01, 0x00};  // block 8, 0x100-0x104
+    for (std::size_t i = 0; i < 5; ++i) ItemMap::SetSingle(ItemMap::SystemItems[1 + i], image, programmed[i]);
 }
 
 // The 2-tone settings and records. Every value is one the 2-tone screens
