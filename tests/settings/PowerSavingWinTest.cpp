@@ -7,6 +7,7 @@
 #include "image/ItemMap.h"
 #include "image/ItemsChannel.h"
 #include "image/ItemsScan.h"
+#include "image/ItemsSystem.h"
 #include "image/TagCharRule.h"
 #include "language/Language.h"
 #include "settings/PowerSaving.h"
@@ -116,4 +117,17 @@ TEST_F(PowerSavingWin, F1OpensTheFocusedControlsTopicOrTheDialogs) {
     hooks = saved;
     EXPECT_EQ(opened, (std::vector<int>{MakeRID(0, 354, 2104), MakeRID(0, 354, 0)}));
     EXPECT_TRUE(dialog->IsShown());
+}
+
+TEST_F(PowerSavingWin, AnOutOfListValueOpensEmptyAndIsKept) {
+    ItemMap::SetRxSaveMode(document, 9);
+    OpenDialog();
+    auto* combo = wxDynamicCast(Control(CPowerSavingDlg::IDC_RX_SAVE_MODE), wxComboBox);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(combo->GetValue(), "");
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document, before);
 }
