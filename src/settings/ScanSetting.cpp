@@ -33,8 +33,6 @@ constexpr const ImageItemDescriptor& kFmPriOverwrite = ItemMap::SystemItems[66];
 constexpr const ImageItemDescriptor& kPriChBeep = ItemMap::SystemItems[45];
 static_assert(kFmPriOverwrite.offset == 0x130 && kFmPriOverwrite.mask == 0x01);
 static_assert(kPriChBeep.offset == 0x128 && kPriChBeep.mask == 0x04);
-// The group-scan record's scan type has the scan records' bits 7-6.
-constexpr ImageItemDescriptor kGroupScanType{14, 0x100, 1, 0xC0, 0, 0};
 
 // "Disable", then 0.5 to 7.5 seconds in tenths.
 std::vector<ListRow> CheckTimeRows(bool withDisable) {
@@ -151,7 +149,7 @@ void Page::Build() {
              [](CloneImage& image, std::int32_t value) {
                  for (int n = 0; n < kScanRecords; ++n)
                      SetScanType(image, n, static_cast<std::uint32_t>(value));
-                 WriteImageField(kGroupScanType, image, 0, 0, static_cast<std::uint32_t>(value));
+                 SetGroupScanType(image, static_cast<std::uint32_t>(value));
              });
     AddCombo(2020, "PRI &CH Beep", IDC_PRI_CH_BEEP, kDisableEnable, FromItem(kPriChBeep),
              IntoItem(kPriChBeep));
