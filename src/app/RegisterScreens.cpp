@@ -73,6 +73,10 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
     Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
     PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
+    Screens::RegisterDialog(Cmd::Scanning, &SettingsScreens::ScanSetting);
+    PrintScreens::Register(PrintScreens::Slot::ScanSetting, &SettingsScreens::ScanSettingPrint);
+    Screens::RegisterDialog(Cmd::Marketing, &SettingsScreens::Marketing);
+    PrintScreens::Register(PrintScreens::Slot::Marketing, &SettingsScreens::MarketingPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

@@ -31,7 +31,7 @@ inline constexpr ImageItemDescriptor ScanItems[] = {
     {14, 0x084, 1, 0x03, 0x00, 10},  // ScanDisplay
     {14, 0x085, 1, 0xFF, 0x00, 11},  // ScanResumeTime1
     {14, 0x086, 1, 0xFF, 0x00, 12},  // ScanResumeTime2
-    {14, 0x100, 1, 0xB0, 0x00, 13},  // GroupScanType
+    {14, 0x100, 1, 0xC0, 0x00, 13},  // GroupScanType (bits 7-6, as in the scan records)
     {14, 0x100, 1, 0x08, 0x00, 14},  // GroupScanTalkBack
     {14, 0x100, 1, 0x07, 0x00, 15},  // GroupScanRevertCh
     {14, 0x101, 1, 0xFF, 0x00, 16},  // GroupScanPriorityCheckTime

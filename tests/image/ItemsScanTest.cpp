@@ -96,7 +96,7 @@ const Case kCases[] = {
     ACCESSOR_REC(ScanDisplay, 0x3C84, 1, 0x3, 16),
     ACCESSOR_REC(ScanResumeTime1, 0x3C85, 1, 0xFF, 16),
     ACCESSOR_REC(ScanResumeTime2, 0x3C86, 1, 0xFF, 16),
-    ACCESSOR_ONE(GroupScanType, 0x3D00, 1, 0xB0, 0),
+    ACCESSOR_ONE(GroupScanType, 0x3D00, 1, 0xC0, 0),
     ACCESSOR_ONE(GroupScanTalkBack, 0x3D00, 1, 0x8, 0),
     ACCESSOR_ONE(GroupScanRevertCh, 0x3D00, 1, 0x7, 0),
     ACCESSOR_ONE(GroupScanPriorityCheckTime, 0x3D01, 1, 0xFF, 0),
