@@ -148,6 +148,33 @@ void WriteUnusedChannels(CloneImage& image) {
     }
 }
 
+// Radio-wide settings, one documented choice per item that a settings
+// dialog shows, so that every dialog opens with a value in each control.
+void WriteRadioWideSettings(CloneImage& image) {
+    // Power Saving.
+    ItemMap::SetSystemSave(image, 0);                        // "Enable"
+    ItemMap::SetRxSaveMode(image, 2);                        // "1:2"
+    ItemMap::SetRxSaveOnTime(image, 4);                      // "100 msec"
+    ItemMap::SetSingle(ItemMap::SystemItems[40], image, 5);  // backlight timer 5 s (1-15: timed)
+    ItemMap::SetLcdKeyBacklight(image, 1);                   // "All Key ON"
+    ItemMap::SetDimmerLevel(image, 2);                       // "ON", or "2" on a display with steps
+    ItemMap::SetRxLcdKeyLighting(image, 0);                  // "Enable"
+    ItemMap::SetTrxLedLighting(image, 0);                    // "Enable"
+    ItemMap::SetLowBatteryAlert(image, 0);                   // "Enable"
+    ItemMap::SetTxLowBatteryAlert(image, 0);                 // "Enable"
+    ItemMap::SetLowBatteryAlertInterval(image, 1);           // "2 sec"
+    ItemMap::SetText4000(image, TagTextToCodes("WELCOME"));  // power-on tag
+    // TOT Penalty and Release Timer are channel fields: 0 ("0 sec") with
+    // channel 1's settings.
+
+    // Password: switched off ("Disable"), digits "000000".
+    ItemMap::SetProgrammingPasswordOn(image, 1);
+    for (auto set : {ItemMap::SetProgrammingPasswordDigit1, ItemMap::SetProgrammingPasswordDigit2,
+                     ItemMap::SetProgrammingPasswordDigit3, ItemMap::SetProgrammingPasswordDigit4,
+                     ItemMap::SetProgrammingPasswordDigit5, ItemMap::SetProgrammingPasswordDigit6})
+        set(image, 0);
+}
+
 // The 2-tone settings and records. Every value is one the 2-tone screens
 // offer, so that no cell or combo box of a new document shows empty:
 //  * tone table: tones 0-9 empty (0xFFFF, shown 0.0); the user fills them;
@@ -252,6 +279,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
         return false;
     }
     WriteUnusedChannels(image);
+    WriteRadioWideSettings(image);
     WriteTwoTone(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
