@@ -6,15 +6,10 @@
 #include <wx/uiaction.h>
 
 #include <chrono>
-#include <cctype>
-#include <cstdlib>
 #include <functional>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
+#include "ToneWinUtil.h"
 #include "WinTestUtil.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
@@ -24,34 +19,11 @@
 #include "tone/TwoToneSystemViews.h"
 
 using namespace TwoToneViews;
+using namespace ToneWin;
 
 namespace {
 
 constexpr int H = 3;
-
-void Pump() {
-    for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
-}
-
-// The grid or one of its windows holds the keyboard.
-bool HasFocusIn(wxWindow* window) {
-    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
-        if (w == window) return true;
-    return false;
-}
-
-bool Focus(wxWindow* window) {
-    for (int i = 0; i < 40 && !HasFocusIn(window); ++i) {
-        wxGetTopLevelParent(window)->Raise();
-        window->SetFocus();
-        Pump();
-    }
-    return HasFocusIn(window);
-}
 
 // Puts the grid's cursor on a cell and gives the grid the keyboard.
 void Aim(CToneGridView& view, int row, int col) {
@@ -87,17 +59,6 @@ void Type(CToneGridView& view, const char* text) {
     }
 }
 
-// Presses a button from the keyboard: Space on the focused button.
-void Press(wxWindow* button, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
-        if (!Focus(button)) continue;
-        wxUIActionSimulator sim;
-        sim.Char(WXK_SPACE);
-        Pump();
-    }
-    EXPECT_TRUE(done()) << "the button did nothing";
-}
-
 std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
     std::vector<std::size_t> at;
     for (std::size_t i = 0; i < CloneImage::Size; ++i)
@@ -106,28 +67,6 @@ std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
 }
 
 constexpr std::size_t B10 = CloneImage::BlockOffset(10);
-
-// The tests of this program take the keyboard of a display that other test
-// programs share: one at a time holds it, by a lock named after the display.
-class DisplayLock {
-  public:
-    DisplayLock() {
-        const char* display = std::getenv("DISPLAY");
-        std::string name = "/tmp/zt-keyboard-lock";
-        for (const char* c = display ? display : ""; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0666);
-        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
-    }
-    ~DisplayLock() {
-        if (fd_ >= 0) {
-            ::flock(fd_, LOCK_UN);
-            ::close(fd_);
-        }
-    }
-
-  private:
-    int fd_ = -1;
-};
 
 struct ToneSystemWin : ::testing::Test {
     DisplayLock keyboard;
