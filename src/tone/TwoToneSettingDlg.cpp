@@ -1,5 +1,6 @@
 #include "tone/TwoToneSettingDlg.h"
 
+#include <wx/listbox.h>
 #include <wx/window.h>
 
 #include <string>
@@ -11,6 +12,8 @@
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsPrint.h"
 #include "tone/ToneTables.h"
+#include "language/Language.h"
+#include "ui/PopupDlg.h"
 
 using namespace Settings;
 using namespace ToneTables;
@@ -59,11 +62,43 @@ bool C2ToneSettingDlg::Edit(wxWindow* parent, CloneImage& working) {
     auto model = MakeDialog();
     auto* page = static_cast<C2ToneSettingDlg*>(&model->Page(0));
     SettingsDlg dialog(parent, std::move(model), working);
-    ShowMarksIn(dialog, *page);
+    Attach(dialog, *page);
     return dialog.ShowModal() == wxID_OK;
 }
 
-void C2ToneSettingDlg::ShowMarksIn(SettingsDlg& dialog, C2ToneSettingDlg& page) {
+void C2ToneSettingDlg::ApplyCodePlan(int row, int edit) {
+    TwoToneSetting::ToneTexts tones = Tones();
+    TwoToneSetting::ApplyCodePlanRow(row, edit, tones);
+    for (int k = 0; k < TwoToneSetting::ToneCount; ++k) {
+        Form().SetText(IDC_TONE0 + k, tones[static_cast<std::size_t>(k)]);
+        Edited(IDC_TONE0 + k);
+    }
+}
+
+void C2ToneSettingDlg::Attach(SettingsDlg& dialog, C2ToneSettingDlg& page) {
+    for (int k = 0; k < TwoToneSetting::ToneCount; ++k) {
+        wxWindow* edit = dialog.Control(IDC_TONE0 + k);
+        if (!edit) continue;
+        auto open = [&dialog, &page, k] {
+            const int start = TwoToneSetting::CodePlanStartRow(page.Form().Text(IDC_TONE0 + k));
+            const std::string caption = TextByRid(MakeRID(0, IDD, 3202), "2-Tone Table");
+            CPopupDlg popup(&dialog, caption, TwoToneCodePlan, TwoToneCodePlan[static_cast<std::size_t>(start)].value,
+                            wxSize(375, 425));
+            // The plan opens on the row of the edit's tone.
+            popup.List()->SetSelection(start);
+            popup.List()->EnsureVisible(start);
+            if (popup.ShowModal() != wxID_OK || popup.Chosen() < 0) return;
+            const int chosen = popup.Chosen();
+            page.ApplyCodePlan(chosen, k);
+            dialog.ShowForm();
+        };
+        // Seen before the dialog's own Enter handling, which never confirms.
+        edit->Bind(wxEVT_CHAR_HOOK, [open](wxKeyEvent& e) {
+            if (e.GetKeyCode() == WXK_RETURN || e.GetKeyCode() == WXK_NUMPAD_ENTER) return open();
+            e.Skip();
+        });
+        edit->Bind(wxEVT_LEFT_DCLICK, [open](wxMouseEvent&) { open(); });
+    }
     page.onMarks = [&dialog, &page] {
         for (int k = 0; k < TwoToneSetting::ToneCount; ++k) {
             wxWindow* edit = dialog.Control(IDC_TONE0 + k);

@@ -37,8 +37,12 @@ class C2ToneSettingDlg : public Settings::SettingsPage {
     // Runs the dialog on the working copy; true on OK.
     static bool Edit(wxWindow* parent, CloneImage& working);
     static std::unique_ptr<PrintableScreen> Print(const CloneImage& image);
-    // Colours the marked tone edits of `dialog` red whenever the marks change.
-    static void ShowMarksIn(SettingsDlg& dialog, C2ToneSettingDlg& page);
+    // Ties the page's own window behaviour to `dialog`: the marked tone edits
+    // turn red, and Enter or a double click in a tone edit opens the code plan.
+    static void Attach(SettingsDlg& dialog, C2ToneSettingDlg& page);
+    // A chosen code plan row applied to the tones; `edit` is the tone 0-9
+    // the popup was opened from.
+    void ApplyCodePlan(int row, int edit);
 
     // The tones whose decode band overlaps another's, from the last OK.
     const std::array<bool, TwoToneSetting::ToneCount>& Marks() const { return marks_; }

@@ -2,6 +2,7 @@
 // overlapping decode bands are refused with 61206 and both tones marked; OK
 // writes exactly the tone that changed; Cancel and a second OK change nothing.
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -13,6 +14,10 @@
 #include "settings/SettingsDlg.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "ui/MessageService.h"
+#include "ui/PopupDlg.h"
+
+#include <wx/listbox.h>
+#include <wx/timer.h>
 
 using namespace ToneWin;
 
@@ -39,7 +44,7 @@ struct TwoToneSettingWin : ::testing::Test {
         auto model = C2ToneSettingDlg::MakeDialog();
         page = static_cast<C2ToneSettingDlg*>(&model->Page(0));
         dialog = new SettingsDlg(frame.frame, std::move(model), working);
-        C2ToneSettingDlg::ShowMarksIn(*dialog, *page);
+        C2ToneSettingDlg::Attach(*dialog, *page);
         dialog->Show();
         Pump();
     }
@@ -127,4 +132,45 @@ TEST_F(TwoToneSettingWin, OkWritesTheChangedToneOnlyAndASecondOkNothing) {
     Open();
     ASSERT_EQ(Finish(SettingsDlg::IDC_OK), wxID_OK);
     EXPECT_EQ(document, after);
+}
+
+TEST_F(TwoToneSettingWin, EnterInAToneOpensTheCodePlanAndAHeadingFillsTenTones) {
+    Open();
+    TypeInto(C2ToneSettingDlg::IDC_TONE0, "682.5");
+    int row = -1;
+    // Acts in the plan popup once it runs modally (timers run in its loop).
+    auto* timer = new wxTimer;
+    timer->Bind(wxEVT_TIMER, [&, timer](wxTimerEvent&) {
+        for (wxWindow* w : wxTopLevelWindows)
+            if (auto* popup = dynamic_cast<CPopupDlg*>(w); popup && popup->IsModal()) {
+                timer->Stop();
+                row = popup->List()->GetSelection();
+                // The plan opens on the tone's row; its heading is the row above.
+                EXPECT_EQ(popup->List()->GetStringSelection().utf8_string(), "A0 - 682.5");
+                for (int attempt = 0; attempt < 5 && popup->List()->GetSelection() != row - 1; ++attempt) {
+                    if (!Focus(popup->List())) continue;
+                    wxUIActionSimulator sim;
+                    sim.Char(WXK_UP);
+                    Pump();
+                }
+                EXPECT_EQ(popup->List()->GetStringSelection().utf8_string(), "[GE Type 99-A]");
+                Press(popup->OkButton(), [popup] { return popup->GetReturnCode() != 0; });
+                EXPECT_EQ(popup->Chosen(), row - 1);
+                return;
+            }
+    });
+    timer->Start(20);
+    auto* edit = dialog->Control(C2ToneSettingDlg::IDC_TONE0);
+    for (int attempt = 0; attempt < 5 && row < 0; ++attempt) {
+        ASSERT_TRUE(Focus(edit));
+        wxUIActionSimulator sim;
+        sim.Char(WXK_RETURN);
+        Pump();
+    }
+    delete timer;
+    Pump();
+    const char* expected[] = {"682.5", "592.5", "757.5", "802.5", "847.5",
+                              "892.5", "937.5", "547.5", "727.5", "637.5"};
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(Text(C2ToneSettingDlg::IDC_TONE0 + k), expected[k]) << k;
+    EXPECT_EQ(Finish(SettingsDlg::IDC_CANCEL), wxID_CANCEL);
 }
