@@ -14,6 +14,7 @@
 #include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "tone/ToneSystemWnd.h"
+#include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
 #include "serial/ui/UploadDownload.h"
 #include "settings/SettingsScreens.h"
@@ -34,6 +35,8 @@ void RegisterScreens() {
     // Tone signalling: the 2-tone system window and its views in the printout.
     Screens::RegisterDialog(Cmd::TwoToneSystem, &CDialogDmy::Edit2ToneSystem);
     TwoTonePrintScreen::Register();
+    Screens::RegisterDialog(Cmd::TwoToneSetting, &C2ToneSettingDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::TwoToneSetting, &C2ToneSettingDlg::Print);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
