@@ -105,6 +105,7 @@ TEST_F(GroupGridWin, PasteAndDropStoreSlots) {
     EXPECT_EQ(drag.result, 3);
     EXPECT_EQ(Cell(HeaderRows + 15, Col::Channel), "21");
 
+    ItemMap::SetOneGroupMode(image, 1);
     pane->AssignChannelToSelection(99);
     EXPECT_EQ(ItemMap::ReadIndexedItem(image, 0, 2), 11u) << "newer firmware in One Group Mode refuses";
     ItemMap::SetOneGroupMode(image, 0);
