@@ -19,6 +19,7 @@
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
 #include "app/SingleInstance.h"
+#include "app/LanguageSetup.h"
 #include "image/Modes.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
@@ -74,6 +75,7 @@ bool CCloneEditorApp::OnInit() {
     HLogPrint::InitLog();
     SetProfilePath(settingsFolder / (name + ".xml"));
     AppSettings::LoadAppSettings();
+    LanguageSetup::Install(ProgramFolders::ShippedDataFolders());
     Lang::ApplyThreadLocale();
     recent_ = std::make_unique<CVondelRecentFileList>();
     recent_->ReadList();

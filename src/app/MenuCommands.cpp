@@ -400,7 +400,7 @@ std::optional<CommandState> CommandStateOf(int id, const CommandContext& context
         case K::About:
             return std::nullopt;
         case K::Language:
-            return CommandState{false, {}};
+            return CommandState{true, {}};
         case K::BarToggle:
             return CommandState{true, id == Cmd::ToolBar ? context.toolBarShown : context.statusBarShown};
         case K::HelpPane:

@@ -57,7 +57,7 @@ enum class CommandKind {
     FileConvert,      // convert dialog on the working copy
     Print,            // print, preview, export and page setup of a snapshot
     Configure,        // port configuration, then the port label
-    Language,         // always disabled
+    Language,         // the language dialog
     Framework,        // recent files, exit
     EditForward,      // sent on to the active pane
     BarToggle,        // tool bar, status bar

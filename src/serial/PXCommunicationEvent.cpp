@@ -3,6 +3,8 @@
 #include <sys/prctl.h>
 
 #include <cstdio>
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "image/Frequency.h"
@@ -28,7 +30,30 @@ constexpr int UnattendedShipMode = 4;
 // already connected: the write must start from a fresh connection.
 constexpr int NoPreconnectedState = 13;
 
+std::mutex& OperationsMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+std::map<int, PXCommunicationEvent::OperationFn>& Operations() {
+    static std::map<int, PXCommunicationEvent::OperationFn> operations;
+    return operations;
+}
+PXCommunicationEvent::OperationFn FindOperation(int operation) {
+    std::lock_guard lock(OperationsMutex());
+    const auto it = Operations().find(operation);
+    return it == Operations().end() ? PXCommunicationEvent::OperationFn{} : it->second;
+}
+
 }  // namespace
+
+void PXCommunicationEvent::RegisterOperation(int operation, OperationFn fn) {
+    std::lock_guard lock(OperationsMutex());
+    Operations()[operation] = std::move(fn);
+}
+
+bool PXCommunicationEvent::HasOperation(int operation) {
+    return static_cast<bool>(FindOperation(operation));
+}
 
 DownloadPreparation DownloadPreparation::Standard() {
     return {[](CloneImage& toSend, const CloneImage& user) {
@@ -74,7 +99,8 @@ void PXCommunicationEvent::WaitForPendingSteps() {
 
 bool PXCommunicationEvent::Run(int operation, void* parameter, OperationView& view) {
     result_ = 0;
-    if ((operation != OpUpload && operation != OpDownload) || parameter == nullptr) return false;
+    if ((operation != OpUpload && operation != OpDownload && !HasOperation(operation)) || parameter == nullptr)
+        return false;
     view_ = &view;
     closeSent_ = false;
     view.Open(command_->Cancel());
@@ -99,8 +125,10 @@ bool PXCommunicationEvent::RunOperation(int operation, void* parameter) {
             return RadioTransfer::Upload(*this, image, 0);
         case OpDownload:
             return RadioTransfer::Download(*this, image, 0);
-        default:
-            return false;
+        default: {
+            const OperationFn fn = FindOperation(operation);
+            return fn && fn(*this, parameter);
+        }
     }
 }
 

@@ -59,6 +59,18 @@ class PXCommunicationEvent {
     // Records a failure; a cancelled operation records 0 (no message).
     void CommErrorEvent(int resultId);
 
+    // Operations beyond Upload and Download, added by the folders that own
+    // them (the alignment operations, the recoveries): `parameter` as Run
+    // was given it; true on success. Registered once at start-up.
+    using OperationFn = std::function<bool(PXCommunicationEvent& runner, void* parameter)>;
+    static void RegisterOperation(int operation, OperationFn fn);
+    static bool HasOperation(int operation);
+
+    // A text an operation leaves for its caller (the alignment read leaves
+    // the name of its backup file).
+    const std::string& StatusText() const { return statusText_; }
+    void SetStatusText(std::string text) { statusText_ = std::move(text); }
+
     PXComCommandRetry& Command() { return *command_; }
     OperationView& View() { return *view_; }
     // Closes the view once.
@@ -100,4 +112,5 @@ class PXCommunicationEvent {
     HeadlessOperationView idleView_;
     OperationView* view_ = &idleView_;
     bool closeSent_ = false;
+    std::string statusText_;
 };

@@ -261,6 +261,8 @@ void Simulator::OnByte(std::uint8_t byte, Clock::time_point now) {
     switch (state_) {
         case State::Booting:
             if (byte == '@' || byte == '0') {
+                align_ = AlignState{};
+                align_.alignmentConnection = byte == '0';
                 state_ = State::Programming;
                 frame_.clear();
                 log_.push_back({Record::Kind::Handshake, byte, 0, {}, true, MsSinceStart(now)});
@@ -363,9 +365,11 @@ void Simulator::OnFrame(Clock::time_point now) {
             QueueReply({kAck}, now);
             break;
         }
-        case 0x31:
-            QueueReply(Reply(0x31, status_, sizeof status_), now);
+        case 0x31: {
+            const auto status = StatusBytes();
+            QueueReply(Reply(0x31, status.data(), status.size()), now);
             break;
+        }
         case 0x38:
             // Programming ends; the radio restarts and beacons again.
             state_ = State::Rebooting;
@@ -374,6 +378,7 @@ void Simulator::OnFrame(Clock::time_point now) {
             break;
         default:
             record.data.assign(payload, payload + payloadSize);
+            OnAlignCommand(command, payload, payloadSize);
             QueueReply({kAck}, now);
             break;
     }

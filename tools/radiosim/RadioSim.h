@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -58,6 +59,27 @@ struct Options {
     bool startOff = false;        // switched off until PowerOn()
 };
 
+// What the radio made of the alignment commands (0x30-0x3E).
+struct AlignState {
+    bool alignmentConnection = false;  // the last handshake was answered '0'
+    int point = -1;                    // 0x30 (a, b): point a x 16 + b
+    bool transmitting = false;         // 0x34 keys up, 0x35 receives
+    int adjustValue = -1;              // the last 0x32 value
+    std::map<int, int> items;          // 0x33 (code, value): the live value of each item code
+    std::uint16_t value36 = 0;         // the last 0x36 (value, byte)
+    std::uint8_t byte36 = 0;
+};
+
+// The 0x31 status reply while the curve is on: byte 1 the VCV A/D reading,
+// byte 2 the RSSI, which peaks at `center` of the last 0x32 value and falls
+// by `slope` per step away from it (not below 0).
+struct RssiCurve {
+    int center = 128;
+    int peak = 200;
+    int slope = 2;
+    int vcv = 100;
+};
+
 class Simulator {
   public:
     explicit Simulator(const Options& options = Options{});
@@ -83,6 +105,9 @@ class Simulator {
     // The six bytes of the 0x31 status reply.
     void SetStatus(const std::uint8_t (&status)[6]);
 
+    AlignState Alignment() const;
+    void SetRssiCurve(const RssiCurve& curve);
+
     void PowerOff();
     // Switches the radio on: it boots and beacons.
     void PowerOn();
@@ -98,6 +123,8 @@ class Simulator {
     enum class State { Off, Booting, Programming, Rebooting };
 
     void Serve();
+    void OnAlignCommand(std::uint8_t command, const std::uint8_t* payload, std::size_t size);
+    std::vector<std::uint8_t> StatusBytes() const;
     void OnByte(std::uint8_t byte, Clock::time_point now);
     void OnFrame(Clock::time_point now);
     bool FaultActive(FaultKind kind) const;  // among this frame's faults
@@ -121,6 +148,9 @@ class Simulator {
     std::vector<int> faultSeen_;
     std::vector<Record> log_;
     std::uint8_t status_[6] = {};
+    AlignState align_;
+    RssiCurve curve_;
+    bool curveOn_ = false;
     State state_ = State::Booting;
     Clock::time_point nextBeacon_;
     Clock::time_point rebootEnd_;
