@@ -17,9 +17,9 @@
 #include "image/Model.h"
 #include "image/Modes.h"
 #include "language/Language.h"
-#include "ui/FileLanguageDlg.h"
 #include "language/SettingsFile.h"
 #include "serial/PXCommunicationEvent.h"
+#include "ui/FileLanguageDlg.h"
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
@@ -272,6 +272,14 @@ bool CMainFrame::Available(int commandId) const {
                                                   : RadioRoads::OpAdjReturn);
         case CommandKind::ModelInfoImport:
             return static_cast<bool>(Screens::Ship().importModelInfo);
+        case CommandKind::HelpFile: {
+            // Offered only when there is a help to open and, for Get
+            // Started, when it holds that topic (the default topic always opens).
+            const auto& hooks = UiHooks::Current();
+            if (!hooks.openHelp) return false;
+            return commandId != Cmd::GetStarted || !hooks.hasHelpTopic ||
+                   hooks.hasHelpTopic(kGetStartedTopic);
+        }
         default:
             return true;
     }
