@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/AppTables.h"
 #include "language/SettingsFile.h"
+#include "ui/MainItems.h"
 
 namespace AppSettings {
 
@@ -17,6 +18,14 @@ void LoadAppSettings() {
     link.cableType = GetProfileInt("Configure", "ComType", 1);
     const int baud = GetProfileInt("Configure", "BaudRate", 230400);
     link.baudRate = AppTables::IsListedBaudRate(baud) ? baud : AppTables::FirstBaudRate;
+
+    // The View menu's column groups as they were at the last exit.
+    for (MainItemRow& row : MainItems::Table()) {
+        if (row.commandId == -1) break;
+        if (MainItems::LastColumn(row) == 0) continue;
+        const std::string entry = "Item_CONV" + std::to_string(row.commandId - MainItems::FirstCommand);
+        row.visible = GetProfileInt("MainItem", entry, 1);
+    }
 
     // The 2x1 layout starts where the 3-pane layout's splitter was.
     std::string split = GetProfileString("Spl3A", "SplitterPosition", "");

@@ -95,7 +95,8 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
     box->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxSize(32, -1)));
+    // As narrow as its label allows, never narrower.
+    buttons->Add(new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT));
     buttons->AddStretchSpacer();
     auto* ok = new wxButton(this, wxID_OK, "OK");
     buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 6));
@@ -124,6 +125,10 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
     Box(IDC_BAND)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnSelectionChange(); });
     Box(IDC_LCD)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnSelectionChange(); });
     ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { TryOk(); });
+    // The button is offered only when the help can show this dialog's topic.
+    const auto& hooks = UiHooks::Current();
+    FindWindow(IDC_HELP)->Enable(hooks.openHelp &&
+                                 (!hooks.hasHelpTopic || hooks.hasHelpTopic(MakeRID(0, IDD, 0))));
     FindWindow(IDC_HELP)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (auto& open = UiHooks::Current().openHelp) open(this, MakeRID(0, IDD, 0));
     });

@@ -283,6 +283,14 @@ bool CMainFrame::Available(int commandId) const {
                                                   : RadioRoads::OpAdjReturn);
         case CommandKind::ModelInfoImport:
             return static_cast<bool>(Screens::Ship().importModelInfo);
+        case CommandKind::HelpFile: {
+            // Offered only when there is a help to open and, for Get
+            // Started, when it holds that topic (the default topic always opens).
+            const auto& hooks = UiHooks::Current();
+            if (!hooks.openHelp) return false;
+            return commandId != Cmd::GetStarted || !hooks.hasHelpTopic ||
+                   hooks.hasHelpTopic(kGetStartedTopic);
+        }
         default:
             return true;
     }

@@ -440,8 +440,9 @@ std::optional<CommandState> CommandStateOf(int id, const CommandContext& context
         case K::NoAction:
         case K::AlignmentMessage:
         case K::FirmwareUpdate:
-        case K::HelpFile:
             return CommandState{true, {}};
+        case K::HelpFile:
+            return CommandState{available(id), {}};
     }
     return std::nullopt;
 }

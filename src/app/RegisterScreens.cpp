@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
 #include "app/MainInfoPrint.h"
 #include "app/MenuCommands.h"
@@ -10,14 +11,14 @@
 #include "channel/ChannelGrid.h"
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
+#include "channel/GroupAllocationPrintScreen.h"
 #include "channel/GroupGrid.h"
-#include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
+#include "serial/ui/UploadDownload.h"
+#include "settings/SettingsScreens.h"
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
-#include "serial/ui/UploadDownload.h"
-#include "settings/SettingsScreens.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
@@ -66,8 +67,7 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::MainInformation,
                            [](const CloneImage& image) { return std::make_unique<CMainInfoPrint>(image); });
     PrintScreens::Register(PrintScreens::Slot::GroupAllocation, [](const CloneImage& image) {
-        // Printing only reads the image it is given.
-        return std::make_unique<CZoneAllocationDlg>(const_cast<CloneImage&>(image));
+        return std::make_unique<CZoneAllocationPrint>(image);
     });
     ChannelGridPrintScreen::Register();
 

@@ -1,5 +1,6 @@
 #include "language/SettingsFile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
@@ -9,6 +10,7 @@
 #include <cctype>
 #include <climits>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -65,12 +67,28 @@ wxXmlNode* FindChild(wxXmlNode* parent, std::string_view name) {
     return nullptr;
 }
 
-std::optional<std::string> ReadValue(const fs::path& path, std::string_view section, std::string_view entry) {
-    wxXmlDocument doc;
-    if (LoadDocument(path, doc) != LoadState::Loaded) return std::nullopt;
-    wxXmlNode* node = FindChild(FindChild(doc.GetRoot(), section), entry);
-    if (!node) return std::nullopt;
-    return Utf8(node->GetNodeContent());
+// What tells one state of the file on disk from another: a rewrite renames
+// a new file over it (a new inode), an edit in place changes size or times.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modified = 0, changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const fs::path& path) {
+    struct stat st {};
+    FileStamp stamp;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return stamp;
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modified = st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec;
+    stamp.changed = st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec;
+    return stamp;
 }
 
 // XML element names: a letter, '_' or ':' first, then letters, digits, '_',
@@ -142,9 +160,50 @@ std::optional<long long> LeadingNumber(const std::string& text) {
 
 }  // namespace
 
+struct SettingsFile::Snapshot {
+    fs::path path;
+    FileStamp stamp;
+    // section -> entry -> value; the first element of a name wins, as in the file.
+    std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> values;
+
+    std::optional<std::string> Find(std::string_view section, std::string_view entry) const {
+        const auto s = values.find(section);
+        if (s == values.end()) return std::nullopt;
+        const auto e = s->second.find(entry);
+        if (e == s->second.end()) return std::nullopt;
+        return e->second;
+    }
+};
+
+const SettingsFile::Snapshot& SettingsFile::Current() const {
+    const FileStamp stamp = StampOf(path_);
+    if (snapshot_ && snapshot_->path == path_ && snapshot_->stamp == stamp) return *snapshot_;
+    auto fresh = std::make_shared<Snapshot>();
+    fresh->path = path_;
+    fresh->stamp = stamp;
+    wxXmlDocument doc;
+    if (stamp.exists && LoadDocument(path_, doc) == LoadState::Loaded) {
+        ++loads_;
+        for (wxXmlNode* section = doc.GetRoot()->GetChildren(); section; section = section->GetNext()) {
+            if (section->GetType() != wxXML_ELEMENT_NODE) continue;
+            auto [found, first] = fresh->values.try_emplace(Utf8(section->GetName()));
+            if (!first) continue;  // a later section of the same name is not read
+            auto& entries = found->second;
+            for (wxXmlNode* entry = section->GetChildren(); entry; entry = entry->GetNext())
+                if (entry->GetType() == wxXML_ELEMENT_NODE)
+                    entries.emplace(Utf8(entry->GetName()), Utf8(entry->GetNodeContent()));
+        }
+    }
+    // A file that changed while it was read gets another look next time.
+    if (!(StampOf(path_) == stamp)) fresh->stamp = FileStamp{};
+    snapshot_ = std::move(fresh);
+    return *snapshot_;
+}
+
 void SettingsFile::SetPath(std::filesystem::path path) {
     std::lock_guard lock(mutex_);
     path_ = std::move(path);
+    snapshot_.reset();
 }
 
 fs::path SettingsFile::BackupPath() const {
@@ -153,7 +212,7 @@ fs::path SettingsFile::BackupPath() const {
 
 int SettingsFile::GetInt(std::string_view section, std::string_view entry, int defaultValue) const {
     std::lock_guard lock(mutex_);
-    const auto text = ReadValue(path_, section, entry);
+    const auto text = Current().Find(section, entry);
     if (!text) return defaultValue;
     const auto number = LeadingNumber(*text);
     if (!number) return defaultValue;
@@ -165,7 +224,7 @@ int SettingsFile::GetInt(std::string_view section, std::string_view entry, int d
 std::string SettingsFile::GetString(std::string_view section, std::string_view entry,
                                     std::string_view defaultValue) const {
     std::lock_guard lock(mutex_);
-    auto text = ReadValue(path_, section, entry);
+    auto text = Current().Find(section, entry);
     return text ? *text : std::string(defaultValue);
 }
 
@@ -236,6 +295,7 @@ bool SettingsFile::WriteEntries(std::string_view section,
     if (fs::exists(path_, ec) && ::access(path_.c_str(), W_OK) != 0) return false;
     const std::string after = Serialise(doc);
     if (after == before) return true;  // already saved as it stands
+    snapshot_.reset();
     return WriteReplacing(path_, after);
 }
 

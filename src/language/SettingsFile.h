@@ -1,9 +1,12 @@
 #pragma once
 // The settings file: one XML file whose root "InitialFile" holds one element
 // per section and, in it, one element per entry whose text is the value.
-// There is no cache: every read loads the file and every write saves it, so
-// the file on disk is always the truth. Nothing is ever deleted.
+// The file on disk is always the truth: every write saves it, and a read
+// answers from the values last parsed only while the file is unchanged on
+// disk (same file, size and times); otherwise it loads the file again.
+// Nothing is ever deleted.
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <string>
@@ -38,9 +41,18 @@ class SettingsFile {
     // Where a damaged file is kept before it is replaced.
     std::filesystem::path BackupPath() const;
 
+    // How many times the file was parsed for a read (for tests and benchmarks).
+    int Loads() const { return loads_; }
+
   private:
+    struct Snapshot;
+    // The values of the file as last parsed; re-read when the file changed.
+    const Snapshot& Current() const;
+
     std::filesystem::path path_;
     mutable std::mutex mutex_;
+    mutable std::shared_ptr<Snapshot> snapshot_;
+    mutable int loads_ = 0;
 };
 
 // The program's settings file. The start-up names its path; until then (and

@@ -88,7 +88,7 @@ PrintLanguage CurrentPrintLanguage();
 
 // One entry of the screen list.
 struct PrintScreenRecord {
-    int kind;                 // 0 first column, 1 second column, 2 full width, 3 page break
+    int kind;                 // PrintKind: first or second column, full width, page break
     int id;                   // the record's number; -1 for page breaks
     PrintableScreen* screen;  // null for page breaks
     int passes;               // finished GetHtml calls the record takes

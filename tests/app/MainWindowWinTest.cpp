@@ -34,12 +34,14 @@
 #include "image/ItemsScan.h"
 #include "image/TagCharRule.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "serial/OperationView.h"
 #include "ui/HEdit.h"
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
+#include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
 namespace fs = std::filesystem;
@@ -615,4 +617,33 @@ TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
     EXPECT_GE(columns[0], frame->MainView()->MainInfoPane()->MinimumSize().x);
     EXPECT_GT(columns[1], columns[0] + columns[2]);
     EXPECT_GE(columns[2], 150);
+}
+
+TEST_F(MainWindowTest, HelpCommandsAndTheQuestionButtonOnlyWhenTheyDoSomething) {
+    Open();
+    const UiHooks::Hooks saved = UiHooks::Current();
+    UiHooks::Current().openHelp = nullptr;
+    UiHooks::Current().hasHelpTopic = nullptr;
+    frame->UpdateWindowUI();
+    EXPECT_FALSE(frame->StateOf(Cmd::HelpTopics)->enabled);
+    EXPECT_FALSE(frame->StateOf(Cmd::GetStarted)->enabled);
+    {
+        CFileNewDlg dialog(frame, frame->Document());
+        wxWindow* question = dialog.FindWindow(CFileNewDlg::IDC_HELP);
+        ASSERT_NE(question, nullptr);
+        EXPECT_FALSE(question->IsEnabled());
+        // The label fits its button.
+        EXPECT_GE(question->GetSize().x, question->GetTextExtent("?").x + 4);
+    }
+
+    int opened = 0;
+    UiHooks::Current().openHelp = [&](wxWindow*, int) { ++opened; };
+    UiHooks::Current().hasHelpTopic = [](int rid) { return rid == MakeRID(0, CFileNewDlg::IDD, 0); };
+    EXPECT_TRUE(frame->StateOf(Cmd::HelpTopics)->enabled);
+    EXPECT_FALSE(frame->StateOf(Cmd::GetStarted)->enabled) << "no such topic in the help";
+    {
+        CFileNewDlg dialog(frame, frame->Document());
+        EXPECT_TRUE(dialog.FindWindow(CFileNewDlg::IDC_HELP)->IsEnabled());
+    }
+    UiHooks::Current() = saved;
 }

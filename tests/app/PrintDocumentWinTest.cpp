@@ -19,6 +19,7 @@
 #include "app/MenuCommands.h"
 #include "app/ScreenRegistry.h"
 #include "channel/ChannelGridPrint.h"
+#include "channel/GroupAllocationPrint.h"
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
 #include "image/TestHost.h"
@@ -175,3 +176,22 @@ TEST_F(PrintDocumentWinTest, PreviewOpensAndPageOneIsNotBlank) {
 }
 
 }  // namespace
+
+TEST_F(PrintDocumentWinTest, GroupAllocationPrintsWithoutADialogAndLeavesTheImage) {
+    const CloneImage before = image;
+    auto screen = PrintScreens::Make(PrintScreens::Slot::GroupAllocation, image);
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(dynamic_cast<wxWindow*>(screen.get()), nullptr) << "a window built only to print";
+
+    // Its pages are the group allocation printer's, one per call.
+    std::string printed, expected;
+    bool more = true;
+    for (int page = 0; more && page < 8; ++page) screen->GetHtml(printed, &image, &more, false);
+    EXPECT_FALSE(more);
+    ZoneAllocationPrinter printer(image);
+    for (int page = 0; printer.GetHtml(expected, page, page == 0, "Group Allocation") && page < 8; ++page) {
+    }
+    EXPECT_EQ(printed, expected);
+    EXPECT_NE(printed.find("[Group Allocation]"), std::string::npos);
+    EXPECT_EQ(image, before);
+}

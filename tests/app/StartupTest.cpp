@@ -13,6 +13,7 @@
 #include "image/FileUtil.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
+#include "ui/MainItems.h"
 
 namespace fs = std::filesystem;
 
@@ -128,6 +129,21 @@ TEST_F(ProfileTest, AppSettingsWithTheirFallbacks) {
     EXPECT_EQ(AppState::Link().port, "");
     EXPECT_EQ(AppState::Link().baudRate, 115200);
     EXPECT_EQ(AppSettings::PreviewPageCount(), 0);
+}
+
+TEST_F(ProfileTest, ColumnGroupsWrittenAtExitAreReadBackAtStartUp) {
+    MainItems::ResetVisible();
+    // Item_CONV1 (W/N) and Item_CONV6 (Power) hidden at the last exit.
+    WriteProfileInt("MainItem", "Item_CONV1", 0);
+    WriteProfileInt("MainItem", "Item_CONV6", 0);
+    AppSettings::LoadAppSettings();
+    for (const MainItemRow& row : MainItems::Table()) {
+        if (row.commandId == -1) break;
+        if (MainItems::LastColumn(row) == 0) continue;
+        const int n = row.commandId - MainItems::FirstCommand;
+        EXPECT_EQ(row.visible, (n == 1 || n == 6) ? 0 : 1) << n;
+    }
+    MainItems::ResetVisible();
 }
 
 TEST_F(ProfileTest, RecentFilesKeepFourAndForgetRemovedEntries) {

@@ -81,6 +81,14 @@ TEST_P(DefaultFileTest, ChannelOneIsInUseInsideTheBandAndGroupsAreConsistent) {
         << "group 1 holds channel 1";
 }
 
+TEST_P(DefaultFileTest, RadioSettingsOfTheChannelScreensHoldTheirChoices) {
+    EXPECT_EQ(ItemMap::GetOneGroupMode(image), 0u);
+    EXPECT_FALSE(Version::HasFeatureFlag(image)) << "CH Status and Scan Group would be locked";
+    // Channel 1 offers "Scan" in Auto Scan.
+    ASSERT_EQ(ItemMap::SetChannelAutoScan(image, 0, 2), 1);
+    EXPECT_EQ(Channel::GetAutoScan(image, 0), 2);
+}
+
 TEST_P(DefaultFileTest, GridFrequenciesRoundTripThroughTheSynthesiserWords) {
     const std::int64_t low = std::int64_t{ItemMap::GetMinFrequency(image)} * 100000;
     const std::int64_t high = std::int64_t{ItemMap::GetMaxFrequency(image)} * 100000;

@@ -133,3 +133,34 @@ TEST_F(SettingsFileTest, ProcessWideProfileUsesTheNamedFile) {
     EXPECT_EQ(GetProfileString("S", "B", ""), "x");
     SetProfilePath({});
 }
+
+TEST_F(SettingsFileTest, ReadsParseTheFileOnceUntilItChangesOnDisk) {
+    ASSERT_TRUE(file.WriteInt("MainScreen", "X", 5));
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(file.GetInt("MainScreen", "X", 0), 5);
+        EXPECT_EQ(file.GetString("Hardware", "FreqBand", "none"), "none");
+    }
+    EXPECT_EQ(file.Loads(), 1);
+
+    // Another program (or a second instance) rewrites the file: read again.
+    WriteAll(path,
+             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<InitialFile>\r\n<MainScreen>\r\n<X>77</X>\r\n"
+             "</MainScreen>\r\n</InitialFile>");
+    EXPECT_EQ(file.GetInt("MainScreen", "X", 0), 77);
+    // Our own write is seen at once.
+    ASSERT_TRUE(file.WriteInt("MainScreen", "X", 78));
+    EXPECT_EQ(file.GetInt("MainScreen", "X", 0), 78);
+    // A removed file reads its defaults again.
+    std::filesystem::remove(path);
+    EXPECT_EQ(file.GetInt("MainScreen", "X", 0), 0);
+    EXPECT_EQ(file.Loads(), 3);
+}
+
+TEST_F(SettingsFileTest, TheFirstSectionOfANameIsTheOneRead) {
+    WriteAll(
+        path,
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<InitialFile>\r\n<A>\r\n</A>\r\n<A>\r\n<X>1</X>\r\n"
+        "</A>\r\n<B>\r\n<X>2</X>\r\n<X>3</X>\r\n</B>\r\n</InitialFile>");
+    EXPECT_EQ(file.GetInt("A", "X", 9), 9);
+    EXPECT_EQ(file.GetInt("B", "X", 9), 2);
+}

@@ -119,6 +119,16 @@ void WriteHardware(CloneImage& image, const BandHardware& hw) {
     ItemMap::SetTone5ReferenceClock(image, hw.toneClockHz);
 }
 
+// Radio-wide settings that the built screens read, each with its choice:
+//  * One Group Mode (block 8, 0x128 bit 1) = 0 "Disable": the radio uses the
+//    whole group table. Erased (1) it would lock CH Status and Scan Group in
+//    the channel editor and withdraw "Scan" from Auto Scan.
+// The other radio-wide settings stay erased until a screen that shows them
+// gives them a choice here.
+void WriteRadioSettings(CloneImage& image) {
+    ItemMap::SetOneGroupMode(image, 0);
+}
+
 // Groups below the model's group count list their 16 channels in order.
 void WriteGroups(CloneImage& image) {
     const int groups = static_cast<int>(ItemMap::GetMaxGroup(image));
@@ -312,6 +322,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     CloneImage image;
     WriteIdentity(image, *row, file.radioTypeCode);
     WriteHardware(image, hw);
+    WriteRadioSettings(image);
     FileUtil::FindModelCodeByName(row->fileName, image);  // the model's capacities
     WriteGroups(image);
     if (!WriteChannel1(image, hw.channel1MHz)) {
