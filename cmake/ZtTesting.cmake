@@ -2,6 +2,8 @@
 # One GoogleTest executable per test folder; every test is registered with
 # CTest. GUI suites get the label "gui"; the others "core" so that the
 # sanitizer build can run only the GUI-free tests (ctest -L core).
+# Every run of a GUI suite gets a display server of its own
+# (scripts/own-display.sh), so keyboard focus never goes to another program.
 function(zt_add_test_suite)
   cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -9,6 +11,8 @@ function(zt_add_test_suite)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(T_GUI)
     set(label gui)
+    set_target_properties(${T_NAME} PROPERTIES
+      CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/scripts/own-display.sh")
   else()
     set(label core)
   endif()

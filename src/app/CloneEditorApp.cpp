@@ -16,6 +16,8 @@
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
 #include "app/SingleInstance.h"
+#include "app/LanguageSetup.h"
+#include "image/Modes.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 
@@ -40,7 +42,17 @@ bool CCloneEditorApp::OnInit() {
     const std::string name = ProgramFolders::ProgramName();
     SetAppName(name);
     SetAppDisplayName(wxString::FromUTF8(GetRIDText(57344)));
-    const auto words = Arguments(argv, argc);
+    const ModeOptions modes = ParseModeOptions(Arguments(argv, argc));
+    if (!modes.error.empty() || modes.help) {
+        if (!modes.error.empty()) std::fprintf(stderr, "%s: %s\n", name.c_str(), modes.error.c_str());
+        std::fputs(UsageText(name).c_str(), modes.help ? stdout : stderr);
+        if (modes.help) {
+            exitAtOnce_ = true;
+            return true;
+        }
+        return false;
+    }
+    const auto& words = modes.rest;
     CVondelCommandLineInfo info;
 
     // A second start hands its file to the first instance and ends.
@@ -49,16 +61,17 @@ bool CCloneEditorApp::OnInit() {
     if (instance_->AnotherIsRunning()) {
         info.Parse(words, 0, 0);
         instance_->SendToRunning(info.FileName);
-        handedOver_ = true;
+        exitAtOnce_ = true;
         return true;
     }
 
-    AppState::ServiceMode() = 0;
-    AppState::AppMode() = 0;
+    AppState::ServiceMode() = modes.serviceMode;
+    AppState::AppMode() = modes.appMode;
     SetHost(&host_);
     HLogPrint::InitLog();
     SetProfilePath(settingsFolder / (name + ".xml"));
     AppSettings::LoadAppSettings();
+    LanguageSetup::Install(ProgramFolders::ShippedDataFolders());
     Lang::ApplyThreadLocale();
     recent_ = std::make_unique<CVondelRecentFileList>();
     recent_->ReadList();
@@ -90,7 +103,7 @@ bool CCloneEditorApp::OnInit() {
 }
 
 int CCloneEditorApp::OnRun() {
-    if (handedOver_) return 0;
+    if (exitAtOnce_) return 0;
     return wxApp::OnRun();
 }
 

@@ -33,7 +33,7 @@ class CCloneEditorApp : public wxApp {
     AppHost host_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CVondelRecentFileList> recent_;
-    bool handedOver_ = false;
+    bool exitAtOnce_ = false;
 };
 
 wxDECLARE_APP(CCloneEditorApp);

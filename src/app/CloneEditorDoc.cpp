@@ -12,6 +12,7 @@
 #include "image/ItemsChannel.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/SettingsFile.h"
 
 namespace fs = std::filesystem;
@@ -34,6 +35,10 @@ constexpr const char* kNarrowbandCaution =
     "Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data "
     "was "
     "changed to Narrow bandwidth automatically.\n";
+constexpr const char* kCannotOpen = "The file cannot be opened.\nFile Name = ";
+constexpr const char* kDefaultDataFile =
+    "This is a default data file of the program; it is never overwritten.\nSave the data under another "
+    "name.\nFile Name = ";
 constexpr const char* kNoDefaultFile =
     "There is no corresponding default file.\nIt needs to update the Pardex programming software.";
 
@@ -69,7 +74,7 @@ CCloneEditorDoc::CCloneEditorDoc(DocumentView& view, std::vector<fs::path> dataF
 }
 
 bool CCloneEditorDoc::IsModified() const {
-    return path_.empty() || !(CurrentImage == SavedImage);
+    return (path_.empty() && !fromDefault_) || !(CurrentImage == SavedImage);
 }
 
 void CCloneEditorDoc::SetTitle(const std::string& title) {
@@ -82,6 +87,7 @@ void CCloneEditorDoc::SetTitle(const std::string& title) {
 
 void CCloneEditorDoc::SetPath(const std::string& path, bool addToRecent) {
     path_ = path;
+    fromDefault_ = false;
     if (addToRecent && !path.empty()) view_.AddToRecentFiles(path);
     SetTitle(path);
 }
@@ -113,6 +119,16 @@ int CCloneEditorDoc::LoadFile(const std::string& path, bool addToRecent) {
     return 1;
 }
 
+int CCloneEditorDoc::LoadFileReporting(const std::string& path, bool addToRecent) {
+    const int result = LoadFile(path, addToRecent);
+    if (result != 1) {
+        std::string why = FileUtil::ReadProblem(path);
+        if (why.empty()) why = "The file cannot be read.";
+        Host().Message(FileUtil::RidNone, kCannotOpen, path + "\n" + why, MsgStyle::Ok | MsgStyle::IconError);
+    }
+    return result;
+}
+
 int CCloneEditorDoc::LoadDefault(const std::string& name) {
     if (name.empty()) return 0;
     const fs::path file = FindDataFile(name);
@@ -121,6 +137,7 @@ int CCloneEditorDoc::LoadDefault(const std::string& name) {
     if (result == 1) {
         PX_LOG("App Default File = %s", file.c_str());
         SetPath("", false);
+        fromDefault_ = true;
     }
     return result;
 }
@@ -154,7 +171,8 @@ bool CCloneEditorDoc::ProbeDefaultFiles() const {
 
 bool CCloneEditorDoc::LoadStartupImage(const std::string& commandLineFile) {
     usable_ = true;
-    if (!commandLineFile.empty() && LoadFile(commandLineFile, true) == 1) return true;
+    // A command-line file that cannot be read is reported; the default follows.
+    if (!commandLineFile.empty() && LoadFileReporting(commandLineFile, true) == 1) return true;
     if (LoadStartupDefault()) return true;
     if (!ProbeDefaultFiles()) {
         Host().Message(kRidNoDefaultFile, kNoDefaultFile, "", MsgStyle::Ok);
@@ -169,7 +187,7 @@ int CCloneEditorDoc::LoadDefaultFile(const std::string& name) {
 
 int CCloneEditorDoc::OpenDocument(const std::string& path) {
     view_.ScrollGridToFirstColumn();
-    const int result = LoadFile(path, true);
+    const int result = LoadFileReporting(path, true);
     if (result == 1) AfterFileCommand();
     return result;
 }
@@ -196,12 +214,12 @@ void CCloneEditorDoc::OnFileOpen() {
     // The document is replaced only once its changes are saved or given up.
     if (!SaveModified()) return;
     view_.ScrollGridToFirstColumn();
-    LoadFile(*chosen, true);
+    LoadFileReporting(*chosen, true);
     AfterFileCommand();
 }
 
 void CCloneEditorDoc::ApplyNarrowbandRule() {
-    if (AppState::ServiceMode() != 0 || !rules_.txInNarrowband) return;
+    if (AppState::ServiceMode() != ServiceModes::Normal || !rules_.txInNarrowband) return;
     if (ItemMap::GetWideBandPermit(CurrentImage) != 0) return;
     if (Host().Now().tm_year + 1900 < 2013) return;
     const int capacity = 8 * std::clamp(static_cast<int>(ItemMap::GetMaxCh(CurrentImage)), 0, 16);
@@ -220,8 +238,7 @@ void CCloneEditorDoc::ApplyNarrowbandRule() {
 
 bool CCloneEditorDoc::WriteTo(const std::string& path) {
     if (IsShippedDefaultFile(path)) {
-        Host().Message(FileUtil::RidReadOnly, "The File's attribute is Read_Only.\nFile Name = ", path,
-                       MsgStyle::Ok | MsgStyle::IconError);
+        Host().Message(FileUtil::RidNone, kDefaultDataFile, path, MsgStyle::Ok | MsgStyle::IconError);
         return false;
     }
     return FileUtil::SaveImageFile(CurrentImage, path) == 1;
@@ -241,12 +258,13 @@ bool CCloneEditorDoc::OnFileSave() {
 }
 
 bool CCloneEditorDoc::OnFileSaveAs() {
-    ApplyNarrowbandRule();
     const auto chosen = view_.AskSavePath(Folder(lastFolder_));
     if (!chosen) {
         SaveAsResult = 2;
         return false;
     }
+    // A cancelled dialog leaves the image as it was.
+    ApplyNarrowbandRule();
     if (rules_.refreshGroupValid) rules_.refreshGroupValid(CurrentImage);
     lastFolder_ = *chosen;
     const bool written = WriteTo(*chosen);
@@ -269,8 +287,13 @@ bool CCloneEditorDoc::SaveModified() {
     if (answer == MsgAnswer::Cancel) return false;
     if (answer == MsgAnswer::Yes) {
         SaveAsResult = 0;
-        // Only an image actually written lets the caller go on.
-        if (!OnFileSave()) return false;
+        // Only an image actually written lets the caller go on. At close
+        // (the modified flag set) a save that failed offers another file.
+        if (!OnFileSave()) {
+            if (!modifiedFlag_ || SaveAsResult == 2) return false;
+            SaveAsResult = 0;
+            if (!OnFileSaveAs()) return false;
+        }
     }
     const int cable = AppState::Link().cableType;
     if (Model::ProductType(CurrentImage) == 0 && (cable == 2 || cable == 3))
@@ -286,7 +309,7 @@ bool CCloneEditorDoc::HandOver(const std::string& path, bool windowEnabled) {
         if (answer == MsgAnswer::Cancel) return false;
         if (answer == MsgAnswer::Yes && !OnFileSave()) return false;
     }
-    if (LoadFile(path, true) != 1) return false;
+    if (LoadFileReporting(path, true) != 1) return false;
     view_.RefreshAllPanes();
     AppState::EditStateFlags()[0] = 0;
     return true;

@@ -54,7 +54,8 @@ class CCloneEditorDoc {
     bool LoadStartupImage(const std::string& commandLineFile);
     bool IsUsable() const { return usable_; }
 
-    // Modified: no path, or the image differs from the one last loaded or saved.
+    // Modified: the image differs from the one last loaded or saved, or it
+    // has no path and did not come from a default data file (a radio read).
     bool IsModified() const;
     void SetModifiedFlag(bool flag) { modifiedFlag_ = flag; }
     bool ModifiedFlag() const { return modifiedFlag_; }
@@ -70,6 +71,8 @@ class CCloneEditorDoc {
 
     // 1 on success, else the reader's result; a failure changes nothing.
     int LoadFile(const std::string& path, bool addToRecent);
+    // LoadFile; a failure tells the user why.
+    int LoadFileReporting(const std::string& path, bool addToRecent);
     int LoadFileByName(const std::string& path, bool addToRecent) { return LoadFile(path, addToRecent); }
     // Shell open and recent files: 1 on success.
     int OpenDocument(const std::string& path);
@@ -79,6 +82,8 @@ class CCloneEditorDoc {
     // The image no longer comes from the file (a radio read, an alignment, a
     // conversion): no path, title "<none>".
     void ClearPath() { SetPath("", false); }
+    // True while the image is a default data file loaded without a path.
+    bool FromDefaultFile() const { return fromDefault_; }
 
     // The file commands. Save and SaveAs return true only when the image was
     // written.
@@ -115,4 +120,5 @@ class CCloneEditorDoc {
     std::string lastFolder_;
     bool modifiedFlag_ = false;
     bool usable_ = true;
+    bool fromDefault_ = false;
 };

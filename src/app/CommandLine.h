@@ -1,8 +1,7 @@
 #pragma once
 // The command line: the data file to open and, in the unattended ship mode
 // only, the four folder options "cxx=", "html=", "modelinfo=" and "result=".
-// Flags begin with "-" (a leading "/" is a path here); unknown flags are
-// ignored.
+// Flags begin with "-" (a leading "/" is a path here).
 #include <string>
 #include <vector>
 
@@ -24,6 +23,22 @@ class CVondelCommandLineInfo {
   private:
     void ParseFrameworkParam(const std::string& word);
 };
+
+// The mode options, read before anything else of the command line:
+// "--app-mode=N" (0 normal, 1 E, 2 M, 3 SP, 4 the unattended ship mode) and
+// "--service-mode=N" (0 normal, 1 Engineer Mode, 2 Manufacture Mode).
+struct ModeOptions {
+    int appMode = 0;
+    int serviceMode = 0;
+    // The words that are not mode options, in their order.
+    std::vector<std::string> rest;
+    // Empty when the command line is sound, else what is wrong with it.
+    std::string error;
+    bool help = false;
+};
+ModeOptions ParseModeOptions(const std::vector<std::string>& words);
+// What a wrong option prints.
+std::string UsageText(const std::string& programName);
 
 // The folder options carried into the process-wide state, with a trailing
 // separator added to ModelInfoFolder and ResultFolder.

@@ -24,6 +24,7 @@
 #include "image/FileUtil.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MainItems.h"
@@ -631,7 +632,7 @@ void CMainFrame::OnActivate(wxActivateEvent& event) {
     wxWindow* grid = pane->FindWindow(ChannelGridControlId);
     if (!grid) return;
     grid->SetFocus();
-    if (AppState::AppMode() == 4) {
+    if (AppState::AppMode() == AppModes::Ship) {
         const auto& ship = Screens::Ship();
         if (firstActivation_ && ship.beginSequence) ship.beginSequence();
         if (ship.startWatcher) ship.startWatcher();

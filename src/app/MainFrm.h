@@ -121,6 +121,9 @@ class CMainFrame : public wxFrame, public DocumentView {
     void CreateClient();
     void CreatePanes();
     void BuildMenus();
+    // After a language change: the menus and the middle panes anew in the
+    // new language (the other open windows re-translate themselves).
+    void ApplyLanguage();
     void RenderDropDown(int index);
     void RebuildRecentMenu();
     void UpdateTitle();

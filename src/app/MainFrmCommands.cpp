@@ -15,7 +15,9 @@
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/Language.h"
+#include "ui/FileLanguageDlg.h"
 #include "language/SettingsFile.h"
 #include "serial/PXCommunicationEvent.h"
 #include "ui/MainItems.h"
@@ -151,6 +153,21 @@ void CMainFrame::BuildMenus() {
     for (std::size_t i = 0; i < menu_.size(); ++i)
         if (static_cast<int>(i) != DropDown::File) RenderDropDown(static_cast<int>(i));
     RebuildRecentMenu();
+}
+
+void CMainFrame::ApplyLanguage() {
+    wxMenuBar* old = GetMenuBar();
+    menu_ = MainMenuResource();
+    PopupMenu::Update(PopupMenu::MainMenu, menu_, RebuildContext());
+    BuildMenus();
+    delete old;
+    if (!view_) return;
+    wxCommandEvent rebuild(EVT_PANE_SELECTOR_REBUILD);
+    OnRebuildSelector(rebuild);
+    wxCommandEvent replace(EVT_PANE_REPLACE_ACTIVE);
+    replace.SetInt(activeKind_);
+    OnReplaceActive(replace);
+    RefreshAllPanes();
 }
 
 void CMainFrame::RenderDropDown(int index) {
@@ -319,7 +336,7 @@ void CMainFrame::RunCommand(int id) {
         case CommandKind::MarketingShip: {
             const auto& ship = Screens::Ship();
             const bool running = ship.sequenceRunning && ship.sequenceRunning();
-            if (AppState::AppMode() == 4 && !running && ship.beginSequence)
+            if (AppState::AppMode() == AppModes::Ship && !running && ship.beginSequence)
                 ship.beginSequence();
             else
                 RunDialogCommand(id, Cmd::Marketing, true);
@@ -411,6 +428,8 @@ void CMainFrame::RunCommand(int id) {
             if (const auto& import = Screens::Ship().importModelInfo) import();
             break;
         case CommandKind::Language:
+            if (CFileLanguageDlg::Run(this)) ApplyLanguage();
+            break;
         case CommandKind::NoAction:
         case CommandKind::Document:
         case CommandKind::Framework:

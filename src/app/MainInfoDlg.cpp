@@ -16,6 +16,7 @@
 #include "image/ItemsHeader.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "image/UiUtil.h"
 #include "ui/EditRules.h"
 #include "ui/HEdit.h"
@@ -260,14 +261,15 @@ void CMainInfoDlg::OnFirmwareVersionKillFocus() {
 }
 
 void CMainInfoDlg::OnCharHook(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_F9 || !event.ShiftDown() || AppState::AppMode() == 0 ||
+    if (event.GetKeyCode() != WXK_F9 || !event.ShiftDown() || AppState::AppMode() == AppModes::Normal ||
         !Screens::ImageEditor()) {
         event.Skip();
         return;
     }
     wxWeakRef<wxWindow> focus(wxWindow::FindFocus());
     const bool ok = Screens::ImageEditor()(this, image_);
-    if (ok && (AppState::ServiceMode() == 1 || AppState::ServiceMode() == 2))
+    if (ok && (AppState::ServiceMode() == ServiceModes::Engineer ||
+               AppState::ServiceMode() == ServiceModes::Manufacture))
         if (PaneHost* host = MainPaneHost()) host->RefreshAllPanes();
     if (focus) focus->SetFocus();
 }

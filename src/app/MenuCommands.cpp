@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "image/Modes.h"
 #include "ui/MainItems.h"
 
 namespace {
@@ -213,7 +214,7 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
     using E = MenuEntry;
     switch (kind) {
         case MainMenu:
-            if (context.serviceMode == 0) RemoveCommand(menu, Cmd::FileConvert);
+            if (context.serviceMode == ServiceModes::Normal) RemoveCommand(menu, Cmd::FileConvert);
             for (std::size_t i = 0; i < menu.size() && i < DropDown::Count; ++i)
                 if (menu[i].kind == E::SubMenu)
                     Translate(menu[i].items, DropDownTextKey(static_cast<int>(i)));
@@ -226,7 +227,8 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
             }
             if (MenuEntry* items = SubMenuAt(menu, kSubItemsPosition)) {
                 items->items = {Entry(Cmd::HelpTopic)};
-                if (context.serviceMode != 0) items->items.push_back(Entry(Cmd::RelatedItem));
+                if (context.serviceMode != ServiceModes::Normal)
+                    items->items.push_back(Entry(Cmd::RelatedItem));
             }
             Translate(menu, DropDownTextKey(DropDown::View));
             return;
@@ -234,7 +236,8 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
             menu = {Entry(Cmd::Hardware),   Entry(Cmd::Scanning),    Entry(Cmd::PowerSaving),
                     Entry(Cmd::FrontPanel), Entry(Cmd::KeyFunction), Entry(Cmd::Emergency),
                     Entry(Cmd::Marketing)};
-            if (context.appMode == 4) menu.push_back(E::Item(Cmd::MarketingShip, "Marketing(&Ship Mode)"));
+            if (context.appMode == AppModes::Ship)
+                menu.push_back(E::Item(Cmd::MarketingShip, "Marketing(&Ship Mode)"));
             menu.push_back(Entry(Cmd::Password));
             menu.push_back(Entry(Cmd::Miscellaneous));
             Translate(menu, DropDownTextKey(DropDown::Common));
@@ -267,9 +270,9 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
             return;
         case RadioMenu:
             menu = {Entry(Cmd::Upload), Entry(Cmd::Download)};
-            if (context.serviceMode == 2) menu.push_back(Entry(Cmd::DownloadManu));
+            if (context.serviceMode == ServiceModes::Manufacture) menu.push_back(Entry(Cmd::DownloadManu));
             menu.push_back(E::Line());
-            if (context.serviceMode != 0) {
+            if (context.serviceMode != ServiceModes::Normal) {
                 menu.push_back(Entry(Cmd::BasicAlignment));
                 menu.push_back(Entry(Cmd::ChFineAlignment));
             }
@@ -397,7 +400,7 @@ std::optional<CommandState> CommandStateOf(int id, const CommandContext& context
         case K::About:
             return std::nullopt;
         case K::Language:
-            return CommandState{false, {}};
+            return CommandState{true, {}};
         case K::BarToggle:
             return CommandState{true, id == Cmd::ToolBar ? context.toolBarShown : context.statusBarShown};
         case K::HelpPane:
@@ -407,7 +410,8 @@ std::optional<CommandState> CommandStateOf(int id, const CommandContext& context
         case K::FontSize:
             return CommandState{true, IsFontCommandChecked(context.storedFontRate, id)};
         case K::MarketingShip:
-            return CommandState{available(context.appMode == 4 ? Cmd::MarketingShip : Cmd::Marketing), {}};
+            return CommandState{
+                available(context.appMode == AppModes::Ship ? Cmd::MarketingShip : Cmd::Marketing), {}};
         case K::FileConvert:
         case K::Print:
         case K::Configure:

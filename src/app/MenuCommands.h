@@ -1,3 +1,4 @@
+#include "image/Modes.h"
 #pragma once
 // The main menu without a window: the command ids, what each command does,
 // the menu as the program's resource holds it, the rebuild of the drop-downs
@@ -56,7 +57,7 @@ enum class CommandKind {
     FileConvert,      // convert dialog on the working copy
     Print,            // print, preview, export and page setup of a snapshot
     Configure,        // port configuration, then the port label
-    Language,         // always disabled
+    Language,         // the language dialog
     Framework,        // recent files, exit
     EditForward,      // sent on to the active pane
     BarToggle,        // tool bar, status bar
@@ -134,8 +135,8 @@ MenuModel MainMenuResource();
 
 // What the rebuild of a menu depends on.
 struct MenuContext {
-    int serviceMode = 0;
-    int appMode = 0;
+    int serviceMode = ServiceModes::Normal;
+    int appMode = AppModes::Normal;
     bool gridFocused = false;
     // Firmware 1.90.0.0 or later with a display: DTMF Page and MDC1200 Call.
     bool signalingExtended = false;
@@ -174,8 +175,8 @@ std::vector<int> CommandIds(const MenuModel& menu);
 
 // What the state of a command depends on. Unset functions answer false.
 struct CommandContext {
-    int serviceMode = 0;
-    int appMode = 0;
+    int serviceMode = ServiceModes::Normal;
+    int appMode = AppModes::Normal;
     // The command's screen or road exists in this program.
     std::function<bool(int id)> available;
     // The channel grid reports the column as locked (hidden by its rules).

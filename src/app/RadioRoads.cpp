@@ -11,6 +11,7 @@
 #include "image/ItemsHeader.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "language/Language.h"
 #include "serial/CommResult.h"
 #include "ui/MessageService.h"
@@ -58,8 +59,8 @@ int ShowResult(int resultId) {
 class NormalModes {
   public:
     NormalModes() : service_(AppState::ServiceMode()), app_(AppState::AppMode()) {
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
+        AppState::ServiceMode() = ServiceModes::Normal;
+        AppState::AppMode() = AppModes::Normal;
     }
     ~NormalModes() {
         AppState::ServiceMode() = service_;
@@ -116,21 +117,22 @@ int Download(RoadHost& host, bool refresh) {
         host.RestoreRememberedFocus();
         return 0;
     }
-    if (AppState::AppMode() != 4 && ShowResult(kResultConfirmDownload) != MsgAnswer::Yes) {
+    if (AppState::AppMode() != AppModes::Ship && ShowResult(kResultConfirmDownload) != MsgAnswer::Yes) {
         host.RestoreRememberedFocus();
         return 0;
     }
     const int serviceMode = AppState::ServiceMode();
-    if (serviceMode != 2) {
+    if (serviceMode != ServiceModes::Manufacture) {
         const bool known = Model::IndexFromTypeCode(working) != -1;
-        if (!known || (serviceMode == 0 && ItemMap::GetVariantByte(working) > 1)) {
+        if (!known || (serviceMode == ServiceModes::Normal && ItemMap::GetVariantByte(working) > 1)) {
             ShowResult(known ? kResultModelMismatch : kResultModelUnknown);
             host.RestoreRememberedFocus();
             return 0;
         }
     }
     const int year = Host().Now().tm_year + 1900;
-    if (serviceMode == 0 && ItemMap::GetWideBandPermit(working) == 0 && year >= kNarrowbandFirstYear) {
+    if (serviceMode == ServiceModes::Normal && ItemMap::GetWideBandPermit(working) == 0 &&
+        year >= kNarrowbandFirstYear) {
         const auto wide = WideChannelsInNarrowbandBands(working);
         if (!wide.empty()) {
             const bool mandatory = year >= kNarrowbandMandatoryYear;
@@ -156,19 +158,20 @@ int Download(RoadHost& host, bool refresh) {
     if (result == 1) {
         host.CurrentImage() = working;
         if (refresh) host.RefreshAllPanes();
-        if (AppState::AppMode() == 4 && ship.afterDownload) ship.afterDownload(true);
+        if (AppState::AppMode() == AppModes::Ship && ship.afterDownload) ship.afterDownload(true);
         host.RestorePaneFocus();
         AppState::ClearEditStateFlags();
         return 1;
     }
-    if (AppState::AppMode() == 4 && ship.sequenceRunning && ship.sequenceRunning() && ship.afterDownload)
+    if (AppState::AppMode() == AppModes::Ship && ship.sequenceRunning && ship.sequenceRunning() &&
+        ship.afterDownload)
         ship.afterDownload(false);
     host.RestoreRememberedFocus();
     return 0;
 }
 
 int DownloadCommand(RoadHost& host) {
-    if (AppState::ServiceMode() != 2) return Download(host, true);
+    if (AppState::ServiceMode() != ServiceModes::Manufacture) return Download(host, true);
     int result = 0;
     {
         const NormalModes normal;
@@ -179,7 +182,7 @@ int DownloadCommand(RoadHost& host) {
 }
 
 int DownloadManuCommand(RoadHost& host) {
-    if (AppState::ServiceMode() != 2) return 0;
+    if (AppState::ServiceMode() != ServiceModes::Manufacture) return 0;
     return Download(host, true);
 }
 

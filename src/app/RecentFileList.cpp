@@ -24,8 +24,11 @@ void CVondelRecentFileList::ReadList() {
 void CVondelRecentFileList::WriteList() const {
     for (int i = 1; i <= Size; ++i) {
         const auto index = static_cast<std::size_t>(i - 1);
-        if (index < entries_.size() && !entries_[index].empty())
-            WriteProfileString(Section, EntryName(i), entries_[index]);
+        // An entry removed from the list is emptied in the file too, so a dead
+        // file does not come back at the next start.
+        const std::string entry = index < entries_.size() ? entries_[index] : std::string();
+        if (!entry.empty() || !GetProfileString(Section, EntryName(i), "").empty())
+            WriteProfileString(Section, EntryName(i), entry);
     }
 }
 

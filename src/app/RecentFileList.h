@@ -1,7 +1,7 @@
 #pragma once
 // The recent-file list: four entries kept in the settings file, section
-// "RecentFileList", entries "File1".."File4". Writing never deletes: an entry
-// that became empty keeps its old value in the file.
+// "RecentFileList", entries "File1".."File4". An entry removed from the list
+// (a file that could not be opened) is emptied in the file as well.
 #include <string>
 #include <vector>
 

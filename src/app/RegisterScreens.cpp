@@ -13,8 +13,12 @@
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupGrid.h"
+#include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
+#include "tone/ToneSystemWnd.h"
+#include "tone/TwoTonePrint.h"
 #include "serial/ui/UploadDownload.h"
+#include "settings/SettingsScreens.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
@@ -28,6 +32,10 @@ void RegisterScreens() {
     ChannelList::RegisterGridPage();
     CZoneList::RegisterGridPage();
     Screens::RegisterDialog(Cmd::GroupAllocation, &CZoneAllocationDlg::Edit);
+
+    // Tone signalling: the 2-tone system window and its views in the printout.
+    Screens::RegisterDialog(Cmd::TwoToneSystem, &CDialogDmy::Edit2ToneSystem);
+    TwoTonePrintScreen::Register();
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
@@ -74,6 +82,12 @@ void RegisterScreens() {
         return std::make_unique<CZoneAllocationDlg>(const_cast<CloneImage&>(image));
     });
     ChannelGridPrintScreen::Register();
+
+    // The radio-wide settings dialogs, and their places in the printed document.
+    Screens::RegisterDialog(Cmd::PowerSaving, &SettingsScreens::PowerSaving);
+    PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
+    Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
+    PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {
@@ -98,4 +112,8 @@ void RegisterScreens() {
                 break;
         }
     });
+
+    // Help: F1, the Help buttons and the Help menu, the help topic pane and
+    // the related-items pane.
+    HelpRegistration::Register();
 }

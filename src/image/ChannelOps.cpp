@@ -13,6 +13,7 @@
 #include "image/ItemsSystem.h"
 #include "image/ItemsTone.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 #include "image/TagCharRule.h"
 
 namespace {
@@ -453,8 +454,8 @@ void FixUpAfterModelConversion(CloneImage& image, const CloneImage& before) {
     CloneImage reference = before;
     for (int c = 0; c < ItemMap::ChannelCount; ++c) CopyRecord(image, c, reference, c);
 
-    const bool ruleApplies = Host().ServiceMode() == 0 && ItemMap::GetWideBandPermit(image) == 0 &&
-                             Host().Now().tm_year + 1900 >= 2013;
+    const bool ruleApplies = Host().ServiceMode() == ServiceModes::Normal &&
+                             ItemMap::GetWideBandPermit(image) == 0 && Host().Now().tm_year + 1900 >= 2013;
     if (ruleApplies) {
         std::vector<int> wide;
         for (int c = 0; c < Channel::Capacity(image); ++c)

@@ -83,7 +83,8 @@ bool AtomicWrite(const fs::path& target, const void* data, std::size_t size) {
     }
     struct stat old {};
     mode_t mode = 0644;
-    if (::stat(real.c_str(), &old) == 0)
+    const bool existed = ::stat(real.c_str(), &old) == 0;
+    if (existed)
         mode = old.st_mode & 07777;
     else {
         const mode_t mask = ::umask(0);
@@ -91,6 +92,11 @@ bool AtomicWrite(const fs::path& target, const void* data, std::size_t size) {
         mode = 0666 & ~mask;
     }
     ok = ok && ::fchmod(fd, mode) == 0;
+    // The replaced file keeps its owner where the process may set it; where
+    // it may not, the new file is the saving user's, as a fresh file would be.
+    if (ok && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+        [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temp.c_str(), real.c_str()) == 0;
@@ -131,6 +137,23 @@ int OpenRead(CloneImage& image, const std::string& path) {
     return 1;
 }
 
+std::string ReadProblem(const std::string& path) {
+    std::error_code ec;
+    if (path.empty()) return "No file name was given.";
+    const auto status = fs::status(path, ec);
+    if (!fs::exists(status)) return "The file does not exist.";
+    if (fs::is_directory(status)) return "It is a folder, not a data file.";
+    if (!fs::is_regular_file(status)) return "It is not a data file.";
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::string("The file cannot be read (") + std::strerror(errno) + ").";
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size != CloneImage::Size)
+        return "The file holds " + std::to_string(size) + " bytes; a data file holds exactly " +
+               std::to_string(CloneImage::Size) + " bytes.";
+    CloneImage scratch;
+    return OpenRead(scratch, path) == 1 ? std::string() : "The file cannot be read.";
+}
+
 int LoadImageFile(CloneImage& image, const std::string& path) {
     const int result = OpenRead(image, path);
     if (result == 1) FindModelCodeByName(fs::path(path).filename().string(), image);
@@ -155,6 +178,13 @@ int SaveImageFile(const CloneImage& image, const std::string& path) {
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR)) {
             Host().Message(RidReadOnly, "The File's attribute is Read_Only.\nFile Name = ", path,
+                           MsgStyle::Ok | MsgStyle::IconError);
+            return 0;
+        }
+        // The rename needs only the folder's permission: never replace a file
+        // that its owner did not let this user write.
+        if (::access(path.c_str(), W_OK) != 0) {
+            Host().Message(RidNone, "You have no permission to write this file.\nFile Name = ", path,
                            MsgStyle::Ok | MsgStyle::IconError);
             return 0;
         }

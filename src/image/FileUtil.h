@@ -13,6 +13,8 @@ namespace FileUtil {
 inline constexpr std::uint64_t AnySize = ~std::uint64_t{0};
 inline constexpr int RidReadOnly = 106;
 inline constexpr int RidWriteProblem = 110;
+// Texts that have no string-table entry.
+inline constexpr int RidNone = 0;
 inline constexpr const char* DataFileFilter = "Pardex Files(*.PDX)|*.PDX;*.pdx|All files(*.*)|*.*||";
 
 struct DefaultFileRow {
@@ -30,10 +32,14 @@ bool FileExistsWithSize(const std::string& path, std::uint64_t expectedSize);
 int OpenRead(CloneImage& image, const std::string& path);
 // OpenRead, then the capacity rule of the default file names.
 int LoadImageFile(CloneImage& image, const std::string& path);
+// Why OpenRead refuses `path`, in words for the user; empty when it reads.
+std::string ReadProblem(const std::string& path);
 // A default data file opened under its own name gets its model's capacity.
 void FindModelCodeByName(const std::string& fileName, CloneImage& image);
 // Saves atomically: a temporary file in the same folder, flushed, renamed
-// over the target. On failure the old file is intact and a message is shown.
+// over the target. A link is saved through to the file it names; the file
+// keeps its mode (and owner where allowed). A file the user may not write is
+// left alone. On failure the old file is intact and a message is shown.
 int SaveImageFile(const CloneImage& image, const std::string& path);
 // Writes `text` to `path` atomically; false on failure. Used for exports.
 bool WriteFileAtomically(const std::string& path, const std::string& text);

@@ -15,6 +15,7 @@
 #include "image/ItemsSystem.h"
 #include "image/ItemsTone.h"
 #include "image/Model.h"
+#include "image/Modes.h"
 
 namespace {
 
@@ -366,7 +367,7 @@ bool InNarrowbandRange(const CloneImage& image, int channel) {
 }
 
 bool WideBandAllowed(const CloneImage& image, int channel) {
-    if (Host().ServiceMode() != 0 || ItemMap::GetWideBandPermit(image) != 0) return true;
+    if (Host().ServiceMode() != ServiceModes::Normal || ItemMap::GetWideBandPermit(image) != 0) return true;
     const std::tm now = Host().Now();
     if (now.tm_year + 1900 < 2013) return true;
     return !InNarrowbandRange(image, channel);

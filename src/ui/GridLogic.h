@@ -48,6 +48,15 @@ std::string JoinComboList(ItemList list);
 // The choices of a drop-down text; empty for the empty text.
 std::vector<std::string> SplitComboList(std::string_view list);
 
+// A key typed into a cell editor goes through the screen's character filter
+// only when it is a character (or Backspace, Tab, Enter, Escape, which the
+// filters decide on). `unicode` is the key's character, 0 for keys that
+// have none (Home, End, the arrows); Delete (0x7F) is no character either.
+constexpr bool IsFilteredEditorKey(int unicode) {
+    if (unicode >= 0x20) return unicode != 0x7F;
+    return unicode == 8 || unicode == 9 || unicode == 13 || unicode == 27;
+}
+
 // The rows of a selection, each once, in the order the blocks were made;
 // with no block, the cursor row alone (none when there is no cursor).
 struct Block {

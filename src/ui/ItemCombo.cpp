@@ -6,6 +6,7 @@
 #include "image/ItemsHeader.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
 
 // ---- ItemRowSet ---------------------------------------------------------------
@@ -71,7 +72,7 @@ void DynamicItemChangeComboBox::Rebuild() {
     rows_.Rebuild();
     const auto fill = UiUtil::PlanComboFill(rows_.Rows(), value);
     Clear();
-    for (const auto& t : fill.texts) Append(wxString::FromUTF8(t.c_str()));
+    for (const auto& t : ScreenTranslation::RowsForControl(this, fill.texts)) Append(wxString::FromUTF8(t.c_str()));
     const bool stillOffered =
         value != -1 && std::find(fill.values.begin(), fill.values.end(), value) != fill.values.end();
     SetSelection(stillOffered ? fill.selection : wxNOT_FOUND);

@@ -15,6 +15,7 @@
 
 #include "language/Language.h"
 #include "ui/GridLogic.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
@@ -55,7 +56,8 @@ ComboFill PlanComboFill(ItemList list, std::int32_t value) {
 void FillComboFromTable(wxItemContainer& combo, ItemList list, std::int32_t value) {
     const ComboFill fill = PlanComboFill(list, value);
     combo.Clear();
-    for (const auto& t : fill.texts) combo.Append(Wx(t));
+    for (const auto& t : ScreenTranslation::RowsForControl(dynamic_cast<wxWindow*>(&combo), fill.texts))
+        combo.Append(Wx(t));
     if (fill.selection >= 0) combo.SetSelection(fill.selection);
 }
 
@@ -65,7 +67,9 @@ std::string GetComboText(const wxItemContainer& combo) {
 }
 
 std::int32_t GetComboValue(const wxItemContainer& combo, ItemList list) {
-    const std::string text = GetComboText(combo);
+    // A translated row is found by its program text.
+    const std::string text = ScreenTranslation::BaseOfRow(dynamic_cast<const wxWindow*>(&combo),
+                                                          combo.GetSelection(), GetComboText(combo));
     return text.empty() ? -1 : FindIdByName(list, text);
 }
 
@@ -124,22 +128,7 @@ void SetDlgItemInt(wxWindow* dialog, int controlId, int value) {
 }
 
 void TranslateWindowTexts(wxWindow* window, int dialogId, int sub) {
-    if (!window) return;
-    const auto& hooks = UiHooks::Current();
-    if (hooks.applyScreenFont) hooks.applyScreenFont(*window);
-    auto translate = [&](wxWindow* w, int controlId) {
-        std::string text;
-        if (LangTable::LookupRID(MakeRID(sub, dialogId, controlId), Utf8(w->GetLabel()), text))
-            w->SetLabel(Wx(text));
-    };
-    translate(window, 0);
-    for (wxWindow* child : window->GetChildren()) {
-        const int id = child->GetId();
-        if (id <= 0 || child->IsTopLevel()) continue;
-        // An edit's or a list's label is its value: translation leaves it.
-        if (IsEditControl(child) || dynamic_cast<wxItemContainer*>(child)) continue;
-        translate(child, id);
-    }
+    ScreenTranslation::TranslateScreen(window, dialogId, sub);
 }
 
 void ShowContextHelp(wxWindow* dialog, int dialogId) {

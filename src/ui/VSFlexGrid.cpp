@@ -172,8 +172,8 @@ class FlexTextEditor : public wxGridCellTextEditor {
     void StartingKey(wxKeyEvent& event) override {
         // Editing started by typing: the key goes through the same filter as
         // keys typed into the open editor.
-        int key = event.GetUnicodeKey();
-        if (key == WXK_NONE) key = event.GetKeyCode();
+        const int key = event.GetUnicodeKey();
+        if (!GridLogic::IsFilteredEditorKey(key)) return;
         FlexGridEvent e = grid_->MakeEvent(FLEXGRID_KEY_PRESS_EDIT, grid_->GetRow(), grid_->GetCol());
         e.key = key;
         e.shift = Modifiers(event);
@@ -265,6 +265,7 @@ void CVSFlexGrid::Setup() {
     Bind(wxEVT_GRID_CELL_RIGHT_CLICK, &CVSFlexGrid::OnCellRightClick, this);
     Bind(wxEVT_GRID_CELL_LEFT_DCLICK, &CVSFlexGrid::OnCellDClick, this);
     Bind(wxEVT_CHAR_HOOK, &CVSFlexGrid::OnEditorKeyDown, this);
+    Bind(wxEVT_KEY_DOWN, &CVSFlexGrid::OnGridKeyDown, this);
     Bind(wxEVT_GRID_EDITOR_HIDDEN, [this](wxGridEvent& e) {
         AfterEditDone();
         e.Skip();
@@ -347,9 +348,40 @@ void CVSFlexGrid::OnEditorKeyDown(wxKeyEvent& event) {
     if (e.key != 0) event.Skip();
 }
 
+void CVSFlexGrid::OnGridKeyDown(wxKeyEvent& event) {
+    // The grid's own Home and Ctrl+Home aim at column or cell 0, which may be
+    // a fixed cell that takes no cursor: they go to the first data cell.
+    if (event.GetKeyCode() == WXK_HOME && !IsCellEditControlShown() && !event.ShiftDown() &&
+        !event.AltDown()) {
+        const int row = event.ControlDown() ? fixedRows_ : GetGridCursorRow();
+        if (row >= fixedRows_ && row < GetNumberRows() && fixedCols_ < GetNumberCols()) {
+            SetGridCursor(row, fixedCols_);
+            MakeCellVisible(row, fixedCols_);
+            ClearSelection();
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void CVSFlexGrid::EnsureDataCursor() {
+    // The cursor stays on a data cell, so that the keyboard reaches the data
+    // from the start.
+    if (GetNumberRows() <= fixedRows_ || GetNumberCols() <= fixedCols_) return;
+    const int row = GetGridCursorRow(), col = GetGridCursorCol();
+    if (row >= fixedRows_ && col >= fixedCols_ && row < GetNumberRows() && col < GetNumberCols()) return;
+    SetGridCursor(std::max(row, fixedRows_) < GetNumberRows() ? std::max(row, fixedRows_) : fixedRows_,
+                  std::max(col, fixedCols_) < GetNumberCols() ? std::max(col, fixedCols_) : fixedCols_);
+}
+
 void CVSFlexGrid::OnEditorChar(wxKeyEvent& event) {
-    int key = event.GetUnicodeKey();
-    if (key == WXK_NONE) key = event.GetKeyCode();
+    const int key = event.GetUnicodeKey();
+    // Home, End, the arrows and Delete are no characters: they move the
+    // caret or delete as in any text field, whatever the screen's filter.
+    if (!GridLogic::IsFilteredEditorKey(key)) {
+        event.Skip();
+        return;
+    }
     if (event.ControlDown() && key != WXK_BACK) {
         event.Skip();  // clipboard and other Ctrl keys stay the editor's own
         return;
@@ -477,6 +509,7 @@ void CVSFlexGrid::SetRows(int rows) {
     ApplyHeaderStyle();
     UpdateFreeze();
     RecomputeMerges();
+    EnsureDataCursor();
 }
 
 void CVSFlexGrid::SetCols(int cols) {
@@ -499,6 +532,7 @@ void CVSFlexGrid::SetCols(int cols) {
     ApplyHeaderStyle();
     UpdateFreeze();
     RecomputeMerges();
+    EnsureDataCursor();
 }
 
 void CVSFlexGrid::SetFixedRows(int rows) {
@@ -506,6 +540,7 @@ void CVSFlexGrid::SetFixedRows(int rows) {
     ApplyHeaderStyle();
     UpdateFreeze();
     RecomputeMerges();
+    EnsureDataCursor();
 }
 
 void CVSFlexGrid::SetFixedCols(int cols) {
@@ -513,6 +548,7 @@ void CVSFlexGrid::SetFixedCols(int cols) {
     ApplyHeaderStyle();
     UpdateFreeze();
     RecomputeMerges();
+    EnsureDataCursor();
 }
 
 void CVSFlexGrid::SetFrozenCols(int cols) {

@@ -233,6 +233,8 @@ class CVSFlexGrid : public wxGrid {
     void OnLabelClick(wxGridEvent& event);
     void OnEditorKeyDown(wxKeyEvent& event);
     void OnEditorChar(wxKeyEvent& event);
+    void OnGridKeyDown(wxKeyEvent& event);
+    void EnsureDataCursor();
     void AfterEditDone();
 
     wxTextCtrl* EditorText() const;

@@ -5,6 +5,7 @@
 #include "Fixtures.h"
 #include "app/AppState.h"
 #include "app/CloneEditorDoc.h"
+#include "image/FileUtil.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 
@@ -117,25 +118,79 @@ TEST_F(DocumentTest, DefaultSelectionFollowsTheHardwareSettings) {
         auto doc = MakeDoc();
         ASSERT_TRUE(doc.LoadStartupImage(""));
         EXPECT_EQ(doc.CurrentImage[0x3FF], c.expectedMark) << c.freqBand << "/" << c.keyType;
-        // A shipped default is never the document's file.
+        // A shipped default is never the document's file, but it is not a
+        // change of the user's either.
         EXPECT_EQ(doc.PathName(), "");
         EXPECT_EQ(doc.Title(), "<none>");
-        EXPECT_TRUE(doc.IsModified());
+        EXPECT_FALSE(doc.IsModified());
     }
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(DocumentTest, UnreadableCommandLineFileFallsBackToTheDefault) {
+TEST_F(DocumentTest, UnreadableCommandLineFileIsReportedThenTheDefaultLoads) {
     Fixtures::WriteDefaults(program, {5});
     std::ofstream(work / "short.PDX") << "too short";
     fs::create_directories(work / "folder.PDX");
-    for (const auto& bad : {work / "short.PDX", work / "folder.PDX", work / "missing.PDX"}) {
+    std::ofstream(work / "long.PDX") << std::string(CloneImage::Size + 1, 'x');
+    const struct {
+        fs::path file;
+        const char* why;
+    } cases[] = {
+        {work / "short.PDX", "The file holds 9 bytes; a data file holds exactly 17664 bytes."},
+        {work / "long.PDX", "The file holds 17665 bytes; a data file holds exactly 17664 bytes."},
+        {work / "folder.PDX", "It is a folder, not a data file."},
+        {work / "missing.PDX", "The file does not exist."},
+    };
+    for (const auto& c : cases) {
+        host.messages.clear();
         auto doc = MakeDoc();
-        ASSERT_TRUE(doc.LoadStartupImage(bad.string()));
-        EXPECT_EQ(doc.CurrentImage[0x3FF], 0x15) << bad;
+        ASSERT_TRUE(doc.LoadStartupImage(c.file.string()));
+        EXPECT_EQ(doc.CurrentImage[0x3FF], 0x15) << c.file;
         EXPECT_EQ(doc.Title(), "<none>");
+        ASSERT_EQ(host.messages.size(), 1u) << c.file;
+        EXPECT_EQ(host.messages[0].text,
+                  "The file cannot be opened.\nFile Name = " + c.file.string() + "\n" + c.why);
+        EXPECT_EQ(host.messages[0].style, MsgStyle::Ok | MsgStyle::IconError);
     }
+}
+
+TEST_F(DocumentTest, FailedOpenAndHandOverSayWhy) {
+    Fixtures::WriteDefaults(program, {5});
+    const auto good = UserFile("good.PDX", 3);
+    const auto missing = (work / "gone.PDX").string();
+    auto doc = MakeDoc();
+    ASSERT_EQ(doc.LoadFile(good, true), 1);
+
+    view.openAnswers = {missing};
+    doc.OnFileOpen();
+    EXPECT_EQ(doc.PathName(), good);
+    EXPECT_EQ(doc.OpenDocument(missing), 0);
+    EXPECT_FALSE(doc.HandOver(missing, true));
+    EXPECT_EQ(doc.PathName(), good);
+    ASSERT_EQ(host.messages.size(), 3u);
+    for (const auto& m : host.messages)
+        EXPECT_EQ(m.text, "The file cannot be opened.\nFile Name = " + missing + "\nThe file does not exist.");
+}
+
+TEST_F(DocumentTest, DefaultDataFileIsUnmodifiedUntilEdited) {
+    Fixtures::WriteDefaults(program, {0, 1, 2, 3, 4, 5});
+    auto doc = MakeDoc();
+    ASSERT_TRUE(doc.LoadStartupImage(""));
+    EXPECT_FALSE(doc.IsModified());
+    // New, Open, Exit and the hand-over ask nothing before an edit.
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(doc.HandOver(UserFile("x.PDX", 1), true));
     EXPECT_TRUE(host.messages.empty());
+
+    ASSERT_EQ(doc.LoadDefaultFile("default610v.PDX"), 1);
+    EXPECT_FALSE(doc.IsModified());
+    doc.CurrentImage[0x100] ^= 0xFF;
+    EXPECT_TRUE(doc.IsModified());
+    doc.CurrentImage[0x100] ^= 0xFF;
+    EXPECT_FALSE(doc.IsModified());
+    // An image from the radio has no file: it is worth saving.
+    doc.ClearPath();
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(DocumentTest, AnotherDefaultPresentStartsErasedWithoutMessage) {
@@ -162,7 +217,8 @@ TEST_F(DocumentTest, ModifiedAndTitleRules) {
     const auto file = UserFile("a.b.PDX", 1);
     auto doc = MakeDoc();
     ASSERT_TRUE(doc.LoadStartupImage(""));
-    // No path counts as modified even with equal images.
+    // No path (and not a default file) counts as modified even with equal images.
+    doc.ClearPath();
     EXPECT_EQ(doc.CurrentImage, doc.SavedImage);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(AppState::CurrentFileName(), "");
@@ -205,11 +261,15 @@ TEST_F(DocumentTest, SaveWithoutPathRunsSaveAsAndNeverWritesADefaultFile) {
     ASSERT_TRUE(doc.LoadStartupImage(""));
     doc.CurrentImage[0x100] = 0x42;
 
-    // Save As onto the shipped file is refused like a read-only file.
+    // Save As onto the shipped file is refused, saying what the file is.
     view.saveAnswers = {defaultFile.string()};
     EXPECT_FALSE(doc.OnFileSave());
     EXPECT_EQ(Fixtures::ReadBytes(defaultFile), shipped);
-    EXPECT_EQ(host.Rids(), std::vector<int>{106});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "This is a default data file of the program; it is never overwritten.\nSave the data under "
+              "another name.\nFile Name = " +
+                  defaultFile.string());
     EXPECT_EQ(doc.PathName(), "");
 
     // Cancelled Save As.
@@ -417,6 +477,57 @@ TEST_F(DocumentTest, NarrowbandRuleAtSave) {
         if (c.expectNarrowed) {
             EXPECT_EQ(host.messages[0].rid, 33025);
         }
+    }
+
+    // Save As narrows only once its dialog was confirmed.
+    host.now = TestHost::MakeTime(2026, 6, 1, 12, 0);
+    AppState::ServiceMode() = 0;
+    host.messages.clear();
+    auto doc = MakeDoc(rules);
+    ASSERT_EQ(doc.LoadFile(file, false), 1);
+    doc.CurrentImage[wideAllowed] = 0;
+    doc.CurrentImage[channelByte(0, 0)] = 0x20;
+    const CloneImage edited = doc.CurrentImage;
+    EXPECT_FALSE(doc.OnFileSaveAs());  // cancelled
+    EXPECT_EQ(doc.CurrentImage, edited);
+    EXPECT_TRUE(host.messages.empty());
+    view.saveAnswers = {(work / "nb2.PDX").string()};
+    EXPECT_TRUE(doc.OnFileSaveAs());
+    EXPECT_EQ(host.Rids(), std::vector<int>{33025});
+    EXPECT_EQ(doc.CurrentImage[channelByte(0, 0)], 0x40);
+}
+
+TEST_F(DocumentTest, FailedSaveAtCloseOffersSaveAs) {
+    Fixtures::WriteDefaults(program, {5});
+    const auto file = UserFile("locked.PDX", 1);
+    const auto other = (work / "other.PDX").string();
+    struct Case {
+        const char* name;
+        std::optional<std::string> saveAs;
+        bool expectGoOn;
+    };
+    const Case cases[] = {
+        {"save as cancelled", std::nullopt, false},
+        {"save as failed", (work / "no-such-folder" / "x.PDX").string(), false},
+        {"saved elsewhere", other, true},
+    };
+    for (const auto& c : cases) {
+        fs::remove(other);
+        fs::permissions(file, fs::perms::owner_read);
+        host.messages.clear();
+        host.answers = {MsgAnswer::Yes};
+        view.saveAnswers.clear();
+        view.saveAnswers.push_back(c.saveAs);
+        auto doc = MakeDoc();
+        ASSERT_EQ(doc.LoadFile(file, true), 1);
+        doc.CurrentImage[0x100] = 0x42;
+        doc.SetModifiedFlag(true);  // the question asked at close
+        EXPECT_EQ(doc.SaveModified(), c.expectGoOn) << c.name;
+        EXPECT_EQ(host.Rids().at(1), FileUtil::RidReadOnly) << c.name;
+        EXPECT_TRUE(view.saveAnswers.empty()) << c.name << ": Save As was not offered";
+        EXPECT_EQ(fs::exists(other), c.expectGoOn) << c.name;
+        EXPECT_EQ(doc.IsModified(), !c.expectGoOn) << c.name;
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     }
 }
 

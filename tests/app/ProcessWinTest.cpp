@@ -123,3 +123,17 @@ TEST(Program, SecondStartHandsItsFileToTheFirstAndEnds) {
     std::this_thread::sleep_for(300ms);
     EXPECT_TRUE(program.WaitForTitle(first, (work / "second.PDX").string() + kAppTitle, 1s));
 }
+
+TEST(Program, ModeOptionsSetTheModeAndAWrongOneEndsAtOnce) {
+    ProgramCopy program;
+    const pid_t manufacture = program.Start({"--app-mode=2", "--service-mode=2"}, program.dir.path());
+    ASSERT_GT(manufacture, 0);
+    EXPECT_TRUE(program.WaitForTitle(manufacture, "<none> - Pardex for ZT-610/640 Series(M)", 15s));
+    ::kill(manufacture, SIGTERM);
+    program.Wait(manufacture, 5s);
+
+    const pid_t wrong = program.Start({"--app-mode=7"}, program.dir.path());
+    ASSERT_GT(wrong, 0);
+    EXPECT_NE(program.Wait(wrong, 10s), 0);
+    EXPECT_TRUE(WindowTitles(wrong).empty());
+}

@@ -46,6 +46,44 @@ TEST(CommandLine, FileNameAndFolderOptionsByMode) {
     }
 }
 
+TEST(CommandLine, ModeOptions) {
+    struct Case {
+        std::vector<std::string> words;
+        int appMode, serviceMode;
+        std::vector<std::string> rest;
+        bool wrong;
+    };
+    const Case cases[] = {
+        {{}, 0, 0, {}, false},
+        {{"--app-mode=1", "a.PDX"}, 1, 0, {"a.PDX"}, false},
+        {{"--service-mode=2", "--app-mode=3"}, 3, 2, {}, false},
+        {{"--app-mode=4", "cxx=/c", "--service-mode=1", "-line-tool-flag"},
+         4,
+         1,
+         {"cxx=/c", "-line-tool-flag"},
+         false},
+        {{"--app-mode=5"}, 0, 0, {}, true},
+        {{"--service-mode=3"}, 0, 0, {}, true},
+        {{"--app-mode=", "x"}, 0, 0, {"x"}, true},
+        {{"--app-mode=-1"}, 0, 0, {}, true},
+        {{"--appmode=1"}, 0, 0, {"--appmode=1"}, true},
+        {{"-dde", "a.PDX"}, 0, 0, {"-dde", "a.PDX"}, true},
+        {{"--app-mode=4", "-flag"}, 4, 0, {"-flag"}, true},
+    };
+    for (const auto& c : cases) {
+        const ModeOptions m = ParseModeOptions(c.words);
+        const std::string label = c.words.empty() ? "(none)" : c.words.front();
+        EXPECT_EQ(m.appMode, c.appMode) << label;
+        EXPECT_EQ(m.serviceMode, c.serviceMode) << label;
+        EXPECT_EQ(m.rest, c.rest) << label;
+        EXPECT_EQ(!m.error.empty(), c.wrong) << label << ": " << m.error;
+    }
+    const std::string usage = UsageText("pardex");
+    for (const char* word :
+         {"--app-mode=N", "--service-mode=N", "4 the unattended ship mode", "2 Manufacture Mode"})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+}
+
 TEST(CommandLine, FolderOptionsGetTheirSeparators) {
     CVondelCommandLineInfo info;
     info.Parse({"modelinfo=/tmp/mi", "result=/tmp/res/", "cxx=/tmp/cx", "html=/tmp/h"}, 4, 0);
@@ -92,7 +130,7 @@ TEST_F(ProfileTest, AppSettingsWithTheirFallbacks) {
     EXPECT_EQ(AppSettings::PreviewPageCount(), 0);
 }
 
-TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
+TEST_F(ProfileTest, RecentFilesKeepFourAndForgetRemovedEntries) {
     CVondelRecentFileList list;
     for (const char* path : {"/d/1.PDX", "/d/2.PDX", "/d/3.PDX", "/d/4.PDX", "/d/5.PDX", "/d/3.PDX"})
         list.Add(path);
@@ -107,12 +145,15 @@ TEST_F(ProfileTest, RecentFilesKeepFourAndNeverDelete) {
     ASSERT_EQ(read.Count(), 4u);
     EXPECT_EQ(read[0], "/d/3.PDX");
 
-    // Fewer entries later: the old fourth entry stays in the file.
+    // A removed (dead) entry must not come back at the next start.
     read.Remove(3);
     read.Remove(2);
     read.WriteList();
-    EXPECT_EQ(GetProfileString("RecentFileList", "File4", ""), "/d/2.PDX");
+    EXPECT_EQ(GetProfileString("RecentFileList", "File4", ""), "");
     EXPECT_EQ(GetProfileString("RecentFileList", "File1", ""), "/d/3.PDX");
+    CVondelRecentFileList again;
+    again.ReadList();
+    EXPECT_EQ(again.Count(), 2u);
 }
 
 TEST(RecentFiles, DisplayNamesFitThirtyCharacters) {

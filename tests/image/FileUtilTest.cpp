@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
@@ -92,6 +94,52 @@ TEST_F(FileUtilTest, SavingOverAReadOnlyFileIsRefusedAndLeavesItUnchanged) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].rid, 106);
     EXPECT_EQ(host.messages[0].text, "The File's attribute is Read_Only.\nFile Name = " + path);
+}
+
+TEST_F(FileUtilTest, SaveKeepsTheModeAndWritesThroughALink) {
+    const std::string target = dir / "real.PDX";
+    const std::string link = dir / "link.PDX";
+    WriteBytes(target, CloneImage::Size, 5);
+    chmod(target.c_str(), 0640);
+    std::filesystem::create_symlink("real.PDX", link);
+
+    ASSERT_EQ(FileUtil::SaveImageFile(Patterned(9), link), 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(link)) << "the link was replaced by a file";
+    EXPECT_EQ(ReadAll(target), ReadAll(link));
+    EXPECT_EQ(static_cast<std::uint8_t>(ReadAll(target)[1]), Patterned(9)[1]);
+    struct stat st {};
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FileUtilTest, NeverReplacesAFileTheUserMayNotWrite) {
+    // A file of another user in a folder anyone may write: the rename would
+    // succeed, but the file is not this user's to replace.
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to make a file of another user";
+    const std::string path = dir / "theirs.PDX";
+    WriteBytes(path, CloneImage::Size, 5);
+    chmod(path.c_str(), 0644);
+    chmod(dir.path().c_str(), 0777);
+    const std::string before = ReadAll(path);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
+        const int saved = FileUtil::SaveImageFile(Patterned(1), path);
+        const bool told = host.messages.size() == 1 &&
+                          host.messages[0].text ==
+                              "You have no permission to write this file.\nFile Name = " + path;
+        _exit(saved == 0 && told ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadAll(path), before);
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 0u);
 }
 
 TEST_F(FileUtilTest, AFailedWriteKeepsTheOldFileIntact) {

@@ -97,13 +97,12 @@ TEST(UiUtilWin, TextsAndHelpWithoutLanguageOrHelpFile) {
     hooks.hasHelpTopic = [](int rid) { return rid == 3542301; };
     edit->SetFocus();
     ProcessQueued();
-    if (wxWindow::FindFocus() == edit) {
-        UiUtil::ShowHelpForFocus(page, 354);
-        ASSERT_EQ(opened.size(), 1u);
-        EXPECT_EQ(opened[0], 3542301);
-        UiUtil::ShowContextHelp(page, 354);  // focus not on Help: nothing
-        EXPECT_EQ(opened.size(), 1u);
-    }
+    ASSERT_EQ(wxWindow::FindFocus(), edit);
+    UiUtil::ShowHelpForFocus(page, 354);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], 3542301);
+    UiUtil::ShowContextHelp(page, 354);  // focus not on Help: nothing
+    EXPECT_EQ(opened.size(), 1u);
     label->SetFocus();
     UiUtil::ShowHelpForFocus(page, 354);  // no topic of its own: the dialog's
     EXPECT_EQ(opened.back(), 3540000);

@@ -149,6 +149,95 @@ void WriteUnusedChannels(CloneImage& image) {
     }
 }
 
+// Radio-wide settings, one documented choice per item that a settings
+// dialog shows, so that every dialog opens with a value in each control.
+void WriteRadioWideSettings(CloneImage& image) {
+    // Power Saving.
+    ItemMap::SetSystemSave(image, 0);                        // "Enable"
+    ItemMap::SetRxSaveMode(image, 2);                        // "1:2"
+    ItemMap::SetRxSaveOnTime(image, 4);                      // "100 msec"
+    ItemMap::SetSingle(ItemMap::SystemItems[40], image, 5);  // backlight timer 5 s (1-15: timed)
+    ItemMap::SetLcdKeyBacklight(image, 1);                   // "All Key ON"
+    ItemMap::SetDimmerLevel(image, 2);                       // "ON", or "2" on a display with steps
+    ItemMap::SetRxLcdKeyLighting(image, 0);                  // "Enable"
+    ItemMap::SetTrxLedLighting(image, 0);                    // "Enable"
+    ItemMap::SetLowBatteryAlert(image, 0);                   // "Enable"
+    ItemMap::SetTxLowBatteryAlert(image, 0);                 // "Enable"
+    ItemMap::SetLowBatteryAlertInterval(image, 1);           // "2 sec"
+    ItemMap::SetText4000(image, TagTextToCodes("WELCOME"));  // power-on tag
+    // TOT Penalty and Release Timer are channel fields: 0 ("0 sec") with
+    // channel 1's settings.
+
+    // Password: switched off ("Disable"), digits "000000".
+    ItemMap::SetProgrammingPasswordOn(image, 1);
+    for (auto set : {ItemMap::SetProgrammingPasswordDigit1, ItemMap::SetProgrammingPasswordDigit2,
+                     ItemMap::SetProgrammingPasswordDigit3, ItemMap::SetProgrammingPasswordDigit4,
+                     ItemMap::SetProgrammingPasswordDigit5, ItemMap::SetProgrammingPasswordDigit6})
+        set(image, 0);
+}
+
+// The 2-tone settings and records. Every value is one the 2-tone screens
+// offer, so that no cell or combo box of a new document shows empty:
+//  * tone table: tones 0-9 empty (0xFFFF, shown 0.0); the user fills them;
+//  * decode precision 1.0%, lead in/out 0 ms, beep repeat "Endless", call
+//    beep level "AF Level", call key encode code "Disable";
+//  * system s calls with encode record s ("Enc Code-s+1"), sync mute, duty,
+//    PTT SW and C/D Comp not ticked, monitor and channel switch "-----", no
+//    decode code ticked, tone periods 1.00 s, 1.00 s and none ("------"),
+//    auto reset beep "Disable", auto reset time "Endless"; the header keeps
+//    each call code (bytes 200-207) as the radio expects;
+//  * encode and decode records: no tones ("-"), empty tags; decode: call
+//    display OFF, AF mute Close, decode LED OFF, alert OFF (repeat Endless),
+//    no beep.
+void WriteTwoTone(CloneImage& image) {
+    using ItemMap::Tone2Items;
+    auto put = [&image](int ordinal, int record, std::uint32_t value) {
+        ItemMap::WriteImageField(Tone2Items[ordinal], image, static_cast<std::uint32_t>(record), 16, value);
+    };
+    for (int k = 0; k < 16; ++k) ItemMap::SetPackBytesLE(image, k, 0xFFFF);
+    ItemMap::SetTone2DecodePrecision(image, 10);
+    put(1, 0, 0);
+    put(2, 0, 0);
+    ItemMap::SetTone2BeepRepeatInterval(image, 0);
+    ItemMap::SetTone2CallBeepLevel(image, 255);
+    ItemMap::SetTone2Call1To5EncodeCode(image, 255);
+    constexpr HeaderItemDescriptor kCallCodeCopy{200, 1, 0xFF, 0, 0};
+    for (int s = 0; s < 8; ++s) {
+        put(6, s, static_cast<std::uint32_t>(s));  // call code
+        put(7, s, 1);                              // sync mute: 1 = not ticked
+        put(8, s, 0);                              // duty
+        put(9, s, 1);                              // auto reset beep "Disable"
+        put(10, s, 0);                             // auto reset time "Endless"
+        put(11, s, 0);
+        put(12, s, 0);
+        put(13, s, 0);
+        put(14, s, 1);  // C/D Comp: 1 = not ticked
+        put(15, s, 20);
+        put(16, s, 20);
+        put(17, s, 0);
+        for (int k = 0; k < 8; ++k) put(18 + k, s, 1);  // decode codes: 1 = not ticked
+        ItemMap::WriteHeaderField(kCallCodeCopy, image, static_cast<std::uint32_t>(s), 1,
+                                  static_cast<std::uint32_t>(s));
+    }
+    for (int n = 0; n < 8; ++n) {
+        put(26, n, 255);
+        put(27, n, 255);
+        put(28, n, 1);  // call display OFF
+        put(29, n, 1);  // AF mute Close
+        put(30, n, 0);  // decode LED OFF: mode 0 with both companion bits 0
+        put(31, n, 0);
+        put(32, n, 0);
+        put(33, n, 0);  // alert OFF
+        put(34, n, 0);
+        put(35, n, 0);  // no beep
+        ItemMap::SetTone2DecodeTag(image, n, "");
+        put(44, n, 255);
+        put(45, n, 255);
+        ItemMap::SetTone2EncodeTag(image, n, "");
+    }
+    TwoTone::RecalcToneRegisters(image);
+}
+
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
 // from the synthesiser words, in both directions and on every PLL REF 0-7.
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
@@ -224,6 +313,8 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
         return false;
     }
     WriteUnusedChannels(image);
+    WriteRadioWideSettings(image);
+    WriteTwoTone(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 

@@ -1,0 +1,155 @@
+#pragma once
+// One page of a radio-wide settings dialog, without a window: the controls it
+// shows (a SettingsForm), the layout rows the binder builds them from, the
+// items each combo box is bound to, and the page's own rules.
+//
+// Opening runs the same steps for every page: build the controls, load them
+// from the image, run the dependent rules once, apply the restriction table,
+// and show no value where the stored value had no row. OK writes back only
+// what the user changed: a combo box without a selection, or whose value is
+// the one loaded, writes nothing, so a second OK without edits changes no
+// byte and an out-of-list stored value is kept.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/CloneImage.h"
+#include "image/ItemList.h"
+#include "settings/SettingsForm.h"
+
+namespace Settings {
+
+using Getter = std::function<std::int32_t(const CloneImage&)>;
+using Setter = std::function<void(CloneImage&, std::int32_t)>;
+
+// One line of a page: a caption and the control beside it. A row without a
+// caption (labelId 0) holds the control alone.
+struct LayoutRow {
+    int labelId;
+    int controlId;
+};
+
+class SettingsPage : public RuleChecks {
+  public:
+    // `idd`: the page's template id (texts, help); `tabLabel`: its tab in a
+    // container.
+    explicit SettingsPage(int idd, std::string tabLabel = {});
+    ~SettingsPage() override = default;
+
+    int Idd() const { return idd_; }
+    const std::string& TabLabel() const { return tabLabel_; }
+    SettingsForm& Form() { return form_; }
+    const SettingsForm& Form() const { return form_; }
+    const std::vector<LayoutRow>& Layout() const { return layout_; }
+    // The restriction table (ended by id -1); null when the page has none.
+    const ControlRuleRow* RuleRows() const { return ruleRows_; }
+    // The rows the printout walks; the restriction table unless a page
+    // prints differently.
+    virtual const ControlRuleRow* PrintRows() const { return ruleRows_; }
+    int Variant() const { return variant_; }
+
+    // The opening steps on `image` (the working copy, or the image printed).
+    void Open(const CloneImage& image, int serviceMode);
+
+    // OK: the page's own check; false keeps the dialog open (the page has
+    // told the user why).
+    virtual bool Validate() { return true; }
+    // Writes what the user changed into `image`.
+    virtual void Save(CloneImage& image);
+
+    // What the user did: picked a row or clicked a check box; typed into an
+    // edit; left an edit.
+    virtual void Changed(int /*controlId*/) {}
+    virtual void Edited(int /*controlId*/) {}
+    virtual void Left(int /*controlId*/) {}
+
+  protected:
+    // Adds the page's controls, layout rows and bindings.
+    virtual void Build() = 0;
+    // Offers the rows that depend on the image (the item combo filters),
+    // before loading.
+    virtual void FilterLists(const CloneImage& /*image*/) {}
+    // Fills the controls from the image: every bound combo box, then the
+    // page's own controls.
+    virtual void Load(const CloneImage& image);
+    virtual void LoadOwn(const CloneImage& /*image*/) {}
+    // The dependent rules, once, after loading.
+    virtual void AfterLoad() {}
+    // The page's own controls on OK (edits, check boxes).
+    virtual void SaveOwn(CloneImage& /*image*/) {}
+
+    // A caption and a combo box listing `list`, bound to an item.
+    void AddCombo(int labelId, std::string label, int id, ItemList list, Getter get, Setter set);
+    void AddCombo(int labelId, std::string label, int id, std::vector<ListRow> rows, Getter get, Setter set);
+    // A caption and a combo box that is never filled, loaded or saved.
+    void AddEmptyCombo(int labelId, std::string label, int id);
+    // A caption and an edit configured by `spec`.
+    void AddEdit(int labelId, std::string label, const PageControlSpec& spec);
+    void AddCheck(int id, std::string caption);
+    void AddButton(int id, std::string caption);
+    // A caption of its own (a row without a control).
+    void AddLabel(int id, std::string caption);
+    void SetRuleRows(const ControlRuleRow* rows) { ruleRows_ = rows; }
+
+    // The value a bound combo box was loaded with (-1 when none).
+    std::int32_t LoadedValue(int id) const;
+    // The image being opened; null outside Open.
+    const CloneImage* OpeningImage() const { return opening_; }
+
+  private:
+    struct Binding {
+        int id;
+        Getter get;
+        Setter set;
+    };
+
+    int idd_;
+    std::string tabLabel_;
+    SettingsForm form_;
+    std::vector<LayoutRow> layout_;
+    std::vector<Binding> bindings_;
+    std::map<int, std::int32_t> loaded_;
+    const ControlRuleRow* ruleRows_ = nullptr;
+    const CloneImage* opening_ = nullptr;
+    int variant_ = 0;
+    bool built_ = false;
+};
+
+// A dialog: its template, caption and settings section, and its pages. A
+// container shows its pages under tabs (control 1130).
+struct DialogSpec {
+    int idd;
+    std::string caption;
+    std::string section;  // where "Position" is kept
+    bool container;
+};
+
+class SettingsDialogModel {
+  public:
+    SettingsDialogModel(DialogSpec spec, std::vector<std::unique_ptr<SettingsPage>> pages);
+    virtual ~SettingsDialogModel() = default;
+
+    const DialogSpec& Spec() const { return spec_; }
+    std::size_t PageCount() const { return pages_.size(); }
+    SettingsPage& Page(std::size_t i) { return *pages_[i]; }
+    const SettingsPage& Page(std::size_t i) const { return *pages_[i]; }
+
+    void Open(const CloneImage& image, int serviceMode);
+    // OK: every page's check, then every page's save; false when a check
+    // failed (nothing is written then).
+    bool Confirm(CloneImage& image);
+
+  private:
+    DialogSpec spec_;
+    std::vector<std::unique_ptr<SettingsPage>> pages_;
+};
+
+// A message box of string-table text `rid` (in the current language) with
+// `suffix` appended, under the application's title; returns the answer.
+int ShowRidMessage(int rid, std::string_view suffix, unsigned style);
+
+}  // namespace Settings

@@ -1,0 +1,42 @@
+#pragma once
+// A settings dialog in the printed document. It opens the dialog's model on
+// the image being printed and prints the form from the model, without a
+// window: a single page prints its form; a container prints one page per
+// call, titled "<caption> - <n>(<tab>)", and "!!! ERROR[invalid page] !!!"
+// when asked past its last page.
+#include <memory>
+
+#include "settings/SettingsPage.h"
+#include "ui/PrintableScreen.h"
+
+namespace Settings {
+
+class SettingsPrint : public PrintableScreen {
+  public:
+    static constexpr const char* InvalidPageText = "!!! ERROR[invalid page] !!!";
+
+    SettingsPrint(std::unique_ptr<SettingsDialogModel> model, const CloneImage& image);
+
+    std::string& RenderPage(std::string& out, PrintContext context) override;
+    std::string& ControlValueHtml(std::string& out, int controlId) override;
+    bool IsDialog() const override { return true; }
+    std::string WindowText() const override { return title_; }
+    PrintControl ControlForPrint(int controlId) const override;
+
+    // Starts the pages again from the first (the next print run).
+    void ResetPages() { page_ = 0; }
+    SettingsDialogModel& Model() { return *model_; }
+
+  protected:
+    PrintCache& ClassCache() override { return CacheOf<SettingsPrint>(); }
+
+  private:
+    std::unique_ptr<SettingsDialogModel> model_;
+    std::size_t page_ = 0;
+    SettingsPage* current_ = nullptr;
+    std::string title_;
+    // A check box printed on two rows: its caption, then its state.
+    int captionPrinted_ = 0;
+};
+
+}  // namespace Settings

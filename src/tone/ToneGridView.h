@@ -1,0 +1,67 @@
+#pragma once
+// CToneGridView: the thin window half of the grid-view framework. It shows a
+// GridView::GridViewModel in a CVSFlexGrid and turns the grid's keys, clicks,
+// edits, clipboard commands and column widths into the model's operations.
+// The views of the tone screens derive from it and add only the actions that
+// are their own (popups, playback, drag and drop).
+#include <wx/panel.h>
+
+#include <memory>
+#include <string>
+
+#include "tone/GridViewModel.h"
+#include "ui/VSFlexGrid.h"
+
+class CToneGridView : public wxPanel {
+  public:
+    // `section`: where the column widths are kept; `formId`: the view's form,
+    // for translation and help.
+    CToneGridView(wxWindow* parent, const GridView::ViewSpec& spec, CloneImage& image, int gridId,
+                  std::string section, int formId);
+    ~CToneGridView() override;
+
+    GridView::GridViewModel& Model() { return model_; }
+    CVSFlexGrid& Grid() { return *grid_; }
+    int GridId() const { return gridId_; }
+
+    // Every cell from the image, hidden columns and pictures included.
+    void RefreshGrid();
+    void RefreshRow(int row);
+    // The window's OK pass.
+    virtual void CommitAllCells();
+    // Edit commands: Copy and Paste work on rows while the current column is
+    // the row number column.
+    void Copy();
+    void Paste();
+    void RowCopy();
+    void RowPaste();
+    void AutoGridWidth();
+    void SaveWidths();
+
+  protected:
+    // A gesture's action on a data row; false lets the grid go on with the
+    // key. The base runs edit (2), cycle (4) and toggle (5).
+    virtual bool RunAction(int action, int row, int col);
+    // Drag and drop between views; the base does nothing.
+    virtual void OnStartDrag(FlexGridEvent& event);
+    virtual void OnDrop(FlexGridEvent& event);
+    // A cell changed in the image: the document window may want to know.
+    void ShowRowFromModel(int row);
+
+    GridView::GridViewModel model_;
+    CVSFlexGrid* grid_ = nullptr;
+
+  private:
+    void Setup();
+    void Gesture(GridView::Gesture gesture, int row, int col);
+    void OnGridKey(wxKeyEvent& event);
+    std::vector<int> SelectedDataRows() const;
+
+    int gridId_;
+    std::string section_;
+    int formId_;
+    bool widthsSaved_ = false;
+};
+
+// The tick of the check cells.
+const wxBitmap& ToneTickPicture();

@@ -1,0 +1,63 @@
+#pragma once
+// CDialogDmy: the tone system window. It lays out the family's three system
+// views, a button bar (Help, OK, Cancel) and a help pane in splitters, keeps
+// its placement, proportions and help height in the settings file, and on OK
+// asks every view for its commit pass. The views write into the window's
+// working copy; the caller copies it back into the document only after OK.
+#include <wx/dialog.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "image/CloneImage.h"
+
+class wxSplitterWindow;
+class wxHtmlWindow;
+class wxPanel;
+class CToneGridView;
+
+class CDialogDmy : public wxDialog {
+  public:
+    enum { IDD = 166, Window2Tone = 404, Window5Tone = 406 };
+    enum { IDC_HELP = 2450, IDC_CANCEL = 1096 };
+
+    // The 2-tone window over `working`; the views play samples from the
+    // "Tone_sample" folder under `programFolder`.
+    CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::path programFolder);
+    ~CDialogDmy() override;
+
+    // Runs the 2-tone window on the working copy; true on OK.
+    static bool Edit2ToneSystem(wxWindow* parent, CloneImage& working);
+    // Where the program's shipped files lie (the samples); tests point it
+    // elsewhere.
+    static void SetProgramFolder(std::filesystem::path folder);
+
+    int WindowId() const { return windowId_; }
+    CToneGridView* View(int key) const { return views_[static_cast<std::size_t>(key)]; }
+    bool HelpVisible() const { return helpVisible_; }
+    void ShowHelpPane(bool show, bool keepHeight);
+
+    void OnOK();
+    void OnCancel();
+
+    // The settings sections.
+    static constexpr const char* Section = "Tone2_Sys";
+
+  private:
+    void BuildPanes(CloneImage& working, const std::filesystem::path& programFolder);
+    void ApplyLayout();
+    void SavePlacement();
+    void AutoGridWidth();
+
+    int windowId_ = Window2Tone;
+    wxSplitterWindow* outer_ = nullptr;   // top row / the rest
+    wxSplitterWindow* lower_ = nullptr;   // middle row / button bar and help
+    wxSplitterWindow* middle_ = nullptr;  // encode | decode
+    wxPanel* bottom_ = nullptr;
+    wxHtmlWindow* help_ = nullptr;
+    std::array<CToneGridView*, 3> views_{};
+    bool helpVisible_ = false;
+    bool placementSaved_ = false;
+    double proportions_[3] = {0.5, 0.33, 0.33};
+};

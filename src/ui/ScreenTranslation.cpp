@@ -1,0 +1,241 @@
+#include "ui/ScreenTranslation.h"
+
+#include <wx/combobox.h>
+#include <wx/ctrlsub.h>
+#include <wx/panel.h>
+#include <wx/spinctrl.h>
+#include <wx/statbox.h>
+#include <wx/textctrl.h>
+#include <wx/window.h>
+
+#include <unordered_map>
+
+#include "language/Language.h"
+#include "ui/HtmlDocument.h"
+#include "ui/PrintableScreen.h"
+#include "ui/UiHooks.h"
+#include "ui/VSFlexGrid.h"
+
+namespace {
+
+wxString Wx(std::string_view s) {
+    return wxString::FromUTF8(s.data(), s.size());
+}
+std::string Utf8(const wxString& s) {
+    return s.utf8_string();
+}
+
+// What the program wrote into a control, and what it shows now.
+struct LabelTexts {
+    std::string base;
+    std::string shown;
+};
+struct RowTexts {
+    std::vector<std::string> bases;
+    std::vector<std::string> shown;
+};
+struct Screen {
+    int dialogId = 0;
+    int sub = 0;
+    std::unordered_map<const wxWindow*, LabelTexts> labels;
+    std::unordered_map<const wxWindow*, RowTexts> rows;
+    int Rid(const wxWindow* control) const { return MakeRID(sub, dialogId, control->GetId()); }
+};
+
+std::unordered_map<const wxWindow*, Screen>& OpenScreens() {
+    static std::unordered_map<const wxWindow*, Screen> screens;
+    return screens;
+}
+
+Screen* ScreenOf(const wxWindow* window) {
+    auto& screens = OpenScreens();
+    const auto it = screens.find(window);
+    return it == screens.end() ? nullptr : &it->second;
+}
+
+// The translated screen a control lies on: the nearest remembered ancestor.
+std::pair<const wxWindow*, Screen*> OwningScreen(const wxWindow* control) {
+    for (const wxWindow* w = control ? control->GetParent() : nullptr; w; w = w->GetParent()) {
+        if (Screen* screen = ScreenOf(w)) return {w, screen};
+        if (w->IsTopLevel()) break;
+    }
+    return {nullptr, nullptr};
+}
+
+wxItemContainer* ListOf(wxWindow* w) {
+    if (auto* combo = dynamic_cast<wxComboBox*>(w))
+        return combo->HasFlag(wxCB_READONLY) ? static_cast<wxItemContainer*>(combo) : nullptr;
+    return dynamic_cast<wxItemContainer*>(w);
+}
+
+bool HoldsUserText(const wxWindow* w) {
+    return dynamic_cast<const wxTextCtrl*>(w) || dynamic_cast<const wxComboBox*>(w) ||
+           dynamic_cast<const wxSpinCtrl*>(w) || dynamic_cast<const wxSpinCtrlDouble*>(w);
+}
+
+// Unnamed panels and boxes group a screen's controls; their children are
+// the screen's own. Grids and other composite controls are not walked.
+bool IsGroup(const wxWindow* w) {
+    return !w->IsTopLevel() && !ScreenOf(w) &&
+           (dynamic_cast<const wxStaticBox*>(w) || (dynamic_cast<const wxPanel*>(w) && w->GetId() <= 0));
+}
+
+void TranslateLabel(Screen& screen, wxWindow* w, int rid) {
+    const std::string current = Utf8(w->GetLabel());
+    auto [it, added] = screen.labels.try_emplace(w, LabelTexts{current, current});
+    LabelTexts& texts = it->second;
+    // A label the screen has since written itself is its new program text.
+    if (!added && current != texts.shown) texts.base = current;
+    const std::string shown = LangTable::TranslateRow(rid, texts.base);
+    if (shown.empty() && !texts.base.empty()) return;
+    texts.shown = shown;
+    if (shown != current) w->SetLabel(Wx(shown));
+}
+
+std::vector<std::string> ItemsOf(const wxItemContainer& list) {
+    std::vector<std::string> items;
+    for (unsigned i = 0; i < list.GetCount(); ++i) items.push_back(Utf8(list.GetString(i)));
+    return items;
+}
+
+void TranslateRows(Screen& screen, wxWindow* w, wxItemContainer& list) {
+    const std::vector<std::string> current = ItemsOf(list);
+    RowTexts& texts = screen.rows[w];
+    if (current != texts.shown) texts.bases = current;  // filled by the screen itself
+    texts.shown = LangTable::ApplyTextTable(screen.Rid(w), texts.bases);
+    for (unsigned i = 0; i < list.GetCount() && i < texts.shown.size(); ++i)
+        if (current[i] != texts.shown[i]) list.SetString(i, Wx(texts.shown[i]));
+}
+
+void TranslateChildren(Screen& screen, wxWindow* parent) {
+    for (wxWindow* child : parent->GetChildren()) {
+        if (child->IsTopLevel() || ScreenOf(child)) continue;
+        if (child->GetId() > 0) {
+            if (wxItemContainer* list = ListOf(child))
+                TranslateRows(screen, child, *list);
+            else if (!HoldsUserText(child) && !dynamic_cast<CVSFlexGrid*>(child))
+                TranslateLabel(screen, child, screen.Rid(child));
+        }
+        if (IsGroup(child)) TranslateChildren(screen, child);
+    }
+}
+
+void Translate(wxWindow* window, Screen& screen) {
+    TranslateLabel(screen, window, MakeRID(screen.sub, screen.dialogId, 0));
+    TranslateChildren(screen, window);
+}
+
+void Forget(wxWindowDestroyEvent& event) {
+    event.Skip();
+    const wxWindow* gone = dynamic_cast<const wxWindow*>(event.GetEventObject());
+    auto& screens = OpenScreens();
+    if (screens.erase(gone)) return;
+    // A control that goes while its screen stays.
+    for (auto& [window, screen] : screens) {
+        screen.labels.erase(gone);
+        screen.rows.erase(gone);
+    }
+}
+
+}  // namespace
+
+namespace ScreenTranslation {
+
+void TranslateScreen(wxWindow* window, int dialogId, int sub) {
+    if (!window) return;
+    const auto& hooks = UiHooks::Current();
+    if (hooks.applyScreenFont) hooks.applyScreenFont(*window);
+    auto [it, added] = OpenScreens().try_emplace(window);
+    if (added) window->Bind(wxEVT_DESTROY, &Forget);
+    it->second.dialogId = dialogId;
+    it->second.sub = sub;
+    Translate(window, it->second);
+}
+
+std::vector<std::string> RowsForControl(wxWindow* control, const std::vector<std::string>& rows) {
+    auto [owner, screen] = OwningScreen(control);
+    if (!screen) return rows;
+    RowTexts& texts = screen->rows[control];
+    texts.bases = rows;
+    texts.shown = LangTable::ApplyTextTable(screen->Rid(control), rows);
+    return texts.shown;
+}
+
+std::string BaseOfRow(const wxWindow* control, int index, const std::string& shown) {
+    auto [owner, screen] = OwningScreen(control);
+    if (!screen || index < 0) return shown;
+    const auto it = screen->rows.find(control);
+    if (it == screen->rows.end()) return shown;
+    const RowTexts& texts = it->second;
+    const auto i = static_cast<std::size_t>(index);
+    if (i >= texts.shown.size() || i >= texts.bases.size() || texts.shown[i] != shown) return shown;
+    return texts.bases[i];
+}
+
+void RetranslateAll() {
+    // A copy of the keys: translating may create or close nothing, but be safe.
+    std::vector<const wxWindow*> windows;
+    for (const auto& [window, screen] : OpenScreens()) windows.push_back(window);
+    for (const wxWindow* window : windows) {
+        Screen* screen = ScreenOf(window);
+        if (!screen) continue;
+        auto* w = const_cast<wxWindow*>(window);
+        if (const auto& font = UiHooks::Current().applyScreenFont) font(*w);
+        Translate(w, *screen);
+    }
+}
+
+int OpenScreenCount() {
+    return static_cast<int>(OpenScreens().size());
+}
+
+void ApplyScreenFont(wxWindow& window) {
+    const std::string& face = Lang::ScreenFontName();
+    if (face.empty()) return;
+    wxFont font = window.GetFont();
+    if (!font.IsOk() || Utf8(font.GetFaceName()) == face) return;
+    // The face changes; the size stays what the layout was made for.
+    font.SetFaceName(Wx(face));
+    window.SetFont(font);
+    for (wxWindow* child : window.GetChildren())
+        if (!child->IsTopLevel()) ApplyScreenFont(*child);
+    window.Refresh();
+}
+
+void TranslateGridHeader(CVSFlexGrid& grid, int dialogId, const std::vector<std::vector<std::string>>* baseRows) {
+    const int rows = grid.GetFixedRows();
+    const int cols = grid.GetCols();
+    std::vector<std::string> bases;
+    bases.reserve(static_cast<std::size_t>(rows * cols));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            if (!baseRows)
+                bases.push_back(grid.GetTextMatrix(r, c));
+            else if (static_cast<std::size_t>(r) < baseRows->size() &&
+                     static_cast<std::size_t>(c) < (*baseRows)[static_cast<std::size_t>(r)].size())
+                bases.push_back((*baseRows)[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+            else
+                bases.emplace_back();
+        }
+    const auto texts = LangTable::ApplyTextTable(MakeRID(0, dialogId, grid.GetId()), bases);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
+    const std::string& face = Lang::ScreenFontName();
+    if (!face.empty() && grid.GetFontName() != face) grid.SetFontName(face);
+}
+
+void InstallLanguageServices() {
+    auto& hooks = UiHooks::Current();
+    if (!hooks.applyScreenFont) hooks.applyScreenFont = [](wxWindow& window) { ApplyScreenFont(window); };
+    SetPrintLanguageSource([] { return PrintLanguage{Lang::PrintFaceName(), "UTF-8"}; });
+    static bool listening = false;
+    if (listening) return;
+    listening = true;
+    Lang::AddLanguageListener([] {
+        // Printouts are rebuilt in the new language, open screens shown in it.
+        PrintableScreen::SetRerenderFlag(true);
+        RetranslateAll();
+    });
+}
+
+}  // namespace ScreenTranslation

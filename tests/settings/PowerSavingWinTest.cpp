@@ -1,0 +1,99 @@
+// The Power Saving dialog on the default data file, driven by keys and
+// clicks: OK changes exactly the chosen bytes, a second OK changes nothing,
+// Cancel and Escape leave the document, Enter never confirms.
+#include <wx/combobox.h>
+
+#include "SettingsWinFixture.h"
+#include "image/ItemMap.h"
+#include "image/ItemsChannel.h"
+#include "image/ItemsScan.h"
+#include "image/TagCharRule.h"
+#include "settings/PowerSaving.h"
+
+using namespace SettingsTest;
+
+namespace {
+
+struct PowerSavingWin : SettingsWin {
+    void OpenDialog() { Open(&CPowerSavingDlg::MakeDialog); }
+};
+
+}  // namespace
+
+TEST_F(PowerSavingWin, OkChangesExactlyTheChosenBytes) {
+    OpenDialog();
+    EXPECT_EQ(dialog->GetTitle(), "Power Saving");
+    Pick(CPowerSavingDlg::IDC_RX_SAVE_MODE, "1:3");
+    Pick(CPowerSavingDlg::IDC_TOT_PENALTY, "20 sec");
+    Type(CPowerSavingDlg::IDC_TAG, "home");
+    ClickOk();
+    const CloneImage before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+
+    Changes expected{{0x2525, 3}};
+    for (int c = 0; c < ItemMap::ChannelCount; ++c) {
+        const std::size_t at = CloneImage::BlockOffset(0) + 64 * c + 3;
+        const std::uint8_t value = static_cast<std::uint8_t>((before[at] & 0x3F) | 0x80);
+        if (value != before[at]) expected[at] = value;
+    }
+    const std::string codes = TagTextToCodes("HOME");
+    for (std::size_t i = 0; i < 8; ++i) {
+        const std::size_t at = CloneImage::BlockOffset(15, i);
+        if (before[at] != static_cast<std::uint8_t>(codes[i]))
+            expected[at] = static_cast<std::uint8_t>(codes[i]);
+    }
+    EXPECT_EQ(Diff(before, document), expected);
+
+    // Opened again on the result, OK without edits changes no byte.
+    OpenDialog();
+    ClickOk();
+    const CloneImage after = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(after, document), Changes{});
+}
+
+TEST_F(PowerSavingWin, CancelAndEscapeLeaveTheDocument) {
+    const CloneImage before = document;
+    OpenDialog();
+    Pick(CPowerSavingDlg::IDC_LOW_BATTERY_ALERT, "Disable");
+    Pick(CPowerSavingDlg::IDC_TOT_RELEASE, "5 sec");
+    ClickCancel();
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, before);
+
+    OpenDialog();
+    Pick(CPowerSavingDlg::IDC_RX_SAVE_MODE, "1:7");
+    Key(WXK_ESCAPE);
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(PowerSavingWin, EnterNeverConfirmsAndOpensAComboList) {
+    const CloneImage before = document;
+    OpenDialog();
+    ASSERT_TRUE(Focus(Control(CPowerSavingDlg::IDC_TAG)));
+    Key(WXK_RETURN);
+    EXPECT_TRUE(dialog->IsShown());
+
+    // Enter on a combo box opens its list; a row is then chosen with the
+    // keys of the list.
+    auto* combo = wxDynamicCast(Control(CPowerSavingDlg::IDC_RX_SAVE_MODE), wxComboBox);
+    ASSERT_TRUE(Focus(combo));
+    const int start = combo->GetSelection();
+    Key(WXK_RETURN);
+    Key(WXK_DOWN);
+    Key(WXK_RETURN);
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_EQ(combo->GetSelection(), start + 1);
+    EXPECT_EQ(working, before) << "nothing is written before OK";
+}
+
+TEST_F(PowerSavingWin, LowBatteryDisableDisablesItsSettings) {
+    OpenDialog();
+    Pick(CPowerSavingDlg::IDC_LOW_BATTERY_ALERT, "Disable");
+    EXPECT_FALSE(Control(CPowerSavingDlg::IDC_TX_LOW_BATTERY_ALERT)->IsEnabled());
+    EXPECT_FALSE(Control(CPowerSavingDlg::IDC_LOW_BATTERY_INTERVAL)->IsEnabled());
+    Pick(CPowerSavingDlg::IDC_LOW_BATTERY_ALERT, "Enable");
+    EXPECT_TRUE(Control(CPowerSavingDlg::IDC_LOW_BATTERY_INTERVAL)->IsEnabled());
+    EXPECT_FALSE(Control(CPowerSavingDlg::IDC_RX_SAVE_ON_TIME)->IsShown());
+}

@@ -1,0 +1,126 @@
+#pragma once
+// Window tests of the settings dialogs: a dialog on a working copy of a
+// default data file, driven with real key presses and mouse clicks.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include <memory>
+
+#include "ImageDiff.h"
+#include "WinTestUtil.h"
+#include "image/TestHost.h"
+#include "settings/SettingsDlg.h"
+#include "ui/MessageService.h"
+
+namespace SettingsTest {
+
+inline void Settle() {
+    for (int i = 0; i < 8; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
+// Gives `window` the keyboard focus; another window on a shared display may
+// hold it for a moment.
+inline bool Focus(wxWindow* window) {
+    for (int i = 0; i < 40 && wxWindow::FindFocus() != window; ++i) {
+        wxGetTopLevelParent(window)->Raise();
+        window->SetFocus();
+        Settle();
+        if (wxWindow::FindFocus() != window) wxMilliSleep(20);
+    }
+    return wxWindow::FindFocus() == window;
+}
+
+class SettingsWin : public ::testing::Test {
+  protected:
+    TestHost host;
+    ScriptedMessageService messages;
+    ScopedMessageService scoped{messages};
+    TestFrame frame;
+    CloneImage document = DefaultImage();
+    wxUIActionSimulator sim;
+    SettingsDlg* dialog = nullptr;
+
+    void TearDown() override { Close(); }
+
+    // Opens a dialog of `model` on a working copy of the document.
+    template <class Make>
+    void Open(Make make) {
+        Close();
+        working = document;
+        dialog = new SettingsDlg(frame.frame, make(), working);
+        dialog->Show();
+        Settle();
+    }
+    void Close() {
+        if (!dialog) return;
+        dialog->Destroy();
+        dialog = nullptr;
+        Settle();
+    }
+    // The main window's rule: the working copy replaces the document on OK.
+    int Finish() {
+        Settle();
+        const int code = dialog->GetReturnCode();
+        EXPECT_FALSE(dialog->IsShown()) << "the dialog should have closed";
+        if (code == wxID_OK) document = working;
+        Close();
+        return code;
+    }
+
+    wxWindow* Control(int id, std::size_t page = 0) {
+        wxWindow* window = dialog->Control(id, page);
+        EXPECT_NE(window, nullptr) << "no control " << id;
+        return window;
+    }
+    // Picks the row `text` of a combo box with the arrow keys.
+    void Pick(int id, const wxString& text, std::size_t page = 0) {
+        auto* combo = wxDynamicCast(Control(id, page), wxComboBox);
+        ASSERT_NE(combo, nullptr);
+        const int target = combo->FindString(text, true);
+        ASSERT_NE(target, wxNOT_FOUND) << text;
+        ASSERT_TRUE(Focus(combo));
+        for (int i = 0; i < 200 && combo->GetSelection() != target; ++i) {
+            sim.Char(combo->GetSelection() == wxNOT_FOUND || combo->GetSelection() < target ? WXK_DOWN
+                                                                                            : WXK_UP);
+            Settle();
+        }
+        ASSERT_EQ(combo->GetSelection(), target);
+    }
+    // Replaces the text of an edit by typing.
+    void Type(int id, const std::string& text, std::size_t page = 0) {
+        auto* edit = wxDynamicCast(Control(id, page), wxTextCtrl);
+        ASSERT_NE(edit, nullptr);
+        ASSERT_TRUE(Focus(edit));
+        edit->SelectAll();
+        sim.Char(WXK_DELETE);
+        sim.Text(text.c_str());
+        Settle();
+    }
+    void Click(wxWindow* window) {
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->IsShownOnScreen());
+        const wxRect rect = window->GetScreenRect();
+        sim.MouseMove(rect.GetPosition() + wxPoint(rect.width / 2, rect.height / 2));
+        Settle();
+        sim.MouseClick();
+        Settle();
+    }
+    void ClickOk() { Click(dialog->FindWindow(SettingsDlg::IDC_OK)); }
+    void ClickCancel() { Click(dialog->FindWindow(SettingsDlg::IDC_CANCEL)); }
+    void Key(int key) {
+        sim.Char(key);
+        Settle();
+    }
+
+    CloneImage working;
+};
+
+}  // namespace SettingsTest

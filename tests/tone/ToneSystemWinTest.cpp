@@ -1,0 +1,255 @@
+// The 2-tone system window on a default data file, driven with real key and
+// mouse input: edits in each view reach the working copy, OK hands them over,
+// Cancel and an OK without edits leave the document byte for byte.
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/uiaction.h>
+
+#include <chrono>
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "WinTestUtil.h"
+#include "image/FileUtil.h"
+#include "image/ItemsTone.h"
+#include "image/TestHost.h"
+#include "ui/MessageService.h"
+#include "tone/ToneSystemWnd.h"
+#include "tone/TwoToneSystemViews.h"
+
+using namespace TwoToneViews;
+
+namespace {
+
+constexpr int H = 3;
+
+void Pump() {
+    for (int i = 0; i < 10; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
+// The grid or one of its windows holds the keyboard.
+bool HasFocusIn(wxWindow* window) {
+    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+        if (w == window) return true;
+    return false;
+}
+
+bool Focus(wxWindow* window) {
+    for (int i = 0; i < 40 && !HasFocusIn(window); ++i) {
+        wxGetTopLevelParent(window)->Raise();
+        window->SetFocus();
+        Pump();
+    }
+    return HasFocusIn(window);
+}
+
+// Puts the grid's cursor on a cell and gives the grid the keyboard.
+void Aim(CToneGridView& view, int row, int col) {
+    CVSFlexGrid& grid = view.Grid();
+    if (grid.GetRow() != row || grid.GetCol() != col) {
+        grid.SetRow(row);
+        grid.SetCol(col);
+        grid.SelectRow(row);
+    }
+    ASSERT_TRUE(Focus(&grid));
+}
+
+// Other test programs share the display and may take the keyboard or lie
+// over a button for a moment: a key or click that had no effect here is
+// sent again, up to a few times, until `done` holds.
+void Key(CToneGridView& view, int row, int col, int key, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
+        Aim(view, row, col);
+        wxUIActionSimulator sim;
+        sim.Char(key);
+        Pump();
+    }
+    EXPECT_TRUE(done()) << "key " << key << " had no effect";
+}
+
+void Type(CToneGridView& view, const char* text) {
+    for (int attempt = 0; attempt < 5 && view.Grid().GetStringProperty91() != text; ++attempt) {
+        ASSERT_TRUE(Focus(&view.Grid()));
+        view.Grid().SetStringProperty91("");
+        wxUIActionSimulator sim;
+        sim.Text(text);
+        Pump();
+    }
+}
+
+// Presses a button from the keyboard: Space on the focused button.
+void Press(wxWindow* button, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
+        if (!Focus(button)) continue;
+        wxUIActionSimulator sim;
+        sim.Char(WXK_SPACE);
+        Pump();
+    }
+    EXPECT_TRUE(done()) << "the button did nothing";
+}
+
+std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < CloneImage::Size; ++i)
+        if (a[i] != b[i]) at.push_back(i);
+    return at;
+}
+
+constexpr std::size_t B10 = CloneImage::BlockOffset(10);
+
+// The tests of this program take the keyboard of a display that other test
+// programs share: one at a time holds it, by a lock named after the display.
+class DisplayLock {
+  public:
+    DisplayLock() {
+        const char* display = std::getenv("DISPLAY");
+        std::string name = "/tmp/zt-keyboard-lock";
+        for (const char* c = display ? display : ""; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0666);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~DisplayLock() {
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_UN);
+            ::close(fd_);
+        }
+    }
+
+  private:
+    int fd_ = -1;
+};
+
+struct ToneSystemWin : ::testing::Test {
+    DisplayLock keyboard;
+    TestHost host;
+    CloneImage document;
+    TestFrame frame;
+
+    void SetUp() override {
+        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
+    }
+    // Runs the window modally over a working copy as the main window does; the
+    // user acts inside the modal loop and closes the window.
+    int Run(std::function<void(CDialogDmy&)> user) {
+        CloneImage working = document;
+        int result;
+        {
+            CDialogDmy window(frame.frame, working, "/nonexistent");
+            // The user acts once the modal loop runs.
+            std::function<void()> act = [&] {
+                if (!window.IsModal()) return window.CallAfter(act);
+                Pump();
+                user(window);
+                if (window.GetReturnCode() == 0) window.EndModal(wxID_ABORT);  // the user forgot to close
+            };
+            window.CallAfter(act);
+            result = window.ShowModal();
+        }
+        if (result == wxID_OK) document = working;
+        return result;
+    }
+    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
+};
+
+}  // namespace
+
+TEST_F(ToneSystemWin, EditsInEachViewReachTheDocumentOnOk) {
+    const CloneImage before = document;
+    const int result = Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& encode = *window.View(1);
+        CToneGridView& decode = *window.View(2);
+        auto cell = [](CToneGridView& v, int row, int col) { return v.Grid().GetTextMatrix(row, col); };
+        // Systems: Space toggles the Duty check of system 2.
+        Key(systems, H + 1, SystemCol::Duty, WXK_SPACE, [&] { return cell(systems, H + 1, SystemCol::Duty) == " "; });
+        // A tone period typed with a decimal comma.
+        Key(systems, H + 1, SystemCol::Period1st, WXK_RETURN, [&] { return systems.Grid().IsCellEditControlShown(); });
+        Type(systems, "1,5");
+        Key(systems, H + 1, SystemCol::Period1st, WXK_RETURN, [&] { return !systems.Grid().IsCellEditControlShown(); });
+        Pump();
+        EXPECT_EQ(cell(systems, H + 1, SystemCol::Period1st), "1.50 sec");
+        // Encode: Enter opens the TAG editor; typed text is stored on Enter.
+        Key(encode, H, EncodeCol::Tag, WXK_RETURN, [&] { return encode.Grid().IsCellEditControlShown(); });
+        Type(encode, "AB1");
+        Key(encode, H, EncodeCol::Tag, WXK_RETURN, [&] { return !encode.Grid().IsCellEditControlShown(); });
+        Pump();
+        EXPECT_EQ(cell(encode, H, EncodeCol::Tag), "AB1     ");
+        // Decode: Space cycles AF Mute of record 3 from Close to Open.
+        Key(decode, H + 2, DecodeCol::AfMute, WXK_SPACE, [&] { return cell(decode, H + 2, DecodeCol::AfMute) == "Open"; });
+        Press(Button(window, wxID_OK), [&] { return window.GetReturnCode() != 0; });
+    });
+    ASSERT_EQ(result, wxID_OK);
+    EXPECT_EQ(document[B10 + 0x131] & 0x02, 0x02);  // duty of system 2
+    EXPECT_EQ(document[B10 + 0x134], 30);           // its 1st tone period
+    EXPECT_EQ(ItemMap::GetTone2EncodeTag(document, 0), "AB1     ");
+    EXPECT_EQ(document[B10 + 0x1A2 + 32] & 0x03, 0x03);  // AF mute of decode record 3
+    for (std::size_t at : Differences(before, document)) {
+        const bool expected =
+            at == B10 + 0x131 || at == B10 + 0x134 || (at >= B10 + 0x228 && at < B10 + 0x230) || at == B10 + 0x1C2;
+        EXPECT_TRUE(expected) << "byte " << at << " changed";
+    }
+}
+
+TEST_F(ToneSystemWin, CancelLeavesTheDocumentByteForByte) {
+    const CloneImage before = document;
+    const int result = Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& decode = *window.View(2);
+        Key(systems, H, SystemCol::MoniSw, WXK_SPACE,
+            [&] { return systems.Grid().GetTextMatrix(H, SystemCol::MoniSw) == "Open"; });
+        Key(decode, H, DecodeCol::AlertMode, WXK_SPACE,
+            [&] { return decode.Grid().GetTextMatrix(H, DecodeCol::AlertMode) == "Single"; });
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    EXPECT_EQ(result, wxID_CANCEL);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(ToneSystemWin, OkWithoutEditsChangesNothing) {
+    const CloneImage before = document;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int result =
+            Run([](CDialogDmy& window) { Press(Button(window, wxID_OK), [&] { return window.GetReturnCode() != 0; }); });
+        ASSERT_EQ(result, wxID_OK);
+        EXPECT_TRUE(Differences(before, document).empty()) << "pass " << pass;
+    }
+}
+
+TEST_F(ToneSystemWin, HelpButtonTogglesTheHelpPaneAndTheWindowKeepsItsMinimum) {
+    Run([](CDialogDmy& window) {
+        EXPECT_FALSE(window.HelpVisible());
+        wxWindow* help = Button(window, CDialogDmy::IDC_HELP);
+        Press(help, [&] { return window.HelpVisible(); });
+        EXPECT_TRUE(window.HelpVisible());
+        Press(help, [&] { return !window.HelpVisible(); });
+        EXPECT_FALSE(window.HelpVisible());
+        window.SetSize(300, 200);
+        Pump();
+        EXPECT_GE(window.GetSize().x, 800);
+        EXPECT_GE(window.GetSize().y, 600);
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+}
+
+TEST_F(ToneSystemWin, PlayWithoutASampleFileSaysWhichFileIsMissing) {
+    ScriptedMessageService messages;
+    ScopedMessageService scope(messages);
+    document[B10 + 0x1A6] = 0x30;  // decode record 1 beeps "C"
+    Run([&](CDialogDmy& window) {
+        Key(*window.View(2), H, DecodeCol::Play, WXK_SPACE, [&] { return messages.Count() > 0; });
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    ASSERT_GE(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("File not found"), std::string::npos);
+    EXPECT_NE(messages.Last().text.find("/nonexistent/Tone_sample/C.wav"), std::string::npos);
+}

@@ -1,0 +1,212 @@
+// Screens in the language in force: the one call every screen makes when it
+// is built, lists filled before and after it, a change of language while
+// the screen is open, and the language dialog driven by real clicks.
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/panel.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include <functional>
+
+#include "WinTestUtil.h"
+#include "image/TestHost.h"
+#include "language/Language.h"
+#include "language/LanguageFixtures.h"
+#include "language/SettingsFile.h"
+#include "ui/FileLanguageDlg.h"
+#include "ui/MessageService.h"
+#include "ui/ScreenTranslation.h"
+#include "ui/UiUtil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr ST_DISPDATA kBands[] = {{98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {-1, "", ""}};
+
+class LanguageWin : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetProfilePath(dir.path() / "settings.xml");
+        ScreenTranslation::InstallLanguageServices();
+        ASSERT_TRUE(Lang::LoadLanguage({}));
+        japanese = LanguageFixtures::Write(dir.path(), "ja.xml", LanguageFixtures::Japanese);
+        russian = LanguageFixtures::Write(dir.path(), "ru.xml", LanguageFixtures::Russian);
+    }
+    void TearDown() override {
+        Lang::LoadLanguage({});
+        SetProfilePath({});
+    }
+    static std::vector<std::string> Items(const wxChoice& box) {
+        std::vector<std::string> out;
+        for (unsigned i = 0; i < box.GetCount(); ++i) out.push_back(box.GetString(i).utf8_string());
+        return out;
+    }
+
+    TempDir dir;
+    fs::path japanese, russian;
+    ScriptedMessageService messages;
+    ScopedMessageService scopedMessages{messages};
+    TestFrame frame;
+};
+
+TEST_F(LanguageWin, ScreensShowTheLanguageAndFollowAChangeWhileOpen) {
+    // The New dialog's band row as a screen of its own (dialog 603).
+    auto* page = new wxPanel(frame.frame, wxID_ANY);
+    auto* box = new wxStaticBox(page, 7, "Band");
+    auto* inBox = new wxStaticText(box, 2001, "Language File");
+    auto* bands = new wxChoice(page, 2101);
+    auto* edit = new wxTextCtrl(page, 2301, "VHF");
+    UiUtil::FillComboFromTable(*bands, kBands, 128);
+
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    UiUtil::TranslateWindowTexts(page, 603);
+    EXPECT_EQ(Items(*bands), (std::vector<std::string>{"VHF帯", "UHF帯 A", "UHF D"}));
+    EXPECT_EQ(UiUtil::GetComboValue(*bands, kBands), 128);  // found by its program text
+    EXPECT_EQ(edit->GetValue(), "VHF");                      // what the user typed stays
+
+    // A list made and filled after its screen was translated is translated as it fills.
+    auto* second = new wxPanel(frame.frame, wxID_ANY);
+    UiUtil::TranslateWindowTexts(second, 603);
+    auto* late = new wxChoice(second, 2101);
+    UiUtil::FillComboFromTable(*late, kBands, 98);
+    EXPECT_EQ(late->GetString(0).utf8_string(), "VHF帯");
+    EXPECT_EQ(UiUtil::GetComboValue(*late, kBands), 98);
+
+    // Another language: every text starts again from the program's own.
+    ASSERT_TRUE(Lang::LoadLanguage(russian));
+    EXPECT_EQ(Items(*bands), (std::vector<std::string>{"VHF", "UHF A", "UHF D"}));
+    EXPECT_EQ(late->GetString(0).utf8_string(), "VHF");
+    EXPECT_EQ(UiUtil::GetComboValue(*bands, kBands), 128);
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    EXPECT_EQ(Items(*bands)[1], "UHF帯 A");
+    EXPECT_EQ(inBox->GetLabel().utf8_string(), "Language File");  // RID 6032001 has no entry
+
+    const int open = ScreenTranslation::OpenScreenCount();
+    page->Destroy();
+    EXPECT_EQ(ScreenTranslation::OpenScreenCount(), open - 1);
+}
+
+TEST_F(LanguageWin, LabelsInsideBoxesAndTheCaptionTranslateByRid) {
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    auto* dialog = new wxDialog(frame.frame, wxID_ANY, "Language");
+    auto* box = new wxStaticBox(dialog, wxID_ANY, "");
+    auto* caption = new wxStaticText(box, 3202, "Language File");
+    auto* typed = new wxStaticText(dialog, 2802, "Language File");
+    UiUtil::TranslateWindowTexts(dialog, 621);
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), "言語");
+    EXPECT_EQ(caption->GetLabel().utf8_string(), "言語ファイル");
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "言語ファイル名");
+    // A label the screen writes itself later is its own from then on.
+    typed->SetLabel("ja.xml");
+    ASSERT_TRUE(Lang::LoadLanguage({}));
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), "Language");
+    EXPECT_EQ(caption->GetLabel().utf8_string(), "Language File");
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "ja.xml");
+    dialog->Destroy();
+}
+
+// ---- the language dialog -------------------------------------------------------------
+
+void Click(wxWindow* target) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(target->GetScreenRect().GetPosition() + target->GetSize() / 2);
+    wxYield();
+    sim.MouseClick();
+}
+
+// Runs the dialog; `steps` run one after another inside its modal loop.
+int RunDialog(CFileLanguageDlg& dialog, std::vector<std::function<void()>> steps) {
+    auto next = std::make_shared<std::function<void(std::size_t)>>();
+    *next = [&dialog, steps, next](std::size_t i) {
+        if (i >= steps.size() || !dialog.IsModal()) return;
+        steps[i]();
+        wxTheApp->CallAfter([next, i] { (*next)(i + 1); });
+    };
+    wxTheApp->CallAfter([next] { (*next)(0); });
+    const int result = dialog.ShowModal();
+    *next = nullptr;
+    return result;
+}
+
+std::function<void()> ClickOn(CFileLanguageDlg& d, int id) {
+    return [&d, id] {
+        d.Raise();
+        wxYield();
+        Click(d.FindWindow(id));
+        for (int i = 0; i < 20 && d.IsModal(); ++i) wxYield();
+    };
+}
+
+TEST_F(LanguageWin, LanguageDialogOkLoadsTheChosenFileCancelAndDefaultBehave) {
+    std::string shownName;
+    // A file stored by a former run shows by name; Cancel keeps the program's texts.
+    WriteProfileString("LanguageFilePath", "Language", japanese.string());
+    {
+        CFileLanguageDlg d(frame.frame);
+        shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string();
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_CANCEL)}), wxID_CANCEL);
+    }
+    EXPECT_EQ(shownName, "ja.xml");
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+
+    // OK on it: the warning only where the language may not show, then loaded.
+    messages.QueueAnswer(MsgAnswer::Ok);
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_OK)}), wxID_OK);
+    }
+    EXPECT_EQ(messages.Count(), Lang::LanguageSuitsSystem("ja") ? 0u : 1u);
+    EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
+    EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+
+    // Default then OK: the program's own texts, the stored choice empty.
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(d.GetTitle().utf8_string(), "言語");
+        RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_DEFAULT), [&] {
+                          shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string();
+                      },
+                      ClickOn(d, CFileLanguageDlg::IDC_OK)});
+    }
+    EXPECT_EQ(shownName, "既定");
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+    EXPECT_EQ(GetProfileString("LanguageFilePath", "Language", "<none>"), "");
+}
+
+TEST_F(LanguageWin, LanguageDialogRefusesABrokenFileWithAMessageAndKeepsTheLanguage) {
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    const fs::path broken = LanguageFixtures::Write(dir.path(), "broken.xml", "<L xml:lang=\"de\"><G>");
+    WriteProfileString("LanguageFilePath", "Language", broken.string());
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_OK)}), wxID_CANCEL);
+    }
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("broken.xml"), std::string::npos);
+    EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
+    EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+}
+
+TEST_F(LanguageWin, AWarnedLanguageCancelledKeepsTheLanguageInForce) {
+    const fs::path hindi = LanguageFixtures::Write(
+        dir.path(), "hi.xml",
+        "<L xml:lang=\"hi\"><G><RID_32907><base>Now, Uploading... Please Wait.</base><string>H</string>"
+        "</RID_32907></G></L>");
+    WriteProfileString("LanguageFilePath", "Language", hindi.string());
+    messages.QueueAnswer(MsgAnswer::Cancel);
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_OK)}), wxID_CANCEL);
+    }
+    ASSERT_EQ(messages.Count(), 1u);  // "hi" has no code page: always warned
+    EXPECT_EQ(messages.Last().text, GetRIDText(33302));
+    EXPECT_EQ(messages.Last().caption, "Language");
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#pragma once
+// Real keyboard and mouse input for the window tests: the events go through
+// the X server (wxUIActionSimulator), so the program's own key and mouse
+// handling runs exactly as it does for a user.
+#include <wx/app.h>
+#include <wx/grid.h>
+#include <wx/stopwatch.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include <functional>
+#include <string>
+
+namespace RealInput {
+
+// Lets the X server deliver what was sent and the program handle it.
+inline void Settle(int ms = 120) {
+    wxStopWatch watch;
+    do {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    } while (watch.Time() < ms);
+}
+
+// Waits until `done` holds (at most `ms`); answers whether it did.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+    wxStopWatch watch;
+    while (!done()) {
+        if (watch.Time() > ms) return false;
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+// Brings the window's top-level window up and gives the window the keyboard
+// focus; the pointer rests over it so a focus-follows-pointer server agrees.
+inline bool Focus(wxWindow* window) {
+    wxWindow* top = wxGetTopLevelParent(window);
+    top->Raise();
+    Settle(50);
+    wxUIActionSimulator sim;
+    const wxRect r = window->GetScreenRect();
+    sim.MouseMove(r.GetLeft() + r.GetWidth() / 2, r.GetTop() + r.GetHeight() / 2);
+    Settle(50);
+    window->SetFocus();
+    return WaitFor([window] {
+        for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+            if (w == window) return true;
+        return false;
+    });
+}
+
+// One key, with modifiers (wxMOD_CONTROL, wxMOD_SHIFT).
+inline void Key(int keyCode, int modifiers = wxMOD_NONE) {
+    wxUIActionSimulator sim;
+    sim.Char(keyCode, modifiers);
+    Settle();
+}
+
+inline void Type(const std::string& text) {
+    wxUIActionSimulator sim;
+    for (char c : text) {
+        sim.Char(static_cast<unsigned char>(c));
+        Settle(30);
+    }
+    Settle();
+}
+
+// The screen point at the centre of a grid cell. Frozen rows and columns do
+// not scroll; the others move by the scroll position.
+inline wxPoint CellCentre(wxGrid& grid, int row, int col) {
+    grid.MakeCellVisible(row, col);
+    Settle(30);
+    const wxRect cell = grid.CellToRect(row, col);
+    int ppuX = 0, ppuY = 0, startX = 0, startY = 0;
+    grid.GetScrollPixelsPerUnit(&ppuX, &ppuY);
+    grid.GetViewStart(&startX, &startY);
+    wxPoint p(cell.x + cell.width / 2, cell.y + cell.height / 2);
+    if (col >= grid.GetNumberFrozenCols()) p.x -= startX * ppuX;
+    if (row >= grid.GetNumberFrozenRows()) p.y -= startY * ppuY;
+    p += wxPoint(grid.GetRowLabelSize(), grid.GetColLabelSize());
+    return grid.ClientToScreen(p);
+}
+
+inline void ClickCell(wxGrid& grid, int row, int col, int button = wxMOUSE_BTN_LEFT, bool twice = false) {
+    wxUIActionSimulator sim;
+    const wxPoint p = CellCentre(grid, row, col);
+    sim.MouseMove(p);
+    Settle(50);
+    if (twice)
+        sim.MouseDblClick(button);
+    else
+        sim.MouseClick(button);
+    Settle();
+}
+
+}  // namespace RealInput
