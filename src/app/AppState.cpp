@@ -1,5 +1,7 @@
 #include "app/AppState.h"
 
+#include "settings/SettingsFlags.h"
+
 namespace AppState {
 
 int& AppMode() {
@@ -19,6 +21,8 @@ std::array<int, 4>& EditStateFlags() {
 
 void ClearEditStateFlags() {
     EditStateFlags().fill(0);
+    // The settings dialogs' own per-image flags go with them.
+    Settings::ClearImageFlags();
 }
 
 RadioLink& Link() {

@@ -14,6 +14,7 @@
 #include "image/Model.h"
 #include "image/Modes.h"
 #include "language/SettingsFile.h"
+#include "language/StringTable.h"
 
 namespace fs = std::filesystem;
 
@@ -25,30 +26,14 @@ constexpr int kRidNarrowbandCaution = 33025;
 constexpr int kRidSaveChangesTo = 33061;
 constexpr int kRidNoDefaultFile = 33304;
 
-constexpr const char* kSwitchRadioOff =
-    "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be switched "
-    "the "
-    "radio to transmit.)";
-constexpr const char* kNarrowbandCaution =
-    "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz "
-    "band.\nAfter "
-    "Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data "
-    "was "
-    "changed to Narrow bandwidth automatically.\n";
 constexpr const char* kCannotOpen = "The file cannot be opened.\nFile Name = ";
 constexpr const char* kDefaultDataFile =
     "This is a default data file of the program; it is never overwritten.\nSave the data under another "
     "name.\nFile Name = ";
-constexpr const char* kNoDefaultFile =
-    "There is no corresponding default file.\nIt needs to update the Pardex programming software.";
 
 constexpr int kNarrowCode = 2;
 // The low nibble of block-8 byte 1, part of the variant key.
 const ImageItemDescriptor& kVariantNibble = ItemMap::HardwareItems[2];
-
-// The probe of last resort: any shipped default data file at all.
-constexpr const char* kProbeNames[] = {"default610v.PDX", "default610ua.PDX", "default610ud.PDX",
-                                       "default640v.PDX", "default640ua.PDX", "default640ud.PDX"};
 
 fs::path Normal(const std::string& path) {
     std::error_code ec;
@@ -164,8 +149,9 @@ bool CCloneEditorDoc::LoadStartupDefault() {
 
 bool CCloneEditorDoc::ProbeDefaultFiles() const {
     CloneImage scratch;
-    for (const char* name : kProbeNames)
-        if (FileUtil::OpenRead(scratch, FindDataFile(name).string()) == 1) return true;
+    // The probe of last resort: any shipped default data file at all.
+    for (const auto& row : FileUtil::DefaultFileTable)
+        if (FileUtil::OpenRead(scratch, FindDataFile(row.name).string()) == 1) return true;
     return false;
 }
 
@@ -175,7 +161,7 @@ bool CCloneEditorDoc::LoadStartupImage(const std::string& commandLineFile) {
     if (!commandLineFile.empty() && LoadFileReporting(commandLineFile, true) == 1) return true;
     if (LoadStartupDefault()) return true;
     if (!ProbeDefaultFiles()) {
-        Host().Message(kRidNoDefaultFile, kNoDefaultFile, "", MsgStyle::Ok);
+        Host().Message(kRidNoDefaultFile, BuiltinText(kRidNoDefaultFile), "", MsgStyle::Ok);
         usable_ = false;
     }
     return usable_;
@@ -201,7 +187,7 @@ void CCloneEditorDoc::AfterFileCommand() {
 void CCloneEditorDoc::OnFileNew() {
     if (!SaveModified()) return;
     if (!LoadStartupDefault()) {
-        Host().Message(kRidNoDefaultFile, kNoDefaultFile, "", MsgStyle::Ok);
+        Host().Message(kRidNoDefaultFile, BuiltinText(kRidNoDefaultFile), "", MsgStyle::Ok);
         return;
     }
     AfterFileCommand();
@@ -229,7 +215,8 @@ void CCloneEditorDoc::ApplyNarrowbandRule() {
         if ((code == 0 || code == 1) && rules_.txInNarrowband(CurrentImage, ch)) wide.push_back(ch);
     }
     if (wide.empty()) return;
-    Host().Message(kRidNarrowbandCaution, kNarrowbandCaution, "", MsgStyle::Ok | MsgStyle::IconWarning);
+    Host().Message(kRidNarrowbandCaution, BuiltinText(kRidNarrowbandCaution), "",
+                   MsgStyle::Ok | MsgStyle::IconWarning);
     for (int ch : wide) {
         ItemMap::SetChannelWideNarrow(CurrentImage, ch, kNarrowCode);
         ItemMap::SetChannelTxSplType(CurrentImage, ch, 0);
@@ -282,7 +269,7 @@ bool CCloneEditorDoc::SaveModified() {
     if (!IsModified()) return true;
     std::string name = path_.empty() ? title_ : fs::path(path_).filename().string();
     if (name.empty()) name = "Untitled";
-    const int answer = Host().Message(kRidSaveChangesTo, "Save changes to", " " + name,
+    const int answer = Host().Message(kRidSaveChangesTo, BuiltinText(kRidSaveChangesTo), " " + name,
                                       MsgStyle::YesNoCancel | MsgStyle::IconQuestion);
     if (answer == MsgAnswer::Cancel) return false;
     if (answer == MsgAnswer::Yes) {
@@ -297,14 +284,15 @@ bool CCloneEditorDoc::SaveModified() {
     }
     const int cable = AppState::Link().cableType;
     if (Model::ProductType(CurrentImage) == 0 && (cable == 2 || cable == 3))
-        Host().Message(kRidSwitchRadioOff, kSwitchRadioOff, "", MsgStyle::Ok | MsgStyle::IconInformation);
+        Host().Message(kRidSwitchRadioOff, BuiltinText(kRidSwitchRadioOff), "",
+                       MsgStyle::Ok | MsgStyle::IconInformation);
     return true;
 }
 
 bool CCloneEditorDoc::HandOver(const std::string& path, bool windowEnabled) {
     if (path.empty() || !windowEnabled) return false;
     if (IsModified()) {
-        const int answer = Host().Message(kRidSaveChanges, "Do you want to save changes ?", "",
+        const int answer = Host().Message(kRidSaveChanges, BuiltinText(kRidSaveChanges), "",
                                           MsgStyle::YesNoCancel | MsgStyle::IconWarning);
         if (answer == MsgAnswer::Cancel) return false;
         if (answer == MsgAnswer::Yes && !OnFileSave()) return false;

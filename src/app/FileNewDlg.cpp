@@ -13,27 +13,18 @@
 #include "image/Model.h"
 #include "image/UiUtil.h"
 #include "language/Language.h"
+#include "language/TextTables.h"
 #include "ui/MessageService.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 
 namespace FileNew {
 
-namespace {
-constexpr ST_DISPDATA kBands[] = {
-    {98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {ItemListEnd, "", ""}};
-constexpr ST_DISPDATA kProducts[] = {{2, "Portable", ""}, {ItemListEnd, "", ""}};
-constexpr ST_DISPDATA kLcds[] = {
-    {3, " ", ""}, {2, " ", ""}, {0, "None(ZT-610)", ""}, {2, "LCD(ZT-640)", ""}, {ItemListEnd, "", ""},
-};
-constexpr ST_DISPDATA kKeypads[] = {
-    {0, "No Key", ""}, {1, " 4 Key", ""}, {2, "16 Key", ""}, {ItemListEnd, "", ""}};
-}  // namespace
-
-const ItemList BandList{kBands};
-const ItemList ProductList{kProducts};
-const ItemList LcdList{kLcds};
-const ItemList KeypadList{kKeypads};
+// The shared lists of the New dialog.
+const ItemList BandList{TextTables::NewFrequencyBandList};
+const ItemList ProductList{TextTables::NewProductTypeList};
+const ItemList LcdList{TextTables::NewDisplayTypeList};
+const ItemList KeypadList{TextTables::NewKeyTypeList};
 
 int BandCode(int bandType, int frequencyType) {
     switch (bandType) {

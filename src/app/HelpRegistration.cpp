@@ -17,8 +17,10 @@
 
 namespace HelpRegistration {
 
-void Register() {
-    Help::SetHelpFilePath(ProgramFolders::FindShippedFile(HelpFileName));
+void Register(std::filesystem::path helpFile, std::filesystem::path relatedFile) {
+    if (helpFile.empty()) helpFile = ProgramFolders::FindShippedFile(HelpFileName);
+    if (relatedFile.empty()) relatedFile = ProgramFolders::FindShippedFile(RelatedItemsFileName);
+    Help::SetHelpFilePath(helpFile);
     Help::SetLogSink([](const std::string& line) {
         HLogPrint::Print(0, HLogPrint::LevelWarning, __FILE__, __LINE__, "Help", line);
     });
@@ -35,9 +37,8 @@ void Register() {
     };
     Screens::RegisterSidePanes({
         [](CloneImage&) -> HPainBaseDlg* { return new CHelpTopics; },
-        [](CloneImage&) -> HPainBaseDlg* {
-            return new CRelatedItem(CRelatedItem::ProgramFile(
-                ProgramFolders::FindShippedFile(RelatedItemsFileName).parent_path()));
+        [relatedFile](CloneImage&) -> HPainBaseDlg* {
+            return new CRelatedItem(CRelatedItem::ProgramFile(relatedFile));
         },
         [](HPainBaseDlg* pane, int dialogId, int controlId, int sub) {
             if (auto* help = dynamic_cast<CHelpTopics*>(pane))

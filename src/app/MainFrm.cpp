@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/statusbr.h>
+#include <wx/textentry.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
@@ -21,6 +22,7 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
+#include "app/Shortcuts.h"
 #include "image/FileUtil.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
@@ -188,6 +190,20 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
          WxCommandId(Cmd::MainItemRangeLast));
     Bind(wxEVT_MENU_OPEN, &CMainFrame::OnMenuOpen, this);
     Bind(wxEVT_CONTEXT_MENU, &CMainFrame::OnContextMenu, this);
+    // Every menu shortcut runs its command whatever the menus hold now, and
+    // before a control (the grid's own copy) can take the key.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        const int command =
+            Shortcuts::CommandForKey(key, event.ControlDown(), event.ShiftDown(), event.AltDown());
+        if (command == 0 || (Shortcuts::IsTextFieldKey(key) && dynamic_cast<wxTextEntry*>(FindFocus()))) {
+            event.Skip();
+            return;
+        }
+        wxCommandEvent menu(wxEVT_MENU, WxCommandId(command));
+        menu.SetEventObject(this);
+        ProcessWindowEvent(menu);
+    });
     Bind(EVT_PANE_SELECTOR_REBUILD, &CMainFrame::OnRebuildSelector, this);
     Bind(EVT_PANE_REPLACE_ACTIVE, &CMainFrame::OnReplaceActive, this);
     Bind(EVT_PANE_SWALLOWED, [](wxCommandEvent&) {});

@@ -17,9 +17,9 @@
 #include "image/Model.h"
 #include "image/Modes.h"
 #include "language/Language.h"
-#include "ui/FileLanguageDlg.h"
 #include "language/SettingsFile.h"
 #include "serial/PXCommunicationEvent.h"
+#include "ui/FileLanguageDlg.h"
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
@@ -162,6 +162,8 @@ void CMainFrame::ApplyLanguage() {
     BuildMenus();
     delete old;
     if (!view_) return;
+    // The old selector goes with the rebuild: nothing may ask it meanwhile.
+    view_->SetPaneSelector(nullptr);
     wxCommandEvent rebuild(EVT_PANE_SELECTOR_REBUILD);
     OnRebuildSelector(rebuild);
     wxCommandEvent replace(EVT_PANE_REPLACE_ACTIVE);
@@ -232,11 +234,20 @@ void CMainFrame::OnContextMenu(wxContextMenuEvent& event) {
         return;
     }
     MenuModel edit;
-    PopupMenu::Update(PopupMenu::EditMenu, edit, RebuildContext());
+    PopupMenu::Update(PopupMenu::ChannelGridMenu, edit, RebuildContext());
     wxMenu menu;
     AppendEntries(&menu, edit);
     const wxPoint point = event.GetPosition();
-    PopupMenu(&menu, point == wxDefaultPosition ? wxDefaultPosition : ScreenToClient(point));
+    // The chosen entry runs once the menu is gone and the grid has the focus
+    // back: the Edit commands act only while it has.
+    wxWindow* focus = FindFocus();
+    const int chosen = GetPopupMenuSelectionFromUser(
+        menu, point == wxDefaultPosition ? wxDefaultPosition : ScreenToClient(point));
+    if (chosen == wxID_NONE) return;
+    if (focus) focus->SetFocus();
+    wxCommandEvent command(wxEVT_MENU, chosen);
+    command.SetEventObject(this);
+    ProcessWindowEvent(command);
 }
 
 // ---- states ---------------------------------------------------------------------------

@@ -290,6 +290,12 @@ void Update(int kind, MenuModel& menu, const MenuContext& context) {
         case TranslateOnly:
             Translate(menu, GridMenuTextKey);
             return;
+        case ChannelGridMenu: {
+            const MenuModel bar = MainMenuResource();
+            menu = bar[DropDown::Edit].items;
+            Translate(menu, EditTextKey);
+            return;
+        }
         case GridMenu:
             if (context.rowMode)
                 menu = {E::Item(Cmd::Copy, "Row &Copy\tCtrl+C"), E::Item(Cmd::Paste, "Row &Paste\tCtrl+V")};

@@ -148,10 +148,11 @@ struct MenuContext {
 
 namespace PopupMenu {
 inline constexpr int MainMenu = 0, ViewMenu = 1, CommonMenu = 2, SignalingMenu = 3, EditMenu = 4,
-                     RadioMenu = 5, GroupGridMenu = 6, TranslateOnly = 7, GridMenu = 8;
+                     RadioMenu = 5, GroupGridMenu = 6, TranslateOnly = 7, GridMenu = 8, ChannelGridMenu = 9;
 
 // Kind 0 adjusts the whole bar; kinds 1-5 rebuild the drop-down they are
-// given; 6 and 8 build the context menus; 7 only translates.
+// given; 6 and 8 build the context menus; 7 only translates; 9 builds the
+// channel grid's context menu: the resource's whole Edit menu.
 void Update(int kind, MenuModel& menu, const MenuContext& context);
 
 // The translation of menu texts by key base; the language services install

@@ -14,6 +14,7 @@
 #include "image/ItemsScan.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/TagCharRule.h"
 #include "image/UiUtil.h"
 #include "language/Language.h"
 #include "ui/HEdit.h"
@@ -96,7 +97,9 @@ void PaneSelectorDialog::BuildControls() {
     });
     groupScan_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
         const int group = SelectedGroup();
-        if (group >= 0) ItemMap::SetGroupScanFlag(image_, group, groupScan_->GetValue() ? 1 : 0);
+        // The stored flag is inverted: 0 is Group Scan on, as the group
+        // allocation shows it.
+        if (group >= 0) ItemMap::SetGroupScanFlag(image_, group, groupScan_->GetValue() ? 0 : 1);
     });
     tag_->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
         event.Skip();
@@ -143,8 +146,8 @@ void PaneSelectorDialog::SelectGroup(int group) {
 void PaneSelectorDialog::ShowGroup() {
     const int group = SelectedGroup();
     if (group >= 0) {
-        tag_->SetText(ItemMap::GetGroupTag(image_, group));
-        groupScan_->SetValue(ItemMap::GetGroupScanFlag(image_, group) != 0);
+        tag_->SetText(TagCodesToText(ItemMap::GetGroupTag(image_, group)));
+        groupScan_->SetValue(ItemMap::GetGroupScanFlag(image_, group) == 0);
         spin_->SetValue(group);
     } else {
         tag_->SetText("");
@@ -158,7 +161,7 @@ void PaneSelectorDialog::CommitTag() {
     const int group = SelectedGroup();
     if (group < 0 || !tag_->IsEnabled() || !tag_->IsEditable()) return;
     tag_->CorrectOnLeave();
-    ItemMap::SetGroupTag(image_, group, tag_->GetText());
+    ItemMap::SetGroupTag(image_, group, TagTextToCodes(tag_->GetText(), 8));
 }
 
 void PaneSelectorDialog::ApplyVisibility() {

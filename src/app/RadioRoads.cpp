@@ -32,19 +32,6 @@ constexpr int kRidNarrowbandQuestion = 33026;
 constexpr int kRidNarrowbandCaption = 33027;
 constexpr int kRidAlignmentRecovery = 33206;
 
-constexpr const char* kNarrowbandAsk =
-    "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\n"
-    "After Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nDo you change their CHs to Narrow "
-    "bandwidth automatically, and start Do you start downloading them?\nYes : It will be change the "
-    "bandwidth "
-    "into Narrow and start downloading.\nNo : It will start downloading (w/o changing the bandwidth)\n";
-constexpr const char* kNarrowbandQuestion = "Do you start downloading them?\n";
-constexpr const char* kNarrowbandCaption = "Download";
-constexpr const char* kAlignmentRecovery =
-    "If the alignment procedure is suspended by some accident or trouble (not completed successfully), it is "
-    "possible to return the radio (alignment data) to the condition that was before starting the alignment.\n"
-    "Do you want to continue?";
-
 // The first year of the narrowband rule, and the year from which wide
 // channels are narrowed whatever the answer.
 constexpr int kNarrowbandFirstYear = 2011;
@@ -137,11 +124,9 @@ int Download(RoadHost& host, bool refresh) {
         if (!wide.empty()) {
             const bool mandatory = year >= kNarrowbandMandatoryYear;
             const std::string text =
-                mandatory ? TextByRid(CloneImageOps::RidWideBandCaution, CloneImageOps::TextWideBandCaution) +
-                                TextByRid(kRidNarrowbandQuestion, kNarrowbandQuestion)
-                          : TextByRid(kRidNarrowbandAsk, kNarrowbandAsk);
-            const int answer =
-                ShowMessage(text, TextByRid(kRidNarrowbandCaption, kNarrowbandCaption), MsgStyle::YesNo);
+                mandatory ? GetRIDText(CloneImageOps::RidWideBandCaution) + GetRIDText(kRidNarrowbandQuestion)
+                          : GetRIDText(kRidNarrowbandAsk);
+            const int answer = ShowMessage(text, GetRIDText(kRidNarrowbandCaption), MsgStyle::YesNo);
             if (mandatory || answer == MsgAnswer::Yes)
                 for (int channel : wide) Channel::ForceNarrowBandwidth(working, channel);
             if (mandatory && answer != MsgAnswer::Yes) {
@@ -195,8 +180,8 @@ int RadioOperation(RoadHost& host, int commandId) {
 }
 
 int AlignmentRecovery(RoadHost& host) {
-    if (ShowMessage(TextByRid(kRidAlignmentRecovery, kAlignmentRecovery), {},
-                    MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgAnswer::Ok)
+    if (ShowMessage(GetRIDText(kRidAlignmentRecovery), {}, MsgStyle::OkCancel | MsgStyle::IconInformation) !=
+        MsgAnswer::Ok)
         return 0;
     const std::string folder = std::filesystem::path(BackupPath()).parent_path().string();
     const auto chosen = host.AskBackupFile(folder);

@@ -16,6 +16,7 @@
 #include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "tone/ToneSystemWnd.h"
+#include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
 #include "serial/ui/UploadDownload.h"
 #include "settings/SettingsScreens.h"
@@ -36,6 +37,8 @@ void RegisterScreens() {
     // Tone signalling: the 2-tone system window and its views in the printout.
     Screens::RegisterDialog(Cmd::TwoToneSystem, &CDialogDmy::Edit2ToneSystem);
     TwoTonePrintScreen::Register();
+    Screens::RegisterDialog(Cmd::TwoToneSetting, &C2ToneSettingDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::TwoToneSetting, &C2ToneSettingDlg::Print);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
@@ -88,6 +91,10 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
     Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
     PrintScreens::Register(PrintScreens::Slot::Password, &SettingsScreens::PasswordPrint);
+    Screens::RegisterDialog(Cmd::Scanning, &SettingsScreens::ScanSetting);
+    PrintScreens::Register(PrintScreens::Slot::ScanSetting, &SettingsScreens::ScanSettingPrint);
+    Screens::RegisterDialog(Cmd::Marketing, &SettingsScreens::Marketing);
+    PrintScreens::Register(PrintScreens::Slot::Marketing, &SettingsScreens::MarketingPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "channel/ChannelFields.h"
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelInfoDlgRoutines.h"
 #include "image/Frequency.h"
@@ -21,8 +22,7 @@ using namespace ChannelTables;
 namespace {
 
 // Record items without an accessor of their own.
-constexpr int kRxPowerSaveItem = 2, kTxPowerSaveItem = 3, kCompanderItem = 26, kDsubAfInputItem = 34,
-              kDsubAfOutputItem = 38, kDsubAfFieldItem = 39;
+constexpr int kDsubAfFieldItem = 39;
 
 constexpr int kCtcssDefault = 670, kCtcssMin = 600, kCtcssMax = 2541, kDcsMax = 511;
 
@@ -160,94 +160,26 @@ bool FlatAfTxCombined(const CloneImage& image) {
 
 int ComboValue(const CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return -1;
-    auto v = [&](std::uint32_t value) { return static_cast<int>(value); };
     switch (controlId) {
         case Id::Status:
             return ItemMap::ReadBit(image, channel);
-        case Id::Bandwidth:
-            return v(ItemMap::GetChannelWideNarrow(image, channel));
-        case Id::TxPower:
-            return v(ItemMap::GetChannelTxPowerHigh(image, channel));
-        case Id::TimeOutTimer:
-            return v(ItemMap::GetChannelTotTimer(image, channel));
-        case Id::PenaltyTimer:
-            return v(ItemMap::GetChannelPenaltyTimer(image, channel));
-        case Id::ReleaseTimer:
-            return v(ItemMap::GetChannelReleaseTimer(image, channel));
-        case Id::AniType:
-            return v(ItemMap::GetChannelAniType(image, channel));
-        case Id::AniMonitor:
-            return v(ItemMap::GetChannelAniMonitor(image, channel));
-        case Id::Mdc1200Ani:
-            return v(ItemMap::GetChannelMdc1200Ani(image, channel));
-        case Id::SignalingType:
-            return v(ItemMap::GetChannelSignalingType(image, channel));
-        case Id::SystemNo:
-            return Channel::GetSignalingNumber(image, channel);
-        case Id::ScanGroup:
-            return v(ItemMap::GetChannelScanZone(image, channel));
-        case Id::AutoScan:
-            return Channel::GetAutoScan(image, channel);
-        case Id::SqlLevel:
-            return v(ItemMap::GetChannelSqlLevel(image, channel));
-        case Id::Vox:
-            return v(ItemMap::GetChannelVox(image, channel));
-        case Id::Encryption:
-            return Channel::GetEncryption(image, channel);
-        case Id::LockOut:
-            return v(ItemMap::GetChannelLockOut(image, channel));
-        case Id::Olta:
-            return v(ItemMap::GetChannelOlta(image, channel));
-        case Id::PreEmphasis:
-            return v(ItemMap::GetChannelPreEmphasis(image, channel));
-        case Id::DeEmphasis:
-            return v(ItemMap::GetChannelDeEmphasis(image, channel));
         case Id::TxFlatAf: {
-            const int flat = v(ItemMap::GetChannelTxFlatAf(image, channel));
-            return FlatAfTxCombined(image) ? flat + 2 * v(Item(image, kDsubAfFieldItem, channel)) : flat;
+            const int flat = static_cast<int>(ItemMap::GetChannelTxFlatAf(image, channel));
+            return FlatAfTxCombined(image)
+                       ? flat + 2 * static_cast<int>(Item(image, kDsubAfFieldItem, channel))
+                       : flat;
         }
-        case Id::RxFlatAf:
-            return v(ItemMap::GetChannelRxFlatAf(image, channel));
-        case Id::TxHpf:
-            return v(ItemMap::GetChannelTxHpfType(image, channel));
-        case Id::TxSpl:
-            return v(ItemMap::GetChannelTxSplType(image, channel));
-        case Id::RxHpf:
-            return v(ItemMap::GetChannelRxHpfType(image, channel));
-        case Id::RxSpl:
-            return v(ItemMap::GetChannelRxLpfType(image, channel));
-        case Id::TxPllRef:
-            return v(ItemMap::GetChannelTxPllRefType(image, channel));
-        case Id::RxPllRef:
-            return v(ItemMap::GetChannelRxPllRefType(image, channel));
-        case Id::PriorityMic:
-        case Id::DsubMic:
-            return v(ItemMap::GetChannelExtMicSelect(image, channel));
-        case Id::DsubAfInput:
-            return v(Item(image, kDsubAfInputItem, channel));
-        case Id::DsubAfOutput:
-            return v(Item(image, kDsubAfOutputItem, channel));
         default:
-            return -1;
+            break;
     }
+    const auto* field = ChannelFields::ForControl(controlId);
+    return field ? field->get(image, channel) : -1;
 }
 
 bool CheckValue(const CloneImage& image, int channel, int controlId) {
     if (!ValidChannel(channel)) return false;
-    switch (controlId) {
-        case Id::RxPowerSave:
-            return Item(image, kRxPowerSaveItem, channel) == 1;
-        case Id::TxPowerSave:
-            return Item(image, kTxPowerSaveItem, channel) == 1;
-        case Id::RxClockShift:
-            return Item(image, ItemMap::ChannelRxClockShiftItem, channel) == 1;
-        case Id::TxClockShift:
-            return Item(image, ItemMap::ChannelTxClockShiftItem, channel) == 1;
-        case Id::Compander:
-            return Item(image, kCompanderItem, channel) == 1;
-        default:
-            return false;
-    }
+    const auto* field = ChannelFields::ForControl(controlId);
+    return field && field->get(image, channel) == 1;
 }
 
 std::string EditText(const CloneImage& image, int channel, int controlId) {
@@ -331,7 +263,6 @@ void ChangePllRef(CloneImage& image, int channel, int which, int value) {
 
 bool ApplyComboChange(CloneImage& image, int channel, int controlId, int value) {
     if (!ValidChannel(channel) || value < 0) return false;
-    const auto u = static_cast<std::uint32_t>(value);
     switch (controlId) {
         case Id::Status:
             // Channel 1 is always in use.
@@ -339,84 +270,11 @@ bool ApplyComboChange(CloneImage& image, int channel, int controlId, int value) 
             ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], image, channel, value != 0 ? 1 : 0);
             Zone::RefreshValidBits(image);
             return true;
-        case Id::Bandwidth:
-            Channel::SetBandwidth(image, channel, value);
-            return true;
-        case Id::TxPower:
-            ItemMap::SetChannelTxPowerHigh(image, channel, u);
-            return true;
-        case Id::TimeOutTimer:
-            ItemMap::SetChannelTotTimer(image, channel, u);
-            return true;
-        case Id::PenaltyTimer:
-            ItemMap::SetChannelPenaltyTimer(image, channel, u);
-            return true;
-        case Id::ReleaseTimer:
-            ItemMap::SetChannelReleaseTimer(image, channel, u);
-            return true;
-        case Id::AniType:
-            Channel::SetAniMode(image, channel, value);
-            return true;
-        case Id::AniMonitor:
-            ItemMap::SetChannelAniMonitor(image, channel, u);
-            return true;
-        case Id::Mdc1200Ani:
-            ItemMap::SetChannelMdc1200Ani(image, channel, u);
-            return true;
-        case Id::SignalingType:
-            Channel::SetSignalingType(image, channel, value);
-            if (value == 2 || value == 4) Channel::SetAniMode(image, channel, 0);
-            return true;
-        case Id::SystemNo:
-            Channel::SetSignalingNumber(image, channel, value);
-            return true;
-        case Id::ScanGroup:
-            ItemMap::SetChannelScanZone(image, channel, u);
-            return true;
-        case Id::AutoScan:
-            Channel::SetAutoScan(image, channel, value);
-            return true;
-        case Id::SqlLevel:
-            ItemMap::SetChannelSqlLevel(image, channel, u);
-            return true;
-        case Id::Vox:
-            ItemMap::SetChannelVox(image, channel, u);
-            return true;
-        case Id::Encryption:
-            Channel::SetEncryption(image, channel, value);
-            return true;
-        case Id::LockOut:
-            ItemMap::SetChannelLockOut(image, channel, u);
-            return true;
-        case Id::Olta:
-            Channel::SetOltaMode(image, channel, value);
-            return true;
-        case Id::PreEmphasis:
-            ItemMap::SetChannelPreEmphasis(image, channel, u);
-            return true;
-        case Id::DeEmphasis:
-            ItemMap::SetChannelDeEmphasis(image, channel, u);
-            return true;
         case Id::TxFlatAf:
-            ItemMap::SetChannelTxFlatAf(image, channel, u & 1);
+            ItemMap::SetChannelTxFlatAf(image, channel, static_cast<std::uint32_t>(value) & 1);
             // Only a row that stands for a D-SUB AF value changes that field.
             if (FlatAfTxCombined(image) && value > 1)
-                WriteItem(image, kDsubAfFieldItem, channel, (u >> 1) & 3);
-            return true;
-        case Id::RxFlatAf:
-            ItemMap::SetChannelRxFlatAf(image, channel, u);
-            return true;
-        case Id::TxHpf:
-            ItemMap::SetChannelTxHpfType(image, channel, u);
-            return true;
-        case Id::TxSpl:
-            ItemMap::SetChannelTxSplType(image, channel, u);
-            return true;
-        case Id::RxHpf:
-            ItemMap::SetChannelRxHpfType(image, channel, u);
-            return true;
-        case Id::RxSpl:
-            ItemMap::SetChannelRxLpfType(image, channel, u);
+                WriteItem(image, kDsubAfFieldItem, channel, (static_cast<std::uint32_t>(value) >> 1) & 3);
             return true;
         case Id::TxPllRef:
             ChangePllRef(image, channel, DirectionTx, value);
@@ -424,43 +282,19 @@ bool ApplyComboChange(CloneImage& image, int channel, int controlId, int value) 
         case Id::RxPllRef:
             ChangePllRef(image, channel, DirectionRx, value);
             return true;
-        case Id::PriorityMic:
-        case Id::DsubMic:
-            ItemMap::SetChannelExtMicSelect(image, channel, u);
-            return true;
-        case Id::DsubAfInput:
-            WriteItem(image, kDsubAfInputItem, channel, u);
-            return true;
-        case Id::DsubAfOutput:
-            WriteItem(image, kDsubAfOutputItem, channel, u);
-            return true;
         default:
-            return false;
+            break;
     }
+    const auto* field = ChannelFields::ForControl(controlId);
+    if (!field || !field->set) return false;
+    field->set(image, channel, value);
+    return true;
 }
 
 void ApplyCheck(CloneImage& image, int channel, int controlId, bool checked) {
     if (!ValidChannel(channel)) return;
-    const std::uint32_t value = checked ? 1 : 0;
-    switch (controlId) {
-        case Id::RxPowerSave:
-            WriteItem(image, kRxPowerSaveItem, channel, value);
-            break;
-        case Id::TxPowerSave:
-            WriteItem(image, kTxPowerSaveItem, channel, value);
-            break;
-        case Id::RxClockShift:
-            WriteItem(image, ItemMap::ChannelRxClockShiftItem, channel, value);
-            break;
-        case Id::TxClockShift:
-            WriteItem(image, ItemMap::ChannelTxClockShiftItem, channel, value);
-            break;
-        case Id::Compander:
-            WriteItem(image, kCompanderItem, channel, value);
-            break;
-        default:
-            break;
-    }
+    if (const auto* field = ChannelFields::ForControl(controlId); field && field->set)
+        field->set(image, channel, checked ? 1 : 0);
 }
 
 Leave LeaveTag(CloneImage& image, int channel, std::string_view text, std::string_view shown) {

@@ -501,6 +501,13 @@ void ChannelList::OnGridKeyDown(wxKeyEvent& event) {
         if (!DoGesture(Gesture::Space, row, col)) event.Skip();
         return;
     }
+    if ((plain && key == WXK_WINDOWS_MENU) || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
+        // The context menu asked for from the keyboard opens at the current cell.
+        wxContextMenuEvent menu(wxEVT_CONTEXT_MENU, grid_->GetId(), wxDefaultPosition);
+        menu.SetEventObject(grid_);
+        grid_->ProcessWindowEvent(menu);
+        return;
+    }
     if (plain && key == WXK_F3) {
         SwapDcsPolarity(row, col);
         return;

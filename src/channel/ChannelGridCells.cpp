@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "channel/ChannelFields.h"
 #include "image/ChannelOps.h"
 #include "image/Frequency.h"
 #include "image/ImageHost.h"
@@ -41,8 +42,6 @@ const std::array<MainItemText, 21> MainItemMenuTexts = {{
 namespace {
 
 // Record fields without a setter of their own in the channel operations.
-constexpr int kRxPowerSaveItem = 2;
-constexpr int kTxPowerSaveItem = 3;
 
 std::uint32_t Field(const CloneImage& image, int item, int channel) {
     return ItemMap::ReadChannelField(ItemMap::ChannelItems[item], image, channel);
@@ -153,6 +152,9 @@ RowList SignalingNumberRows(const CloneImage& image, int channel, bool forCell) 
 }
 
 std::string FormatCellText(const CloneImage& image, int column, int channel) {
+    // The fields the grid shares with the channel editor: their list text.
+    if (const auto* field = ChannelFields::ForColumn(column); field && field->list)
+        return Lookup(*field->list, static_cast<std::uint32_t>(field->get(image, channel)));
     const ItemList* list = Spec(column).list;
     switch (column) {
         case Col::Number:
@@ -162,8 +164,6 @@ std::string FormatCellText(const CloneImage& image, int column, int channel) {
             return Lookup(*list,
                           ItemMap::GetPriorityChannel(image, group) == static_cast<std::uint32_t>(position));
         }
-        case Col::Bandwidth:
-            return Lookup(*list, ItemMap::GetChannelWideNarrow(image, channel));
         case Col::Tag:
             return Channel::GetTag(image, channel);
         case Col::RxFrequency:
@@ -175,53 +175,15 @@ std::string FormatCellText(const CloneImage& image, int column, int channel) {
             return SubAudioText(Channel::GetRxSubAudio(image, channel), true);
         case Col::EncodeSubAudio:
             return SubAudioText(Channel::GetTxSubAudio(image, channel), false);
-        case Col::RxPowerSave:
-            return Lookup(*list, Field(image, kRxPowerSaveItem, channel));
-        case Col::TxPowerSave:
-            return Lookup(*list, Field(image, kTxPowerSaveItem, channel));
-        case Col::TxPower:
-            return Lookup(*list, ItemMap::GetChannelTxPowerHigh(image, channel));
         case Col::Scan:
             return Lookup(*list, static_cast<std::uint32_t>(Channel::GetScanFlag(image, channel)));
-        case Col::AutoScan:
-            return Lookup(*list, static_cast<std::uint32_t>(Channel::GetAutoScan(image, channel)));
-        case Col::TimeOutTimer:
-            return Lookup(*list, ItemMap::GetChannelTotTimer(image, channel));
-        case Col::Squelch:
-            return Lookup(*list, ItemMap::GetChannelSqlLevel(image, channel));
-        case Col::RxClockShift:
-            return Lookup(*list, Field(image, ItemMap::ChannelRxClockShiftItem, channel));
-        case Col::TxClockShift:
-            return Lookup(*list, Field(image, ItemMap::ChannelTxClockShiftItem, channel));
         case Col::Ani:
             return Lookup(GridBlankMarkList, ItemMap::GetChannelAniType(image, channel) != 0 ? 1 : 0);
-        case Col::Vox:
-            return Lookup(*list, ItemMap::GetChannelVox(image, channel));
-        case Col::Encryption:
-            return Lookup(*list, static_cast<std::uint32_t>(Channel::GetEncryption(image, channel)));
-        case Col::LockOut:
-            return Lookup(*list, ItemMap::GetChannelLockOut(image, channel));
-        case Col::Olta:
-            // Mode 2 has no row: the cell stays empty. Showing a channel never
-            // changes it.
-            return Lookup(*list, ItemMap::GetChannelOlta(image, channel));
-        case Col::SignalingType:
-            return Lookup(*list, ItemMap::GetChannelSignalingType(image, channel));
         case Col::SignalingNumber: {
             const RowList rows = SignalingNumberRows(image, channel, true);
             return Lookup(AsItemList(rows),
                           static_cast<std::uint32_t>(Channel::GetSignalingNumber(image, channel)));
         }
-        case Col::TxFlat:
-            return Lookup(*list, ItemMap::GetChannelTxFlatAf(image, channel));
-        case Col::TxHpf:
-            return Lookup(*list, ItemMap::GetChannelTxHpfType(image, channel));
-        case Col::RxHpf:
-            return Lookup(*list, ItemMap::GetChannelRxHpfType(image, channel));
-        case Col::TxSpl:
-            return Lookup(*list, ItemMap::GetChannelTxSplType(image, channel));
-        case Col::RxLpf:
-            return Lookup(*list, ItemMap::GetChannelRxLpfType(image, channel));
         default:
             return {};
     }

@@ -69,12 +69,8 @@ void ChannelList::OnKeyPressEdit(FlexGridEvent& event) {
 }
 
 void ChannelList::OnAfterEdit(FlexGridEvent& event) {
-    // The grid may report the end of an edit before it has put the editor's
-    // text into the cell; the commit reads the cell once it has.
-    CallAfter([this, row = event.row, column = event.col] {
-        CommitCellEdit(row, column);
-        editorOpen_ = false;
-    });
+    CommitCellEdit(event.row, event.col);
+    editorOpen_ = false;
 }
 
 void ChannelList::CommitCellEdit(int row, int column) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "channel/ChannelFields.h"
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelTables.h"
 #include "image/ChannelOps.h"
@@ -22,8 +23,6 @@ namespace Col = ChannelGridCells::Col;
 
 namespace {
 
-constexpr int kRxPowerSaveItem = 2;
-constexpr int kTxPowerSaveItem = 3;
 constexpr int kNoPriority = 0xFF;
 constexpr int kCtcssMin = 600, kCtcssMax = 2541;  // 60.0 - 254.1 Hz
 constexpr int kDcsMax = 511;                      // octal 777
@@ -142,6 +141,11 @@ bool AcceptsInput(const CloneImage& image, int channel, int column) {
 void ParseCellText(CloneImage& image, int channel, int column, std::string_view text) {
     if (channel < 0 || channel >= ItemMap::ChannelCount) return;
     const int value = ChannelGridCells::Spec(column).list ? ListValue(image, channel, column, text) : 0;
+    // The fields the grid shares with the channel editor.
+    if (const auto* field = ChannelFields::ForColumn(column)) {
+        field->set(image, channel, value);
+        return;
+    }
     switch (column) {
         case Col::Priority: {
             const int group = channel / ChannelGridCells::RowsPerGroup;
@@ -152,9 +156,6 @@ void ParseCellText(CloneImage& image, int channel, int column, std::string_view 
                 CancelPriorityChannel(image, group);
             break;
         }
-        case Col::Bandwidth:
-            Channel::SetBandwidth(image, channel, value);
-            break;
         case Col::Tag:
             Channel::SetTag(image, channel, text);
             break;
@@ -172,69 +173,11 @@ void ParseCellText(CloneImage& image, int channel, int column, std::string_view 
         case Col::EncodeSubAudio:
             ParseSubAudio(image, channel, column, text);
             break;
-        case Col::RxPowerSave:
-            WriteField(image, kRxPowerSaveItem, channel, value == 1);
-            break;
-        case Col::TxPowerSave:
-            WriteField(image, kTxPowerSaveItem, channel, value == 1);
-            break;
-        case Col::RxClockShift:
-            WriteField(image, ItemMap::ChannelRxClockShiftItem, channel, value == 1);
-            break;
-        case Col::TxClockShift:
-            WriteField(image, ItemMap::ChannelTxClockShiftItem, channel, value == 1);
-            break;
-        case Col::TxFlat:
-            ItemMap::SetChannelTxFlatAf(image, channel, value == 1);
-            break;
-        case Col::TxPower:
-            ItemMap::SetChannelTxPowerHigh(image, channel, value);
-            break;
-        case Col::TimeOutTimer:
-            ItemMap::SetChannelTotTimer(image, channel, value);
-            break;
-        case Col::Squelch:
-            ItemMap::SetChannelSqlLevel(image, channel, value);
-            break;
-        case Col::Vox:
-            ItemMap::SetChannelVox(image, channel, value);
-            break;
-        case Col::LockOut:
-            ItemMap::SetChannelLockOut(image, channel, value);
-            break;
-        case Col::TxHpf:
-            ItemMap::SetChannelTxHpfType(image, channel, value);
-            break;
-        case Col::RxHpf:
-            ItemMap::SetChannelRxHpfType(image, channel, value);
-            break;
-        case Col::TxSpl:
-            ItemMap::SetChannelTxSplType(image, channel, value);
-            break;
-        case Col::RxLpf:
-            ItemMap::SetChannelRxLpfType(image, channel, value);
-            break;
         case Col::Scan:
             ItemMap::SetChannelScanZoneBit(image, channel, value);
             break;
-        case Col::AutoScan:
-            Channel::SetAutoScan(image, channel, value);
-            break;
         case Col::Ani:
             break;  // only through its dialog
-        case Col::Encryption:
-            Channel::SetEncryption(image, channel, value);
-            break;
-        case Col::Olta:
-            Channel::SetOltaMode(image, channel, value);
-            break;
-        case Col::SignalingType:
-            Channel::SetSignalingType(image, channel, value);
-            if (value == 2 || value == 4) Channel::SetAniMode(image, channel, 0);
-            break;
-        case Col::SignalingNumber:
-            Channel::SetSignalingNumber(image, channel, value);
-            break;
         default:
             break;
     }

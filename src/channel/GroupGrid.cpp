@@ -12,6 +12,7 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "language/Language.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
@@ -144,6 +145,7 @@ void CZoneList::RebuildGrid() {
         grid_->SetMergeRow(row, true);
         for (int col = 0; col < ColumnCount; ++col) grid_->SetTextMatrix(row, col, HeaderText(row, col));
     }
+    ScreenTranslation::TranslateGridHeader(*grid_, IDD);
     for (int col = 0; col < ColumnCount; ++col) grid_->SetMergeCol(col, true);
     std::vector<WindowPlacement::WidthDefault> widths;
     for (int col = 0; col < ColumnCount; ++col) widths.push_back({0, ZoneGridColumns[col].width});

@@ -14,9 +14,8 @@ constexpr int kGridKeyBase = 4000, kControlKeyBase = 5000;
 
 CRelatedItem::CRelatedItem(std::shared_ptr<RelatedItemsFile> file) : file_(std::move(file)) {}
 
-std::shared_ptr<RelatedItemsFile> CRelatedItem::ProgramFile(const std::filesystem::path& programFolder) {
+std::shared_ptr<RelatedItemsFile> CRelatedItem::ProgramFile(const std::filesystem::path& path) {
     static std::shared_ptr<RelatedItemsFile> file;
-    const auto path = programFolder / RelatedItemsFileName;
     if (!file || file->Path() != path) file = std::make_shared<RelatedItemsFile>(path);
     return file;
 }

@@ -26,8 +26,8 @@ class CRelatedItem : public HPainBaseDlg {
 
     CVSFlexGrid* Grid() const { return grid_; }
 
-    // The program's file: "Pardex_USA.xml" in `programFolder`, one for the run.
-    static std::shared_ptr<RelatedItemsFile> ProgramFile(const std::filesystem::path& programFolder);
+    // The program's related-items file at `path`: one reader for every pane.
+    static std::shared_ptr<RelatedItemsFile> ProgramFile(const std::filesystem::path& path);
 
   protected:
     void BuildControls() override;

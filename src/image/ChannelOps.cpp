@@ -145,6 +145,9 @@ std::string GetTag(const CloneImage& image, int channel) {
 bool SetRxFrequency(CloneImage& image, int channel, double mhz) {
     if (!ValidChannel(channel)) return false;
     const double snapped = SnapFrequency(image, mhz, true);
+    // Outside the radio's band the frequency is refused (the snap has said
+    // so) and the channel keeps what it had.
+    if (!IsFrequencyInBand(image, snapped)) return false;
     const std::uint32_t txSetBefore = TxSetFlag(image, channel);
     if (!StoreFrequency(image, channel, DirectionRx, snapped)) {
         ReportUnstorable(image, channel, snapped, true);
@@ -160,6 +163,7 @@ bool SetRxFrequency(CloneImage& image, int channel, double mhz) {
 bool SetTxFrequency(CloneImage& image, int channel, double mhz, bool showMessage) {
     if (!ValidChannel(channel)) return false;
     const double snapped = SnapFrequency(image, mhz, showMessage);
+    if (!IsFrequencyInBand(image, snapped)) return false;
     if (!StoreFrequency(image, channel, DirectionTx, snapped)) {
         ReportUnstorable(image, channel, snapped, showMessage);
         return false;

@@ -34,13 +34,15 @@ bool BandwidthCodeIsPlain(const CloneImage& image, int channel);
 void SetTag(CloneImage& image, int channel, std::string_view text);
 std::string GetTag(const CloneImage& image, int channel);
 
-// "Frequency" RX: snaps (with the range message) and stores the receive
-// frequency, then sets TX to RX + the image's transmit offset, keeping the
-// TX-set flag as it was. False (and a message) when the synthesiser cannot
-// produce the frequency; nothing is stored then.
+// "Frequency" RX: snaps and stores the receive frequency, then sets TX to
+// RX + the image's transmit offset (when that lies in the band), keeping the
+// TX-set flag as it was. False and "Out of Frequency Range!" when the snapped
+// frequency lies outside the image's band limits or the synthesiser cannot
+// produce it; nothing is stored then.
 bool SetRxFrequency(CloneImage& image, int channel, double mhz);
 // "Frequency" TX: snaps and stores the transmit frequency and sets the TX-set
-// flag; narrows the channel when the wide-band rule refuses.
+// flag; narrows the channel when the wide-band rule refuses. Refused as RX
+// is (the message only when asked).
 bool SetTxFrequency(CloneImage& image, int channel, double mhz, bool showMessage = true);
 
 struct SubAudio {

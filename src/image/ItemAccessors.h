@@ -91,6 +91,15 @@ inline bool RecordInArea(const ImageItemDescriptor&, int n, std::uint32_t) {
     return n >= 0;
 }
 
+// A table of `count` records of `size` bytes. Record accessors given one
+// refuse an index past the table as the header-area records do: the read
+// gives 0 (or the empty text) and the write changes nothing, so a stray
+// index never lands in the next table of the flash page.
+struct RecordTable {
+    std::uint32_t size;
+    int count;
+};
+
 // Reverses the byte order of the low `width` bytes of a value (1-4).
 constexpr std::uint32_t ReverseBytes(std::uint32_t value, std::uint32_t width) {
     std::uint32_t out = 0;
@@ -120,6 +129,15 @@ template <class D>
 int SetRecord(const D& d, CloneImage& image, int n, std::uint32_t recordSize, std::uint32_t value) {
     if (RecordInArea(d, n, recordSize)) WriteItem(d, image, RecordIndex(n), recordSize, value);
     return 1;
+}
+
+template <class D>
+std::uint32_t GetRecord(const D& d, const CloneImage& image, int n, RecordTable table) {
+    return n < table.count ? GetRecord(d, image, n, table.size) : 0;
+}
+template <class D>
+int SetRecord(const D& d, CloneImage& image, int n, RecordTable table, std::uint32_t value) {
+    return n < table.count ? SetRecord(d, image, n, table.size, value) : 1;
 }
 
 // ---- layout A/B: chosen from the image on every call ----------------------
@@ -209,6 +227,13 @@ inline int SetText8(const ImageItemDescriptor& d, CloneImage& image, int n, std:
                     std::string_view text) {
     if (n >= 0) WriteImageText8(d, image, RecordIndex(n), recordSize, text);
     return 1;
+}
+inline std::string GetText8(const ImageItemDescriptor& d, const CloneImage& image, int n, RecordTable table) {
+    return n < table.count ? GetText8(d, image, n, table.size) : std::string();
+}
+inline int SetText8(const ImageItemDescriptor& d, CloneImage& image, int n, RecordTable table,
+                    std::string_view text) {
+    return n < table.count ? SetText8(d, image, n, table.size, text) : 1;
 }
 inline int GetRaw8(const ImageItemDescriptor& d, const CloneImage& image, std::uint8_t* buffer) {
     return ReadRaw8(d, image, buffer);

@@ -202,7 +202,8 @@ std::uint32_t GetChannelItem(const CloneImage& image, int channel);
 // every other kind 0.
 std::uint32_t GetChannelFieldByKind(int kind, const CloneImage& image, int channel);
 
-// The 8-byte name tag in radio codes (up to the first zero byte); a write
+// Raw: the 8-byte name tag in radio codes (up to the first zero byte;
+// Channel::GetTag gives its text); a write
 // stores the first 8 bytes of the text and zero-fills the rest.
 std::string GetChannelName(const CloneImage& image, int channel);
 int SetChannelName(CloneImage& image, int channel, std::string_view text);

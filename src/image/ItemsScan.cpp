@@ -4,6 +4,12 @@
 
 namespace ItemMap {
 
+namespace {
+// Scan records 0-7 (the group-scan record follows them) and the eight group tags.
+constexpr RecordTable kScanRecords{16, 8};
+constexpr RecordTable kGroupTags{8, 8};
+}  // namespace
+
 std::uint32_t ReadIndexedItem(const CloneImage& image, int group, int position) {
     if (group < 0 || group >= GroupCount || position < 0 || position >= GroupSlotCount) return 0xFF;
     return GetRecord(ScanItems[0], image, group * GroupSlotCount + position, 1);
@@ -14,76 +20,76 @@ int WriteIndexedItem(CloneImage& image, int group, int position, std::uint32_t v
 }
 
 std::uint32_t GetScanType(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[1], image, n, 16);
+    return GetRecord(ScanItems[1], image, n, kScanRecords);
 }
 int SetScanType(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[1], image, n, 16, value);
+    return SetRecord(ScanItems[1], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanTalkBack(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[2], image, n, 16);
+    return GetRecord(ScanItems[2], image, n, kScanRecords);
 }
 int SetScanTalkBack(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[2], image, n, 16, value);
+    return SetRecord(ScanItems[2], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanRevertCh(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[3], image, n, 16);
+    return GetRecord(ScanItems[3], image, n, kScanRecords);
 }
 int SetScanRevertCh(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[3], image, n, 16, value);
+    return SetRecord(ScanItems[3], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanPriorityCheckTime(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[4], image, n, 16);
+    return GetRecord(ScanItems[4], image, n, kScanRecords);
 }
 int SetScanPriorityCheckTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[4], image, n, 16, value);
+    return SetRecord(ScanItems[4], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanSelectCh1(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[5], image, n, 16);
+    return GetRecord(ScanItems[5], image, n, kScanRecords);
 }
 int SetScanSelectCh1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[5], image, n, 16, value);
+    return SetRecord(ScanItems[5], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanSelectCh2(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[6], image, n, 16);
+    return GetRecord(ScanItems[6], image, n, kScanRecords);
 }
 int SetScanSelectCh2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[6], image, n, 16, value);
+    return SetRecord(ScanItems[6], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanPriorityCh2Scan(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[7], image, n, 16);
+    return GetRecord(ScanItems[7], image, n, kScanRecords);
 }
 int SetScanPriorityCh2Scan(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[7], image, n, 16, value);
+    return SetRecord(ScanItems[7], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanBeep(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[8], image, n, 16);
+    return GetRecord(ScanItems[8], image, n, kScanRecords);
 }
 int SetScanBeep(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[8], image, n, 16, value);
+    return SetRecord(ScanItems[8], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanEdit(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[9], image, n, 16);
+    return GetRecord(ScanItems[9], image, n, kScanRecords);
 }
 int SetScanEdit(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[9], image, n, 16, value);
+    return SetRecord(ScanItems[9], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanDisplay(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[10], image, n, 16);
+    return GetRecord(ScanItems[10], image, n, kScanRecords);
 }
 int SetScanDisplay(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[10], image, n, 16, value);
+    return SetRecord(ScanItems[10], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanResumeTime1(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[11], image, n, 16);
+    return GetRecord(ScanItems[11], image, n, kScanRecords);
 }
 int SetScanResumeTime1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[11], image, n, 16, value);
+    return SetRecord(ScanItems[11], image, n, kScanRecords, value);
 }
 std::uint32_t GetScanResumeTime2(const CloneImage& image, int n) {
-    return GetRecord(ScanItems[12], image, n, 16);
+    return GetRecord(ScanItems[12], image, n, kScanRecords);
 }
 int SetScanResumeTime2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(ScanItems[12], image, n, 16, value);
+    return SetRecord(ScanItems[12], image, n, kScanRecords, value);
 }
 std::uint32_t GetGroupScanType(const CloneImage& image) {
     return GetSingle(ScanItems[13], image);
@@ -212,10 +218,10 @@ int SetDualWatchResumeTime2(CloneImage& image, std::uint32_t value) {
     return SetSingle(ScanItems[34], image, value);
 }
 std::string GetGroupTag(const CloneImage& image, int n) {
-    return GetText8(ScanItems[35], image, n, 8);
+    return GetText8(ScanItems[35], image, n, kGroupTags);
 }
 int SetGroupTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(ScanItems[35], image, n, 8, text);
+    return SetText8(ScanItems[35], image, n, kGroupTags, text);
 }
 
 std::uint32_t GetAlignIntMicGain(const CloneImage& image) {

@@ -31,7 +31,7 @@ inline constexpr ImageItemDescriptor ScanItems[] = {
     {14, 0x084, 1, 0x03, 0x00, 10},  // ScanDisplay
     {14, 0x085, 1, 0xFF, 0x00, 11},  // ScanResumeTime1
     {14, 0x086, 1, 0xFF, 0x00, 12},  // ScanResumeTime2
-    {14, 0x100, 1, 0xB0, 0x00, 13},  // GroupScanType
+    {14, 0x100, 1, 0xC0, 0x00, 13},  // GroupScanType (bits 7-6, as in the scan records)
     {14, 0x100, 1, 0x08, 0x00, 14},  // GroupScanTalkBack
     {14, 0x100, 1, 0x07, 0x00, 15},  // GroupScanRevertCh
     {14, 0x101, 1, 0xFF, 0x00, 16},  // GroupScanPriorityCheckTime
@@ -376,6 +376,8 @@ std::uint32_t GetDualWatchResumeTime1(const CloneImage& image);
 int SetDualWatchResumeTime1(CloneImage& image, std::uint32_t value);
 std::uint32_t GetDualWatchResumeTime2(const CloneImage& image);
 int SetDualWatchResumeTime2(CloneImage& image, std::uint32_t value);
+// Raw: the group's 8-byte tag as radio codes; TagCodesToText and
+// TagTextToCodes convert it for a screen.
 std::string GetGroupTag(const CloneImage& image, int n);
 int SetGroupTag(CloneImage& image, int n, std::string_view text);
 
@@ -442,6 +444,7 @@ std::uint32_t GetAlignTableKind13(const CloneImage& image, int n);
 int SetAlignTableKind13(CloneImage& image, int n, std::uint32_t value);
 
 // ---- Power-on tag ---------------------------------------------------------------------
+// Raw: radio codes (TagCodesToText shows them).
 std::string GetPowerOnTag(const CloneImage& image);
 int SetText4000(CloneImage& image, std::string_view text);
 

@@ -5,6 +5,13 @@
 
 namespace ItemMap {
 
+namespace {
+// MDC1200 systems 0-2 (the call keys follow them) and calls 0-15 (the DTMF
+// paging area follows them).
+constexpr RecordTable kMdc1200SystemRecords{16, 3};
+constexpr RecordTable kMdc1200CallRecords{16, 16};
+}  // namespace
+
 std::uint32_t GetDtmfKeypad(const CloneImage& image) {
     return GetSingle(DtmfItems[0], image);
 }
@@ -121,172 +128,172 @@ int SetDtmfAniCode(CloneImage& image, const std::uint8_t* buffer) {
 }
 
 std::uint32_t GetMdc1200PrimaryId(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[0], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[0], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200PrimaryId(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[0], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[0], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200Wildcard(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[1], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[1], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200Wildcard(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[1], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[1], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200GroupId(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[2], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[2], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200GroupId(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[2], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[2], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AniTrans(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[3], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[3], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AniTrans(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[3], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[3], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200PlTransmit(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[4], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[4], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200PlTransmit(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[4], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[4], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200DisplayDecodeId(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[5], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[5], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200DisplayDecodeId(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[5], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[5], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200CallAlertType(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[6], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[6], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200CallAlertType(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[6], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[6], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200CtcssDcsComplement(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[7], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[7], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200CtcssDcsComplement(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[7], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[7], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200BasicSelCall(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[8], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[8], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200BasicSelCall(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[8], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[8], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200TranspondLed(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[9], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[9], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200TranspondLed(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[9], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[9], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200DecodeLedMode(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[10], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[10], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200DecodeLedMode(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[10], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[10], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AlertMode(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[11], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[11], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AlertMode(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[11], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[11], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200Duty(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[12], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[12], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200Duty(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[12], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[12], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200PttSideTone(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[13], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[13], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200PttSideTone(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[13], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[13], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200CourtesyTone(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[14], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[14], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200CourtesyTone(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[14], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[14], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200ReleaseAniDisp(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[15], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[15], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200ReleaseAniDisp(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[15], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[15], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200PreambleBitSync(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[16], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[16], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200PreambleBitSync(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[16], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[16], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200LeadInDelayTime(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[17], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[17], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200LeadInDelayTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[17], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[17], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200DosAutoMuteDuration(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[18], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[18], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200DosAutoMuteDuration(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[18], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[18], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200DosCoastDuration(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[19], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[19], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200DosCoastDuration(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[19], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[19], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AckDecodeTime(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[20], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[20], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AckDecodeTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[20], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[20], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200TranspondDelayTime(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[21], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[21], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200TranspondDelayTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[21], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[21], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AniLockoutPeriod(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[22], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[22], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AniLockoutPeriod(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[22], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[22], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200ClearToTranspond(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[23], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[23], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200ClearToTranspond(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[23], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[23], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200BeepToneType(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[24], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[24], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200BeepToneType(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[24], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[24], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AutoResetBeep(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[25], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[25], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AutoResetBeep(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[25], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[25], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AlertRepeatTime(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[26], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[26], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AlertRepeatTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[26], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[26], image, n, kMdc1200SystemRecords, value);
 }
 std::uint32_t GetMdc1200AutoResetTime(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200SystemItems[27], image, n, 16);
+    return GetRecord(Mdc1200SystemItems[27], image, n, kMdc1200SystemRecords);
 }
 int SetMdc1200AutoResetTime(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200SystemItems[27], image, n, 16, value);
+    return SetRecord(Mdc1200SystemItems[27], image, n, kMdc1200SystemRecords, value);
 }
 
 std::uint32_t GetMdc1200CallKey1Type(const CloneImage& image) {
@@ -352,88 +359,88 @@ int SetFleetLinkPttSideToneAlt(CloneImage& image, int n, std::uint32_t value) {
 }
 
 std::uint32_t GetMdc1200CallId(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[0], image, n, 16);
+    return GetRecord(Mdc1200CallItems[0], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallId(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[0], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[0], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallNotInUse(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[1], image, n, 16);
+    return GetRecord(Mdc1200CallItems[1], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallNotInUse(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[1], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[1], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallType(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[2], image, n, 16);
+    return GetRecord(Mdc1200CallItems[2], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallType(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[2], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[2], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallAckExp(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[3], image, n, 16);
+    return GetRecord(Mdc1200CallItems[3], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallAckExp(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[3], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[3], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallRingTone(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[4], image, n, 16);
+    return GetRecord(Mdc1200CallItems[4], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallRingTone(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[4], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[4], image, n, kMdc1200CallRecords, value);
 }
 std::string GetMdc1200CallTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Mdc1200CallItems[5], image, n, 16));
+    return TagCodesToText(GetText8(Mdc1200CallItems[5], image, n, kMdc1200CallRecords));
 }
 int SetMdc1200CallTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Mdc1200CallItems[5], image, n, 16, TagTextToCodes(text));
+    return SetText8(Mdc1200CallItems[5], image, n, kMdc1200CallRecords, TagTextToCodes(text));
 }
 std::uint32_t GetMdc1200CallTagByte0(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[5], image, n, 16);
+    return GetRecord(Mdc1200CallItems[5], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte0(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[5], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[5], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte1(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[6], image, n, 16);
+    return GetRecord(Mdc1200CallItems[6], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[6], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[6], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte2(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[7], image, n, 16);
+    return GetRecord(Mdc1200CallItems[7], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[7], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[7], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte3(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[8], image, n, 16);
+    return GetRecord(Mdc1200CallItems[8], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[8], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[8], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte4(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[9], image, n, 16);
+    return GetRecord(Mdc1200CallItems[9], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[9], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[9], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte5(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[10], image, n, 16);
+    return GetRecord(Mdc1200CallItems[10], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[10], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[10], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte6(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[11], image, n, 16);
+    return GetRecord(Mdc1200CallItems[11], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[11], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[11], image, n, kMdc1200CallRecords, value);
 }
 std::uint32_t GetMdc1200CallTagByte7(const CloneImage& image, int n) {
-    return GetRecord(Mdc1200CallItems[12], image, n, 16);
+    return GetRecord(Mdc1200CallItems[12], image, n, kMdc1200CallRecords);
 }
 int SetMdc1200CallTagByte7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Mdc1200CallItems[12], image, n, 16, value);
+    return SetRecord(Mdc1200CallItems[12], image, n, kMdc1200CallRecords, value);
 }
 
 std::uint32_t GetDtmfAniType(const CloneImage& image) {

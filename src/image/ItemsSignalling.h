@@ -131,6 +131,7 @@ std::uint32_t GetDtmfDelayTime(const CloneImage& image);
 int SetDtmfDelayTime(CloneImage& image, std::uint32_t value);
 std::uint32_t GetDtmfSpeed(const CloneImage& image);
 int SetDtmfSpeed(CloneImage& image, std::uint32_t value);
+// Raw: the five DTMF code tags are radio codes (TagCodesToText shows them).
 std::string GetDtmfCode1Tag(const CloneImage& image);
 int SetDtmfCode1Tag(CloneImage& image, std::string_view text);
 int GetDtmfCode1(const CloneImage& image, std::uint8_t* buffer);
@@ -254,6 +255,7 @@ std::uint32_t GetMdc1200CallAckExp(const CloneImage& image, int n);
 int SetMdc1200CallAckExp(CloneImage& image, int n, std::uint32_t value);
 std::uint32_t GetMdc1200CallRingTone(const CloneImage& image, int n);
 int SetMdc1200CallRingTone(CloneImage& image, int n, std::uint32_t value);
+// Text: converted through the current tag character rule both ways.
 std::string GetMdc1200CallTag(const CloneImage& image, int n);
 int SetMdc1200CallTag(CloneImage& image, int n, std::string_view text);
 std::uint32_t GetMdc1200CallTagByte0(const CloneImage& image, int n);

@@ -588,7 +588,7 @@ std::uint32_t GetLoneWorkerTimer(const CloneImage& image);
 int SetLoneWorkerTimer(CloneImage& image, std::uint32_t value);
 std::uint32_t GetEmergencyMicLevel(const CloneImage& image);
 int SetEmergencyMicLevel(CloneImage& image, std::uint32_t value);
-// 8-byte text, zero-padded.
+// Raw: 8 radio codes, zero-padded (TagCodesToText shows them).
 std::string GetEmergencyTag(const CloneImage& image);
 int SetEmergencyTag(CloneImage& image, std::string_view text);
 std::uint32_t GetProgrammingPasswordOn(const CloneImage& image);

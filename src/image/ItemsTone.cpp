@@ -4,6 +4,15 @@
 #include "image/TagCharRule.h"
 
 namespace ItemMap {
+
+namespace {
+// 5-tone systems 0-31, decode records 0-8 (8 the group record) and encode
+// records 0-31.
+constexpr RecordTable kTone5SystemRecords{16, 32};
+constexpr RecordTable kTone5DecodeRecords{32, 9};
+constexpr RecordTable kTone5EncodeRecords{16, 32};
+}  // namespace
+
 namespace {
 
 constexpr std::uint32_t Tone2TableSize = 16;
@@ -695,82 +704,82 @@ int SetTone5GapPeriod13(CloneImage& image, std::uint32_t value) {
 }
 
 std::uint32_t GetTone5CtcssDcsComplement(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[3], image, n, 16);
+    return GetRecord(Tone5SystemItems[3], image, n, kTone5SystemRecords);
 }
 int SetTone5CtcssDcsComplement(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[3], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[3], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5AutoResetBeep(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[9], image, n, 16);
+    return GetRecord(Tone5SystemItems[9], image, n, kTone5SystemRecords);
 }
 int SetTone5AutoResetBeep(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[9], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[9], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5RepeaterCode(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[12], image, n, 16);
+    return GetRecord(Tone5SystemItems[12], image, n, kTone5SystemRecords);
 }
 int SetTone5RepeaterCode(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[12], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[12], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5CallEncodeCode(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[13], image, n, 16);
+    return GetRecord(Tone5SystemItems[13], image, n, kTone5SystemRecords);
 }
 int SetTone5CallEncodeCode(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[13], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[13], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5IdEncodeCode(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[14], image, n, 16);
+    return GetRecord(Tone5SystemItems[14], image, n, kTone5SystemRecords);
 }
 int SetTone5IdEncodeCode(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[14], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[14], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode1(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[15], image, n, 16);
+    return GetRecord(Tone5SystemItems[15], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[15], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[15], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode2(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[16], image, n, 16);
+    return GetRecord(Tone5SystemItems[16], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[16], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[16], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode3(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[17], image, n, 16);
+    return GetRecord(Tone5SystemItems[17], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[17], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[17], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode4(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[18], image, n, 16);
+    return GetRecord(Tone5SystemItems[18], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[18], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[18], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode5(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[19], image, n, 16);
+    return GetRecord(Tone5SystemItems[19], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[19], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[19], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode6(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[20], image, n, 16);
+    return GetRecord(Tone5SystemItems[20], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[20], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[20], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode7(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[21], image, n, 16);
+    return GetRecord(Tone5SystemItems[21], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[21], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[21], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5DecodeCode8(const CloneImage& image, int n) {
-    return GetRecord(Tone5SystemItems[22], image, n, 16);
+    return GetRecord(Tone5SystemItems[22], image, n, kTone5SystemRecords);
 }
 int SetTone5DecodeCode8(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5SystemItems[22], image, n, 16, value);
+    return SetRecord(Tone5SystemItems[22], image, n, kTone5SystemRecords, value);
 }
 std::uint32_t GetTone5Setup(const CloneImage& image) {
     return GetSingle(Tone5SystemItems[24], image);
@@ -942,214 +951,214 @@ int SetTone5TranspondDelayTime(CloneImage& image, std::uint32_t value) {
 }
 
 std::uint32_t GetTone5DecodeDigit1(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[1], image, n, 32);
+    return GetRecord(Tone5CodeItems[1], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[1], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[1], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit2(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[2], image, n, 32);
+    return GetRecord(Tone5CodeItems[2], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[2], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[2], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit3(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[3], image, n, 32);
+    return GetRecord(Tone5CodeItems[3], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[3], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[3], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit4(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[4], image, n, 32);
+    return GetRecord(Tone5CodeItems[4], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[4], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[4], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit5(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[5], image, n, 32);
+    return GetRecord(Tone5CodeItems[5], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[5], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[5], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit6(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[6], image, n, 32);
+    return GetRecord(Tone5CodeItems[6], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[6], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[6], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit7(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[7], image, n, 32);
+    return GetRecord(Tone5CodeItems[7], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[7], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[7], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeDigit8(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[8], image, n, 32);
+    return GetRecord(Tone5CodeItems[8], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeDigit8(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[8], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[8], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeScan(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[12], image, n, 32);
+    return GetRecord(Tone5CodeItems[12], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeScan(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[12], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[12], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeLedColorHigh(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[17], image, n, 32);
+    return GetRecord(Tone5CodeItems[17], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeLedColorHigh(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[17], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[17], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeLedColorLow(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[18], image, n, 32);
+    return GetRecord(Tone5CodeItems[18], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeLedColorLow(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[18], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[18], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeAlertRepeat(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[21], image, n, 32);
+    return GetRecord(Tone5CodeItems[21], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeAlertRepeat(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[21], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[21], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeAccControl1(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[23], image, n, 32);
+    return GetRecord(Tone5CodeItems[23], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeAccControl1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[23], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[23], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeAccControl2(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[24], image, n, 32);
+    return GetRecord(Tone5CodeItems[24], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeAccControl2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[24], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[24], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeAccControl3(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[25], image, n, 32);
+    return GetRecord(Tone5CodeItems[25], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeAccControl3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[25], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[25], image, n, kTone5DecodeRecords, value);
 }
 std::uint32_t GetTone5DecodeAccControl4(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[26], image, n, 32);
+    return GetRecord(Tone5CodeItems[26], image, n, kTone5DecodeRecords);
 }
 int SetTone5DecodeAccControl4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[26], image, n, 32, value);
+    return SetRecord(Tone5CodeItems[26], image, n, kTone5DecodeRecords, value);
 }
 std::string GetTone5DecodeTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Tone5CodeItems[32], image, n, 32));
+    return TagCodesToText(GetText8(Tone5CodeItems[32], image, n, kTone5DecodeRecords));
 }
 int SetTone5DecodeTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Tone5CodeItems[32], image, n, 32, TagTextToCodes(text));
+    return SetText8(Tone5CodeItems[32], image, n, kTone5DecodeRecords, TagTextToCodes(text));
 }
 std::uint32_t GetTone5EncodeDigitCount(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[64], image, n, 16);
+    return GetRecord(Tone5CodeItems[64], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigitCount(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[64], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[64], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit1(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[65], image, n, 16);
+    return GetRecord(Tone5CodeItems[65], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[65], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[65], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit2(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[66], image, n, 16);
+    return GetRecord(Tone5CodeItems[66], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[66], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[66], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit3(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[67], image, n, 16);
+    return GetRecord(Tone5CodeItems[67], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[67], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[67], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit4(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[68], image, n, 16);
+    return GetRecord(Tone5CodeItems[68], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[68], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[68], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit5(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[69], image, n, 16);
+    return GetRecord(Tone5CodeItems[69], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[69], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[69], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit6(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[70], image, n, 16);
+    return GetRecord(Tone5CodeItems[70], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[70], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[70], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit7(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[71], image, n, 16);
+    return GetRecord(Tone5CodeItems[71], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[71], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[71], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeDigit8(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[72], image, n, 16);
+    return GetRecord(Tone5CodeItems[72], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeDigit8(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[72], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[72], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit1(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[73], image, n, 16);
+    return GetRecord(Tone5CodeItems[73], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[73], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[73], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit2(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[74], image, n, 16);
+    return GetRecord(Tone5CodeItems[74], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[74], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[74], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit3(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[75], image, n, 16);
+    return GetRecord(Tone5CodeItems[75], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[75], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[75], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit4(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[76], image, n, 16);
+    return GetRecord(Tone5CodeItems[76], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[76], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[76], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit5(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[77], image, n, 16);
+    return GetRecord(Tone5CodeItems[77], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[77], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[77], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit6(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[78], image, n, 16);
+    return GetRecord(Tone5CodeItems[78], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[78], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[78], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit7(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[79], image, n, 16);
+    return GetRecord(Tone5CodeItems[79], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[79], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[79], image, n, kTone5EncodeRecords, value);
 }
 std::uint32_t GetTone5EncodeInputDigit8(const CloneImage& image, int n) {
-    return GetRecord(Tone5CodeItems[80], image, n, 16);
+    return GetRecord(Tone5CodeItems[80], image, n, kTone5EncodeRecords);
 }
 int SetTone5EncodeInputDigit8(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone5CodeItems[80], image, n, 16, value);
+    return SetRecord(Tone5CodeItems[80], image, n, kTone5EncodeRecords, value);
 }
 std::string GetTone5EncodeTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Tone5CodeItems[88], image, n, 16));
+    return TagCodesToText(GetText8(Tone5CodeItems[88], image, n, kTone5EncodeRecords));
 }
 int SetTone5EncodeTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Tone5CodeItems[88], image, n, 16, TagTextToCodes(text));
+    return SetText8(Tone5CodeItems[88], image, n, kTone5EncodeRecords, TagTextToCodes(text));
 }
 
 }  // namespace ItemMap

@@ -279,7 +279,11 @@ void KXTagString::RefreshText() {
 }
 
 std::string TagCodesToText(std::string_view codes) {
-    return CurrentTagCharRule().ConvertString(codes);
+    constexpr char kErased = '\xFF';
+    std::string shown(codes);
+    for (char& c : shown)
+        if (c == kErased) c = ' ';
+    return CurrentTagCharRule().ConvertString(shown);
 }
 
 std::string TagTextToCodes(std::string_view text, int length) {

@@ -105,7 +105,9 @@ class KXTagString {
 };
 
 // 8-byte tag fields: radio codes to display text and back, through the
-// current rule.
+// current rule. This is the one text form of a stored tag: an erased code
+// (0xFF, as a new image holds) shows as a blank, so an erased tag reads as
+// eight blanks on every screen, printout and export.
 std::string TagCodesToText(std::string_view codes);
 std::string TagTextToCodes(std::string_view text, int length = 8);
 

@@ -98,7 +98,8 @@ const RidNodeMap& Nodes() {
 }
 
 void Install(RidNodeMap nodes) {
-    std::atomic_store(&TableSlot(), std::shared_ptr<const RidNodeMap>(std::make_shared<RidNodeMap>(std::move(nodes))));
+    std::atomic_store(&TableSlot(),
+                      std::shared_ptr<const RidNodeMap>(std::make_shared<RidNodeMap>(std::move(nodes))));
 }
 
 bool LookupRID(int rid, std::string_view base, std::string& out) {

@@ -155,6 +155,27 @@ bool Parse(const fs::path& path, Contents& out, std::string& error) {
 
 }  // namespace LanguageFile
 
+namespace {
+
+// Makes the contents current: table, fonts, language index and tag rule.
+void MakeCurrent(const LanguageFile::Contents& contents, const fs::path& path) {
+    State& state = Current();
+    LangTable::Install(BuildNodes(contents.entries));
+    // A file without a font attribute keeps the face the last file named;
+    // the program's own texts go back to the program's own fonts.
+    if (path.empty()) {
+        state.screenFont.clear();
+        state.printFont.clear();
+    }
+    if (contents.screenFont) state.screenFont = *contents.screenFont;
+    if (contents.printFont) state.printFont = *contents.printFont;
+    Lang::SetLanguageIndex(contents.language);
+    state.file = path;
+    ++state.generation;
+}
+
+}  // namespace
+
 namespace Lang {
 
 bool LoadLanguage(const fs::path& path, std::string* error) {
@@ -168,21 +189,11 @@ bool LoadLanguage(const fs::path& path, std::string* error) {
             return false;
         }
     }
-    State& state = Current();
-    LangTable::Install(BuildNodes(contents.entries));
-    // A file without a font attribute keeps the face the last file named;
-    // the program's own texts go back to the program's own fonts.
-    if (path.empty()) {
-        state.screenFont.clear();
-        state.printFont.clear();
-    }
-    if (contents.screenFont) state.screenFont = *contents.screenFont;
-    if (contents.printFont) state.printFont = *contents.printFont;
-    SetLanguageIndex(contents.language);
-    state.file = path;
-    ++state.generation;
-    WriteProfileString("LanguageFilePath", "Language", path.string());
-    for (const auto& listener : state.listeners) listener();
+    MakeCurrent(contents, path);
+    // Written only when it changes: every start loads the stored file again.
+    if (GetProfileString("LanguageFilePath", "Language", "") != path.string())
+        WriteProfileString("LanguageFilePath", "Language", path.string());
+    for (const auto& listener : Current().listeners) listener();
     return true;
 }
 
@@ -220,8 +231,13 @@ std::string PrintFaceName() {
 void ApplyThreadLocale() {
     // The C library's locale stays as the toolkit set it: numbers in data
     // files and edits are read the same whatever the user's language.
+    // A stored file that cannot be loaded leaves the program's own texts in
+    // force and the choice stored: the file may be back at the next start.
     const std::string path = GetProfileString("LanguageFilePath", "Language", "");
-    if (path.empty() || !LoadLanguage(fs::path(path))) LoadLanguage({});
+    if (!path.empty() && LoadLanguage(fs::path(path))) return;
+    LanguageFile::Contents none;
+    none.language = "en-us";
+    MakeCurrent(none, {});
 }
 
 }  // namespace Lang

@@ -14,8 +14,12 @@ constexpr StringTableRow kRows[] = {
     {109, "Out of Frequency Range!"},
     {110, "Problem writing to file.\nFile Name = "},
     {111, "Caution"},
-    {112, "This baud rate is not recommended.\nWhen this setting is used, the programming may not be able to complete successfully.\nIn the worst case, the programming data may be damaged and broken."},
-    {114, "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be switched the radio to transmit.)"},
+    {112,
+     "This baud rate is not recommended.\nWhen this setting is used, the programming may not be able to "
+     "complete successfully.\nIn the worst case, the programming data may be damaged and broken."},
+    {114,
+     "Switch the mobile radio OFF before PC is shut down or disconnected the USB cable.\n(It will be "
+     "switched the radio to transmit.)"},
     {115, "Switch Radio ON, then start uploading."},
     {116, "Switch Radio ON, then start downloading."},
     {117, "Switch Radio ON, then start preparing for alignment."},
@@ -33,7 +37,10 @@ constexpr StringTableRow kRows[] = {
     {32916, "Download is Completed!"},
     {32917, "Do you start downloading?"},
     {32920, "File Convert is Completed."},
-    {32921, "The \"Programming Password\" is required when you upload the radio data.\nYou cannot upload the radio data without the Password.\n\nWhen the \"Programming Password\" is set \"Enable\", it is strongly recommended to save the data file of the target radio and to make a copy of the password."},
+    {32921,
+     "The \"Programming Password\" is required when you upload the radio data.\nYou cannot upload the radio "
+     "data without the Password.\n\nWhen the \"Programming Password\" is set \"Enable\", it is strongly "
+     "recommended to save the data file of the target radio and to make a copy of the password."},
     {32922, "Programming password have been set to "},
     {33000, "Product Type mismatched (1)"},
     {33001, "Product Type mismatched (2)"},
@@ -42,15 +49,25 @@ constexpr StringTableRow kRows[] = {
     {33004, "There is no enable CH."},
     {33006, "Switch Radio ON,\nthen start preparing for Alignment"},
     {33007, "Serial No. Error! Do you continue recovery?"},
-    {33024, "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\nAfter Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nDo you change their CHs to Narrow bandwidth automatically, and start Do you start downloading them?\nYes : It will be change the bandwidth into Narrow and start downloading.\nNo : It will start downloading (w/o changing the bandwidth)\n"},
-    {33025, "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz band.\nAfter Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs in your data was changed to Narrow bandwidth automatically.\n"},
+    {33024,
+     "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz "
+     "band.\nAfter Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nDo you change their CHs to "
+     "Narrow bandwidth automatically, and start Do you start downloading them?\nYes : It will be change the "
+     "bandwidth into Narrow and start downloading.\nNo : It will start downloading (w/o changing the "
+     "bandwidth)\n"},
+    {33025,
+     "FCC Rule Caution!\nYour Data includes some Wide bandwidth CHs in 150 - 174 MHz or 421 - 470 MHz "
+     "band.\nAfter Jan.1, 2013, You must change their CHs to Narrow bandwidth.\nSo, the Wide bandwidth CHs "
+     "in your data was changed to Narrow bandwidth automatically.\n"},
     {33026, "Do you start downloading them?\n"},
     {33027, "Download"},
     {33050, "No Priority CH!"},
     {33051, "No Active CH!"},
     {33052, "Please wait..."},
     {33053, "File Not Found"},
-    {33055, "File Not Found!\nThere is no corresponding alignment file.\nUpdate the Pardex PC programming software."},
+    {33055,
+     "File Not Found!\nThere is no corresponding alignment file.\nUpdate the Pardex PC programming "
+     "software."},
     {33056, "Do you finish Alignment feature?"},
     {33059, "Cmd Request Error!"},
     {33060, "Tune Set Error!"},
@@ -82,7 +99,10 @@ constexpr StringTableRow kRows[] = {
     {33203, "Product Type Error !"},
     {33204, "Backup Data is broken.\nTry to \"Radio Data Recovery\"."},
     {33205, "\"ADJ-Data Return to Default\" is complete."},
-    {33206, "If the alignment procedure is suspended by some accident or trouble (not completed successfully), it is possible to return the radio (alignment data) to the condition that was before starting the alignment.\nDo you want to continue?"},
+    {33206,
+     "If the alignment procedure is suspended by some accident or trouble (not completed successfully), it "
+     "is possible to return the radio (alignment data) to the condition that was before starting the "
+     "alignment.\nDo you want to continue?"},
     {33301, "Alignment is completed!"},
     {33302, "There is a possibility of the garble. \nDo you continue?"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},

@@ -14,18 +14,18 @@ namespace TextTables {
 // The common words of the user interface: value = RID (70000-70045),
 // text = the English word. "CH" stands twice; a search by word finds 70013.
 inline constexpr ST_DISPDATA CommonWordTable[] = {
-    {70000, "OK", ""},         {70001, "Cancel", ""},    {70002, "Disable", ""},   {70003, "Enable", ""},
-    {70004, "ON", ""},         {70005, "OFF", ""},       {70006, "Hz", ""},        {70007, "kHz", ""},
-    {70008, "MHz", ""},        {70009, "sec", ""},       {70010, "msec", ""},      {70011, "mS", ""},
-    {70012, "min", ""},        {70013, "CH", ""},        {70014, "Group", ""},     {70015, "RX", ""},
-    {70016, "TX", ""},         {70017, "Call", ""},      {70018, "Frequency", ""}, {70019, "No.", ""},
-    {70020, "dB", ""},         {70021, "dBm", ""},       {70022, "times", ""},     {70023, "%", ""},
-    {70024, "REF", ""},        {70025, "Decode", ""},    {70026, "Encode", ""},    {70027, "Code", ""},
-    {70028, "ENC Code", ""},   {70029, "Enc Code-", ""}, {70030, "Grp", ""},       {70031, "Enc-", ""},
-    {70032, "Help", ""},       {70033, "dBuV", ""},      {70034, "dBuV(EMF)", ""}, {70035, "dBuV(PD)", ""},
-    {70036, "uV(EMF)", ""},    {70037, "uV(PD)", ""},    {70038, "5Tone_ACC", ""}, {70039, "CH SW", ""},
-    {70040, "Direct CH", ""},  {70041, "CH", ""},        {70042, "LTR", ""},       {70043, "PPT", ""},
-    {70044, "System", ""},     {70045, "Sys", ""},       {ItemListEnd, "", ""}};
+    {70000, "OK", ""},        {70001, "Cancel", ""},    {70002, "Disable", ""},   {70003, "Enable", ""},
+    {70004, "ON", ""},        {70005, "OFF", ""},       {70006, "Hz", ""},        {70007, "kHz", ""},
+    {70008, "MHz", ""},       {70009, "sec", ""},       {70010, "msec", ""},      {70011, "mS", ""},
+    {70012, "min", ""},       {70013, "CH", ""},        {70014, "Group", ""},     {70015, "RX", ""},
+    {70016, "TX", ""},        {70017, "Call", ""},      {70018, "Frequency", ""}, {70019, "No.", ""},
+    {70020, "dB", ""},        {70021, "dBm", ""},       {70022, "times", ""},     {70023, "%", ""},
+    {70024, "REF", ""},       {70025, "Decode", ""},    {70026, "Encode", ""},    {70027, "Code", ""},
+    {70028, "ENC Code", ""},  {70029, "Enc Code-", ""}, {70030, "Grp", ""},       {70031, "Enc-", ""},
+    {70032, "Help", ""},      {70033, "dBuV", ""},      {70034, "dBuV(EMF)", ""}, {70035, "dBuV(PD)", ""},
+    {70036, "uV(EMF)", ""},   {70037, "uV(PD)", ""},    {70038, "5Tone_ACC", ""}, {70039, "CH SW", ""},
+    {70040, "Direct CH", ""}, {70041, "CH", ""},        {70042, "LTR", ""},       {70043, "PPT", ""},
+    {70044, "System", ""},    {70045, "Sys", ""},       {ItemListEnd, "", ""}};
 inline constexpr int FirstCommonWordRid = 70000;
 inline constexpr int LastCommonWordRid = 70045;
 
@@ -62,8 +62,8 @@ inline constexpr ST_DISPDATA FrequencyBandList[] = {
 inline constexpr ST_DISPDATA ProductTypeList[] = {
     {0, "Mobile", ""}, {2, "Portable", ""}, {1, "Repeater", ""}, {ItemListEnd, "", ""}};
 // The channel count in units of 8 channels.
-inline constexpr ST_DISPDATA MaxChannelList[] = {{1, "8 CH", ""},    {4, "32 CH", ""},   {64, "512 CH", ""},
-                                                 {2, "16 CH", ""},   {8, "64 CH", ""},   {16, "128 CH", ""},
+inline constexpr ST_DISPDATA MaxChannelList[] = {{1, "8 CH", ""},    {4, "32 CH", ""},     {64, "512 CH", ""},
+                                                 {2, "16 CH", ""},   {8, "64 CH", ""},     {16, "128 CH", ""},
                                                  {80, "640 CH", ""}, {ItemListEnd, "", ""}};
 using FourRowList = std::array<ST_DISPDATA, 4>;
 inline constexpr std::array<FourRowList, 3> DisplayTypeLists = {{
@@ -75,14 +75,21 @@ inline constexpr ST_DISPDATA DisplayTypeList[] = {
     {19, "LED", ""}, {18, "LCD", ""}, {32, "None", ""}, {50, "LCD", ""}, {ItemListEnd, "", ""}};
 using FiveRowList = std::array<ST_DISPDATA, 5>;
 inline constexpr std::array<FiveRowList, 3> KeyTypeLists = {{
-    {{{3, "Simple Key", ""}, {4, "DTMF Key", ""}, {ItemListEnd, "", ""}, {ItemListEnd, "", ""},
+    {{{3, "Simple Key", ""},
+      {4, "DTMF Key", ""},
+      {ItemListEnd, "", ""},
+      {ItemListEnd, "", ""},
       {ItemListEnd, "", ""}}},
-    {{{3, "Simple Key", ""}, {4, "DTMF Key", ""}, {ItemListEnd, "", ""}, {ItemListEnd, "", ""},
+    {{{3, "Simple Key", ""},
+      {4, "DTMF Key", ""},
+      {ItemListEnd, "", ""},
+      {ItemListEnd, "", ""},
       {ItemListEnd, "", ""}}},
     {{{0, "No Key", ""}, {1, " 4 Key", ""}, {2, "16 Key", ""}, {ItemListEnd, "", ""}, {ItemListEnd, "", ""}}},
 }};
-inline constexpr ST_DISPDATA KeyTypeList[] = {{3, "Simple Key", ""}, {4, "DTMF Key", ""}, {0, "No Key", ""},
-                                              {1, " 4 Key", ""},     {2, "16 Key", ""},   {ItemListEnd, "", ""}};
+inline constexpr ST_DISPDATA KeyTypeList[] = {{3, "Simple Key", ""}, {4, "DTMF Key", ""},
+                                              {0, "No Key", ""},     {1, " 4 Key", ""},
+                                              {2, "16 Key", ""},     {ItemListEnd, "", ""}};
 
 // ---- New dialog -----------------------------------------------------------------------------
 inline constexpr ST_DISPDATA NewFrequencyBandList[] = {

@@ -41,6 +41,7 @@ SettingsDlg::SettingsDlg(wxWindow* parent, std::unique_ptr<SettingsDialogModel> 
     model_->Open(image_, Host().ServiceMode());
     const DialogSpec& spec = model_->Spec();
     shown_.resize(model_->PageCount());
+    spacers_.resize(model_->PageCount());
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     if (spec.container) {
@@ -116,12 +117,14 @@ void SettingsDlg::BuildPage(std::size_t index, wxWindow* parent) {
     };
     for (const LayoutRow& row : page.Layout()) {
         const FormControl* control = row.controlId ? form.Find(row.controlId) : nullptr;
+        // A row's empty cell goes with the row's window, so that a hidden
+        // row leaves no gap.
         if (row.labelId)
             grid->Add(label(row.labelId), 0, wxALIGN_CENTER_VERTICAL);
         else
-            grid->AddSpacer(0);
+            spacers_[index][row.controlId] = grid->AddSpacer(0);
         if (!control) {
-            grid->AddSpacer(0);
+            spacers_[index][row.labelId] = grid->AddSpacer(0);
             continue;
         }
         wxWindow* window = nullptr;
@@ -200,6 +203,8 @@ void SettingsDlg::ShowForm() {
             if (!window) continue;
             if (window->IsShown() != control.visible) {
                 window->Show(control.visible);
+                const auto spacer = spacers_[p].find(control.id);
+                if (spacer != spacers_[p].end()) spacer->second->Show(control.visible);
                 relayout = true;
             }
             if (window->IsEnabled() != control.enabled) window->Enable(control.enabled);
@@ -229,8 +234,12 @@ void SettingsDlg::ShowForm() {
             focus = id;
             focusPage = p;
         }
+        if (page.Form().TakeConfirmRequest()) CallAfter([this] { Confirm(); });
     }
-    if (relayout) Layout();
+    if (relayout) {
+        for (wxPanel* panel : panels_) panel->Layout();
+        Layout();
+    }
     showing_ = false;
     if (focus)
         if (wxWindow* window = Control(focus, focusPage)) window->SetFocus();

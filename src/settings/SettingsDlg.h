@@ -21,6 +21,7 @@
 #include "settings/SettingsPage.h"
 
 class wxNotebook;
+class wxSizerItem;
 class wxPanel;
 
 class SettingsDlg : public wxDialog {
@@ -73,6 +74,7 @@ class SettingsDlg : public wxDialog {
     std::vector<wxPanel*> panels_;
     // The texts each combo box lists now, to refill it only when they change.
     std::vector<std::map<int, std::vector<std::string>>> shown_;
+    std::vector<std::map<int, wxSizerItem*>> spacers_;
     std::map<int, ButtonHandler> buttons_;
     bool showing_ = false;
 };

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "image/ItemList.h"
@@ -100,6 +101,9 @@ class SettingsForm {
     // The control the page asks to give the keyboard focus to (0 none).
     int TakeFocusRequest();
     void RequestFocus(int id) { focusRequest_ = id; }
+    // The page asks for OK as if the user had pressed it.
+    void RequestConfirm() { confirmRequest_ = true; }
+    bool TakeConfirmRequest() { return std::exchange(confirmRequest_, false); }
 
   private:
     FormControl& At(int id);
@@ -107,6 +111,7 @@ class SettingsForm {
     std::vector<int> invalid_;
     unsigned revision_ = 0;
     int focusRequest_ = 0;
+    bool confirmRequest_ = false;
 };
 
 }  // namespace Settings

@@ -31,14 +31,22 @@ void SettingsPage::AddEdit(int labelId, std::string label, const PageControlSpec
     layout_.push_back({labelId, id});
 }
 
-void SettingsPage::AddCheck(int id, std::string caption) {
+void SettingsPage::AddCheck(int id, std::string caption, int labelId, std::string label) {
+    if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Check, std::move(caption));
-    layout_.push_back({0, id});
+    layout_.push_back({labelId, id});
 }
 
-void SettingsPage::AddButton(int id, std::string caption) {
+void SettingsPage::AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
+                            std::int32_t uncheckedValue) {
+    AddCheck(id, std::move(caption));
+    bindings_.push_back({id, std::move(get), std::move(set), true, checkedValue, uncheckedValue});
+}
+
+void SettingsPage::AddButton(int id, std::string caption, int labelId, std::string label) {
+    if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Button, std::move(caption));
-    layout_.push_back({0, id});
+    layout_.push_back({labelId, id});
 }
 
 void SettingsPage::AddLabel(int id, std::string caption) {
@@ -66,6 +74,7 @@ void SettingsPage::Open(const CloneImage& image, int serviceMode) {
         while (ruleRows_[count].controlId != -1) ++count;
         form_.ApplyRestrictions({ruleRows_, count}, variant_, serviceMode, *this);
     }
+    AfterRules();
     form_.ClearInvalid();
     opening_ = nullptr;
 }
@@ -74,15 +83,27 @@ void SettingsPage::Load(const CloneImage& image) {
     for (const auto& binding : bindings_) {
         const std::int32_t value = binding.get(image);
         loaded_[binding.id] = value;
-        if (!form_.SelectValue(binding.id, value)) form_.MarkInvalid(binding.id);
+        if (binding.check)
+            form_.SetChecked(binding.id, value == binding.checkedValue);
+        else if (!form_.SelectValue(binding.id, value))
+            form_.MarkInvalid(binding.id);
+        Loaded(binding.id);
     }
     LoadOwn(image);
 }
 
 void SettingsPage::Save(CloneImage& image) {
     for (const auto& binding : bindings_) {
-        const std::int32_t value = form_.Value(binding.id);
-        if (value == -1 || value == LoadedValue(binding.id) || !binding.set) continue;
+        if (!binding.set || !Writable(binding.id)) continue;
+        std::int32_t value = form_.Value(binding.id);
+        if (binding.check) {
+            // A check box's loaded state, not the stored value, tells a change.
+            const bool loadedChecked = LoadedValue(binding.id) == binding.checkedValue;
+            if (form_.Checked(binding.id) == loadedChecked) continue;
+            value = form_.Checked(binding.id) ? binding.checkedValue : binding.uncheckedValue;
+        } else if (value == -1 || value == LoadedValue(binding.id)) {
+            continue;
+        }
         binding.set(image, value);
     }
     SaveOwn(image);
@@ -90,6 +111,10 @@ void SettingsPage::Save(CloneImage& image) {
 
 SettingsDialogModel::SettingsDialogModel(DialogSpec spec, std::vector<std::unique_ptr<SettingsPage>> pages)
     : spec_(std::move(spec)), pages_(std::move(pages)) {}
+
+void SettingsDialogModel::SetPrinting(bool printing) {
+    for (auto& page : pages_) page->SetPrinting(printing);
+}
 
 void SettingsDialogModel::Open(const CloneImage& image, int serviceMode) {
     for (auto& page : pages_) page->Open(image, serviceMode);

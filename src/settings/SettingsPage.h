@@ -51,6 +51,9 @@ class SettingsPage : public RuleChecks {
     // prints differently.
     virtual const ControlRuleRow* PrintRows() const { return ruleRows_; }
     int Variant() const { return variant_; }
+    // Opened only to be printed: no window will show the page.
+    void SetPrinting(bool printing) { printing_ = printing; }
+    bool Printing() const { return printing_; }
 
     // The opening steps on `image` (the working copy, or the image printed).
     void Open(const CloneImage& image, int serviceMode);
@@ -79,8 +82,15 @@ class SettingsPage : public RuleChecks {
     virtual void LoadOwn(const CloneImage& /*image*/) {}
     // The dependent rules, once, after loading.
     virtual void AfterLoad() {}
+    // After the restriction table: the rules that override it.
+    virtual void AfterRules() {}
     // The page's own controls on OK (edits, check boxes).
     virtual void SaveOwn(CloneImage& /*image*/) {}
+    // After each bound control was loaded, in table order: a page whose
+    // lists depend on an earlier control's value fills them here.
+    virtual void Loaded(int /*controlId*/) {}
+    // Whether OK may write a bound control at all (the base: always).
+    virtual bool Writable(int /*controlId*/) const { return true; }
 
     // A caption and a combo box listing `list`, bound to an item.
     void AddCombo(int labelId, std::string label, int id, ItemList list, Getter get, Setter set);
@@ -89,8 +99,12 @@ class SettingsPage : public RuleChecks {
     void AddEmptyCombo(int labelId, std::string label, int id);
     // A caption and an edit configured by `spec`.
     void AddEdit(int labelId, std::string label, const PageControlSpec& spec);
-    void AddCheck(int id, std::string caption);
-    void AddButton(int id, std::string caption);
+    void AddCheck(int id, std::string caption, int labelId = 0, std::string label = {});
+    // A check box bound to an item: checked while the item holds
+    // `checkedValue`; saving writes `checkedValue` or `uncheckedValue`.
+    void AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
+                  std::int32_t uncheckedValue);
+    void AddButton(int id, std::string caption, int labelId = 0, std::string label = {});
     // A caption of its own (a row without a control).
     void AddLabel(int id, std::string caption);
     void SetRuleRows(const ControlRuleRow* rows) { ruleRows_ = rows; }
@@ -105,6 +119,8 @@ class SettingsPage : public RuleChecks {
         int id;
         Getter get;
         Setter set;
+        bool check = false;
+        std::int32_t checkedValue = 0, uncheckedValue = 0;
     };
 
     int idd_;
@@ -117,6 +133,7 @@ class SettingsPage : public RuleChecks {
     const CloneImage* opening_ = nullptr;
     int variant_ = 0;
     bool built_ = false;
+    bool printing_ = false;
 };
 
 // A dialog: its template, caption and settings section, and its pages. A
@@ -139,6 +156,7 @@ class SettingsDialogModel {
     const SettingsPage& Page(std::size_t i) const { return *pages_[i]; }
 
     void Open(const CloneImage& image, int serviceMode);
+    void SetPrinting(bool printing);
     // OK: every page's check, then every page's save; false when a check
     // failed (nothing is written then).
     bool Confirm(CloneImage& image);

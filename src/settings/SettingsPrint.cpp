@@ -41,6 +41,7 @@ int CountRows(const ControlRuleRow* rows, int controlId) {
 
 SettingsPrint::SettingsPrint(std::unique_ptr<SettingsDialogModel> model, const CloneImage& image)
     : PrintableScreen(model->Spec().idd), model_(std::move(model)) {
+    model_->SetPrinting(true);
     model_->Open(image, Host().ServiceMode());
     title_ = model_->Spec().caption;
 }

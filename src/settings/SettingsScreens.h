@@ -15,5 +15,9 @@ bool PowerSaving(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> PowerSavingPrint(const CloneImage& image);
 bool Password(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> PasswordPrint(const CloneImage& image);
+bool Marketing(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> MarketingPrint(const CloneImage& image);
+bool ScanSetting(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens

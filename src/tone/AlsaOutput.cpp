@@ -12,9 +12,12 @@
 
 namespace {
 
+// ALSA's own diagnostics go to stderr; the player reports failures itself.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 class AlsaOutput : public WaveOutput {
   public:
-    explicit AlsaOutput(PostToOwner post) : post_(std::move(post)) {}
+    explicit AlsaOutput(PostToOwner post) : post_(std::move(post)) { snd_lib_error_set_handler(&QuietAlsa); }
     ~AlsaOutput() override { Close(); }
 
     bool Open(const Wave::Format& format, std::string& error) override {

@@ -2,6 +2,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dcmemory.h>
+#include <wx/menu.h>
 #include <wx/sizer.h>
 
 #include <vector>
@@ -9,6 +10,11 @@
 #include "ui/WindowPlacement.h"
 
 using namespace GridView;
+
+namespace {
+// The context menu's row commands.
+constexpr int ID_ROW_COPY = 32901, ID_ROW_PASTE = 32902;
+}  // namespace
 
 const wxBitmap& ToneTickPicture() {
     static wxBitmap picture;
@@ -20,6 +26,22 @@ const wxBitmap& ToneTickPicture() {
         dc.SetPen(wxPen(*wxBLACK, 2));
         dc.DrawLine(2, 6, 5, 9);
         dc.DrawLine(5, 9, 10, 3);
+        dc.SelectObject(wxNullBitmap);
+    }
+    return picture;
+}
+
+const wxBitmap& TonePlayPicture() {
+    static wxBitmap picture;
+    if (!picture.IsOk()) {
+        picture = wxBitmap(12, 12);
+        wxMemoryDC dc(picture);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        dc.SetPen(*wxBLACK_PEN);
+        dc.SetBrush(*wxBLACK_BRUSH);
+        const wxPoint triangle[] = {{3, 1}, {10, 6}, {3, 11}};
+        dc.DrawPolygon(3, triangle);
         dc.SelectObject(wxNullBitmap);
     }
     return picture;
@@ -121,6 +143,19 @@ void CToneGridView::Setup() {
     grid_->Bind(FLEXGRID_START_DRAG, [this](FlexGridEvent& e) { OnStartDrag(e); });
     grid_->Bind(FLEXGRID_DRAG_DROP, [this](FlexGridEvent& e) { OnDrop(e); });
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);
+    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
+        grid_->SetFocus();
+        wxMenu menu;
+        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y");
+        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T");
+        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
+        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+        PopupMenu(&menu);
+    });
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
 }
 
 void CToneGridView::RefreshGrid() {
@@ -136,12 +171,16 @@ void CToneGridView::RefreshRow(int row) {
     ShowRowFromModel(row);
 }
 
+const wxBitmap* CToneGridView::PictureOf(int, int col, const std::string& text) const {
+    if (model_.Column(col).kind != CellKind::Check) return nullptr;
+    return text.empty() || text == "-" ? nullptr : &ToneTickPicture();
+}
+
 void CToneGridView::ShowRowFromModel(int row) {
     for (int c = 0; c < model_.Cols(); ++c) {
         const std::string text = model_.Text(row, c);
         grid_->SetTextMatrix(row, c, text);
-        if (model_.Column(c).kind == CellKind::Check)
-            grid_->SetCellRangePicture(row, c, row, c, text.empty() || text == "-" ? nullptr : &ToneTickPicture());
+        grid_->SetCellRangePicture(row, c, row, c, PictureOf(row, c, text));
     }
 }
 

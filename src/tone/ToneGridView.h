@@ -45,7 +45,8 @@ class CToneGridView : public wxPanel {
     // Drag and drop between views; the base does nothing.
     virtual void OnStartDrag(FlexGridEvent& event);
     virtual void OnDrop(FlexGridEvent& event);
-    // A cell changed in the image: the document window may want to know.
+    // The picture of a cell; the base shows the tick in checked check cells.
+    virtual const wxBitmap* PictureOf(int row, int col, const std::string& text) const;
     void ShowRowFromModel(int row);
 
     GridView::GridViewModel model_;
@@ -63,5 +64,6 @@ class CToneGridView : public wxPanel {
     bool widthsSaved_ = false;
 };
 
-// The tick of the check cells.
+// The tick of the check cells and the play mark of sample cells.
 const wxBitmap& ToneTickPicture();
+const wxBitmap& TonePlayPicture();

@@ -56,7 +56,10 @@ C2ToneCodeSelectPopup::C2ToneCodeSelectPopup(wxWindow* parent, CloneImage& image
         list_->SetClientData(static_cast<unsigned>(at), reinterpret_cast<void*>(static_cast<std::intptr_t>(codes[i].value)));
         if (static_cast<std::uint32_t>(codes[i].value) == current) select = at;
     }
-    if (select != wxNOT_FOUND) list_->SetSelection(select);
+    if (select != wxNOT_FOUND) {
+        list_->SetSelection(select);
+        chosen_ = true;
+    }
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(new wxButton(this, wxID_OK, "OK"), 0, wxALL, 4);
@@ -68,13 +71,28 @@ C2ToneCodeSelectPopup::C2ToneCodeSelectPopup(wxWindow* parent, CloneImage& image
     UiUtil::TranslateWindowTexts(this, IDD);
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
-    list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { OnOk(); });
+    // Only a selection the user makes counts: the list box selects its first
+    // row by itself when it takes the focus.
+    auto acted = [this](auto& e) {
+        userActed_ = true;
+        e.Skip();
+    };
+    list_->Bind(wxEVT_KEY_DOWN, acted);
+    list_->Bind(wxEVT_LEFT_DOWN, acted);
+    list_->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& e) {
+        if (userActed_) chosen_ = true;
+        e.Skip();
+    });
+    list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) {
+        chosen_ = true;
+        OnOk();
+    });
 }
 
 void C2ToneCodeSelectPopup::OnOk() {
     const int at = list_->GetSelection();
     // No selection keeps the stored code.
-    if (at != wxNOT_FOUND) {
+    if (at != wxNOT_FOUND && chosen_) {
         const auto code = static_cast<std::uint32_t>(reinterpret_cast<std::intptr_t>(list_->GetClientData(static_cast<unsigned>(at))));
         ItemMap::WriteImageField(FieldOf(kind_), image_, static_cast<std::uint32_t>(record_), 16, code);
     }

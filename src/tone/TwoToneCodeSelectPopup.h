@@ -25,4 +25,8 @@ class C2ToneCodeSelectPopup : public wxDialog {
     CloneImage& image_;
     int record_, kind_;
     wxListBox* list_ = nullptr;
+    // A row matched the stored code, or the user picked one. (A list box may
+    // select its first row by itself when it takes the focus.)
+    bool chosen_ = false;
+    bool userActed_ = false;
 };

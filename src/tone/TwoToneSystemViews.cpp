@@ -108,6 +108,11 @@ void C2ToneSystemView3::PlayToneSample(int row) {
     }
 }
 
+const wxBitmap* C2ToneSystemView3::PictureOf(int row, int col, const std::string& text) const {
+    if (col == DecodeCol::Play) return &TonePlayPicture();
+    return CToneGridView::PictureOf(row, col, text);
+}
+
 void C2ToneSystemView3::OnStartDrag(FlexGridEvent& event) {
     ToneDragPayload() = MakeDragPayload(model_, 3, grid_->SelectedRows());
     event.Skip();

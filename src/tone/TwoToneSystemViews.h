@@ -37,6 +37,7 @@ class C2ToneSystemView3 : public CToneGridView {
   protected:
     bool RunAction(int action, int row, int col) override;
     void OnStartDrag(FlexGridEvent& event) override;
+    const wxBitmap* PictureOf(int row, int col, const std::string& text) const override;
 
   private:
     void PlayToneSample(int row);

@@ -40,6 +40,11 @@ int CLanguageFileDialog::ShowModal() {
     return result;
 }
 
+std::function<std::string(const fs::path&)>& CLanguageFileDialog::Substitute() {
+    static std::function<std::string(const fs::path&)> substitute;
+    return substitute;
+}
+
 fs::path& CLanguageFileDialog::LastLanguagePath() {
     static fs::path path;
     return path;
@@ -53,7 +58,7 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
                                  wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     auto* select = new wxButton(this, IDC_SELECT_FILE, "Select File");
     defaultButton_ = new wxButton(this, IDC_DEFAULT, "Default");
-    auto* help = new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxSize(32, -1));
+    auto* help = new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     auto* ok = new wxButton(this, IDC_OK, "OK");
     auto* cancel = new wxButton(this, IDC_CANCEL, "Cancel");
     SetEscapeId(IDC_CANCEL);
@@ -77,10 +82,12 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
     SetSizerAndFit(column);
 
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnOK, this, IDC_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, IDC_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); }, IDC_CANCEL);
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnSelectFile, this, IDC_SELECT_FILE);
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnDefault, this, IDC_DEFAULT);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowHelpForFocus(this, IDD); }, IDC_HELP);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
     OnInitDialog();
     Centre();
@@ -114,6 +121,11 @@ void CFileLanguageDlg::OnSelectFile(wxCommandEvent&) {
 }
 
 std::string CFileLanguageDlg::BrowseLanguageFile(const std::string& filter) {
+    if (const auto& substitute = CLanguageFileDialog::Substitute()) {
+        std::string chosen = substitute(CLanguageFileDialog::LastLanguagePath());
+        if (!chosen.empty()) CLanguageFileDialog::LastLanguagePath() = fs::path(chosen).parent_path();
+        return chosen;
+    }
     CLanguageFileDialog chooser(this, Wx(filter + "All files(*.*)|*"));
     if (chooser.ShowModal() != wxID_OK) return {};
     return Utf8(chooser.GetPath());
@@ -130,8 +142,8 @@ void CFileLanguageDlg::OnOK(wxCommandEvent&) {
         return;
     }
     if (!Lang::LanguageSuitsSystem(language) &&
-        ShowMessage(GetRIDText(kGarbleWarning), Utf8(GetTitle()), MsgStyle::OkCancel | MsgStyle::IconInformation) !=
-            MsgAnswer::Ok) {
+        ShowMessage(GetRIDText(kGarbleWarning), Utf8(GetTitle()),
+                    MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgAnswer::Ok) {
         EndModal(wxID_CANCEL);
         return;
     }

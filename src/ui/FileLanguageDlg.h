@@ -20,6 +20,9 @@ class CLanguageFileDialog : public wxFileDialog {
     int ShowModal() override;
     // The folder the next chooser opens in; set at start-up and after each choice.
     static std::filesystem::path& LastLanguagePath();
+    // When set, answers in place of the system's chooser with the folder it
+    // would open in; "" is a cancel. Window tests cannot drive that chooser.
+    static std::function<std::string(const std::filesystem::path& folder)>& Substitute();
 };
 
 class CFileLanguageDlg : public wxDialog {

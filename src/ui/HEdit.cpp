@@ -74,8 +74,9 @@ void HEditBase::TypeChar(char32_t ch, bool ctrl) {
 
 void HEditBase::OnChar(wxKeyEvent& event) {
     const int unicode = event.GetUnicodeKey();
-    // Navigation and editing keys that are no characters pass as they are.
-    if (unicode == WXK_NONE || unicode == WXK_DELETE) {
+    // Navigation and editing keys that are no characters pass as they are;
+    // Tab moves the focus on as in any dialog.
+    if (unicode == WXK_NONE || unicode == WXK_DELETE || unicode == WXK_TAB) {
         event.Skip();
         return;
     }

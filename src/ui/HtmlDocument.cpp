@@ -6,6 +6,7 @@
 
 #include "image/Model.h"
 #include "language/Language.h"
+#include "language/TextTables.h"
 
 // ---- registry ---------------------------------------------------------------------
 
@@ -361,7 +362,7 @@ std::string& Header::WriteBody(std::string& out, PrintScreenList& list) {
 std::string Header::WriteDocumentStart(const CloneImage& image) {
     ScopedPrintTextMode printing;
     auto word = [](const char* text) { return HtmlEscape(LangTable::TranslateCommonWord(text)); };
-    SetCheckWords(word("Enable"), word("Disable"));
+    SetCheckWords(word(TextTables::CheckStateWords[0]), word(TextTables::CheckStateWords[1]));
 
     std::string out = DocType;
     {

@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 
 #include "language/Language.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 
@@ -30,12 +31,19 @@ CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list
     UiUtil::TranslateWindowTexts(this, IDD);
     SetTitle(wxString::FromUTF8(caption));
 
-    // The rows up to the first one without a text, each with its value.
+    // The rows up to the first one without a text, each with its value,
+    // in the language in force.
+    std::vector<std::string> texts;
+    std::vector<std::int32_t> values;
     for (const ST_DISPDATA& row : items_) {
         if (row.value == ItemListEnd || row.text == nullptr || *row.text == '\0') break;
-        list_->Append(wxString::FromUTF8(row.text),
-                      reinterpret_cast<void*>(static_cast<std::intptr_t>(row.value)));
+        texts.emplace_back(row.text);
+        values.push_back(row.value);
     }
+    texts = ScreenTranslation::RowsForControl(list_, texts);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        list_->Append(wxString::FromUTF8(texts[i]),
+                      reinterpret_cast<void*>(static_cast<std::intptr_t>(values[i])));
     // A given size is taken with the position kept; the sizer moves the list
     // and the buttons by the same change.
     if (size) SetSize(*size);

@@ -4,6 +4,7 @@
 
 #include "image/ImageHost.h"
 #include "image/Model.h"
+#include "language/TextTables.h"
 #include "ui/Restraction.h"
 
 // ---- tag writer ---------------------------------------------------------------
@@ -119,7 +120,7 @@ void PrintableScreen::SetCheckWords(std::string enable, std::string disable) {
     State().disable = std::move(disable);
 }
 const char* PrintableScreen::NotImplementedText() {
-    return "<P style= \"font-size:10pt; color:red; \"> !!Not Implemented!! </P>";
+    return TextTables::NotImplementedHtml;
 }
 bool PrintableScreen::RerenderFlag() {
     return State().rerender;

@@ -80,12 +80,16 @@ bool IsGroup(const wxWindow* w) {
            (dynamic_cast<const wxStaticBox*>(w) || (dynamic_cast<const wxPanel*>(w) && w->GetId() <= 0));
 }
 
-void TranslateLabel(Screen& screen, wxWindow* w, int rid) {
+// `again`: a change of language on an open screen. A label or list the
+// screen has rewritten since holds its own data then, and stays as it is.
+void TranslateLabel(Screen& screen, wxWindow* w, int rid, bool again) {
     const std::string current = Utf8(w->GetLabel());
     auto [it, added] = screen.labels.try_emplace(w, LabelTexts{current, current});
     LabelTexts& texts = it->second;
-    // A label the screen has since written itself is its new program text.
-    if (!added && current != texts.shown) texts.base = current;
+    if (!added && current != texts.shown) {
+        texts.base = texts.shown = current;
+        if (again) return;
+    }
     const std::string shown = LangTable::TranslateRow(rid, texts.base);
     if (shown.empty() && !texts.base.empty()) return;
     texts.shown = shown;
@@ -98,31 +102,34 @@ std::vector<std::string> ItemsOf(const wxItemContainer& list) {
     return items;
 }
 
-void TranslateRows(Screen& screen, wxWindow* w, wxItemContainer& list) {
+void TranslateRows(Screen& screen, wxWindow* w, wxItemContainer& list, bool again) {
     const std::vector<std::string> current = ItemsOf(list);
     RowTexts& texts = screen.rows[w];
-    if (current != texts.shown) texts.bases = current;  // filled by the screen itself
+    if (current != texts.shown) {  // filled by the screen itself
+        texts.bases = texts.shown = current;
+        if (again) return;
+    }
     texts.shown = LangTable::ApplyTextTable(screen.Rid(w), texts.bases);
     for (unsigned i = 0; i < list.GetCount() && i < texts.shown.size(); ++i)
         if (current[i] != texts.shown[i]) list.SetString(i, Wx(texts.shown[i]));
 }
 
-void TranslateChildren(Screen& screen, wxWindow* parent) {
+void TranslateChildren(Screen& screen, wxWindow* parent, bool again) {
     for (wxWindow* child : parent->GetChildren()) {
         if (child->IsTopLevel() || ScreenOf(child)) continue;
         if (child->GetId() > 0) {
             if (wxItemContainer* list = ListOf(child))
-                TranslateRows(screen, child, *list);
+                TranslateRows(screen, child, *list, again);
             else if (!HoldsUserText(child) && !dynamic_cast<CVSFlexGrid*>(child))
-                TranslateLabel(screen, child, screen.Rid(child));
+                TranslateLabel(screen, child, screen.Rid(child), again);
         }
-        if (IsGroup(child)) TranslateChildren(screen, child);
+        if (IsGroup(child)) TranslateChildren(screen, child, again);
     }
 }
 
-void Translate(wxWindow* window, Screen& screen) {
-    TranslateLabel(screen, window, MakeRID(screen.sub, screen.dialogId, 0));
-    TranslateChildren(screen, window);
+void Translate(wxWindow* window, Screen& screen, bool again) {
+    TranslateLabel(screen, window, MakeRID(screen.sub, screen.dialogId, 0), again);
+    TranslateChildren(screen, window, again);
 }
 
 void Forget(wxWindowDestroyEvent& event) {
@@ -149,7 +156,7 @@ void TranslateScreen(wxWindow* window, int dialogId, int sub) {
     if (added) window->Bind(wxEVT_DESTROY, &Forget);
     it->second.dialogId = dialogId;
     it->second.sub = sub;
-    Translate(window, it->second);
+    Translate(window, it->second, false);
 }
 
 std::vector<std::string> RowsForControl(wxWindow* control, const std::vector<std::string>& rows) {
@@ -181,7 +188,7 @@ void RetranslateAll() {
         if (!screen) continue;
         auto* w = const_cast<wxWindow*>(window);
         if (const auto& font = UiHooks::Current().applyScreenFont) font(*w);
-        Translate(w, *screen);
+        Translate(w, *screen, true);
     }
 }
 
@@ -202,7 +209,8 @@ void ApplyScreenFont(wxWindow& window) {
     window.Refresh();
 }
 
-void TranslateGridHeader(CVSFlexGrid& grid, int dialogId, const std::vector<std::vector<std::string>>* baseRows) {
+void TranslateGridHeader(CVSFlexGrid& grid, int dialogId,
+                         const std::vector<std::vector<std::string>>* baseRows) {
     const int rows = grid.GetFixedRows();
     const int cols = grid.GetCols();
     std::vector<std::string> bases;
@@ -219,7 +227,8 @@ void TranslateGridHeader(CVSFlexGrid& grid, int dialogId, const std::vector<std:
         }
     const auto texts = LangTable::ApplyTextTable(MakeRID(0, dialogId, grid.GetId()), bases);
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
+        for (int c = 0; c < cols; ++c)
+            grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
     const std::string& face = Lang::ScreenFontName();
     if (!face.empty() && grid.GetFontName() != face) grid.SetFontName(face);
 }

@@ -267,7 +267,16 @@ void CVSFlexGrid::Setup() {
     Bind(wxEVT_CHAR_HOOK, &CVSFlexGrid::OnEditorKeyDown, this);
     Bind(wxEVT_KEY_DOWN, &CVSFlexGrid::OnGridKeyDown, this);
     Bind(wxEVT_GRID_EDITOR_HIDDEN, [this](wxGridEvent& e) {
-        AfterEditDone();
+        // The grid hides its editor before it puts the editor's text into
+        // the cell, and a handler that moves the cursor from here would hide
+        // the editor again: the end of the edit is reported once the grid
+        // has finished with it.
+        if (!commitPending_) {
+            commitPending_ = true;
+            const int row = e.GetRow() >= 0 ? e.GetRow() : GetGridCursorRow();
+            const int col = e.GetCol() >= 0 ? e.GetCol() : GetGridCursorCol();
+            CallAfter([this, row, col] { AfterEditDone(row, col); });
+        }
         e.Skip();
     });
 }
@@ -326,10 +335,10 @@ void CVSFlexGrid::OnCellChanged(wxGridEvent& event) {
     event.Skip();
 }
 
-void CVSFlexGrid::AfterEditDone() {
+void CVSFlexGrid::AfterEditDone(int row, int col) {
     // Every edit that was opened ends with one after-edit event, changed or
     // not; the cell already holds the editor's text.
-    const int row = GetGridCursorRow(), col = GetGridCursorCol();
+    commitPending_ = false;
     committing_ = true;
     FlexGridEvent e = MakeEvent(FLEXGRID_AFTER_EDIT, row, col);
     Raise(e);
@@ -689,16 +698,22 @@ void CVSFlexGrid::SetTextMatrix(int row, int col, std::string_view text) {
     if (row < 0 || col < 0 || row >= GetNumberRows() || col >= GetNumberCols()) return;
     SetCellValue(row, col, Wx(text));
     if (row < fixedRows_) {
-        // A header text with line breaks needs its lines' height.
-        const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-        if (lines > 1) {
-            wxClientDC dc(this);
-            dc.SetFont(GetDefaultCellFont());
-            const int need = lines * dc.GetCharHeight() + 4;
-            if (GetRowSize(row) < need && IsRowShown(row)) SetRowSize(row, need);
-        }
+        FitHeaderRow(row);
         RecomputeMerges();
     }
+}
+
+void CVSFlexGrid::FitHeaderRow(int row) {
+    // A header text with line breaks needs its lines' height.
+    if (row < 0 || row >= std::min(fixedRows_, GetNumberRows()) || !IsRowShown(row)) return;
+    int lines = 1;
+    for (int c = 0; c < GetNumberCols(); ++c)
+        lines = std::max(lines, 1 + static_cast<int>(GetCellValue(row, c).Freq('\n')));
+    if (lines < 2) return;
+    wxClientDC dc(this);
+    dc.SetFont(GetDefaultCellFont());
+    const int need = lines * dc.GetCharHeight() + 4;
+    if (GetRowSize(row) < need) SetRowSize(row, need);
 }
 
 void CVSFlexGrid::SetRedraw(bool on) {
@@ -730,6 +745,8 @@ void CVSFlexGrid::SetFontSize(double points) {
     wxClientDC dc(this);
     dc.SetFont(font);
     SetDefaultRowSize(dc.GetCharHeight() + 6, true);
+    // Resetting the row sizes must not cut the header texts' lines.
+    for (int r = 0; r < fixedRows_; ++r) FitHeaderRow(r);
 }
 
 // ---- editor ---------------------------------------------------------------
@@ -802,7 +819,7 @@ void CVSFlexGrid::EditCell() {
 }
 
 int CVSFlexGrid::GetProperty200() const {
-    return IsCellEditControlShown() || committing_ ? 1 : 0;
+    return IsCellEditControlShown() || committing_ || commitPending_ ? 1 : 0;
 }
 
 // ---- sizes ----------------------------------------------------------------

@@ -235,7 +235,8 @@ class CVSFlexGrid : public wxGrid {
     void OnEditorChar(wxKeyEvent& event);
     void OnGridKeyDown(wxKeyEvent& event);
     void EnsureDataCursor();
-    void AfterEditDone();
+    void FitHeaderRow(int row);
+    void AfterEditDone(int row, int col);
 
     wxTextCtrl* EditorText() const;
 
@@ -251,6 +252,7 @@ class CVSFlexGrid : public wxGrid {
     int editMaxLength_ = 0;
     int pendingSelStart_ = -1, pendingSelLength_ = -1;
     bool committing_ = false;
+    bool commitPending_ = false;
     bool selectionNoticePending_ = false;
     int lastRow_ = -1, lastCol_ = -1;
     std::map<int, int> hiddenColWidths_;  // twips of hidden columns

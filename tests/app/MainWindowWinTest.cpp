@@ -32,6 +32,7 @@
 #include "image/FileUtil.h"
 #include "image/ItemsHeader.h"
 #include "image/ItemsScan.h"
+#include "image/TagCharRule.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 #include "serial/OperationView.h"
@@ -520,14 +521,23 @@ TEST_F(MainWindowTest, GroupSelectorListsTheGroupsAndWritesTagAndScanFlag) {
     auto* tag = dynamic_cast<wxTextCtrl*>(selector->FindWindow(PaneSelectorDialog::IDC_TAG));
     tag->ChangeValue("north");
     selector->CommitTag();
-    EXPECT_EQ(ItemMap::GetGroupTag(image, 1), "NORTH");
+    // Stored through the tag rule, as radio codes padded to 8.
+    EXPECT_EQ(ItemMap::GetGroupTag(image, 1), TagTextToCodes("NORTH", 8));
     auto* scan = dynamic_cast<wxCheckBox*>(selector->FindWindow(PaneSelectorDialog::IDC_GROUP_SCAN));
-    const bool before = ItemMap::GetGroupScanFlag(image, 1) != 0;
-    scan->SetValue(!before);
-    wxCommandEvent click(wxEVT_CHECKBOX, PaneSelectorDialog::IDC_GROUP_SCAN);
-    click.SetEventObject(scan);
-    scan->ProcessWindowEvent(click);
-    EXPECT_EQ(ItemMap::GetGroupScanFlag(image, 1) != 0, !before);
+    // Checked is Group Scan on, stored as 0, as the group allocation reads it.
+    for (bool on : {true, false, true}) {
+        scan->SetValue(on);
+        wxCommandEvent click(wxEVT_CHECKBOX, PaneSelectorDialog::IDC_GROUP_SCAN);
+        click.SetEventObject(scan);
+        scan->ProcessWindowEvent(click);
+        EXPECT_EQ(ItemMap::GetGroupScanFlag(image, 1), on ? 0u : 1u);
+    }
+    ItemMap::SetGroupScanFlag(image, 0, 0);
+    ItemMap::SetGroupTag(image, 0, std::string(8, '\xFF'));  // erased
+    selector->SelectPrevious();
+    EXPECT_TRUE(scan->GetValue());
+    EXPECT_EQ(tag->GetValue().Strip(wxString::both), "") << "an erased tag shows blank";
+    selector->SelectNext();
 
     // The group count follows the image.
     image[0x2404] = 3;

@@ -127,10 +127,12 @@ TEST_F(Editor, FrequencyTextsAreLimitedSnappedAndStored) {
     } cases[] = {
         {Id::RxFrequency, "145,5", Leave::Stored, 145.5, 145.5, false},
         {Id::TxFrequency, "146.0125", Leave::Stored, 145.5, 146.0125, false},
-        // Limited to 555 MHz, which lies outside the band: the message, then the store.
-        {Id::TxFrequency, "600", Leave::Stored, 145.5, 555.0, true},
-        {Id::RxFrequency, "abc", Leave::Refused, 145.5, 555.0, false},
-        {Id::RxFrequency, "", Leave::Refused, 145.5, 555.0, false},
+        // Limited to 555 and 100 MHz, which lie outside the band: the message,
+        // and the channel keeps its frequencies.
+        {Id::TxFrequency, "600", Leave::Refused, 145.5, 146.0125, true},
+        {Id::RxFrequency, "44", Leave::Refused, 145.5, 146.0125, true},
+        {Id::RxFrequency, "abc", Leave::Refused, 145.5, 146.0125, false},
+        {Id::RxFrequency, "", Leave::Refused, 145.5, 146.0125, false},
     };
     for (const Case& c : cases) {
         host.messages.clear();

@@ -9,6 +9,7 @@
 #include <wx/scrolwin.h>
 
 #include "GroupAllocationFixture.h"
+#include "RealInput.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelEditor.h"
 #include "channel/ChannelInfoDlg.h"
@@ -220,4 +221,36 @@ TEST_F(EditorWin, TheInformationDialogScrollsContentLargerThanIt) {
         << "at its least size the content scrolls (" << virtualSize.x << "x" << virtualSize.y << " in "
         << client.x << "x" << client.y << ")";
     EXPECT_NE(dialog.FindWindow(CCHInformation::IDC_HINT), nullptr);
+}
+
+// Typed into the RX edit and left with Tab, as a user does: an out-of-band
+// frequency brings "Out of Frequency Range!" and the edit shows the stored
+// value again; Home, End, the arrows and Delete edit the text.
+TEST_F(EditorWin, OutOfBandFrequencyTypedIntoTheEditIsRefused) {
+    ASSERT_TRUE(Channel::SetRxFrequency(image, 0, 150.0));
+    CCHInfoSub* pane = MakePane(0);
+    frame->SetSize(1000, 900);
+    pane->SetSize(pane->GetBestSize());
+    HEditBase* rx = pane->Edit(Id::RxFrequency);
+    ASSERT_EQ(rx->GetText(), "150.00000");
+    ASSERT_TRUE(RealInput::Focus(rx));
+    rx->SelectAll();
+    RealInput::Type("600");
+    host.messages.clear();
+    RealInput::Key(WXK_TAB);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].rid, Channel::RidOutOfRange);
+    EXPECT_NEAR(CalcPLLFrequency::RxFrequency(image, 0), 150.0, 1e-6);
+    EXPECT_EQ(rx->GetText(), "150.00000");
+
+    ASSERT_TRUE(RealInput::Focus(rx));
+    RealInput::Key(WXK_END);
+    for (int i = 0; i < 4; ++i) RealInput::Key(WXK_BACK);
+    RealInput::Key(WXK_HOME);
+    RealInput::Key(WXK_RIGHT);
+    RealInput::Key(WXK_DELETE);
+    RealInput::Type("6");
+    EXPECT_EQ(rx->GetText(), "160.0");
+    RealInput::Key(WXK_TAB);
+    EXPECT_NEAR(CalcPLLFrequency::RxFrequency(image, 0), 160.0, 1e-6);
 }

@@ -3,12 +3,15 @@
 // edits begin, which dialog a cell opens, and the clipboard forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "ChannelGridFixture.h"
+#include "channel/ChannelEditorRules.h"
+#include "channel/ChannelFields.h"
 #include "channel/ChannelGridCells.h"
 #include "channel/ChannelGridEditRules.h"
 #include "channel/ChannelTables.h"
@@ -563,4 +566,44 @@ TEST(ChannelGridColumns, BindingCountAndVisibleText) {
     EXPECT_EQ(text.size(), 58u);
     EXPECT_EQ(text.substr(0, 6), "1,1,1,");
     EXPECT_EQ(text.substr(38, 2), "0,");
+}
+
+// A field the grid and the channel editor share reads and writes the same
+// stored value from either screen: after each row of the grid's list is
+// typed into the cell, the editor's control shows the value whose text the
+// cell shows, and after the editor writes that row's value the cell shows
+// the text of what the editor then shows (the store may refuse a value, as
+// Auto Scan "Scan" on this firmware: both screens then agree on the old one).
+TEST_F(ChannelGridRules, SharedFieldsReadTheSameValueInGridAndEditor) {
+    const int channel = 0;
+    auto textOf = [](ItemList list, int value) {
+        for (const auto& row : list)
+            if (row.value == ItemListEnd) break;
+            else if (row.value == value) return std::string(row.text);
+        return std::string();
+    };
+    int taken = 0;
+    for (const ChannelFields::Field& field : ChannelFields::Fields()) {
+        if (field.column < 0 || field.controlId < 0 || !field.list) continue;
+        const bool isCheck = std::find(std::begin(ChannelEditor::CheckIds), std::end(ChannelEditor::CheckIds),
+                                       field.controlId) != std::end(ChannelEditor::CheckIds);
+        auto editorValue = [&] {
+            return isCheck ? int(ChannelEditor::CheckValue(image, channel, field.controlId))
+                           : ChannelEditor::ComboValue(image, channel, field.controlId);
+        };
+        for (const auto& row : *field.list) {
+            if (row.value == ItemListEnd) break;
+            ChannelGridEdit::ParseCellText(image, channel, field.column, row.text);
+            EXPECT_EQ(FormatCellText(image, field.column, channel), textOf(*field.list, editorValue()))
+                << field.column << " typed " << row.text;
+            if (editorValue() == row.value) ++taken;
+            if (isCheck)
+                ChannelEditor::ApplyCheck(image, channel, field.controlId, row.value == 1);
+            else
+                ChannelEditor::ApplyComboChange(image, channel, field.controlId, row.value);
+            EXPECT_EQ(FormatCellText(image, field.column, channel), textOf(*field.list, editorValue()))
+                << field.column << " chosen " << row.value;
+        }
+    }
+    EXPECT_GT(taken, 40);
 }

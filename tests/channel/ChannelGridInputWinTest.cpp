@@ -116,3 +116,34 @@ TEST_F(InputFixture, CursorStartsOnADataCellAndKeysMoveIt) {
     EXPECT_EQ(Grid().GetGridCursorRow(), ChannelGridCells::FixedRows);
     EXPECT_EQ(Grid().GetGridCursorCol(), 0);
 }
+
+// A frequency outside the radio's band is refused with "Out of Frequency
+// Range!" and the cell shows the value it had.
+TEST_F(InputFixture, OutOfBandFrequencyIsRefusedInTheGrid) {
+    ASSERT_TRUE(Channel::SetRxFrequency(image, 0, 150.0));
+    Open();
+    for (const char* typed : {"600", "44"}) {
+        host.messages.clear();
+        ClickCell(2, Col::RxFrequency);
+        RealInput::Key(WXK_RETURN);
+        ASSERT_NE(Editor(), nullptr);
+        RealInput::Type(typed);
+        RealInput::Key(WXK_RETURN);
+        EXPECT_EQ(Cell(2, Col::RxFrequency), "150.00000") << typed;
+        EXPECT_NEAR(CalcPLLFrequency::RxFrequency(image, 0), 150.0, 1e-6) << typed;
+        ASSERT_EQ(host.messages.size(), 1u) << typed;
+        EXPECT_EQ(host.messages[0].rid, Channel::RidOutOfRange);
+    }
+}
+
+// The header rows keep the height of their two-line texts when the grid is
+// built again (every refresh from the image does it).
+TEST_F(InputFixture, HeaderRowsKeepTheirHeightAfterARebuild) {
+    Open();
+    const int top = Grid().GetRowSize(0), bottom = Grid().GetRowSize(1);
+    EXPECT_GT(top, Grid().GetRowSize(ChannelGridCells::FixedRows));
+    pane->RefreshFromImage();
+    RealInput::Settle();
+    EXPECT_EQ(Grid().GetRowSize(0), top);
+    EXPECT_EQ(Grid().GetRowSize(1), bottom);
+}

@@ -2,7 +2,10 @@
 // and reload; switches, drops and the information dialog.
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
 
+#include "RealInput.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelEditor.h"
 #include "channel/ChannelInfoDlg.h"
@@ -105,6 +108,7 @@ TEST_F(GroupGridWin, PasteAndDropStoreSlots) {
     EXPECT_EQ(drag.result, 3);
     EXPECT_EQ(Cell(HeaderRows + 15, Col::Channel), "21");
 
+    ItemMap::SetOneGroupMode(image, 1);
     pane->AssignChannelToSelection(99);
     EXPECT_EQ(ItemMap::ReadIndexedItem(image, 0, 2), 11u) << "newer firmware in One Group Mode refuses";
     ItemMap::SetOneGroupMode(image, 0);
@@ -169,4 +173,33 @@ TEST_F(GroupGridWin, PrintsTheGroupTable) {
     std::size_t rows = 0;
     for (auto at = html.find("<tr>"); at != std::string::npos; at = html.find("<tr>", at + 1)) ++rows;
     EXPECT_EQ(rows, 2u + 16u);
+}
+
+// A member number typed into the real cell editor and ended with Enter is
+// stored in the slot, the cursor moves one row down, and the grid takes
+// the next key (Enter used to re-enter the commit until the stack ran out).
+TEST_F(GroupGridWin, TypedMemberIsStoredAndEnterMovesDown) {
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(pane, wxSizerFlags(1).Expand());
+    frame->SetSizer(sizer);
+    frame->Layout();
+    CVSFlexGrid& grid = *pane->Grid();
+    ASSERT_TRUE(RealInput::Focus(&grid));
+    RealInput::ClickCell(grid, kRow3, Col::Channel);
+    ASSERT_EQ(grid.GetGridCursorRow(), kRow3);
+    RealInput::Key(WXK_RETURN);
+    ASSERT_TRUE(grid.IsCellEditControlShown());
+    RealInput::Key(WXK_END);
+    RealInput::Key(WXK_BACK);
+    RealInput::Type("7");
+    RealInput::Key(WXK_RETURN);
+    EXPECT_FALSE(grid.IsCellEditControlShown());
+    EXPECT_EQ(Member(image, 0, 2), 6) << "slot 3 holds channel 7";
+    EXPECT_EQ(Cell(kRow3, Col::Channel), "7");
+    EXPECT_EQ(grid.GetGridCursorRow(), kRow3 + 1);
+    // The next Enter opens the editor on the row below.
+    RealInput::Key(WXK_RETURN);
+    EXPECT_TRUE(grid.IsCellEditControlShown());
+    EXPECT_EQ(grid.GetGridCursorRow(), kRow3 + 1);
+    RealInput::Key(WXK_ESCAPE);
 }

@@ -11,6 +11,7 @@
 #include "help/HelpTopics.h"
 #include "language/Language.h"
 #include "ui/UiHooks.h"
+#include "ui/VSFlexGrid.h"
 
 namespace {
 
@@ -27,13 +28,23 @@ wxWindow* MakeView(wxWindow* parent, int paneId) {
     return panel;
 }
 
+// A view with a grid (control 1013) of three columns.
+wxWindow* MakeGridView(wxWindow* parent, int paneId) {
+    auto* panel = new wxPanel(parent, paneId);
+    auto* grid = new CVSFlexGrid(panel, 1013, wxPoint(0, 0), wxSize(300, 150));
+    grid->SetCols(3);
+    grid->SetRows(4);
+    grid->SetFixedRows(1);
+    return panel;
+}
+
 class HelpFrameTest : public ::testing::Test {
   protected:
     void SetUp() override {
         help_ = new CHelpFrameWnd(kFiveToneHelpDialog);
         auto& panes = help_->Panes();
         panes[0] = {625, MakeView, 0, 0, 0, 140, 300};
-        panes[1] = {626, MakeView, 1, 0, 0, 100, 200};
+        panes[1] = {626, MakeGridView, 1, 0, 0, 100, 200};
         panes[2] = {627, MakeView, 1, 0, 1, 100, 200};
         panes[3] = {628, MakeView, 2, 2, 0, 40, 40};
         panes[4] = {CHelpTopics::IDD,
@@ -58,7 +69,7 @@ class HelpFrameTest : public ::testing::Test {
     // Resizes the host window and waits until the frame has the new height.
     void ResizeTo(int height) {
         frame_->SetClientSize(700, height);
-        WaitUntil([&] { return help_->GetClientSize().y == height; });
+        WaitFor([&] { return help_->GetClientSize().y == height; });
         ProcessQueued();
     }
     std::vector<int> Heights() const {
@@ -138,21 +149,55 @@ TEST_F(HelpFrameTest, TabMovesBetweenPanesEscClosesF1AsksForTheTopic) {
     hooks.openHelp = [&](wxWindow*, int rid) { asked.push_back(rid); };
 
     wxWindow* first = help_->GetPaneWindow(0)->FindWindow(6251);
-    ASSERT_TRUE(FocusOn(first));
-    PressKey(WXK_TAB, wxMOD_SHIFT);  // the first control of pane 0, backwards: Cancel of pane 3
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 1096; }));
-    PressKey(WXK_TAB);  // the last control of pane 3: on to pane 0
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == first; }));
-    PressKey(WXK_TAB);  // inside pane 0: the usual way
-    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 6252; }));
+    ASSERT_TRUE(Focus(first));
+    Key(WXK_TAB, wxMOD_SHIFT);  // the first control of pane 0, backwards: Cancel of pane 3
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 1096; }));
+    Key(WXK_TAB);  // the last control of pane 3: on to pane 0
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == first; }));
+    Key(WXK_TAB);  // inside pane 0: the usual way
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() && wxWindow::FindFocus()->GetId() == 6252; }));
 
-    PressKey(WXK_F1);  // control 6252 has a topic
-    ASSERT_TRUE(FocusOn(first));
-    PressKey(WXK_F1);  // control 6251 has none: the dialog's
+    Key(WXK_F1);  // control 6252 has a topic
+    ASSERT_TRUE(Focus(first));
+    Key(WXK_F1);  // control 6251 has none: the dialog's
     EXPECT_EQ(asked,
               (std::vector<int>{MakeRID(0, kFiveToneHelpDialog, 6252), MakeRID(0, kFiveToneHelpDialog, 0)}));
 
-    PressKey(WXK_ESCAPE);
+    Key(WXK_ESCAPE);
+    EXPECT_EQ(cancels_, 1);
+    hooks = saved;
+}
+
+TEST_F(HelpFrameTest, InAGridF1TakesTheColumnAndEscOnlyClosesTheCellEditor) {
+    std::vector<int> asked;
+    auto& hooks = UiHooks::Current();
+    const auto saved = hooks;
+    const HelpTopicRow rows[] = {{MakeRID(2, kFiveToneHelpDialog, 1013), "column2.htm"}};
+    Help::UseTopicRows(rows);
+    hooks.openHelp = [&](wxWindow*, int rid) { asked.push_back(rid); };
+
+    auto* grid = dynamic_cast<CVSFlexGrid*>(help_->GetPaneWindow(1)->FindWindow(1013));
+    ASSERT_TRUE(grid);
+    grid->SetGridCursor(1, 2);
+    auto inGrid = [grid] {
+        for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+            if (w == grid) return true;
+        return false;
+    };
+    ASSERT_TRUE(Focus(grid));
+    Key(WXK_F1);
+    grid->SetGridCursor(1, 1);
+    Key(WXK_F1);  // column 1 has no topic: the dialog's
+    EXPECT_EQ(asked,
+              (std::vector<int>{MakeRID(2, kFiveToneHelpDialog, 1013), MakeRID(0, kFiveToneHelpDialog, 0)}));
+
+    grid->EditCell();
+    ASSERT_TRUE(WaitFor([&] { return grid->GetProperty200() != 0; }));
+    Key(WXK_ESCAPE);  // closes the editor only
+    EXPECT_EQ(cancels_, 0);
+    ASSERT_TRUE(WaitFor([&] { return grid->GetProperty200() == 0; }));
+    ASSERT_TRUE(inGrid());
+    Key(WXK_ESCAPE);
     EXPECT_EQ(cancels_, 1);
     hooks = saved;
 }

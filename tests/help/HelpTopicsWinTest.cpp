@@ -98,7 +98,7 @@ TEST_F(HelpPaneTest, ShowsTheTopicOfARidWithItsPictureAndFollowsItsLink) {
     const wxPoint at = pane_->View()->CalcScrolledPosition(link->GetAbsPos()) +
                        wxPoint(link->GetWidth() / 2, link->GetHeight() / 2);
     ClickAt(pane_->View(), at);
-    EXPECT_TRUE(WaitUntil([&] { return Text().find("group list holds") != std::string::npos; })) << Text();
+    EXPECT_TRUE(WaitFor([&] { return Text().find("group list holds") != std::string::npos; })) << Text();
     EXPECT_TRUE(pane_->View()->GetCurrentURL().EndsWith("/pardex/Main/Zone/ZONELIST.htm"));
     // Asking for the same topic by its RID now loads nothing more.
     const int loads = pane_->View()->LoadCount();
@@ -176,20 +176,20 @@ TEST_F(HelpPaneTest, KeysInThePane) {
     host.selector = &selector;
     SetMainPaneHost(&host);
     pane_->ShowTopicForRID(1010, 101);
-    ASSERT_TRUE(FocusOn(pane_->View()));
+    ASSERT_TRUE(Focus(pane_->View()));
     const int loads = pane_->View()->LoadCount();
-    PressKey(WXK_F5);  // never reloads
-    PressKey(WXK_RETURN);
-    PressKey(WXK_ESCAPE);
+    Key(WXK_F5);  // never reloads
+    Key(WXK_RETURN);
+    Key(WXK_ESCAPE);
     EXPECT_EQ(pane_->View()->LoadCount(), loads);
     EXPECT_TRUE(pane_->IsShown());
     EXPECT_TRUE(frame_->IsShown());
-    PressKey(WXK_F2);
-    PressKey(WXK_F4);
+    Key(WXK_F2);
+    Key(WXK_F4);
     EXPECT_EQ(selector.moves, (std::vector<int>{+1, -1}));
     // With its keys off (the tone-system windows' help row) the pane takes none.
     pane_->SetKeysEnabled(false);
-    PressKey(WXK_F2);
+    Key(WXK_F2);
     EXPECT_EQ(selector.moves.size(), 2u);
     SetMainPaneHost(nullptr);
 }
@@ -217,9 +217,9 @@ TEST(ContextHelp, F1OnDialog621OpensTheDialogTopic) {
         const char* page;
     } cases[] = {{without, "/pardex/Dialog621.htm"}, {withTopic, "/pardex/Main/ZoneInfo/ZoneInfo_TAG.htm"}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(FocusOn(c.focus));
-        PressKey(WXK_F1);
-        ASSERT_TRUE(WaitUntil([] { return CHelpViewer::Current() != nullptr; }));
+        ASSERT_TRUE(Focus(c.focus));
+        Key(WXK_F1);
+        ASSERT_TRUE(WaitFor([] { return CHelpViewer::Current() != nullptr; }));
         EXPECT_TRUE(CHelpViewer::Current()->Html()->GetOpenedPage().EndsWith(c.page))
             << CHelpViewer::Current()->Html()->GetOpenedPage();
     }

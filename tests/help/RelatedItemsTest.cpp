@@ -4,6 +4,7 @@
 #include <fstream>
 #include <thread>
 
+#include "help/HelpFileSystem.h"
 #include "help/RelatedItems.h"
 
 namespace {
@@ -68,13 +69,18 @@ TEST_F(RelatedFile, ElementAtAnyDepthWithNameAndValue) {
     EXPECT_EQ(file.LoadCount(), 1);
 }
 
-TEST_F(RelatedFile, MissingOrDamagedFileGivesEmptyTexts) {
+TEST_F(RelatedFile, MissingOrDamagedFileGivesEmptyTextsAndOneLogLine) {
+    std::vector<std::string> log;
+    Help::SetLogSink([&](const std::string& line) { log.push_back(line); });
     RelatedItemsFile file(path_);
     EXPECT_EQ(file.ForRID(1, "CH"), RelatedItem{});
     Write("<ROOT><CH><NAME>a</NAME>");  // cut short
     EXPECT_EQ(file.ForRID(2, "CH"), RelatedItem{});
     Write("not xml at all");
     EXPECT_EQ(file.ForRID(3, "CH"), RelatedItem{});
+    EXPECT_EQ(file.ForRID(4, "CH"), RelatedItem{});
+    EXPECT_EQ(log.size(), 1u);
+    Help::SetLogSink({});
 }
 
 TEST_F(RelatedFile, ReadOnceAndAgainWhenChangedOnDisk) {

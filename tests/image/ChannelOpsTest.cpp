@@ -134,6 +134,43 @@ TEST_F(ChannelOpsTest, UnstorableFrequencyIsRefusedAndReported) {
     EXPECT_FALSE(host.log.empty());
 }
 
+// A frequency outside the image's band (136-174 MHz here), also after the
+// 100-555 MHz limit, is refused with the message; the channel keeps both of
+// its frequencies and its transmit switch.
+TEST_F(ChannelOpsTest, OutOfBandFrequencyIsRefusedAndTheChannelKept) {
+    ASSERT_TRUE(Channel::SetTxFrequency(image, 2, 151.0));
+    ASSERT_TRUE(Channel::SetRxFrequency(image, 2, 150.0));
+    const CloneImage before = image;
+    struct Case {
+        bool rx;
+        double mhz;
+    } cases[] = {{true, 600.0}, {true, 44.0}, {true, 174.1}, {false, 135.9}, {false, 555.0}};
+    for (const Case& c : cases) {
+        host.messages.clear();
+        EXPECT_FALSE(c.rx ? Channel::SetRxFrequency(image, 2, c.mhz)
+                          : Channel::SetTxFrequency(image, 2, c.mhz))
+            << c.mhz;
+        EXPECT_EQ(CloneImageOps::Compare(image, before), 0) << c.mhz;
+        ASSERT_EQ(host.messages.size(), 1u) << c.mhz;
+        EXPECT_EQ(host.messages[0].rid, Channel::RidOutOfRange);
+    }
+    // The band edges themselves are taken.
+    EXPECT_TRUE(Channel::SetRxFrequency(image, 2, 136.0));
+    EXPECT_TRUE(Channel::SetTxFrequency(image, 2, 174.0));
+}
+
+// An RX frequency in the band whose transmit offset leads out of it keeps
+// the old TX frequency.
+TEST_F(ChannelOpsTest, RxInBandWithTxOffsetOutOfBandKeepsTheTx) {
+    ASSERT_TRUE(Channel::SetTxFrequency(image, 2, 151.0));
+    ItemMap::SetSignMagnitude(image, 50);  // +5 MHz
+    host.messages.clear();
+    ASSERT_TRUE(Channel::SetRxFrequency(image, 2, 172.0));
+    EXPECT_NEAR(CalcPLLFrequency::RxFrequency(image, 2), 172.0, 1e-6);
+    EXPECT_NEAR(CalcPLLFrequency::TxFrequency(image, 2), 151.0, 1e-6);
+    EXPECT_TRUE(host.messages.empty());
+}
+
 // ---- Sub-audio, OLTA, signalling, ANI, encryption, auto scan -----------------
 
 TEST_F(ChannelOpsTest, SubAudioDecodeAlsoSetsEncodeAndNonDcsTurnsOltaOff) {

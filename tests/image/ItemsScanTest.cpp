@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "ItemAccessorCases.h"
+#include "image/ChannelOps.h"
 #include "image/ItemsScan.h"
+#include "image/ItemsSignalling.h"
+#include "image/ItemsTone.h"
 
 namespace {
 
@@ -93,7 +96,7 @@ const Case kCases[] = {
     ACCESSOR_REC(ScanDisplay, 0x3C84, 1, 0x3, 16),
     ACCESSOR_REC(ScanResumeTime1, 0x3C85, 1, 0xFF, 16),
     ACCESSOR_REC(ScanResumeTime2, 0x3C86, 1, 0xFF, 16),
-    ACCESSOR_ONE(GroupScanType, 0x3D00, 1, 0xB0, 0),
+    ACCESSOR_ONE(GroupScanType, 0x3D00, 1, 0xC0, 0),
     ACCESSOR_ONE(GroupScanTalkBack, 0x3D00, 1, 0x8, 0),
     ACCESSOR_ONE(GroupScanRevertCh, 0x3D00, 1, 0x7, 0),
     ACCESSOR_ONE(GroupScanPriorityCheckTime, 0x3D01, 1, 0xFF, 0),
@@ -309,3 +312,27 @@ TEST(ChannelBitmaps, ElementsRunMostSignificantBitFirst) {
 }
 
 }  // namespace
+
+// Record accessors of the flash area refuse an index past their table: a
+// stray record number never writes the table that follows.
+TEST(FlashRecordBounds, IndicesPastTheTableReadZeroAndWriteNothing) {
+    CloneImage image;
+    for (std::size_t i = 0; i < CloneImage::Size; ++i) image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    const CloneImage before = image;
+    ItemMap::SetScanType(image, 8, 3);  // the group-scan record follows record 7
+    ItemMap::SetScanType(image, -1, 3);
+    ItemMap::SetGroupTag(image, 8, "NINTH");
+    ItemMap::SetMdc1200CallTag(image, 16, "PAGE");  // the DTMF paging area follows call 15
+    ItemMap::SetMdc1200PrimaryId(image, 3, 0x1234);  // the call keys follow system 2
+    ItemMap::SetTone5DecodeTag(image, 9, "X");
+    ItemMap::SetTone5EncodeTag(image, 32, "X");
+    EXPECT_EQ(CloneImageOps::Compare(image, before), 0);
+    EXPECT_EQ(ItemMap::GetScanType(image, 8), 0u);
+    EXPECT_EQ(ItemMap::GetGroupTag(image, 8), "");
+    EXPECT_EQ(ItemMap::GetMdc1200CallTag(image, 16), "");
+    // The last record of each table is still written.
+    ItemMap::SetScanType(image, 7, 1);
+    EXPECT_EQ(ItemMap::GetScanType(image, 7), 1u);
+    ItemMap::SetMdc1200CallTag(image, 15, "LAST");
+    EXPECT_EQ(ItemMap::GetMdc1200CallTag(image, 15), "LAST    ");
+}

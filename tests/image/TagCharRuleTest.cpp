@@ -187,3 +187,18 @@ TEST(KXTagString, NormalizeTextUsesTheRuleCurrentAtTheCall) {
 }
 
 }  // namespace
+
+// An erased tag (0xFF codes, as a new image holds them) reads as blanks under
+// every rule, never as "ÿ" characters; codes around an erased one stay.
+TEST(TagCharRules, ErasedCodesShowAsBlanks) {
+    for (const MultiLangTagCharRule* rule :
+         {static_cast<const MultiLangTagCharRule*>(&DefaultTagCharRule::Instance()),
+          static_cast<const MultiLangTagCharRule*>(&CyrillicTagCharRule::Instance())}) {
+        SetCurrentTagCharRule(*rule);
+        EXPECT_EQ(TagCodesToText(std::string(8, '\xFF')), "        ");
+        EXPECT_EQ(TagCodesToText("AB\xFF"
+                                 "C"),
+                  "AB C");
+    }
+    SetCurrentTagCharRule(DefaultTagCharRule::Instance());
+}

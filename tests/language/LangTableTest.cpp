@@ -10,7 +10,9 @@ namespace {
 // Installs a table made of `entries` for one test and empties it after.
 class LangTableTest : public ::testing::Test {
   protected:
-    void Use(const std::vector<std::pair<int, LangTableItem>>& entries) { LangTable::Install(BuildNodes(entries)); }
+    void Use(const std::vector<std::pair<int, LangTableItem>>& entries) {
+        LangTable::Install(BuildNodes(entries));
+    }
     void TearDown() override { LangTable::Install({}); }
     static std::string Lookup(int rid, std::string_view base) {
         std::string out = "<none>";
@@ -29,10 +31,14 @@ TEST_F(LangTableTest, SingleNodeMatchesTheTrimmedBaseExactly) {
         const char* base;
         const char* shown;
     } cases[] = {
-        {kCancelRid, "Cancel", "Annuler"},   {kCancelRid, "  Cancel ", "Annuler"},
-        {kCancelRid, "cancel", "<none>"},    {kCancelRid, "Cancel.", "<none>"},
-        {kCancelRid, "\tCancel", "<none>"},  {MakeRID(0, 621, 1), "", "Vide"},
-        {MakeRID(0, 621, 1), "   ", "Vide"}, {MakeRID(0, 621, 1), "x", "<none>"},
+        {kCancelRid, "Cancel", "Annuler"},
+        {kCancelRid, "  Cancel ", "Annuler"},
+        {kCancelRid, "cancel", "<none>"},
+        {kCancelRid, "Cancel.", "<none>"},
+        {kCancelRid, "\tCancel", "<none>"},
+        {MakeRID(0, 621, 1), "", "Vide"},
+        {MakeRID(0, 621, 1), "   ", "Vide"},
+        {MakeRID(0, 621, 1), "x", "<none>"},
         {MakeRID(1, 621, 1096), "Cancel", "<none>"},
     };
     for (const auto& c : cases) EXPECT_EQ(Lookup(c.rid, c.base), c.shown) << c.rid << " '" << c.base << "'";
@@ -81,14 +87,21 @@ TEST_F(LangTableTest, RowsTakeTheirOwnTranslationThenTheirCommonWordThenStayAsTh
         const char* base;
         const char* shown;
     } cases[] = {
-        {"67.0 Hz", "67.0 Hertz"},     {"12.5 kHz", "12.5 KiloHertz"}, {"Direct CH 2", "Direkt 2"},
-        {"Direct CH 3", "Direct CH 3"}, {"CH 5", "Kanal 5"},           {"&CH", "&CH"},
-        {"Hz", "Hertz"},               {"", ""},
+        {"67.0 Hz", "67.0 Hertz"},
+        {"12.5 kHz", "12.5 KiloHertz"},
+        {"Direct CH 2", "Direkt 2"},
+        {"Direct CH 3", "Direct CH 3"},
+        {"CH 5", "Kanal 5"},
+        {"&CH", "&CH"},
+        {"Hz", "Hertz"},
+        {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(LangTable::TranslateRow(kComboRid, c.base), c.shown) << c.base;
 
-    const ST_DISPDATA list[] = {{0, "12.5 kHz", ""}, {1, "Direct CH 2", ""}, {-1, "", ""}, {2, "after end", ""}};
-    EXPECT_EQ(LangTable::ApplyTextTable(kComboRid, list), (std::vector<std::string>{"12.5 KiloHertz", "Direkt 2"}));
+    const ST_DISPDATA list[] = {
+        {0, "12.5 kHz", ""}, {1, "Direct CH 2", ""}, {-1, "", ""}, {2, "after end", ""}};
+    EXPECT_EQ(LangTable::ApplyTextTable(kComboRid, list),
+              (std::vector<std::string>{"12.5 KiloHertz", "Direkt 2"}));
     ScopedPrintTextMode printing;
     EXPECT_EQ(LangTable::TranslateItem(kComboRid, "a<b"), "a&lt;b");
 }

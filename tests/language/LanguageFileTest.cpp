@@ -23,7 +23,8 @@ std::string Shown(int rid, std::string_view base) {
 }
 
 std::string Wrapped(const std::string& entries, const std::string& rootAttributes = "xml:lang=\"de\"") {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<L " + rootAttributes + "><G>" + entries + "</G></L>\n";
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<L " + rootAttributes + "><G>" + entries +
+           "</G></L>\n";
 }
 
 class LanguageFileTest : public ::testing::Test {
@@ -74,13 +75,14 @@ TEST_F(LanguageFileTest, JapaneseFileTranslatesDialogsListsHeadersMenusAndCommon
 }
 
 TEST_F(LanguageFileTest, EntriesJoinRepeatedChildrenAndTakeTheirRidFromTheName) {
-    const fs::path path = Write(dir.path(), "de.xml",
-                                Wrapped("<RID_100><base>One</base><string>Eins</string><string>Zwei</string></RID_100>"
-                                        "<RID_101><base>Two</base><string></string><string>Nur</string></RID_101>"
-                                        "<RID_12abc><base>X</base><string>Zwoelf</string></RID_12abc>"
-                                        "<Other><base>Y</base><string>Null</string></Other>"
-                                        "<RID_7><x:base xmlns:x=\"urn:x\">P</x:base><string>Q</string><note>n</note>"
-                                        "</RID_7><RID_8/>"));
+    const fs::path path =
+        Write(dir.path(), "de.xml",
+              Wrapped("<RID_100><base>One</base><string>Eins</string><string>Zwei</string></RID_100>"
+                      "<RID_101><base>Two</base><string></string><string>Nur</string></RID_101>"
+                      "<RID_12abc><base>X</base><string>Zwoelf</string></RID_12abc>"
+                      "<Other><base>Y</base><string>Null</string></Other>"
+                      "<RID_7><x:base xmlns:x=\"urn:x\">P</x:base><string>Q</string><note>n</note>"
+                      "</RID_7><RID_8/>"));
     ASSERT_TRUE(Lang::LoadLanguage(path));
     EXPECT_EQ(Shown(100, "One"), "Eins\r\nZwei");
     EXPECT_EQ(Shown(101, "Two"), "Nur");
@@ -153,12 +155,27 @@ TEST_F(LanguageFileTest, EmptyPathBringsBackTheProgramsOwnTextsAndFonts) {
     told = -1000;  // the listener stays for the run; keep later tests from counting
 }
 
+TEST_F(LanguageFileTest, StartUpLoadsTheStoredFileAndKeepsTheChoiceOfOneThatFails) {
+    const fs::path good = Write(dir.path(), "ja.xml", LanguageFixtures::Japanese);
+    WriteProfileString("LanguageFilePath", "Language", good.string());
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
+
+    const fs::path broken = Write(dir.path(), "broken.xml", "<L xml:lang=\"de\">");
+    ASSERT_TRUE(Lang::LoadLanguage({}));
+    WriteProfileString("LanguageFilePath", "Language", broken.string());
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+    EXPECT_EQ(Lang::CurrentLanguageFile(), fs::path());
+    EXPECT_EQ(StoredPath(), broken.string());
+}
+
 TEST_F(LanguageFileTest, FaceNamesAreCutTo31BytesWithoutSplittingACharacter) {
     const std::string longName(40, 'F');
     const std::string kana = std::string(30, 'K') + "ゴ";  // 30 + 3 bytes
-    ASSERT_TRUE(Lang::LoadLanguage(Write(dir.path(), "f.xml",
-                                         Wrapped("", "xml:lang=\"de\" screenfont=\"" + longName +
-                                                         "\" printfont=\"" + kana + "\""))));
+    ASSERT_TRUE(Lang::LoadLanguage(
+        Write(dir.path(), "f.xml",
+              Wrapped("", "xml:lang=\"de\" screenfont=\"" + longName + "\" printfont=\"" + kana + "\""))));
     EXPECT_EQ(Lang::ScreenFontName(), std::string(31, 'F'));
     EXPECT_EQ(Lang::PrintFontName(), std::string(30, 'K'));
 }
@@ -169,7 +186,8 @@ TEST_F(LanguageFileTest, RussianSelectsTheCyrillicTagRuleByTheWholeName) {
         bool cyrillic;
     } cases[] = {{"ru", true}, {"RU", true}, {"ru-RU", false}, {"ja", false}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(Lang::LoadLanguage(Write(dir.path(), "l.xml", Wrapped("", std::string("xml:lang=\"") + c.lang + "\""))));
+        ASSERT_TRUE(Lang::LoadLanguage(
+            Write(dir.path(), "l.xml", Wrapped("", std::string("xml:lang=\"") + c.lang + "\""))));
         EXPECT_EQ(&CurrentTagCharRule() == &CyrillicTagCharRule::Instance(), c.cyrillic) << c.lang;
     }
     ASSERT_TRUE(Lang::LoadLanguage(Write(dir.path(), "ru.xml", LanguageFixtures::Russian)));
@@ -184,9 +202,9 @@ TEST(CodePages, CulturesAndCodePagesFollowTheTables) {
         int codePage;
         bool matches;
     } cases[] = {
-        {"ja", 1252, false}, {"ja", 932, true},   {"de-DE", 1252, true}, {"DE-de", 1252, true},
-        {"sr-SP", 1251, false}, {"sr-SP", 1250, true}, {"hi", 0, true},   {"hi", 1252, false},
-        {"xx", 1252, false}, {"en-us", 932, true}, {"EN-US", 1252, true},
+        {"ja", 1252, false},    {"ja", 932, true},     {"de-DE", 1252, true}, {"DE-de", 1252, true},
+        {"sr-SP", 1251, false}, {"sr-SP", 1250, true}, {"hi", 0, true},       {"hi", 1252, false},
+        {"xx", 1252, false},    {"en-us", 932, true},  {"EN-US", 1252, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Lang::MatchesSystemCodePage(c.name, c.codePage), c.matches) << c.name << " " << c.codePage;
@@ -207,9 +225,10 @@ TEST(CodePages, UnderAUtf8LocaleEveryCultureWithACodePageSuits) {
         const char* lang;
         bool suits;
     } cases[] = {
-        {"de_DE.UTF-8", "ja", true},      {"de_DE.UTF-8", "hi", false},    {"de_DE.utf8", "xx", false},
-        {"de_DE.UTF-8", "en-us", true},   {"de_DE.ISO-8859-1", "ja", false}, {"de_DE.ISO-8859-1", "fr", true},
-        {"ja_JP.eucJP", "ja", true},      {"C", "ru", false},
+        {"de_DE.UTF-8", "ja", true},       {"de_DE.UTF-8", "hi", false},
+        {"de_DE.utf8", "xx", false},       {"de_DE.UTF-8", "en-us", true},
+        {"de_DE.ISO-8859-1", "ja", false}, {"de_DE.ISO-8859-1", "fr", true},
+        {"ja_JP.eucJP", "ja", true},       {"C", "ru", false},
     };
     for (const auto& c : cases) {
         setenv("LC_ALL", c.locale, 1);

@@ -37,6 +37,7 @@ inline constexpr const char* Japanese = R"(<?xml version="1.0" encoding="utf-8"?
   </Menu>
   <Dialog100>
     <RID_1000000><base>About Pardex</base><string>Pardexについて</string></RID_1000000>
+    <RID_1011001><base>Freq. Band</base><string>周波数帯</string><print>周波数帯(印刷)</print></RID_1011001>
   </Dialog100>
   <Common>
     <RID_70003><base>Enable</base><string>有効</string><print>有効(印刷)</print></RID_70003>

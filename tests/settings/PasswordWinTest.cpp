@@ -3,7 +3,9 @@
 
 #include "SettingsWinFixture.h"
 #include "image/ItemsSystem.h"
+#include "language/Language.h"
 #include "settings/Password.h"
+#include "ui/UiHooks.h"
 
 using namespace SettingsTest;
 
@@ -63,4 +65,18 @@ TEST_F(PasswordWin, EscapeInsideThePageCancels) {
     Key(WXK_ESCAPE);
     EXPECT_EQ(Finish(), wxID_CANCEL);
     EXPECT_EQ(document, before);
+}
+
+TEST_F(PasswordWin, HelpInsideThePageUsesThePagesTopicsAndTheButtonTheDialogs) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> opened;
+    hooks.hasHelpTopic = [](int) { return false; };
+    hooks.openHelp = [&opened](wxWindow*, int rid) { opened.push_back(rid); };
+    OpenDialog();
+    ASSERT_TRUE(Focus(Control(CPasswordPage2Dlg::IDC_ON_OFF)));
+    Key(WXK_F1);
+    Click(dialog->FindWindow(SettingsDlg::IDC_HELP));
+    hooks = saved;
+    EXPECT_EQ(opened, (std::vector<int>{MakeRID(0, 362, 0), MakeRID(0, 360, 0)}));
 }

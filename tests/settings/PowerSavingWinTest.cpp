@@ -7,8 +7,11 @@
 #include "image/ItemMap.h"
 #include "image/ItemsChannel.h"
 #include "image/ItemsScan.h"
+#include "image/ItemsSystem.h"
 #include "image/TagCharRule.h"
+#include "language/Language.h"
 #include "settings/PowerSaving.h"
+#include "ui/UiHooks.h"
 
 using namespace SettingsTest;
 
@@ -96,4 +99,35 @@ TEST_F(PowerSavingWin, LowBatteryDisableDisablesItsSettings) {
     Pick(CPowerSavingDlg::IDC_LOW_BATTERY_ALERT, "Enable");
     EXPECT_TRUE(Control(CPowerSavingDlg::IDC_LOW_BATTERY_INTERVAL)->IsEnabled());
     EXPECT_FALSE(Control(CPowerSavingDlg::IDC_RX_SAVE_ON_TIME)->IsShown());
+}
+
+TEST_F(PowerSavingWin, F1OpensTheFocusedControlsTopicOrTheDialogs) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> opened;
+    hooks.hasHelpTopic = [](int rid) {
+        return rid == MakeRID(0, CPowerSavingDlg::IDD, CPowerSavingDlg::IDC_RX_SAVE_MODE);
+    };
+    hooks.openHelp = [&opened](wxWindow*, int rid) { opened.push_back(rid); };
+    OpenDialog();
+    ASSERT_TRUE(Focus(Control(CPowerSavingDlg::IDC_RX_SAVE_MODE)));
+    Key(WXK_F1);
+    ASSERT_TRUE(Focus(Control(CPowerSavingDlg::IDC_TOT_PENALTY)));
+    Key(WXK_F1);
+    hooks = saved;
+    EXPECT_EQ(opened, (std::vector<int>{MakeRID(0, 354, 2104), MakeRID(0, 354, 0)}));
+    EXPECT_TRUE(dialog->IsShown());
+}
+
+TEST_F(PowerSavingWin, AnOutOfListValueOpensEmptyAndIsKept) {
+    ItemMap::SetRxSaveMode(document, 9);
+    OpenDialog();
+    auto* combo = wxDynamicCast(Control(CPowerSavingDlg::IDC_RX_SAVE_MODE), wxComboBox);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(combo->GetValue(), "");
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document, before);
 }

@@ -3,55 +3,31 @@
 // Cancel and an OK without edits leave the document byte for byte.
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <chrono>
-#include <cctype>
-#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
+#include "ToneWinUtil.h"
 #include "WinTestUtil.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
 #include "ui/MessageService.h"
 #include "tone/ToneSystemWnd.h"
+#include "tone/TwoToneCodeSelectPopup.h"
 #include "tone/TwoToneSystemViews.h"
 
 using namespace TwoToneViews;
+using namespace ToneWin;
 
 namespace {
 
 constexpr int H = 3;
-
-void Pump() {
-    for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
-}
-
-// The grid or one of its windows holds the keyboard.
-bool HasFocusIn(wxWindow* window) {
-    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
-        if (w == window) return true;
-    return false;
-}
-
-bool Focus(wxWindow* window) {
-    for (int i = 0; i < 40 && !HasFocusIn(window); ++i) {
-        wxGetTopLevelParent(window)->Raise();
-        window->SetFocus();
-        Pump();
-    }
-    return HasFocusIn(window);
-}
 
 // Puts the grid's cursor on a cell and gives the grid the keyboard.
 void Aim(CToneGridView& view, int row, int col) {
@@ -87,17 +63,6 @@ void Type(CToneGridView& view, const char* text) {
     }
 }
 
-// Presses a button from the keyboard: Space on the focused button.
-void Press(wxWindow* button, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
-        if (!Focus(button)) continue;
-        wxUIActionSimulator sim;
-        sim.Char(WXK_SPACE);
-        Pump();
-    }
-    EXPECT_TRUE(done()) << "the button did nothing";
-}
-
 std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
     std::vector<std::size_t> at;
     for (std::size_t i = 0; i < CloneImage::Size; ++i)
@@ -106,28 +71,6 @@ std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
 }
 
 constexpr std::size_t B10 = CloneImage::BlockOffset(10);
-
-// The tests of this program take the keyboard of a display that other test
-// programs share: one at a time holds it, by a lock named after the display.
-class DisplayLock {
-  public:
-    DisplayLock() {
-        const char* display = std::getenv("DISPLAY");
-        std::string name = "/tmp/zt-keyboard-lock";
-        for (const char* c = display ? display : ""; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0666);
-        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
-    }
-    ~DisplayLock() {
-        if (fd_ >= 0) {
-            ::flock(fd_, LOCK_UN);
-            ::close(fd_);
-        }
-    }
-
-  private:
-    int fd_ = -1;
-};
 
 struct ToneSystemWin : ::testing::Test {
     DisplayLock keyboard;
@@ -252,4 +195,79 @@ TEST_F(ToneSystemWin, PlayWithoutASampleFileSaysWhichFileIsMissing) {
     ASSERT_GE(messages.Count(), 1u);
     EXPECT_NE(messages.Last().text.find("File not found"), std::string::npos);
     EXPECT_NE(messages.Last().text.find("/nonexistent/Tone_sample/C.wav"), std::string::npos);
+}
+
+namespace {
+
+// Acts in the code select popup once it runs modally. A timer looks for it:
+// timers run inside the popup's modal loop.
+void WhenPopupShows(std::function<void(C2ToneCodeSelectPopup&)> act) {
+    auto* timer = new wxTimer;
+    timer->Bind(wxEVT_TIMER, [timer, act](wxTimerEvent&) {
+        for (wxWindow* w : wxTopLevelWindows)
+            if (auto* popup = dynamic_cast<C2ToneCodeSelectPopup*>(w); popup && popup->IsModal()) {
+                timer->Stop();
+                wxTheApp->CallAfter([timer] { delete timer; });
+                act(*popup);
+                return;
+            }
+    });
+    timer->Start(20);
+}
+
+// Moves the list's selection to `row` with the arrow keys.
+void ChooseRow(wxListBox* list, int row) {
+    for (int attempt = 0; attempt < 20 && list->GetSelection() != row; ++attempt) {
+        ASSERT_TRUE(Focus(list));
+        wxUIActionSimulator sim;
+        sim.Char(list->GetSelection() == wxNOT_FOUND || list->GetSelection() < row ? WXK_DOWN : WXK_UP);
+        Pump();
+    }
+    EXPECT_EQ(list->GetSelection(), row);
+}
+
+int RowOfCode(wxListBox* list, std::intptr_t code) {
+    for (unsigned i = 0; i < list->GetCount(); ++i)
+        if (reinterpret_cast<std::intptr_t>(list->GetClientData(i)) == code) return static_cast<int>(i);
+    return wxNOT_FOUND;
+}
+
+}  // namespace
+
+TEST_F(ToneSystemWin, EnterOnAToneCellOpensTheCodePopupAndOnlyItsOkWrites) {
+    ItemMap::SetPackBytesLE(document, 3, 10000);  // code 3 is 1000.0 Hz
+    document[B10 + 0x220] = 12;                    // encode record 1's 1st tone: outside the list
+    const int result = Run([](CDialogDmy& window) {
+        CToneGridView& encode = *window.View(1);
+        int popups = 0;
+        auto enter = [&](std::function<void(C2ToneCodeSelectPopup&)> act) {
+            const int before = popups;
+            WhenPopupShows([&, act](C2ToneCodeSelectPopup& popup) {
+                ++popups;
+                act(popup);
+            });
+            Key(encode, H, EncodeCol::Tone1st, WXK_RETURN, [&] { return popups > before; });
+        };
+        // No row is selected for code 12: OK keeps the stored code.
+        enter([](C2ToneCodeSelectPopup& popup) {
+            EXPECT_EQ(popup.List()->GetString(4).utf8_string(), "3 : 1000.0");
+            Press(popup.FindWindow(wxID_OK), [&] { return popup.GetReturnCode() != 0; });
+        });
+        EXPECT_EQ(window.View(1)->Model().Image()[B10 + 0x220], 12);
+        // A choice and Cancel: nothing.
+        enter([](C2ToneCodeSelectPopup& popup) {
+            ChooseRow(popup.List(), RowOfCode(popup.List(), 3));
+            Press(popup.FindWindow(wxID_CANCEL), [&] { return popup.GetReturnCode() != 0; });
+        });
+        EXPECT_EQ(encode.Grid().GetTextMatrix(H, EncodeCol::Tone1st), "-");
+        // A choice and OK: the code, shown as its tone.
+        enter([](C2ToneCodeSelectPopup& popup) {
+            ChooseRow(popup.List(), RowOfCode(popup.List(), 3));
+            Press(popup.FindWindow(wxID_OK), [&] { return popup.GetReturnCode() != 0; });
+        });
+        EXPECT_EQ(encode.Grid().GetTextMatrix(H, EncodeCol::Tone1st), "1000.0");
+        Press(Button(window, wxID_OK), [&] { return window.GetReturnCode() != 0; });
+    });
+    ASSERT_EQ(result, wxID_OK);
+    EXPECT_EQ(document[B10 + 0x220], 3);
 }

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <fstream>
 #include <functional>
 
 #include "WinTestUtil.h"
@@ -18,13 +20,22 @@
 #include "language/LanguageFixtures.h"
 #include "language/SettingsFile.h"
 #include "ui/FileLanguageDlg.h"
+#include "ui/HtmlDocument.h"
 #include "ui/MessageService.h"
+#include "ui/PopupDlg.h"
+#include "ui/PrintableScreen.h"
 #include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
+#include "ui/VSFlexGrid.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 constexpr ST_DISPDATA kBands[] = {{98, "VHF", ""}, {128, "UHF A", ""}, {131, "UHF D", ""}, {-1, "", ""}};
 
@@ -67,7 +78,7 @@ TEST_F(LanguageWin, ScreensShowTheLanguageAndFollowAChangeWhileOpen) {
     UiUtil::TranslateWindowTexts(page, 603);
     EXPECT_EQ(Items(*bands), (std::vector<std::string>{"VHF帯", "UHF帯 A", "UHF D"}));
     EXPECT_EQ(UiUtil::GetComboValue(*bands, kBands), 128);  // found by its program text
-    EXPECT_EQ(edit->GetValue(), "VHF");                      // what the user typed stays
+    EXPECT_EQ(edit->GetValue(), "VHF");                     // what the user typed stays
 
     // A list made and filled after its screen was translated is translated as it fills.
     auto* second = new wxPanel(frame.frame, wxID_ANY);
@@ -101,13 +112,51 @@ TEST_F(LanguageWin, LabelsInsideBoxesAndTheCaptionTranslateByRid) {
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "言語");
     EXPECT_EQ(caption->GetLabel().utf8_string(), "言語ファイル");
     EXPECT_EQ(typed->GetLabel().utf8_string(), "言語ファイル名");
-    // A label the screen writes itself later is its own from then on.
-    typed->SetLabel("ja.xml");
+    // A label the screen writes itself later holds its data: a change of
+    // language leaves it, common words and all.
+    typed->SetLabel("67.0 Hz");
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "67.0 Hz");
     ASSERT_TRUE(Lang::LoadLanguage({}));
     EXPECT_EQ(dialog->GetTitle().utf8_string(), "Language");
     EXPECT_EQ(caption->GetLabel().utf8_string(), "Language File");
-    EXPECT_EQ(typed->GetLabel().utf8_string(), "ja.xml");
+    EXPECT_EQ(typed->GetLabel().utf8_string(), "67.0 Hz");
     dialog->Destroy();
+}
+
+TEST_F(LanguageWin, GridHeadersTranslateUnderOneRidAndShortBaseListsLeaveCellsEmpty) {
+    ASSERT_TRUE(Lang::LoadLanguage(LanguageFixtures::Write(
+        dir.path(), "grid.xml",
+        "<L xml:lang=\"de\"><G><RID_1331013><base>Name</base><string>Nom</string></RID_1331013>"
+        "<RID_1331013><base>Value</base><string>Valeur</string></RID_1331013></G></L>")));
+    auto* grid = new CVSFlexGrid(frame.frame, 1013);
+    grid->SetCols(3);
+    grid->SetRows(4);
+    grid->SetFixedRows(2);
+    grid->SetTextMatrix(0, 0, "Name");
+    grid->SetTextMatrix(0, 1, "Value");
+    grid->SetTextMatrix(1, 2, "12.5 kHz");
+    ScreenTranslation::TranslateGridHeader(*grid, 133);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), "Nom");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "Valeur");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "12.5 kHz");
+    const std::vector<std::vector<std::string>> bases{{"Value"}, {}};
+    ScreenTranslation::TranslateGridHeader(*grid, 133, &bases);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), "Valeur");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "");
+    grid->Destroy();
+}
+
+TEST_F(LanguageWin, PopupListRowsShowTheirCommonWordsInTheLanguage) {
+    ASSERT_TRUE(Lang::LoadLanguage(japanese));
+    constexpr ST_DISPDATA tones[] = {{1, "67.0 Hz", ""}, {2, "Direct CH 2", ""}, {-1, "", ""}};
+    CPopupDlg popup(frame.frame, "Sub-Audio", tones, 1);
+    auto* list = dynamic_cast<wxListBox*>(popup.FindWindow(CPopupDlg::IDC_LIST));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->GetCount(), 2u);
+    EXPECT_EQ(list->GetString(0).utf8_string(), "67.0 ヘルツ");
+    EXPECT_EQ(list->GetString(1).utf8_string(), "Direct CH 2");
 }
 
 // ---- the language dialog -------------------------------------------------------------
@@ -163,15 +212,27 @@ TEST_F(LanguageWin, LanguageDialogOkLoadsTheChosenFileCancelAndDefaultBehave) {
     EXPECT_EQ(messages.Count(), Lang::LanguageSuitsSystem("ja") ? 0u : 1u);
     EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
     EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+    // Printouts are rebuilt, in the file's print font.
+    EXPECT_TRUE(PrintableScreen::RerenderFlag());
+    EXPECT_EQ(CurrentPrintLanguage().fontName, "Serif");
+
+    // A second OK without a change leaves the settings file byte for byte.
+    const std::string before = ReadAll(dir.path() / "settings.xml");
+    messages.QueueAnswer(MsgAnswer::Ok);
+    {
+        CFileLanguageDlg d(frame.frame);
+        EXPECT_EQ(RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_OK)}), wxID_OK);
+    }
+    EXPECT_EQ(ReadAll(dir.path() / "settings.xml"), before);
 
     // Default then OK: the program's own texts, the stored choice empty.
     {
         CFileLanguageDlg d(frame.frame);
         EXPECT_EQ(d.GetTitle().utf8_string(), "言語");
-        RunDialog(d, {ClickOn(d, CFileLanguageDlg::IDC_DEFAULT), [&] {
-                          shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string();
-                      },
-                      ClickOn(d, CFileLanguageDlg::IDC_OK)});
+        RunDialog(
+            d, {ClickOn(d, CFileLanguageDlg::IDC_DEFAULT),
+                [&] { shownName = d.FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel().utf8_string(); },
+                ClickOn(d, CFileLanguageDlg::IDC_OK)});
     }
     EXPECT_EQ(shownName, "既定");
     EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");

@@ -174,6 +174,46 @@ void WriteRadioWideSettings(CloneImage& image) {
                      ItemMap::SetProgrammingPasswordDigit3, ItemMap::SetProgrammingPasswordDigit4,
                      ItemMap::SetProgrammingPasswordDigit5, ItemMap::SetProgrammingPasswordDigit6})
         set(image, 0);
+
+    // Scanning: the eight scan records and the group-scan record alike. The
+    // radio scans its groups: one-group mode off, else the scan settings
+    // could not be changed.
+    ItemMap::SetOneGroupMode(image, 0);
+    for (int n = 0; n < 8; ++n) {
+        ItemMap::SetScanType(image, n, 1);                // "Scan"
+        ItemMap::SetScanTalkBack(image, n, 1);            // off
+        ItemMap::SetScanRevertCh(image, n, 2);            // "Start CH" ("CH Position" where offered)
+        ItemMap::SetScanPriorityCheckTime(image, n, 10);  // "1.0 sec"
+        ItemMap::SetScanSelectCh1(image, n, 0);           // group 1
+        ItemMap::SetScanSelectCh2(image, n, 0);           // its first channel
+        ItemMap::SetScanPriorityCh2Scan(image, n, 1);     // off
+        ItemMap::SetScanBeep(image, n, 0);                // on
+        ItemMap::SetScanEdit(image, n, 1);                // off
+        ItemMap::SetScanDisplay(image, n, 0);             // "-SCAN-"
+        ItemMap::SetScanResumeTime1(image, n, 4);         // "1.0 sec" (value: quarter seconds)
+        ItemMap::SetScanResumeTime2(image, n, 10);        // "2.5 sec"
+    }
+    ItemMap::SetGroupScanTalkBack(image, 1);
+    ItemMap::SetGroupScanRevertCh(image, 2);
+    ItemMap::SetGroupScanPriorityCheckTime(image, 10);
+    ItemMap::SetGroupScanSelectCh1(image, 0);
+    ItemMap::SetGroupScanSelectCh2(image, 0);
+    ItemMap::SetGroupScanPriorityCh2Scan(image, 1);
+    ItemMap::SetGroupScanBeep(image, 0);
+    ItemMap::SetGroupScanEdit(image, 1);
+    ItemMap::SetGroupScanDisplay(image, 0);
+    ItemMap::SetGroupScanResumeTime1(image, 4);
+    ItemMap::SetGroupScanResumeTime2(image, 10);
+    ItemMap::SetDualWatchTime(image, 10);                    // "1.0 sec"
+    ItemMap::SetSingle(ItemMap::SystemItems[66], image, 1);  // FM Scan PRI Overwrite "Disable"
+    ItemMap::SetSingle(ItemMap::SystemItems[45], image, 0);  // PRI CH Beep "Enable"
+
+    // Marketing: programmed 2026/01/01 (BCD YYMMDD) by version 1.00; the
+    // FCC narrow-band note is the wide-band permit above. The serial number
+    // and model code stay erased: they belong to one radio and the factory
+    // writes them.
+    const std::uint32_t programmed[] = {0x26, 0x01, 0x01, 0x01, 0x00};  // block 8, 0x100-0x104
+    for (std::size_t i = 0; i < 5; ++i) ItemMap::SetSingle(ItemMap::SystemItems[1 + i], image, programmed[i]);
 }
 
 // The 2-tone settings and records. Every value is one the 2-tone screens

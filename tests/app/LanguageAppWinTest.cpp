@@ -1,0 +1,170 @@
+// The main window in another language: the Japanese file chosen through
+// the Language command of the File menu and its file chooser, then the
+// menu, the channel grid headers, the About box and the exported document.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/menu.h>
+#include <wx/uiaction.h>
+
+#include <functional>
+
+#include "Fixtures.h"
+#include "app/AboutDlg.h"
+#include "app/AppState.h"
+#include "app/CloneEditorView.h"
+#include "app/LanguageSetup.h"
+#include "app/MainFrm.h"
+#include "app/MenuCommands.h"
+#include "app/RecentFileList.h"
+#include "app/ScreenRegistry.h"
+#include "image/TestHost.h"
+#include "language/Language.h"
+#include "language/LanguageFixtures.h"
+#include "language/SettingsFile.h"
+#include "ui/FileLanguageDlg.h"
+#include "ui/HtmlPrinter.h"
+#include "ui/HtmlPrinterWindow.h"
+#include "ui/MessageService.h"
+#include "ui/PaneFramework.h"
+#include "ui/VSFlexGrid.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Yield() {
+    for (int i = 0; i < 6; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+    }
+}
+
+void ClickOn(wxWindow* target) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(target->GetScreenRect().GetPosition() + target->GetSize() / 2);
+    Yield();
+    sim.MouseClick();
+    Yield();
+}
+
+template <class Window>
+Window* OpenWindow() {
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<Window*>(w); found && found->IsShown()) return found;
+    return nullptr;
+}
+
+// Runs `step` once the event loop is idle again, `tries` times at most
+// until it answers true.
+void WhenReady(std::function<bool()> step, int tries = 100) {
+    wxTheApp->CallAfter([step, tries] {
+        if (!step() && tries > 0) {
+            wxMilliSleep(20);
+            WhenReady(step, tries - 1);
+        }
+    });
+}
+
+class LanguageAppWinTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(program / "language");
+        for (const auto& row : Model::VariantTable)
+            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
+        japanese = LanguageFixtures::Write(program / "language", "ja.xml", LanguageFixtures::Japanese);
+        SetProfilePath(dir.path() / "pardex.xml");
+        AppState::ServiceMode() = 0;
+        AppState::AppMode() = 0;
+        Screens::ClearAll();
+        RegisterScreens();
+        LanguageSetup::Install({program});
+        Lang::ApplyThreadLocale();
+        frame = new CMainFrame(&recent, {program}, program);
+        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+        frame->RefreshAllPanes();
+        frame->SetSize(1100, 760);
+        frame->Show();
+        Yield();
+        frame->AfterShow();
+        Yield();
+    }
+    void TearDown() override {
+        frame->Destroy();
+        Yield();
+        Lang::LoadLanguage({});
+        Screens::ClearAll();
+        SetProfilePath({});
+    }
+
+    TestHost host;
+    TempDir dir;
+    fs::path program = dir.path() / "bin";
+    fs::path japanese;
+    CVondelRecentFileList recent;
+    CMainFrame* frame = nullptr;
+    ScriptedMessageService messages;
+    ScopedMessageService scoped{messages};
+};
+
+TEST_F(LanguageAppWinTest, JapaneseChosenFromTheMenuShowsInMenusGridAboutBoxAndExport) {
+    CVSFlexGrid* grid = frame->MainView()->ChannelGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "TAG");
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0).utf8_string(), "&File");
+
+    // "Select File" in the dialog the menu opens, the file chosen in the
+    // language folder beside the program, then OK.
+    fs::path offeredFolder;
+    CLanguageFileDialog::Substitute() = [&](const fs::path& folder) {
+        offeredFolder = folder;
+        return japanese.string();
+    };
+    bool confirmed = false;
+    messages.QueueAnswer(MsgAnswer::Ok);  // the code-page warning, where the system asks for it
+    WhenReady([&] {
+        auto* dialog = OpenWindow<CFileLanguageDlg>();
+        if (!dialog) return false;
+        ClickOn(dialog->FindWindow(CFileLanguageDlg::IDC_SELECT_FILE));
+        WhenReady([&, dialog] {
+            if (dialog->FindWindow(CFileLanguageDlg::IDC_FILE_NAME)->GetLabel() != "ja.xml") return false;
+            ClickOn(dialog->FindWindow(CFileLanguageDlg::IDC_OK));
+            confirmed = true;
+            return true;
+        });
+        return true;
+    });
+    frame->RunCommand(Cmd::Language);
+    Yield();
+    CLanguageFileDialog::Substitute() = nullptr;
+    EXPECT_TRUE(confirmed);
+    EXPECT_EQ(offeredFolder, program / "language");
+    ASSERT_EQ(Lang::CurrentLanguageFile(), japanese);
+    EXPECT_EQ(GetProfileString("LanguageFilePath", "Language", ""), japanese.string());
+
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0).utf8_string(), "ファイル(&F)");
+    wxMenuItem* language = frame->GetMenuBar()->FindItem(WxCommandId(Cmd::Language));
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(language->GetItemLabel().utf8_string(), "言語(&L)");
+    wxMenuItem* open = frame->GetMenuBar()->FindItem(WxCommandId(Cmd::Open));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->GetItemLabel().utf8_string(), "開く(&O)...\tCtrl+O");  // the shortcut stays
+
+    grid = frame->MainView()->ChannelGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "タグ");
+    EXPECT_EQ(grid->GetTextMatrix(1, 3), "タグ");
+    {
+        CAbout about(frame);
+        EXPECT_EQ(about.GetTitle().utf8_string(), "Pardexについて");
+    }
+
+    const std::string path = dir / "radio.html";
+    PrintHooks::Current().chooseExportPath = [&](const std::string&) { return path; };
+    Screens::Print()(frame, frame->Document().CurrentImage, Cmd::Export);
+    PrintHooks::Current() = {};
+    const std::string html = Fixtures::ReadBytes(path);
+    EXPECT_NE(html.find("周波数帯(印刷)"), std::string::npos);
+    EXPECT_EQ(html.find(">Freq. Band<"), std::string::npos);
+}
+
+}  // namespace

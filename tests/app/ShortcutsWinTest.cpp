@@ -1,0 +1,164 @@
+// The main window's keyboard shortcuts pressed as a user presses them, on
+// the program's own channel grid: each runs its menu command whatever the
+// Edit menu held when it last opened, and in the grid Ctrl+C copies as the
+// Edit menu's Copy does.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/menu.h>
+#include <wx/timer.h>
+
+#include <filesystem>
+
+#include "Fixtures.h"
+#include "app/AppState.h"
+#include "app/CloneEditorView.h"
+#include "app/MainFrm.h"
+#include "app/RecentFileList.h"
+#include "app/ScreenRegistry.h"
+#include "app/Shortcuts.h"
+#include "channel/ChannelGrid.h"
+#include "channel/ChannelGridCells.h"
+#include "image/ChannelOps.h"
+#include "image/ItemsHeader.h"
+#include "image/Model.h"
+#include "image/TestHost.h"
+#include "language/SettingsFile.h"
+#include "ui/MainItems.h"
+#include "ui/RealInput.h"
+
+namespace fs = std::filesystem;
+namespace Col = ChannelGridCells::Col;
+
+namespace {
+
+class ShortcutTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(program);
+        for (const auto& row : Model::VariantTable)
+            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
+        SetProfilePath(dir.path() / "pardex.xml");
+        AppState::ServiceMode() = 0;
+        AppState::AppMode() = 0;
+        MainItems::ResetVisible();
+        Screens::ClearAll();
+        RegisterScreens();
+        frame = new CMainFrame(&recent, {program}, program);
+        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+        frame->RefreshAllPanes();
+        frame->SetSize(1200, 800);
+        frame->Show();
+        RealInput::Settle();
+        frame->AfterShow();
+        RealInput::Settle();
+        grid = dynamic_cast<ChannelList*>(frame->MainView()->ActivePane());
+        ASSERT_NE(grid, nullptr);
+        ASSERT_TRUE(RealInput::Focus(grid->Grid()));
+    }
+    void TearDown() override {
+        if (frame) frame->Destroy();
+        RealInput::Settle();
+        Screens::ClearAll();
+        SetProfilePath({});
+    }
+    CloneImage& Image() { return frame->Document().CurrentImage; }
+    std::string Clipboard() {
+        std::string text;
+        if (wxTheClipboard->Open()) {
+            wxTextDataObject data;
+            if (wxTheClipboard->GetData(data)) text = data.GetText().utf8_string();
+            wxTheClipboard->Close();
+        }
+        return text;
+    }
+
+    TestHost host;
+    TempDir dir;
+    fs::path program = dir.path() / "bin";
+    CVondelRecentFileList recent;
+    CMainFrame* frame = nullptr;
+    ChannelList* grid = nullptr;
+};
+
+}  // namespace
+
+TEST(Shortcuts, EveryShortcutOfTheMenuTextsHasItsCommand) {
+    int found = 0;
+    for (const CommandRow& row : CommandTable()) {
+        const int key = Shortcuts::KeyOfMenuText(row.text);
+        if (key == 0) continue;
+        ++found;
+        EXPECT_EQ(Shortcuts::CommandForKey(key, true, false, false), row.id) << row.text;
+        EXPECT_EQ(Shortcuts::CommandForKey(key, false, false, false), 0) << row.text;
+        EXPECT_EQ(Shortcuts::CommandForKey(key, true, true, false), 0) << row.text;
+    }
+    EXPECT_GE(found, 11);  // N O S P C V Y T X I W
+    EXPECT_EQ(Shortcuts::KeyOfMenuText("&Set to Pri CH"), 0);
+}
+
+// CH Copy (Ctrl+Y) and CH Paste (Ctrl+T) work though the Edit menu was last
+// rebuilt while the grid had no focus, when it offers only Copy and Paste.
+TEST_F(ShortcutTest, ChannelShortcutsWorkWhateverTheMenuHolds) {
+    frame->MainView()->MainInfoPane()->SetFocus();
+    RealInput::Settle();
+    frame->RebuildMenuOnOpen();
+    ASSERT_TRUE(RealInput::Focus(grid->Grid()));
+    ASSERT_FALSE(Channel::IsInUse(Image(), 3));
+    RealInput::ClickCell(*grid->Grid(), ChannelGridCells::FixedRows, Col::Number);
+    RealInput::Key('Y', wxMOD_CONTROL);
+    EXPECT_EQ(Channel::ClipboardCount(), 1);
+    RealInput::ClickCell(*grid->Grid(), ChannelGridCells::FixedRows + 3, Col::Number);
+    RealInput::Key('T', wxMOD_CONTROL);
+    EXPECT_TRUE(Channel::IsInUse(Image(), 3));
+    EXPECT_EQ(Channel::GetTag(Image(), 3), Channel::GetTag(Image(), 0));
+}
+
+// Ctrl+C on a check cell copies what the Edit menu's Copy copies ("v" for a
+// cell that is on), not the grid's own text of the cell.
+TEST_F(ShortcutTest, CtrlCInTheGridRunsTheCopyCommand) {
+    const int row = ChannelGridCells::FixedRows;
+    const std::string shown = grid->Grid()->GetTextMatrix(row, Col::Scan);
+    RealInput::ClickCell(*grid->Grid(), row, Col::Scan);
+    RealInput::Key('C', wxMOD_CONTROL);
+    EXPECT_EQ(Clipboard(), shown == "-" ? "-" : "v");
+}
+
+// The grid's context menu is the whole Edit menu; its entries run on the
+// row the cursor is on ("&Set to Pri CH" chosen by its mnemonic, as a user
+// picks it while the menu is open).
+TEST_F(ShortcutTest, ContextMenuHoldsTheWholeEditMenu) {
+    std::vector<int> shown;
+    int answer = 0;  // the key pressed once the menu is open
+    frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        event.Skip();
+        if (!event.IsPopup() || !event.GetMenu()) return;
+        for (const wxMenuItem* item : event.GetMenu()->GetMenuItems())
+            if (!item->IsSeparator()) shown.push_back(ProgramCommandId(item->GetId()));
+        // Pressed once the open menu has the keyboard.
+        const int key = answer;
+        auto* timer = new wxTimer;
+        timer->Bind(wxEVT_TIMER, [key, timer](wxTimerEvent&) {
+            wxUIActionSimulator().Char(key);
+            wxTheApp->CallAfter([timer] { delete timer; });
+        });
+        timer->StartOnce(400);
+    });
+    const int row = ChannelGridCells::FixedRows + 4;
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag);
+    answer = 's';
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag, wxMOUSE_BTN_RIGHT);
+    RealInput::Settle(800);
+    EXPECT_EQ(shown,
+              (std::vector<int>{Cmd::Copy, Cmd::Paste, Cmd::ChCopy, Cmd::ChPaste, Cmd::ChCut, Cmd::ChInsert,
+                                Cmd::ChNew, Cmd::AssignToGroup, Cmd::SetPriority, Cmd::CancelPriority}));
+    EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 4u);
+    // From the keyboard the menu opens at the current cell.
+    shown.clear();
+    answer = 'n';
+    RealInput::Key(WXK_F10, wxMOD_SHIFT);
+    RealInput::Settle(800);
+    EXPECT_EQ(shown.size(), 10u);
+    EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 0xFFu);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Helpers of the tone window tests: letting queued events run, the keyboard
+// focus on a shared display, and a lock that lets one test at a time of
+// these programs hold the keyboard.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace ToneWin {
+
+inline void Pump() {
+    for (int i = 0; i < 10; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
+// The grid or one of its windows holds the keyboard.
+inline bool HasFocusIn(wxWindow* window) {
+    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+        if (w == window) return true;
+    return false;
+}
+
+inline bool Focus(wxWindow* window) {
+    for (int i = 0; i < 40 && !HasFocusIn(window); ++i) {
+        wxGetTopLevelParent(window)->Raise();
+        window->SetFocus();
+        Pump();
+    }
+    return HasFocusIn(window);
+}
+
+// The tests of this program take the keyboard of a display that other test
+// programs share: one at a time holds it, by a lock named after the display.
+class DisplayLock {
+  public:
+    DisplayLock() {
+        const char* display = std::getenv("DISPLAY");
+        std::string name = "/tmp/zt-keyboard-lock";
+        for (const char* c = display ? display : ""; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0666);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~DisplayLock() {
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_UN);
+            ::close(fd_);
+        }
+    }
+
+  private:
+    int fd_ = -1;
+};
+
+// Other test programs share the display and may take the keyboard for a
+// moment: a key that had no effect is sent again until `done` holds.
+// Presses a button from the keyboard: Space on the focused button.
+inline void Press(wxWindow* button, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
+        if (!Focus(button)) continue;
+        wxUIActionSimulator sim;
+        sim.Char(WXK_SPACE);
+        Pump();
+    }
+    EXPECT_TRUE(done()) << "the button did nothing";
+}
+
+}  // namespace ToneWin
