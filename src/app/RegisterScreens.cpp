@@ -8,6 +8,8 @@
 #include "app/MenuCommands.h"
 #include "app/PassInput2Dlg.h"
 #include "app/ScreenRegistry.h"
+#include "alignment/AlignmentOperations.h"
+#include "alignment/ui/AlignmentCommand.h"
 #include "channel/ChannelGrid.h"
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
@@ -52,6 +54,19 @@ void RegisterScreens() {
                                 },
                                 {},
                                 {}});
+    // Alignment: the alignment operations on the runner, and the Alignment
+    // command over the configured port with the same progress view.
+    AlignmentOperations::Register();
+    {
+        Screens::RadioLink link = Screens::Radio();
+        link.alignment = [](wxWindow* parent, CloneImage& working) {
+            const auto& radio = Screens::Radio();
+            const auto& port = AppState::Link();
+            return AlignmentCommand::Run(parent, working,
+                                         {port.port, static_cast<unsigned>(port.baudRate), radio.timing, radio.makeView});
+        };
+        Screens::RegisterRadioLink(link);
+    }
     Screens::RegisterConfigure([](wxWindow* parent) {
         auto& link = AppState::Link();
         CFileConfigDlg dialog(parent, PortConfig{link.port, link.cableType, link.baudRate});

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment/AlignmentFiles.h"
 #include "image/Image.h"
 
 namespace {
@@ -314,6 +315,39 @@ bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
     return true;
 }
 
+// SYNTHETIC alignment specification file of a variant ("Alignment Data/
+// <name>.vdx"): the variant's default image with the alignment points in use.
+// Records 0-15 (the wide points) and 16-31 (the narrow points, narrow
+// bandwidth) lie at sixteen frequencies spread evenly over the band on the
+// 12.5 kHz grid, named "AP01".."AP32"; words 20-23 and the nineteen radio
+// information bytes of page 8 (0xE8-0xFA) hold 0. Not factory data.
+bool WriteSpecification(const CloneImage& defaults, const BandHardware& hw,
+                        const std::filesystem::path& folder) {
+    CloneImage spec = defaults;
+    const double low = hw.min100kHz / 10.0 + 1.0, high = hw.max100kHz / 10.0 - 1.0;
+    for (int c = 0; c < 32; ++c) {
+        for (const auto& item : ItemMap::ChannelItems)
+            ItemMap::WriteChannelField(item, spec, c, ItemMap::ReadChannelField(item, spec, 0));
+        const double mhz = std::round((low + (high - low) * (c % 16) / 15.0) * 80.0) / 80.0;
+        char name[16];
+        std::snprintf(name, sizeof name, "AP%02d", c + 1);
+        Channel::SetTag(spec, c, name);
+        Channel::SetBandwidth(spec, c, c < 16 ? 0 : 2);
+        if (!Channel::SetRxFrequency(spec, c, mhz) || !Channel::SetTxFrequency(spec, c, mhz)) return false;
+        ItemMap::WriteBit(ItemMap::ChannelBitmapItems[0], spec, c, 0);
+    }
+    for (int w = 20; w <= 23; ++w)
+        ItemMap::WriteHeaderField({static_cast<std::uint32_t>(2 * w), 2, 0xFFFF, 0, 0}, spec, 0, 0, 0);
+    for (std::uint32_t b = 0xE8; b <= 0xFA; ++b)
+        ItemMap::WriteImageField({8, b, 1, 0xFF, 0, 0}, spec, 0, 0, 0);
+    const std::string name = AlignmentFiles::SpecFileName(spec);
+    if (name.empty()) return false;
+    const auto specFolder = folder / AlignmentFiles::SpecFolderName;
+    std::error_code ec;
+    std::filesystem::create_directories(specFolder, ec);
+    return FileUtil::SaveImageFile(spec, (specFolder / name).string()) == 1;
+}
+
 bool Generate(const VariantFile& file, const std::filesystem::path& folder, GeneratorHost& host) {
     const Model::VariantRow* row = VariantRowOf(file.variantCode);
     if (!row) return false;
@@ -338,6 +372,10 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     if (!GridRoundTrips(image, hw) || host.messages != 0) return false;
     if (Model::VariantCodeFromImage(image) != file.variantCode) {
         std::fprintf(stderr, "%s: identity does not name its own variant\n", row->fileName);
+        return false;
+    }
+    if (!WriteSpecification(image, hw, folder)) {
+        std::fprintf(stderr, "%s: the alignment specification file cannot be made\n", row->fileName);
         return false;
     }
     return FileUtil::SaveImageFile(image, (folder / row->fileName).string()) == 1;

@@ -1,0 +1,233 @@
+// The alignment dialogs with real mouse input against the simulated radio:
+// the maximum deviation sequence from the PTT toggle to the store on OK, and
+// the main dialog's OK and Cancel with their writes and the backup file.
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/radiobut.h>
+#include <wx/scrolbar.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+#include "AlignmentFixture.h"
+#include "alignment/ui/CHBaseMaxDev.h"
+#include "alignment/ui/CHBaselineADJ.h"
+#include "ui/MessageService.h"
+#include "ui/WinTestUtil.h"
+
+namespace {
+
+// Runs the steps one after the other from a timer, also inside the modal
+// loops the steps open; a step returns true when it is done.
+class Script {
+  public:
+    explicit Script(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
+        timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (busy_ || next_ >= steps_.size()) return;
+            busy_ = true;
+            if (std::getenv("ZT_SCRIPT_TRACE")) std::fprintf(stderr, "step %zu\n", next_);
+            if (steps_[next_]()) ++next_;
+            busy_ = false;
+        });
+        timer_.Start(40);
+    }
+    bool Done() const { return next_ >= steps_.size(); }
+    std::size_t Step() const { return next_; }
+
+  private:
+    std::vector<std::function<bool()>> steps_;
+    std::size_t next_ = 0;
+    bool busy_ = false;
+    wxTimer timer_;
+};
+
+// A real click in the middle of `window` (or at `x` within it).
+void Click(wxWindow* window, int x = -1) {
+    wxUIActionSimulator input;
+    const wxRect r = window->GetScreenRect();
+    input.MouseMove(r.x + (x < 0 ? r.width / 2 : x), r.y + r.height / 2);
+    // No yield here: a click that opens a modal dialog must run after the
+    // step has returned, so that the script goes on inside that dialog.
+    input.MouseClick();
+}
+
+template <class T>
+T* Open() {
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* d = dynamic_cast<T*>(w); d && d->IsModal() && d->IsShownOnScreen()) return d;
+    return nullptr;
+}
+
+std::vector<std::vector<int>> LiveCommands(const RadioSim::Simulator& sim) {
+    std::vector<std::vector<int>> out;
+    for (const auto& r : sim.Log()) {
+        if (r.kind != RadioSim::Record::Kind::Frame || r.command < 0x30 || r.command > 0x3E) continue;
+        std::vector<int> line{r.command};
+        line.insert(line.end(), r.data.begin(), r.data.end());
+        out.push_back(line);
+    }
+    return out;
+}
+
+class AlignmentWin : public AlignmentLinkTest {
+  protected:
+    void SetUp() override {
+        AlignmentLinkTest::SetUp();
+        if (HasFatalFailure()) return;
+        RecordingView view;
+        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
+        backup = status;
+        sim.ClearLog();
+    }
+    CCHBaselineADJ::ViewFactory Views() {
+        return [this](wxWindow*) -> std::unique_ptr<OperationView> {
+            auto view = std::make_unique<RecordingView>();
+            ++views;
+            return view;
+        };
+    }
+    CloneImage working;
+    std::string backup;
+    int views = 0;
+    ScriptedMessageService messages;
+    ScopedMessageService scoped{messages};
+    TestFrame top;
+};
+
+TEST_F(AlignmentWin, MaxDeviationSequenceThenOkWritesTheRadioAndDeletesTheBackup) {
+    CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
+    std::vector<std::vector<int>> keyUp, scrolled, stopped;
+    int storedRow7 = -1;
+    CCHBaseMaxDev* maxDev = nullptr;
+    Script script({
+        [&] {  // "Max Dev(W)"
+            if (!dialog.IsShownOnScreen()) return false;
+            Click(dialog.Button(2409));
+            return true;
+        },
+        [&] {  // "Single"
+            maxDev = Open<CCHBaseMaxDev>();
+            if (!maxDev) return false;
+            Click(maxDev->FindWindow(CCHBaseMaxDev::IDC_SINGLE));
+            return true;
+        },
+        [&] {  // PTT on row 3
+            if (maxDev->Frame().Type() != AlignmentFrame::AdjType::Single) return false;
+            sim.ClearLog();
+            Click(maxDev->Ptt(3));
+            return true;
+        },
+        [&] {  // a click in the scroll bar's trough moves the value
+            if (!maxDev->Frame().Transmitting()) return false;
+            keyUp = LiveCommands(sim);
+            sim.ClearLog();
+            Click(maxDev->ScrollBar(3), maxDev->ScrollBar(3)->GetSize().x * 9 / 10);
+            return true;
+        },
+        [&] {  // PTT again stops
+            scrolled = LiveCommands(sim);
+            if (scrolled.empty()) return false;
+            sim.ClearLog();
+            Click(maxDev->Ptt(3));
+            return true;
+        },
+        [&] {  // OK stores and writes
+            if (maxDev->Frame().Transmitting()) return false;
+            stopped = LiveCommands(sim);
+            storedRow7 = maxDev->Frame().Value(7);
+            Click(maxDev->FindWindow(wxID_OK));
+            return true;
+        },
+        [&] {  // back in the main dialog: OK, confirmed
+            if (Open<CCHBaseMaxDev>()) return false;
+            messages.QueueAnswer(MsgAnswer::Ok);
+            Click(dialog.FindWindow(wxID_OK));
+            return true;
+        },
+    });
+    const int rc = dialog.ShowModal();
+    EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
+    ASSERT_GE(keyUp.size(), 5u);
+    std::vector<int> codes;
+    for (const auto& c : keyUp) codes.push_back(c[0]);
+    EXPECT_EQ(codes, (std::vector<int>{0x30, 0x34, 0x32, 0x36, 0x33}));
+    EXPECT_EQ(keyUp[0], (std::vector<int>{0x30, 0, 3}));
+    ASSERT_FALSE(scrolled.empty());
+    for (const auto& c : scrolled) EXPECT_EQ(c[0], 0x33);
+    EXPECT_EQ(stopped, (std::vector<std::vector<int>>{{0x36, 0, 0, 0}, {0x35}}));
+    EXPECT_EQ(rc, wxID_OK);
+    EXPECT_EQ(views, 2);  // operation 19, then operation 9
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / backup));
+    const CloneImage memory = sim.Memory();
+    EXPECT_TRUE(SameChannelNamesAs(memory, radio));
+    EXPECT_EQ(memory[0x48], storedRow7);  // operation 19 wrote the EEPROM item
+    EXPECT_EQ(Word511(), 0x5AA5);
+    EXPECT_FALSE(sim.Alignment().alignmentConnection);
+}
+
+TEST_F(AlignmentWin, SubDialogCancelChangesNothingAndMainCancelRestores) {
+    const CloneImage before = working;
+    CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
+    Script script({
+        [&] {
+            if (!dialog.IsShownOnScreen()) return false;
+            Click(dialog.Button(2410));  // "Max Dev(N)"
+            return true;
+        },
+        [&] {
+            auto* maxDev = Open<CCHBaseMaxDev>();
+            if (!maxDev) return false;
+            Click(maxDev->FindWindow(wxID_CANCEL));
+            return true;
+        },
+        [&] {
+            if (Open<CCHBaseMaxDev>()) return false;
+            EXPECT_EQ(dialog.Image(), before);
+            // Cancel asked, answered Cancel: nothing happens.
+            messages.QueueAnswer(MsgAnswer::Cancel);
+            Click(dialog.FindWindow(wxID_CANCEL));
+            return true;
+        },
+        [&] {
+            if (messages.Count() < 1) return false;
+            EXPECT_TRUE(dialog.IsShownOnScreen());
+            EXPECT_TRUE(std::filesystem::exists(folder.path() / backup));
+            messages.QueueAnswer(MsgAnswer::Ok);
+            Click(dialog.FindWindow(wxID_CANCEL));
+            return true;
+        },
+    });
+    const int rc = dialog.ShowModal();
+    EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
+    EXPECT_EQ(rc, wxID_CANCEL);
+    EXPECT_EQ(views, 1);  // operation 10 only
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / backup));
+    EXPECT_TRUE(SameChannelNamesAs(sim.Memory(), radio));
+    EXPECT_TRUE(SameChannelNamesAs(dialog.Image(), radio));
+    EXPECT_EQ(Word511(), 0x5AA5);
+}
+
+TEST_F(AlignmentWin, PowerLimitSaysNoSpecificationAndSendsNothing) {
+    CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
+    Script script({
+        [&] {
+            if (!dialog.IsShownOnScreen()) return false;
+            Click(dialog.Button(2422));
+            return true;
+        },
+        [&] {
+            if (messages.Count() < 1) return false;
+            EXPECT_EQ(messages.Last().text, "no specification");
+            dialog.EndModal(wxID_CANCEL);
+            return true;
+        },
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(sim.Log().empty());
+}
+
+}  // namespace
