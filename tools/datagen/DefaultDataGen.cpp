@@ -226,6 +226,16 @@ void WriteRadioWideSettings(CloneImage& image) {
     for (std::size_t i = 0; i < 5; ++i) ItemMap::SetSingle(ItemMap::SystemItems[1 + i], image, programmed[i]);
 }
 
+// Key functions: every key slot (block 8, 0x140-0x17F) "None" (0), but the
+// portable's Side-1 press "Monitor" (1) and Side-2 press "Low Power" (4),
+// which every portable key list offers.
+void WriteKeyFunctions(CloneImage& image) {
+    constexpr const ImageItemDescriptor& kKeySlot = ItemMap::SystemItems[71];  // slot n: index 1, stride n
+    for (std::uint32_t slot = 0; slot < 64; ++slot) ItemMap::WriteImageField(kKeySlot, image, 1, slot, 0);
+    ItemMap::WriteImageField(kKeySlot, image, 1, 0, 1);
+    ItemMap::WriteImageField(kKeySlot, image, 1, 1, 4);
+}
+
 // The 2-tone settings and records. Every value is one the 2-tone screens
 // offer, so that no cell or combo box of a new document shows empty:
 //  * tone table: tones 0-9 empty (0xFFFF, shown 0.0); the user fills them;
@@ -366,6 +376,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteUnusedChannels(image);
     WriteRadioWideSettings(image);
     WriteTwoTone(image);
+    WriteKeyFunctions(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 
