@@ -11,6 +11,7 @@
 #include "alignment/AlignmentOperations.h"
 #include "alignment/ui/AlignmentCommand.h"
 #include "channel/ChannelGrid.h"
+#include "channel/ChannelPopups.h"
 #include "channel/ChannelGridPrint.h"
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupAllocationPrintScreen.h"
@@ -21,6 +22,7 @@
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
+#include "signalling/SignallingScreens.h"
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/PaneFramework.h"
@@ -95,6 +97,23 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::ScanSetting, &SettingsScreens::ScanSettingPrint);
     Screens::RegisterDialog(Cmd::Marketing, &SettingsScreens::Marketing);
     PrintScreens::Register(PrintScreens::Slot::Marketing, &SettingsScreens::MarketingPrint);
+
+    // Data signalling: the DTMF and FleetLink dialogs, and their places in the printed document.
+    Screens::RegisterDialog(Cmd::DtmfDialing, &SignallingScreens::DtmfDialing);
+    PrintScreens::Register(PrintScreens::Slot::DtmfDialing, &SignallingScreens::DtmfDialingPrint);
+    Screens::RegisterDialog(Cmd::DtmfAni, &SignallingScreens::DtmfAni);
+    PrintScreens::Register(PrintScreens::Slot::DtmfAni, &SignallingScreens::DtmfAniPrint);
+    Screens::RegisterDialog(Cmd::DtmfPage, &SignallingScreens::DtmfPage);
+    PrintScreens::Register(PrintScreens::Slot::DtmfPage, &SignallingScreens::DtmfPagePrint);
+    Screens::RegisterDialog(Cmd::FleetlinkAni, &SignallingScreens::FleetLinkAni);
+    PrintScreens::Register(PrintScreens::Slot::FleetLinkAni, &SignallingScreens::FleetLinkAniPrint);
+    // The channel grid's "ANI Setting" opens the settings of the channel's ANI system.
+    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni, [](wxWindow* parent, CloneImage& image) {
+        return SignallingScreens::DtmfAni(parent, image) ? wxID_OK : wxID_CANCEL;
+    });
+    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::FleetLinkAni, [](wxWindow* parent, CloneImage& image) {
+        return SignallingScreens::FleetLinkAni(parent, image) ? wxID_OK : wxID_CANCEL;
+    });
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

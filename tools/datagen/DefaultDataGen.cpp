@@ -298,6 +298,61 @@ void WriteTwoTone(CloneImage& image) {
     TwoTone::RecalcToneRegisters(image);
 }
 
+// The data-signalling settings, each a value its dialog offers:
+//  * DTMF dialing: keypad and side tone monitor "Enable", pause code
+//    "Disable" with pause time 0 (the blank row that goes with it), delay
+//    "100 mS", speed "50 mS", five empty codes (8 zero bytes) with blank tags;
+//  * DTMF ANI: type "Page", transmit "Disable", delay "100 mS", speed
+//    "50 mS (10 dig)", an empty code;
+//  * DTMF paging: auto reset beep "Disable", auto reset time "Endless",
+//    separate code "*", ten empty page codes (digits 15, 15, 15);
+//  * FleetLink ANI: transmit "Disable", PTT side tone "Enable", fleet 100,
+//    own ID 1000, lead-in delay 200 ms.
+void WriteSignalling(CloneImage& image) {
+    using ItemMap::DtmfItems;
+    ItemMap::SetDtmfKeypad(image, 0);
+    ItemMap::SetDtmfSideToneMonitor(image, 0);
+    ItemMap::WriteImageField(DtmfItems[2], image, 0, 0, 1);  // pause code off
+    ItemMap::WriteImageField(DtmfItems[3], image, 0, 0, 0);
+    ItemMap::SetDtmfPauseTime(image, 0);
+    ItemMap::SetDtmfDelayTime(image, 2);
+    ItemMap::SetDtmfSpeed(image, 50);
+    const std::uint8_t empty[8] = {};
+    const std::string blankTag = TagTextToCodes("", 8);
+    ItemMap::SetDtmfCode1(image, empty);
+    ItemMap::SetDtmfCode2(image, empty);
+    ItemMap::SetDtmfCode3(image, empty);
+    ItemMap::SetDtmfCode4(image, empty);
+    ItemMap::SetDtmfCode5(image, empty);
+    ItemMap::SetDtmfCode1Tag(image, blankTag);
+    ItemMap::SetDtmfCode2Tag(image, blankTag);
+    ItemMap::SetDtmfCode3Tag(image, blankTag);
+    ItemMap::SetDtmfCode4Tag(image, blankTag);
+    ItemMap::SetDtmfCode5Tag(image, blankTag);
+
+    ItemMap::SetDtmfAniType(image, 0);
+    ItemMap::SetDtmfAniTransmit(image, 0);
+    ItemMap::SetDtmfAniDelayTime(image, 2);
+    ItemMap::SetDtmfAniSpeed(image, 50);
+    ItemMap::SetDtmfAniCode(image, empty);
+
+    ItemMap::SetDtmfAutoResetBeep(image, 1);
+    ItemMap::SetDtmfAutoResetTime(image, 0);
+    ItemMap::SetDtmfSeparateCode(image, 14);
+    for (int n = 0; n < 10; ++n) {
+        ItemMap::SetDtmfPageCodeDigit1(image, n, 15);
+        ItemMap::SetDtmfPageCodeDigit2(image, n, 15);
+        ItemMap::SetDtmfPageCodeDigit3(image, n, 15);
+    }
+
+    using ItemMap::FleetLinkItems;
+    ItemMap::SetFleetLinkAniTransmit(image, 0);
+    ItemMap::SetFleetLinkPttSideTone(image, 0);
+    ItemMap::WriteImageField(FleetLinkItems[2], image, 0, 0, 1);     // fleet 100
+    ItemMap::WriteImageFieldLE(FleetLinkItems[3], image, 0, 0, 1);   // own ID 1000
+    ItemMap::WriteImageField(FleetLinkItems[4], image, 0, 0, 20);    // lead-in 200 ms
+}
+
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
 // from the synthesiser words, in both directions and on every PLL REF 0-7.
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
@@ -377,6 +432,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteRadioWideSettings(image);
     WriteTwoTone(image);
     WriteKeyFunctions(image);
+    WriteSignalling(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 

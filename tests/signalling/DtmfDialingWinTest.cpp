@@ -1,0 +1,97 @@
+// The DTMF Dialing dialog on the default data file, driven by keys and
+// clicks: OK changes exactly the chosen bytes, a second OK changes nothing,
+// Cancel leaves the document, and out-of-list values survive OK.
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+
+#include "SettingsWinFixture.h"
+#include "image/ItemMap.h"
+#include "image/ItemsSignalling.h"
+#include "signalling/DtmfDialing.h"
+
+using namespace SettingsTest;
+
+namespace {
+
+constexpr std::size_t kPage9 = 0x2800;
+
+struct DtmfDialingWin : SettingsWin {
+    void OpenDialog() { Open(&CDtmfDialingDlg::MakeDialog); }
+    wxComboBox* Combo(int id) { return wxDynamicCast(Control(id), wxComboBox); }
+};
+
+}  // namespace
+
+TEST_F(DtmfDialingWin, OkChangesExactlyTheChosenBytes) {
+    OpenDialog();
+    EXPECT_EQ(dialog->GetTitle(), "DTMF Dialing");
+    // The default file has the pause code off: no pause time to choose.
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_CODE)->GetValue(), "Disable");
+    EXPECT_FALSE(Control(CDtmfDialingDlg::IDC_PAUSE_TIME)->IsEnabled());
+    Pick(CDtmfDialingDlg::IDC_PAUSE_CODE, "5");
+    EXPECT_TRUE(Control(CDtmfDialingDlg::IDC_PAUSE_TIME)->IsEnabled());
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_TIME)->GetSelection(), wxNOT_FOUND);
+    Pick(CDtmfDialingDlg::IDC_PAUSE_TIME, "1.0 sec");
+    Type(CDtmfDialingDlg::IDC_CODE1, "123#");
+    EXPECT_EQ(wxDynamicCast(Control(CDtmfDialingDlg::IDC_CODE1), wxTextCtrl)->GetValue(), "123#");
+    ClickOk();
+    const CloneImage before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+
+    Changes expected;
+    auto expect = [&](std::size_t at, std::uint8_t value) {
+        if (before[at] != value) expected[at] = value;
+    };
+    expect(kPage9 + 0x001, static_cast<std::uint8_t>((before[kPage9 + 0x001] & 0xE0) | 0x05));
+    expect(kPage9 + 0x002, 10);
+    const std::uint8_t code[8] = {0x41, 0x23, 0xF0, 0, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < 8; ++i) expect(kPage9 + 0x018 + i, code[i]);
+    EXPECT_EQ(Diff(before, document), expected);
+
+    // Opened again on the result, OK without edits changes no byte.
+    OpenDialog();
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_TIME)->GetValue(), "1.0 sec");
+    ClickOk();
+    const CloneImage after = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(after, document), Changes{});
+}
+
+TEST_F(DtmfDialingWin, CancelLeavesTheDocument) {
+    const CloneImage before = document;
+    OpenDialog();
+    Pick(CDtmfDialingDlg::IDC_SPEED, "100 mS");
+    Type(CDtmfDialingDlg::IDC_CODE1, "9");
+    ClickCancel();
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(DtmfDialingWin, OutOfListValuesOpenEmptyAndSurviveOk) {
+    // A pause time that is no multiple of 5 with the pause code on, and a
+    // speed no row holds; a code packed with a count past its digits.
+    document[kPage9 + 0x001] = 0x07;
+    document[kPage9 + 0x002] = 12;
+    document[kPage9 + 0x005] = 40;
+    OpenDialog();
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_CODE)->GetValue(), "7");
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_TIME)->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_SPEED)->GetSelection(), wxNOT_FOUND);
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(DtmfDialingWin, SwitchingThePauseCodeOffKeepsThePauseTime) {
+    document[kPage9 + 0x001] = 0x03;
+    document[kPage9 + 0x002] = 25;
+    OpenDialog();
+    EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_TIME)->GetValue(), "2.5 sec");
+    Pick(CDtmfDialingDlg::IDC_PAUSE_CODE, "Disable");
+    EXPECT_FALSE(Control(CDtmfDialingDlg::IDC_PAUSE_TIME)->IsEnabled());
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(before, document), (Changes{{kPage9 + 0x001, 0x10}}));
+}

@@ -1,0 +1,83 @@
+// The DTMF Page dialog on the default data file, driven by keys and clicks:
+// page codes must be complete, OK changes exactly the chosen bytes, a second
+// OK changes nothing and Cancel leaves the document.
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+
+#include "SettingsWinFixture.h"
+#include "signalling/DtmfPage.h"
+
+using namespace SettingsTest;
+
+namespace {
+
+constexpr std::size_t kResetTime = 0x2A85, kCode1 = 0x2A90, kCode2 = 0x2A92;
+
+struct DtmfPageWin : SettingsWin {
+    void OpenDialog() { Open(&CDtmfPageDlg::MakeDialog); }
+};
+
+}  // namespace
+
+TEST_F(DtmfPageWin, AnIncompleteCodeIsRefusedAndACompleteOneStored) {
+    OpenDialog();
+    EXPECT_EQ(dialog->GetTitle(), "DTMF Page");
+    EXPECT_FALSE(Control(2101)->IsShown());  // decode LED: hidden on every radio
+    Pick(CDtmfPageDlg::IDC_AUTO_RESET_TIME, "1.5 sec");
+    Type(CDtmfPageDlg::IDC_CODE1, "12#");
+    // A code gets Type "Encode" and Action "Normal"; neither can be changed.
+    auto* type = wxDynamicCast(Control(CDtmfPageDlg::IDC_TYPE1), wxComboBox);
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->GetValue(), "Encode");
+    EXPECT_FALSE(type->IsEnabled());
+    EXPECT_FALSE(Control(CDtmfPageDlg::IDC_ACTION1)->IsEnabled());
+
+    ClickOk();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("Page Code 1"), std::string::npos) << messages.Last().text;
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_EQ(working, document) << "nothing is written while a code is refused";
+
+    Type(CDtmfPageDlg::IDC_CODE1, "###");
+    ClickOk();
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_NE(messages.Last().text.find("###"), std::string::npos) << messages.Last().text;
+    EXPECT_TRUE(dialog->IsShown());
+
+    Type(CDtmfPageDlg::IDC_CODE1, "123");
+    ClickOk();
+    const CloneImage before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    Changes expected{{kResetTime, 3}, {kCode1 + 1, 0x23}};
+    const auto first = static_cast<std::uint8_t>((before[kCode1] & 0xF0) | 0x01);
+    if (first != before[kCode1]) expected[kCode1] = first;
+    EXPECT_EQ(Diff(before, document), expected);
+
+    OpenDialog();
+    EXPECT_EQ(wxDynamicCast(Control(CDtmfPageDlg::IDC_CODE1), wxTextCtrl)->GetValue(), "123");
+    ClickOk();
+    const CloneImage after = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(after, document), Changes{});
+}
+
+TEST_F(DtmfPageWin, CancelLeavesTheDocumentAndAStoredShortCodeSurvivesOk) {
+    const CloneImage unchanged = document;
+    OpenDialog();
+    Type(CDtmfPageDlg::IDC_CODE1, "456");
+    Pick(CDtmfPageDlg::IDC_SEPARATE_CODE, "#");
+    ClickCancel();
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, unchanged);
+
+    // Digits 1, 2, 15 as the radio may hold them: shown "12#", kept untouched.
+    document[kCode2] = 0xF1;
+    document[kCode2 + 1] = 0x2F;
+    OpenDialog();
+    EXPECT_EQ(wxDynamicCast(Control(CDtmfPageDlg::IDC_CODE1 + 1), wxTextCtrl)->GetValue(), "12#");
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document, before);
+    EXPECT_EQ(messages.Count(), 0u);
+}

@@ -1,0 +1,48 @@
+// What each data-signalling dialog puts into the printed document of the
+// default data file: its title, its shown controls as caption and value, and
+// nothing of its hidden ones.
+#include <gtest/gtest.h>
+
+#include "ImageDiff.h"
+#include "image/TestHost.h"
+#include "settings/SettingsPrint.h"
+#include "signalling/DtmfAni.h"
+#include "signalling/DtmfDialing.h"
+#include "signalling/DtmfPage.h"
+#include "signalling/FleetLinkAni.h"
+
+using namespace Settings;
+
+TEST(SignallingPrint, EveryDialogPrintsItsShownControls) {
+    struct Case {
+        std::unique_ptr<SettingsDialogModel> (*make)();
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const Case cases[] = {
+        {&CDtmfDialingDlg::MakeDialog,
+         {"[DTMF Dialing]", "<td>DTMF Pause Code:</td>\n<td>Disable</td>", "<td>DTMF Speed:</td>\n<td>50 mS</td>"},
+         {"DTMF Keypad"}},
+        {&CDtmfAniDlg::MakeDialog,
+         {"[DTMF ANI]", "<td>DTMF ANI Speed:</td>\n<td>50 mS (10 dig)</td>",
+          "<td>DTMF ANI Transmit:</td>\n<td>Disable</td>"},
+         {}},
+        {&CDtmfPageDlg::MakeDialog,
+         {"[DTMF Page]", "<td>DTMF Auto Reset Time:</td>\n<td>Endless</td>",
+          "<td>DTMF Separate Code:</td>\n<td>*</td>"},
+         {"Page Decode LED", "Answer Back"}},
+        {&CFleetLinkAniDlg::MakeDialog,
+         {"[Fleetlink ANI - 1(ID)]", "<td>ID:</td>\n<td>1000</td>", "<td>Fleet:</td>\n<td>100</td>"},
+         {}},
+    };
+    TestHost host;
+    const CloneImage image = SettingsTest::DefaultImage();
+    for (const Case& c : cases) {
+        SettingsPrint print(c.make(), image);
+        std::string out;
+        print.RenderPage(out, &image);
+        for (const auto& text : c.present)
+            EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
+        for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
+    }
+}
