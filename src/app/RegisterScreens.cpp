@@ -13,6 +13,8 @@
 #include "channel/GroupGrid.h"
 #include "app/HelpRegistration.h"
 #include "serial/ui/FileConfigDlg.h"
+#include "tone/FiveToneCommonDlg.h"
+#include "tone/FiveToneStatusDlg.h"
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
@@ -37,6 +39,9 @@ void RegisterScreens() {
     TwoTonePrintScreen::Register();
     Screens::RegisterDialog(Cmd::TwoToneSetting, &C2ToneSettingDlg::Edit);
     PrintScreens::Register(PrintScreens::Slot::TwoToneSetting, &C2ToneSettingDlg::Print);
+    Screens::RegisterDialog(Cmd::FiveToneCommon, &C5ToneCommonDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::FiveToneCommon, &C5ToneCommonDlg::Print);
+    Screens::RegisterDialog(Cmd::FiveToneStatus, &C5ToneStatusDlg::Edit);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
