@@ -163,6 +163,29 @@ TEST_F(FiveToneCommonWin, LastGapBoundsTheLeadInGap) {
     EXPECT_EQ(Diff(before, document), Diff(before, expected));
 }
 
+// A stored value no row lists shows empty on every page and survives OK.
+TEST_F(FiveToneCommonWin, OutOfListValuesShowEmptyAndAreKept) {
+    ItemMap::SetTone5BeepRepeatInterval(document, 3);
+    ItemMap::SetTone5Call1EncodeCode(document, 40);
+    ItemMap::SetTone5LastGapTone(document, 20);
+    const CloneImage before = document;
+    OpenDialog();
+    EXPECT_EQ(Form(0).Value(Dlg::IDC_BEEP_INTERVAL), -1);
+    EXPECT_EQ(Form(1).Value(Dlg::IDC_CALL1_CODE), -1);
+    EXPECT_EQ(Form(2).Value(Dlg::IDC_LAST_GAP_TONE), -1);
+    auto* combo = wxDynamicCast(Control(Dlg::IDC_BEEP_INTERVAL, 0), wxComboBox);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetValue(), "");
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    CloneImage expected = before;
+    FiveTone::RecalcToneRegisters(expected);
+    EXPECT_EQ(Diff(before, document), Diff(before, expected));
+    EXPECT_EQ(ItemMap::GetTone5BeepRepeatInterval(document), 3u);
+    EXPECT_EQ(ItemMap::GetTone5Call1EncodeCode(document), 40u);
+    EXPECT_EQ(ItemMap::GetTone5LastGapTone(document), 20u);
+}
+
 TEST_F(FiveToneCommonWin, PrintsThreePagesThenTheErrorText) {
     Settings::SettingsPrint print(C5ToneCommonDlg::MakeDialog(), document);
     const char* titles[] = {"5-Tone Common - 1(Common 1)", "5-Tone Common - 2(Common 2)",
