@@ -19,6 +19,8 @@
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
 #include "settings/SettingsScreens.h"
+#include "tone/FiveToneCommonDlg.h"
+#include "tone/FiveToneStatusDlg.h"
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
@@ -42,6 +44,9 @@ void RegisterScreens() {
     TwoTonePrintScreen::Register();
     Screens::RegisterDialog(Cmd::TwoToneSetting, &C2ToneSettingDlg::Edit);
     PrintScreens::Register(PrintScreens::Slot::TwoToneSetting, &C2ToneSettingDlg::Print);
+    Screens::RegisterDialog(Cmd::FiveToneCommon, &C5ToneCommonDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::FiveToneCommon, &C5ToneCommonDlg::Print);
+    Screens::RegisterDialog(Cmd::FiveToneStatus, &C5ToneStatusDlg::Edit);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.

@@ -353,6 +353,52 @@ void WriteSignalling(CloneImage& image) {
     ItemMap::WriteImageField(FleetLinkItems[4], image, 0, 0, 20);    // lead-in 200 ms
 }
 
+// The settings every 5-tone system shares (block 13 offsets 0x00-0x18), as a
+// new radio leaves the factory:
+//  * 5-Tone Setup "Simple"; TAG and ANI Display on; PTT Call "Disable"; Side
+//    Tone "Mute"; Minimum Decode Digit "5"; Signaling Monitor Mode "Disable";
+//    Repeat Tone "E"; Group Tone "A"; Last Gap Tone "No Tone"; Clear to
+//    Transpond Time "Disable";
+//  * Auto TX Time "Endless"; Lead In Delay, Extend 1st, 2nd Last Gap and Last
+//    Gap "Disable"; Lead Out Delay "Disable"; ACK Decode Time "Disable";
+//    Transpond ACK Re-Try "Disable"; Call 1-3 and Emergency Encode Code
+//    "Disable";
+//  * every Display and Compare Digit box ticked (masks 0); Beep Repeat
+//    Interval "Endless"; Call Beep Level "AF Level"; TP40 1st Lead In Tone
+//    "Disable"; 5-Tone Decode Precision "2.0 %"; Transpond Delay Time "0 msec".
+void WriteFiveToneCommon(CloneImage& image) {
+    ItemMap::SetTone5Setup(image, 0);
+    ItemMap::SetTone5TagDisplay(image, 0);
+    ItemMap::SetTone5AniDisplay(image, 0);
+    ItemMap::SetTone5PttCall(image, 1);
+    ItemMap::SetTone5SideTone(image, 0);
+    ItemMap::SetTone5MinimumDecodeDigit(image, 4);
+    ItemMap::SetTone5SignalingMonitorMode(image, 0);
+    ItemMap::SetTone5RepeatTone(image, 14);
+    ItemMap::SetTone5GroupTone(image, 10);
+    ItemMap::SetTone5LastGapTone(image, 16);
+    ItemMap::SetTone5ClearToTranspond(image, 0);
+    ItemMap::SetTone5AutoTxTime(image, 255);
+    ItemMap::SetTone5LeadInDelay(image, 0);
+    ItemMap::SetTone5Extend1stToneTime(image, 0);
+    ItemMap::SetTone5SecondLastGapTime(image, 0);
+    ItemMap::SetTone5LastGapTime(image, 0);
+    ItemMap::SetTone5LeadOutDelay(image, 0);
+    ItemMap::SetTone5AckDecodeTime(image, 0);
+    ItemMap::SetTone5TranspondAckRetry(image, 0);
+    ItemMap::SetTone5Call1EncodeCode(image, 255);
+    ItemMap::SetTone5Call2EncodeCode(image, 255);
+    ItemMap::SetTone5Call3EncodeCode(image, 255);
+    ItemMap::SetTone5EmergencyEncodeCode(image, 255);
+    for (std::uint32_t offset : {0x12u, 0x13u})
+        ItemMap::WriteImageField(ImageItemDescriptor{13, offset, 1, 0xFF, 0x00, 47}, image, 0, 0, 0);
+    ItemMap::SetTone5BeepRepeatInterval(image, 0);
+    ItemMap::SetTone5CallBeepLevel(image, 255);
+    ItemMap::SetTone5Tp40LeadInToneTime(image, 0);
+    ItemMap::SetTone5DecodePrecision(image, 20);
+    ItemMap::SetTone5TranspondDelayTime(image, 0);
+}
+
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
 // from the synthesiser words, in both directions and on every PLL REF 0-7.
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
@@ -433,6 +479,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteTwoTone(image);
     WriteKeyFunctions(image);
     WriteSignalling(image);
+    WriteFiveToneCommon(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 

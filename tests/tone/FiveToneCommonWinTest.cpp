@@ -1,0 +1,255 @@
+// The 5-Tone Common dialog on a default data file, with real key input: OK
+// writes exactly the bytes of the controls changed (and the tone registers
+// that follow them), Cancel and a second OK change nothing; 5-Tone Setup
+// keeps the three pages on one row; the Last Gap bounds page 1's lead-in gap.
+#include <wx/checkbox.h>
+#include <wx/notebook.h>
+
+#include "ToneWinUtil.h"
+#include "image/ItemsTone.h"
+#include "image/ToneRegisters.h"
+#include "settings/SettingsPrint.h"
+#include "settings/SettingsWinFixture.h"
+#include "tone/FiveToneCommonDlg.h"
+#include "tone/FiveToneStatusDlg.h"
+
+using namespace SettingsTest;
+using Dlg = C5ToneCommonDlg;
+
+namespace {
+
+constexpr std::size_t B13 = CloneImage::BlockOffset(13);
+
+struct FiveToneCommonWin : SettingsWin {
+    ToneWin::DisplayLock keyboard;
+
+    void OpenDialog() { Open(&C5ToneCommonDlg::MakeDialog); }
+    void ShowPage(std::size_t page) {
+        dialog->Tabs()->SetSelection(page);
+        Settle();
+    }
+    // Toggles a check box with the space bar.
+    void Toggle(int id, std::size_t page) {
+        auto* box = wxDynamicCast(Control(id, page), wxCheckBox);
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(Focus(box));
+        Key(WXK_SPACE);
+    }
+    Settings::SettingsForm& Form(std::size_t page) { return dialog->Model().Page(page).Form(); }
+};
+
+TEST_F(FiveToneCommonWin, OkWritesTheChosenBytesAndCancelNothing) {
+    const CloneImage before = document;
+    ASSERT_EQ(before[B13 + 0x12], 0x00);
+
+    OpenDialog();
+    EXPECT_EQ(dialog->GetTitle(), "5-Tone Common");
+    ASSERT_EQ(dialog->Tabs()->GetPageCount(), 3u);
+    EXPECT_EQ(dialog->Tabs()->GetPageText(2), "Common 3");
+    // Display Digit boxes 1 and 3 cleared: bits 0 and 2 of offset 0x12 set.
+    Toggle(Dlg::IDC_DISPLAY_DIGIT1, 0);
+    Toggle(Dlg::IDC_DISPLAY_DIGIT1 + 2, 0);
+    ShowPage(1);
+    Pick(Dlg::IDC_CALL1_CODE, "Enc-3", 1);
+    ShowPage(2);
+    Pick(Dlg::IDC_LAST_GAP_TONE, "0", 2);
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+
+    CloneImage expected = before;
+    expected[B13 + 0x12] = 0x05;
+    expected[B13 + 0x0E] = 2;
+    expected[B13 + 0x04] = static_cast<std::uint8_t>(before[B13 + 0x04] & 0xE0);
+    FiveTone::RecalcToneRegisters(expected);
+    EXPECT_EQ(Diff(before, document), Diff(before, expected));
+    EXPECT_EQ(ItemMap::GetTone5Call1EncodeCode(document), 2u);
+
+    // "No Tone" is stored as 16 in bits 4-0.
+    OpenDialog();
+    ShowPage(2);
+    Pick(Dlg::IDC_LAST_GAP_TONE, "No Tone", 2);
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document[B13 + 0x04] & 0x1F, 16);
+
+    // Opened again, the boxes show the stored mask; OK without edits changes
+    // no byte.
+    const CloneImage saved = document;
+    OpenDialog();
+    EXPECT_FALSE(Form(0).Checked(Dlg::IDC_DISPLAY_DIGIT1));
+    EXPECT_TRUE(Form(0).Checked(Dlg::IDC_DISPLAY_DIGIT1 + 1));
+    EXPECT_FALSE(Form(0).Checked(Dlg::IDC_DISPLAY_DIGIT1 + 2));
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(saved, document), Changes{});
+
+    // Cancel after edits leaves the document byte for byte.
+    OpenDialog();
+    Toggle(Dlg::IDC_COMPARE_DIGIT1 + 7, 0);
+    ShowPage(1);
+    Pick(Dlg::IDC_AUTO_TX, "30 sec", 1);
+    ClickCancel();
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, saved);
+}
+
+TEST_F(FiveToneCommonWin, AdvancedOnPageThreeGreysTheTimingAndSyncsThePages) {
+    OpenDialog();
+    const int page3[] = {Dlg::IDC_TAG_DISPLAY,    Dlg::IDC_ANI_DISPLAY,     Dlg::IDC_SIDE_TONE,
+                         Dlg::IDC_MIN_DECODE_DIGIT, Dlg::IDC_MONITOR_MODE,  Dlg::IDC_REPEAT_TONE,
+                         Dlg::IDC_GROUP_TONE,     Dlg::IDC_LAST_GAP_TONE,   Dlg::IDC_TRANSPOND_DELAY,
+                         Dlg::IDC_CLEAR_TO_TRANSPOND};
+    for (int id : page3) EXPECT_TRUE(Form(2).IsEnabled(id) || id == Dlg::IDC_TRANSPOND_DELAY) << id;
+    // Values that go nowhere are shown read-only.
+    EXPECT_FALSE(Form(2).IsEnabled(Dlg::IDC_PERIODIC_ANI));
+    EXPECT_FALSE(Form(2).IsEnabled(Dlg::IDC_ANI_LOCKOUT));
+
+    ShowPage(2);
+    Pick(Dlg::IDC_SETUP, "Advanced", 2);
+    for (int id : page3) {
+        EXPECT_FALSE(Form(2).IsEnabled(id)) << id;
+        if (wxWindow* window = dialog->Control(id, 2)) {
+            EXPECT_FALSE(window->IsEnabled()) << id;
+        }
+    }
+    EXPECT_EQ(Form(0).Value(Dlg::IDC_SETUP), 2);
+    EXPECT_EQ(Form(1).Value(Dlg::IDC_SETUP), 2);
+    for (int id = Dlg::IDC_AUTO_TX; id <= Dlg::IDC_TRANSPOND_RETRY; ++id)
+        EXPECT_FALSE(Form(1).IsEnabled(id)) << id;
+    EXPECT_TRUE(Form(1).IsEnabled(Dlg::IDC_PTT_CALL));
+    EXPECT_TRUE(Form(1).IsEnabled(Dlg::IDC_CALL1_CODE));
+
+    // Back to "Simple": everything the restriction table allows comes back,
+    // the always-hidden Transpond Delay Time does not.
+    Pick(Dlg::IDC_SETUP, "Simple", 2);
+    for (int id : page3) EXPECT_EQ(Form(2).IsEnabled(id), id != Dlg::IDC_TRANSPOND_DELAY) << id;
+    EXPECT_TRUE(Form(1).IsEnabled(Dlg::IDC_LAST_GAP));
+
+    Pick(Dlg::IDC_SETUP, "Advanced", 2);
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document[B13] & 0x03, 2);
+    CloneImage expected = before;
+    expected[B13] = static_cast<std::uint8_t>((before[B13] & 0xFC) | 2);
+    FiveTone::RecalcToneRegisters(expected);
+    EXPECT_EQ(Diff(before, document), Diff(before, expected));
+
+    // Stored "Advanced" opens with the timing greyed on page 2.
+    OpenDialog();
+    EXPECT_FALSE(Form(1).IsEnabled(Dlg::IDC_LAST_GAP));
+    EXPECT_FALSE(Form(2).IsEnabled(Dlg::IDC_SIDE_TONE));
+}
+
+TEST_F(FiveToneCommonWin, LastGapBoundsTheLeadInGap) {
+    OpenDialog();
+    // The stored Last Gap ("Disable") leaves the lead-in gap only "Disable".
+    EXPECT_EQ(Form(0).Find(Dlg::IDC_LEAD_IN_GAP)->rows.size(), 1u);
+    ShowPage(1);
+    Pick(Dlg::IDC_LAST_GAP, "800 msec", 1);
+    Form(0).SelectValue(Dlg::IDC_LEAD_IN_GAP, 80);
+    Pick(Dlg::IDC_LAST_GAP, "500 msec", 1);
+    const auto& rows = Form(0).Find(Dlg::IDC_LEAD_IN_GAP)->rows;
+    ASSERT_EQ(rows.size(), 51u);
+    EXPECT_EQ(rows.back().value, 50);
+    EXPECT_EQ(Form(0).Value(Dlg::IDC_LEAD_IN_GAP), 50);
+
+    const CloneImage before = document;
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    CloneImage expected = before;
+    expected[B13 + 0x0A] = 50;
+    FiveTone::RecalcToneRegisters(expected);
+    EXPECT_EQ(Diff(before, document), Diff(before, expected));
+}
+
+// A stored value no row lists shows empty on every page and survives OK.
+TEST_F(FiveToneCommonWin, OutOfListValuesShowEmptyAndAreKept) {
+    ItemMap::SetTone5BeepRepeatInterval(document, 3);
+    ItemMap::SetTone5Call1EncodeCode(document, 40);
+    ItemMap::SetTone5LastGapTone(document, 20);
+    const CloneImage before = document;
+    OpenDialog();
+    EXPECT_EQ(Form(0).Value(Dlg::IDC_BEEP_INTERVAL), -1);
+    EXPECT_EQ(Form(1).Value(Dlg::IDC_CALL1_CODE), -1);
+    EXPECT_EQ(Form(2).Value(Dlg::IDC_LAST_GAP_TONE), -1);
+    auto* combo = wxDynamicCast(Control(Dlg::IDC_BEEP_INTERVAL, 0), wxComboBox);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetValue(), "");
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    CloneImage expected = before;
+    FiveTone::RecalcToneRegisters(expected);
+    EXPECT_EQ(Diff(before, document), Diff(before, expected));
+    EXPECT_EQ(ItemMap::GetTone5BeepRepeatInterval(document), 3u);
+    EXPECT_EQ(ItemMap::GetTone5Call1EncodeCode(document), 40u);
+    EXPECT_EQ(ItemMap::GetTone5LastGapTone(document), 20u);
+}
+
+TEST_F(FiveToneCommonWin, PrintsThreePagesThenTheErrorText) {
+    Settings::SettingsPrint print(C5ToneCommonDlg::MakeDialog(), document);
+    const char* titles[] = {"5-Tone Common - 1(Common 1)", "5-Tone Common - 2(Common 2)",
+                            "5-Tone Common - 3(Common 3)"};
+    for (const char* title : titles) {
+        std::string out;
+        print.RenderPage(out, &document);
+        EXPECT_NE(out.find(title), std::string::npos) << out;
+    }
+    std::string out;
+    print.RenderPage(out, &document);
+    EXPECT_NE(out.find(Settings::SettingsPrint::InvalidPageText), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+struct FiveToneStatusWin : SettingsWin {
+    ToneWin::DisplayLock keyboard;
+};
+
+TEST_F(FiveToneStatusWin, FivePagesOfReadOnlyTagsThatNeverTouchTheImage) {
+    EXPECT_EQ(C5ToneStatusDlg::RowCaption(0, 0), "&0");
+    EXPECT_EQ(C5ToneStatusDlg::RowCaption(0, 19), "19(&J)");
+    EXPECT_EQ(C5ToneStatusDlg::RowCaption(20, 0), "2&0");
+    EXPECT_EQ(C5ToneStatusDlg::RowCaption(20, 10), "30(&A)");
+    EXPECT_EQ(C5ToneStatusDlg::RowCaption(80, 9), "8&9");
+
+    const CloneImage before = document;
+    Open(&C5ToneStatusDlg::MakeDialog);
+    EXPECT_EQ(dialog->GetTitle(), "5-Tone Status");
+    ASSERT_EQ(dialog->Tabs()->GetPageCount(), 5u);
+    EXPECT_EQ(dialog->Tabs()->GetPageText(0), "#0-19");
+    EXPECT_EQ(dialog->Tabs()->GetPageText(4), "#80-99");
+    for (std::size_t page = 0; page < 5; ++page)
+        for (int row = 0; row < 20; ++row) {
+            wxWindow* edit = Control(C5ToneStatusDlg::IDC_TAG0 + row, page);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_FALSE(edit->IsEnabled());
+        }
+    ClickOk();
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(document, before);
+
+    Open(&C5ToneStatusDlg::MakeDialog);
+    Key(WXK_ESCAPE);
+    EXPECT_EQ(Finish(), wxID_CANCEL);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(FiveToneStatusWin, PrintsTwoTablesOfFiftyThenTheErrorText) {
+    auto print = C5ToneStatusDlg::Print(document);
+    std::string first, second, third;
+    print->RenderPage(first, &document);
+    print->RenderPage(second, &document);
+    print->RenderPage(third, &document);
+    EXPECT_NE(first.find("[5-Tone Status (#0-49)]"), std::string::npos) << first;
+    EXPECT_NE(first.find("<td>49:</td>\n<td>&nbsp;</td>"), std::string::npos) << first;
+    EXPECT_EQ(first.find("<td>50(A):</td>"), std::string::npos);
+    EXPECT_NE(second.find("[5-Tone Status (#50-99)]"), std::string::npos);
+    EXPECT_NE(second.find("<td>50(A):</td>"), std::string::npos) << second;
+    EXPECT_NE(second.find("<td>99(J):</td>"), std::string::npos);
+    EXPECT_EQ(third, "!!! ERROR[invalid page] !!!");
+}
+
+}  // namespace
