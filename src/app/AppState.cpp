@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 
-#include "settings/SettingsFlags.h"
+#include <algorithm>
+#include <vector>
 
 namespace AppState {
 
@@ -19,10 +20,20 @@ std::array<int, 4>& EditStateFlags() {
     return flags;
 }
 
+namespace {
+std::vector<void (*)()>& Clearers() {
+    static std::vector<void (*)()> clearers;
+    return clearers;
+}
+}  // namespace
+
+void AddEditStateClearer(void (*clear)()) {
+    if (std::find(Clearers().begin(), Clearers().end(), clear) == Clearers().end()) Clearers().push_back(clear);
+}
+
 void ClearEditStateFlags() {
     EditStateFlags().fill(0);
-    // The settings dialogs' own per-image flags go with them.
-    Settings::ClearImageFlags();
+    for (auto clear : Clearers()) clear();
 }
 
 RadioLink& Link() {

@@ -16,6 +16,9 @@ int& ServiceMode();
 // image is prepared for the radio; cleared after every load, save and New.
 std::array<int, 4>& EditStateFlags();
 void ClearEditStateFlags();
+// Per-image flags kept by window libraries (the settings dialogs') are
+// cleared with the edit-state flags; this library stays free of them.
+void AddEditStateClearer(void (*clear)());
 
 struct RadioLink {
     std::string port;   // device path; empty when none is configured

@@ -18,6 +18,7 @@
 #include "channel/GroupGrid.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
+#include "settings/SettingsFlags.h"
 #include "settings/SettingsScreens.h"
 #include "tone/FiveToneCommonDlg.h"
 #include "tone/FiveToneStatusDlg.h"
@@ -94,6 +95,7 @@ void RegisterScreens() {
     ChannelGridPrintScreen::Register();
 
     // The radio-wide settings dialogs, and their places in the printed document.
+    AppState::AddEditStateClearer(&Settings::ClearImageFlags);
     Screens::RegisterDialog(Cmd::PowerSaving, &SettingsScreens::PowerSaving);
     PrintScreens::Register(PrintScreens::Slot::PowerSaving, &SettingsScreens::PowerSavingPrint);
     Screens::RegisterDialog(Cmd::Password, &SettingsScreens::Password);
