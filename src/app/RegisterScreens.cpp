@@ -80,6 +80,8 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::ScanSetting, &SettingsScreens::ScanSettingPrint);
     Screens::RegisterDialog(Cmd::Marketing, &SettingsScreens::Marketing);
     PrintScreens::Register(PrintScreens::Slot::Marketing, &SettingsScreens::MarketingPrint);
+    Screens::RegisterDialog(Cmd::FrontPanel, &SettingsScreens::FrontPanel);
+    PrintScreens::Register(PrintScreens::Slot::FrontPanel, &SettingsScreens::FrontPanelPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {
