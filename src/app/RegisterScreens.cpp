@@ -121,6 +121,8 @@ void RegisterScreens() {
     ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::FleetLinkAni, [](wxWindow* parent, CloneImage& image) {
         return SignallingScreens::FleetLinkAni(parent, image) ? wxID_OK : wxID_CANCEL;
     });
+    Screens::RegisterDialog(Cmd::FrontPanel, &SettingsScreens::FrontPanel);
+    PrintScreens::Register(PrintScreens::Slot::FrontPanel, &SettingsScreens::FrontPanelPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

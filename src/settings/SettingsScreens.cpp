@@ -1,6 +1,7 @@
 #include "settings/SettingsScreens.h"
 
 #include "settings/CustomCode.h"
+#include "settings/FrontPanel.h"
 #include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
@@ -49,6 +50,14 @@ bool ScanSetting(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CScanSettingBasicDlg::MakeDialog(), image);
+}
+
+bool FrontPanel(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CFrontPanelDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CFrontPanelDlg::MakeDialog(), image);
 }
 
 }  // namespace SettingsScreens

@@ -19,5 +19,7 @@ bool Marketing(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> MarketingPrint(const CloneImage& image);
 bool ScanSetting(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image);
+bool FrontPanel(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens

@@ -224,6 +224,33 @@ void WriteRadioWideSettings(CloneImage& image) {
     // writes them.
     const std::uint32_t programmed[] = {0x26, 0x01, 0x01, 0x01, 0x00};  // block 8, 0x100-0x104
     for (std::size_t i = 0; i < 5; ++i) ItemMap::SetSingle(ItemMap::SystemItems[1 + i], image, programmed[i]);
+
+    // Front Panel: no lock; each microphone gain at its aligned reference
+    // ("Standard"); one-group mode off (above).
+    ItemMap::SetPttLock(image, 1);                  // "Disable"
+    ItemMap::SetDialLock(image, 1);                 // "Disable"
+    ItemMap::SetKeyLock(image, 1);                  // "Disable"
+    ItemMap::SetInternalMicGain(image, ItemMap::GetAlignIntMicGain(image));
+    ItemMap::SetExtMicGain(image, ItemMap::GetAlignExtMicGain(image));
+    ItemMap::SetExtMicGain2(image, ItemMap::GetAlignExtMicGain2(image));
+    ItemMap::SetRotarySelectorMode(image, 0);       // "Channel"
+    ItemMap::SetChSelectorChMode(image, 0);         // "Group"
+    ItemMap::SetVoxMicSelect(image, 0);             // "Front MIC"
+    ItemMap::SetRotarySwAction(image, 1);           // "SW"
+    ItemMap::SetPanelLedA(image, 0);                // "None"
+    ItemMap::SetPanelLedB(image, 0);                // "None"
+    ItemMap::SetLcdContrast(image, 8);              // "8"
+    ItemMap::SetKeyHoldingTime(image, 15);          // "150 msec"
+    ItemMap::SetUserLedOnTime(image, 50);           // 500 msec
+    ItemMap::SetUserLedOffTime(image, 50);          // 500 msec
+    ItemMap::SetVoxAttackTime(image, 10);           // 100 msec
+    ItemMap::SetVoxReleaseTime(image, 50);          // 500 msec
+    ItemMap::SetLedColorLowBattery(image, 1);       // "Red"
+    ItemMap::SetLedColorTx(image, 1);               // "Red"
+    for (auto set : {ItemMap::SetLedColorSqlOpenBusy, ItemMap::SetLedColorMonitor, ItemMap::SetLedColorScan,
+                     ItemMap::SetLedColorGroup2, ItemMap::SetLedColorEncryption, ItemMap::SetLedColorLowPower,
+                     ItemMap::SetLedColorVox})
+        set(image, 2);                              // "Green"
 }
 
 // Key functions: every key slot (block 8, 0x140-0x17F) "None" (0), but the
