@@ -124,7 +124,10 @@ TEST_F(AlignmentWin, MaxDeviationSequenceThenOkWritesTheRadioAndDeletesTheBackup
             if (!maxDev->Frame().Transmitting()) return false;
             keyUp = LiveCommands(sim);
             sim.ClearLog();
-            Click(maxDev->ScrollBar(3), maxDev->ScrollBar(3)->GetSize().x * 9 / 10);
+            // Click the trough on the side away from the thumb: a click on the
+            // thumb itself moves nothing.
+            const int width = maxDev->ScrollBar(3)->GetSize().x;
+            Click(maxDev->ScrollBar(3), maxDev->Frame().Value(3) > 127 ? width / 10 : width * 9 / 10);
             return true;
         },
         [&] {  // PTT again stops

@@ -253,12 +253,13 @@ void WriteRadioWideSettings(CloneImage& image) {
         set(image, 2);                              // "Green"
 }
 
-// Key functions: every key slot (block 8, 0x140-0x17F) "None" (0), but the
+// Key functions: every key slot (block 8, 0x140-0x16F) "None" (0), but the
 // portable's Side-1 press "Monitor" (1) and Side-2 press "Low Power" (4),
-// which every portable key list offers.
+// which every portable key list offers. The default files are portables:
+// from 0x170 their bytes hold the LED colours, not key slots.
 void WriteKeyFunctions(CloneImage& image) {
     constexpr const ImageItemDescriptor& kKeySlot = ItemMap::SystemItems[71];  // slot n: index 1, stride n
-    for (std::uint32_t slot = 0; slot < 64; ++slot) ItemMap::WriteImageField(kKeySlot, image, 1, slot, 0);
+    for (std::uint32_t slot = 0; slot < 0x30; ++slot) ItemMap::WriteImageField(kKeySlot, image, 1, slot, 0);
     ItemMap::WriteImageField(kKeySlot, image, 1, 0, 1);
     ItemMap::WriteImageField(kKeySlot, image, 1, 1, 4);
 }
