@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <string>
 #include <fstream>
 
 #include "help/ChmFile.h"
@@ -40,7 +42,7 @@ TEST(ChmFile, ReadsPagesAndPicturesByPath) {
 }
 
 TEST(ChmFile, MissingEmptyOrForeignFilesAreRefused) {
-    const auto dir = std::filesystem::temp_directory_path() / "zt_chm_test";
+    const auto dir = std::filesystem::temp_directory_path() / ("zt_chm_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     EXPECT_FALSE(ChmFile::Open(dir / "none.chm"));
     EXPECT_FALSE(ChmFile::Open(dir));  // a folder

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/filesys.h>
@@ -136,7 +139,7 @@ TEST_F(HelpPaneTest, HiddenPaneRecordsTheTopicAndShowsItWhenReloaded) {
 }
 
 TEST_F(HelpPaneTest, MissingOrDamagedHelpFileLeavesThePaneEmptyWithOneLogLine) {
-    const auto dir = std::filesystem::temp_directory_path() / "zt_help_missing";
+    const auto dir = std::filesystem::temp_directory_path() / ("zt_help_missing_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     for (const char* name : {"none.chm", "bad.chm"}) {
         log_.clear();

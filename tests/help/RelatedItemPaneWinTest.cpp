@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <wx/sizer.h>
 
 #include <chrono>
 #include <fstream>
+#include <string>
 
 #include "HelpWinUtil.h"
 #include "help/RelatedItemPane.h"
@@ -13,7 +16,7 @@ namespace {
 class RelatedPaneTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / "zt_related_pane";
+        dir_ = std::filesystem::temp_directory_path() / ("zt_related_pane_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         Write(
             "<?xml version=\"1.0\"?><ITEMS><CH><NAME>Channel,Zone,Bank</NAME><VALUE>1-128,1-8,A</VALUE></CH>"
