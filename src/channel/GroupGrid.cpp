@@ -36,20 +36,7 @@ int ActionOf(int col, int kind) {
 
 }  // namespace
 
-const wxBitmap& ZoneCheckPicture() {
-    static wxBitmap picture;
-    if (!picture.IsOk()) {
-        picture = wxBitmap(12, 12);
-        wxMemoryDC dc(picture);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetPen(wxPen(*wxBLACK, 2));
-        dc.DrawLine(2, 6, 5, 9);
-        dc.DrawLine(5, 9, 10, 3);
-        dc.SelectObject(wxNullBitmap);
-    }
-    return picture;
-}
+const wxBitmap& ZoneCheckPicture() { return UiUtil::TickPicture(); }
 
 CZoneList::CZoneList(CloneImage& image) : PrintableScreen(IDD), image_(image) {}
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/WindowPlacement.h"
+#include "ui/UiUtil.h"
 
 using namespace GridView;
 
@@ -16,20 +17,7 @@ namespace {
 constexpr int ID_ROW_COPY = 32901, ID_ROW_PASTE = 32902;
 }  // namespace
 
-const wxBitmap& ToneTickPicture() {
-    static wxBitmap picture;
-    if (!picture.IsOk()) {
-        picture = wxBitmap(12, 12);
-        wxMemoryDC dc(picture);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetPen(wxPen(*wxBLACK, 2));
-        dc.DrawLine(2, 6, 5, 9);
-        dc.DrawLine(5, 9, 10, 3);
-        dc.SelectObject(wxNullBitmap);
-    }
-    return picture;
-}
+const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
 const wxBitmap& TonePlayPicture() {
     static wxBitmap picture;

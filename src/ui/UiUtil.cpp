@@ -1,6 +1,8 @@
 #include "ui/UiUtil.h"
 
+#include <wx/bitmap.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
@@ -176,6 +178,21 @@ void TrackGridPopupMenu(wxMenu* menu, wxWindow* owner, int x, int y, const CVSFl
         screen = GridPopupPoint(*grid);
     }
     owner->PopupMenu(menu, owner->ScreenToClient(screen));
+}
+
+const wxBitmap& TickPicture() {
+    static wxBitmap picture;
+    if (!picture.IsOk()) {
+        picture = wxBitmap(12, 12);
+        wxMemoryDC dc(picture);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        dc.SetPen(wxPen(*wxBLACK, 2));
+        dc.DrawLine(2, 6, 5, 9);
+        dc.DrawLine(5, 9, 10, 3);
+        dc.SelectObject(wxNullBitmap);
+    }
+    return picture;
 }
 
 }  // namespace UiUtil

@@ -18,6 +18,8 @@ class wxPoint;
 class wxWindow;
 class CVSFlexGrid;
 
+class wxBitmap;
+
 namespace UiUtil {
 
 // ---- item lists and combo boxes --------------------------------------------
@@ -77,6 +79,9 @@ wxPoint GridPopupPoint(const CVSFlexGrid& grid);
 // Shows `menu` at the screen point (x, y), or, when both are -1, at the
 // grid's current cell.
 void TrackGridPopupMenu(wxMenu* menu, wxWindow* owner, int x, int y, const CVSFlexGrid* grid);
+
+// The 12 x 12 tick the grids draw in a ticked cell, made once.
+const wxBitmap& TickPicture();
 
 }  // namespace UiUtil
 
