@@ -360,8 +360,7 @@ void CEmergencyDlg::ApplySilentMode() {
     Form().SelectValue(IDC_LED, loadedLed_);
     Form().Enable(IDC_LED, true);
     Form().SelectValue(IDC_LED_COLOR, loadedColour_);
-    const auto led = ItemMap::GetEmergencyLed(image);
-    Form().Enable(IDC_LED_COLOR, !(loadedColour_ == 0 && led <= 1));
+    Form().Enable(IDC_LED_COLOR, loadedLed_ != 0 && loadedLed_ != EmergencyRules::LedOff);
 }
 
 void CEmergencyDlg::Left(int controlId) {
@@ -372,7 +371,7 @@ void CEmergencyDlg::SaveOwn(CloneImage& image) {
     const std::string dtmf = EditRules::NormalizeDtmf(Form().Text(IDC_DTMF_CODE));
     if (dtmf != loadedDtmf_) {
         std::array<std::uint8_t, 8> packed{};
-        const auto bytes = EditRules::PackDtmf(dtmf, static_cast<std::uint32_t>(packed.size()));
+        const auto bytes = EditRules::PackDtmf(dtmf, kDtmfSpec.digits);
         std::copy(bytes.begin(), bytes.end(), packed.begin());
         ItemMap::WriteRaw8(kDtmfCode, image, packed.data());
     }
