@@ -11,6 +11,7 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "image/TagCharRule.h"
+#include "settings/RuleStates.h"
 #include "ui/EditRules.h"
 
 using namespace Settings;
@@ -55,19 +56,16 @@ constexpr std::uint8_t kShown[15] = {};
 constexpr std::uint8_t kVariant0Hidden[15] = {H, H, H, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr std::uint8_t kHidden[15] = {H, H, H, H, H, H, H, H, H, H, H, H, H, H, H};
 
-constexpr ControlRuleRow kRules[] = {
-    {2002, 0, kShown},  {2102, 1, kShown},  {2012, 0, kShown},          {2112, 1, kShown},
-    {2003, 0, kShown},  {2103, 1, kShown},  {2004, 0, kShown},          {2104, 1, kShown},
-    {2001, 0, kShown},  {2101, 1, kShown},  {2005, 0, kShown},          {2105, 1, kShown},
-    {2006, 0, kShown},  {2106, 1, kShown},  {2007, 0, kShown},          {2107, 1, kShown},
-    {2008, 0, kShown},  {2108, 1, kShown},  {2009, 0, kShown},          {2109, 1, kShown},
-    {2013, 0, kVariant0Hidden}, {2113, 1, kVariant0Hidden}, {2014, 0, kShown}, {2114, 1, kShown},
-    {2017, 0, kShown},  {2117, 1, kShown},  {2018, 0, kShown},          {2318, 1, kShown},
-    {2019, 0, kHidden}, {2319, 1, kHidden}, {2016, 0, kHidden},         {2118, 1, kHidden},
-    {2021, 0, kShown},  {2119, 1, kShown},  {2010, 0, kHidden},         {2110, 1, kHidden},
-    {2011, 0, kHidden}, {2111, 1, kHidden}, {2015, 0, kShown},          {2115, 1, kShown},
-    {2020, 0, kHidden}, {2116, 1, kHidden}, {-1, 0, nullptr},
-};
+constexpr std::array<RulePair, 21> kPairs = {{
+    {2002, 2102, kShown},          {2012, 2112, kShown},  {2003, 2103, kShown},  {2004, 2104, kShown},
+    {2001, 2101, kShown},          {2005, 2105, kShown},  {2006, 2106, kShown},  {2007, 2107, kShown},
+    {2008, 2108, kShown},          {2009, 2109, kShown},  {2013, 2113, kVariant0Hidden},
+    {2014, 2114, kShown},          {2017, 2117, kShown},  {2018, 2318, kShown},  {2019, 2319, kHidden},
+    {2016, 2118, kHidden},         {2021, 2119, kShown},  {2010, 2110, kHidden}, {2011, 2111, kHidden},
+    {2015, 2115, kShown},          {2020, 2116, kHidden},
+}};
+constexpr auto kStates = PairStates(kPairs);
+constexpr auto kRules = PairRows(kPairs, kStates);
 
 using Get = std::uint32_t (*)(const CloneImage&);
 using Set = int (*)(CloneImage&, std::uint32_t);
@@ -176,7 +174,7 @@ std::unique_ptr<SettingsDialogModel> CEmergencyDlg::MakeDialog() {
 }
 
 void CEmergencyDlg::Build() {
-    SetRuleRows(kRules);
+    SetRuleRows(kRules.data());
     using namespace ItemMap;
     Getter get;
     Setter set;

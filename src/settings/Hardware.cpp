@@ -9,6 +9,7 @@
 #include "image/ItemAccessors.h"
 #include "image/ItemMap.h"
 #include "image/ItemsSystem.h"
+#include "settings/RuleStates.h"
 
 using namespace Settings;
 
@@ -129,33 +130,25 @@ constexpr std::uint8_t kNormalDisabled[15] = {D, 0, 0, D, 0, 0, D, 0, 0, D, 0, 0
 constexpr std::uint8_t kNormalHidden[15] = {H, 0, 0, H, 0, 0, H, 0, 0, H, 0, 0, H, 0, 0};
 constexpr std::uint8_t kAlwaysHidden[15] = {H, H, H, H, H, H, H, H, H, H, H, H, H, H, H};
 
-constexpr ControlRuleRow kPage1Rules[] = {
-    {2001, 0, kNormalDisabled}, {2301, 1, kNormalDisabled}, {2002, 0, kNormalDisabled},
-    {2302, 1, kNormalDisabled}, {2003, 0, kNormalDisabled}, {2303, 1, kNormalDisabled},
-    {2004, 0, kNormalDisabled}, {2104, 1, kNormalDisabled}, {2005, 0, kNormalDisabled},
-    {2105, 1, kNormalDisabled}, {2006, 0, kNormalDisabled}, {2309, 1, kNormalDisabled},
-    {2009, 0, kNormalDisabled}, {2304, 1, kNormalDisabled}, {2010, 0, kNormalDisabled},
-    {2305, 1, kNormalDisabled}, {2011, 0, kNormalDisabled}, {2306, 1, kNormalDisabled},
-    {2012, 0, kNormalDisabled}, {2310, 1, kNormalDisabled}, {2013, 0, kNormalDisabled},
-    {2307, 1, kNormalDisabled}, {2014, 0, kNormalDisabled}, {2308, 1, kNormalDisabled},
-    {2015, 0, kNormalDisabled}, {2115, 1, kNormalDisabled}, {2016, 0, kNormalDisabled},
-    {2116, 1, kNormalDisabled}, {2007, 0, kNormalHidden},   {2107, 1, kNormalHidden},
-    {2008, 0, kNormalHidden},   {2108, 1, kNormalHidden},   {2018, 0, kNormalHidden},
-    {2118, 1, kNormalHidden},   {2017, 0, kNormalHidden},   {2117, 1, kNormalHidden},
-    {-1, 0, nullptr},
-};
+constexpr std::array<RulePair, 18> kPage1Pairs = {{
+    {2001, 2301, kNormalDisabled}, {2002, 2302, kNormalDisabled}, {2003, 2303, kNormalDisabled},
+    {2004, 2104, kNormalDisabled}, {2005, 2105, kNormalDisabled}, {2006, 2309, kNormalDisabled},
+    {2009, 2304, kNormalDisabled}, {2010, 2305, kNormalDisabled}, {2011, 2306, kNormalDisabled},
+    {2012, 2310, kNormalDisabled}, {2013, 2307, kNormalDisabled}, {2014, 2308, kNormalDisabled},
+    {2015, 2115, kNormalDisabled}, {2016, 2116, kNormalDisabled}, {2007, 2107, kNormalHidden},
+    {2008, 2108, kNormalHidden},   {2018, 2118, kNormalHidden},   {2017, 2117, kNormalHidden},
+}};
+constexpr auto kPage1States = PairStates(kPage1Pairs);
+constexpr auto kPage1Rules = PairRows(kPage1Pairs, kPage1States);
 
-constexpr ControlRuleRow kPage2Rules[] = {
-    {2001, 0, kNormalDisabled}, {2101, 1, kNormalDisabled}, {2004, 0, kNormalDisabled},
-    {2104, 1, kNormalDisabled}, {2007, 0, kNormalDisabled}, {2301, 1, kNormalDisabled},
-    {2008, 0, kNormalDisabled}, {2302, 1, kNormalDisabled}, {2009, 0, kNormalDisabled},
-    {2109, 1, kNormalDisabled}, {2010, 0, kNormalDisabled}, {2110, 1, kNormalDisabled},
-    {2005, 0, kNormalHidden},   {2105, 1, kNormalHidden},   {2014, 0, kAlwaysHidden},
-    {2114, 1, kAlwaysHidden},   {2002, 0, kAlwaysHidden},   {2102, 1, kAlwaysHidden},
-    {2003, 0, kAlwaysHidden},   {2103, 1, kAlwaysHidden},   {2012, 0, kAlwaysHidden},
-    {2112, 1, kAlwaysHidden},   {2013, 0, kAlwaysHidden},   {2113, 1, kAlwaysHidden},
-    {-1, 0, nullptr},
-};
+constexpr std::array<RulePair, 12> kPage2Pairs = {{
+    {2001, 2101, kNormalDisabled}, {2004, 2104, kNormalDisabled}, {2007, 2301, kNormalDisabled},
+    {2008, 2302, kNormalDisabled}, {2009, 2109, kNormalDisabled}, {2010, 2110, kNormalDisabled},
+    {2005, 2105, kNormalHidden},   {2014, 2114, kAlwaysHidden},   {2002, 2102, kAlwaysHidden},
+    {2003, 2103, kAlwaysHidden},   {2012, 2112, kAlwaysHidden},   {2013, 2113, kAlwaysHidden},
+}};
+constexpr auto kPage2States = PairStates(kPage2Pairs);
+constexpr auto kPage2Rules = PairRows(kPage2Pairs, kPage2States);
 
 constexpr PageControlSpec kMaxGroupSpec{P2::IDC_MAX_GROUP, 2, 1, 8, EditKind::Decimal, 0};
 constexpr PageControlSpec kMaxChannelSpec{P2::IDC_MAX_CHANNEL, 4, 8, 128, EditKind::Decimal, 0};
@@ -202,7 +195,7 @@ std::unique_ptr<SettingsDialogModel> CHardwareDlg::MakeDialog() {
 // ---- page 1 -----------------------------------------------------------------
 
 void CHardwarePage1Dlg::Build() {
-    SetRuleRows(kPage1Rules);
+    SetRuleRows(kPage1Rules.data());
     using namespace ItemMap;
     Getter get;
     Setter set;
@@ -289,7 +282,7 @@ void CHardwarePage1Dlg::Save(CloneImage& image) {
 // ---- page 2 -----------------------------------------------------------------
 
 void CHardwarePage2Dlg::Build() {
-    SetRuleRows(kPage2Rules);
+    SetRuleRows(kPage2Rules.data());
     using namespace ItemMap;
     Getter get;
     Setter set;
