@@ -163,6 +163,18 @@ TEST_F(EmergencyModel, PriChListsOnlyGroupsWithAPriorityChannelInUse) {
     EXPECT_EQ(Diff(image, Saved()), (Changes{}));
 }
 
+TEST_F(EmergencyModel, NoWarningWhileThePageOpens) {
+    RadioFixture::SetTypeCode(image, 0x35);
+    ItemMap::WriteBit(ItemMap::ChannelBitmapItems[1], image, 1, 0);  // group 2 listed, no channel in use
+    ItemMap::SetEmergencyChannel(image, 3);
+    ItemMap::SetEmergencySelectZone(image, 1);
+    Open();
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_FALSE(page->Form().IsEnabled(Page::IDC_SELECT_CHANNEL));
+    Pick(Page::IDC_SELECT_GROUP, "Group02 :        ");
+    EXPECT_EQ(messages.Last().text, "No Active CH!") << "warnings are on once the page is open";
+}
+
 TEST(EmergencyAlert, DisableKeepsTheTone) {
     CloneImage image;
     EmergencyRules::SetEmergencyAlert(image, 4);  // "Tone3"
