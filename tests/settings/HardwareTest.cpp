@@ -191,7 +191,9 @@ TEST(HardwareDefaults, EveryShownControlHoldsAValue) {
                 if (!c.visible || (p == 1 && (c.id == P2::IDC_OPERATION_MODE || c.id == P2::IDC_DESTINATION ||
                                               c.id == P2::IDC_PRODUCT_NAME)))
                     continue;
-                if (c.kind == ControlKind::Combo) EXPECT_NE(c.selection, -1) << file << " " << c.id;
+                if (c.kind == ControlKind::Combo) {
+                    EXPECT_NE(c.selection, -1) << file << " " << c.id;
+                }
                 if (c.kind != ControlKind::Edit) continue;
                 const auto value = EditRules::ParseWholeDouble(c.text);
                 ASSERT_TRUE(value) << file << " " << c.id;
