@@ -48,6 +48,8 @@ void RegisterScreens() {
     Screens::RegisterDialog(Cmd::FiveToneCommon, &C5ToneCommonDlg::Edit);
     PrintScreens::Register(PrintScreens::Slot::FiveToneCommon, &C5ToneCommonDlg::Print);
     Screens::RegisterDialog(Cmd::FiveToneStatus, &C5ToneStatusDlg::Edit);
+    // The 5-tone system window.
+    Screens::RegisterDialog(Cmd::FiveToneSystem, &CDialogDmy::Edit5ToneSystem);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.
