@@ -43,22 +43,7 @@ struct ToneSystemWin : ::testing::Test {
     // Runs the window modally over a working copy as the main window does; the
     // user acts inside the modal loop and closes the window.
     int Run(std::function<void(CDialogDmy&)> user) {
-        CloneImage working = document;
-        int result;
-        {
-            CDialogDmy window(frame.frame, working, "/nonexistent");
-            // The user acts once the modal loop runs.
-            std::function<void()> act = [&] {
-                if (!window.IsModal()) return window.CallAfter(act);
-                Pump();
-                user(window);
-                if (window.GetReturnCode() == 0) window.EndModal(wxID_ABORT);  // the user forgot to close
-            };
-            window.CallAfter(act);
-            result = window.ShowModal();
-        }
-        if (result == wxID_OK) document = working;
-        return result;
+        return RunSystemWindow(frame.frame, document, CDialogDmy::Window2Tone, "/nonexistent", user);
     }
     static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
 };

@@ -21,6 +21,7 @@
 
 #include "image/CloneImage.h"
 #include "tone/ToneGridView.h"
+#include "tone/ToneSystemWnd.h"
 
 namespace ToneWin {
 
@@ -122,6 +123,28 @@ inline std::vector<std::size_t> Differences(const CloneImage& a, const CloneImag
     for (std::size_t i = 0; i < CloneImage::Size; ++i)
         if (a[i] != b[i]) at.push_back(i);
     return at;
+}
+
+// Runs a tone system window modally over a working copy of `document` as the
+// main window does; the user acts inside the modal loop and closes the
+// window. On OK the working copy becomes the document.
+inline int RunSystemWindow(wxWindow* parent, CloneImage& document, int windowId, const std::string& programFolder,
+                           const std::function<void(CDialogDmy&)>& user) {
+    CloneImage working = document;
+    int result;
+    {
+        CDialogDmy window(parent, working, programFolder, windowId);
+        std::function<void()> act = [&] {
+            if (!window.IsModal()) return window.CallAfter(act);
+            Pump();
+            user(window);
+            if (window.GetReturnCode() == 0) window.EndModal(wxID_ABORT);  // the user forgot to close
+        };
+        window.CallAfter(act);
+        result = window.ShowModal();
+    }
+    if (result == wxID_OK) document = working;
+    return result;
 }
 
 }  // namespace ToneWin
