@@ -439,7 +439,10 @@ void WriteFiveToneCommon(CloneImage& image) {
 //  * decode codes 1-8 and the group record: no code, empty tag, transpond
 //    "------" with TX LED not ticked, displays, mute, scan and stun "-----",
 //    auto TX and Emg OFF not ticked, decode LED "OFF", alert "OFF" (repeat
-//    "Endless"), no beep, ACC control "----".
+//    "Endless"), no beep, ACC control "----";
+//  * 5-Tone Table: scale 10000 (a tone value is the tone in Hz), every tone of
+//    every format "no tone" (shown 0), tone period 70 ms and gap 0 ms for every
+//    format; the decoder registers follow the tones.
 void WriteFiveToneSystem(CloneImage& image) {
     constexpr std::size_t kSystems = 0x3600, kDecode = 0x3820, kEncode = 0x3940;
     for (std::size_t s = 0; s < 32; ++s) {
@@ -462,6 +465,13 @@ void WriteFiveToneSystem(CloneImage& image) {
     }
     CloneImageOps::Copy5ToneSystemBytes(image);
     CloneImageOps::CopyItemList(image);
+    ItemMap::Set16FromPair(image, 10000);
+    for (int f = 0; f < ItemMap::Tone5FormatCount; ++f) {
+        for (int t = 0; t < ItemMap::Tone5ToneCount; ++t) ItemMap::SetTone5ToneValue(image, f, t, 0xFFFF);
+        ItemMap::SetTone5TonePeriod(image, f, 70);
+        ItemMap::SetTone5GapPeriod(image, f, 0);
+    }
+    FiveTone::RecalcToneRegisters(image);
 }
 
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
