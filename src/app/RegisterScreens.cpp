@@ -22,6 +22,7 @@
 #include "settings/SettingsScreens.h"
 #include "tone/FiveToneCommonDlg.h"
 #include "tone/FiveToneStatusDlg.h"
+#include "tone/FiveToneTableDlg.h"
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneSettingDlg.h"
 #include "tone/TwoTonePrint.h"
@@ -48,6 +49,11 @@ void RegisterScreens() {
     Screens::RegisterDialog(Cmd::FiveToneCommon, &C5ToneCommonDlg::Edit);
     PrintScreens::Register(PrintScreens::Slot::FiveToneCommon, &C5ToneCommonDlg::Print);
     Screens::RegisterDialog(Cmd::FiveToneStatus, &C5ToneStatusDlg::Edit);
+    // The 5-tone system window.
+    Screens::RegisterDialog(Cmd::FiveToneSystem, &CDialogDmy::Edit5ToneSystem);
+    FiveTonePrintScreen::Register();
+    Screens::RegisterDialog(Cmd::FiveToneTable, &C5ToneTableDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::FiveToneTable, &C5ToneTableDlg::Print);
 
     // The radio: the progress dialog of every operation, which asks for the
     // radio's password in the password prompt, and the port configuration.

@@ -124,7 +124,7 @@ std::optional<std::uint32_t> GridViewModel::Parse(int col, std::string_view text
 
 bool GridViewModel::CommitCell(int row, int col) {
     if (!IsDataRow(row) || col < 0 || col >= Cols()) return false;
-    if (Column(col).kind == CellKind::ReadOnly) return false;
+    if (Column(col).kind == CellKind::ReadOnly || !IsCellShown(row, col)) return false;
     const auto& b = spec_.bindings[static_cast<std::size_t>(col)];
     bool stored = false;
     if (b.store) {
@@ -150,7 +150,7 @@ void GridViewModel::CommitChangedCells() {
 }
 
 void GridViewModel::CycleCell(int row, int col) {
-    if (!IsDataRow(row) || col < 0 || col >= Cols()) return;
+    if (!IsDataRow(row) || col < 0 || col >= Cols() || !IsCellShown(row, col)) return;
     const auto& b = spec_.bindings[static_cast<std::size_t>(col)];
     const std::string text = Text(row, col);
     if (b.cycle) {
@@ -180,7 +180,7 @@ int GridViewModel::ActionOf(int col, Gesture gesture) const {
 
 GridViewModel::EditStart GridViewModel::BeginEdit(int row, int col) const {
     EditStart e;
-    if (!IsDataRow(row) || col < 0 || col >= Cols()) return e;
+    if (!IsDataRow(row) || col < 0 || col >= Cols() || !IsCellShown(row, col)) return e;
     const GridColumn& c = Column(col);
     if (c.kind == CellKind::Typed) {
         e.allowed = true;
@@ -232,7 +232,7 @@ std::string GridViewModel::CopyRows(const std::vector<int>& rows) const {
 }
 
 bool GridViewModel::PasteCell(int row, int col, std::string_view text) {
-    if (!IsDataRow(row) || col < 0 || col >= Cols()) return false;
+    if (!IsDataRow(row) || col < 0 || col >= Cols() || !IsCellShown(row, col)) return false;
     const GridColumn& c = Column(col);
     switch (c.kind) {
         case CellKind::ReadOnly:
@@ -274,7 +274,10 @@ void GridViewModel::PasteRows(std::string_view text, int currentRow, const std::
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const auto fields = Split(line, '\t');
         if (static_cast<int>(fields.size()) != Cols()) return;
-        for (int c = 0; c < Cols(); ++c) PasteCell(row, c, fields[static_cast<std::size_t>(c)]);
+        for (int c = 0; c < Cols(); ++c)
+            if (c != spec_.pasteLastColumn) PasteCell(row, c, fields[static_cast<std::size_t>(c)]);
+        if (spec_.pasteLastColumn >= 0 && spec_.pasteLastColumn < Cols())
+            PasteCell(row, spec_.pasteLastColumn, fields[static_cast<std::size_t>(spec_.pasteLastColumn)]);
     };
     if (text.find('\n') != std::string_view::npos) {
         const auto lines = Split(text, '\n');

@@ -99,6 +99,12 @@ struct ViewSpec {
     // Characters accepted while typing in a column; empty: every character.
     // Returns 0 to drop the key, else the character to insert.
     std::function<char32_t(int col, char32_t key)> keyFilter;
+    // A column whose field a pasted row writes after all the others (it
+    // depends on them), -1 for none.
+    int pasteLastColumn = -1;
+    // Whether a record's cell holds anything; empty: every cell. A cell that
+    // does not is neither edited, stepped, pasted nor committed.
+    std::function<bool(int record, int col)> cellShown;
 };
 
 // The state byte of (column, variant, mode), 0 outside the table.
@@ -126,6 +132,7 @@ class GridViewModel {
     bool IsDataRow(int row) const { return row >= HeaderRows() && row < Rows(); }
     int RecordOf(int row) const { return row - HeaderRows(); }
     const GridColumn& Column(int col) const { return spec_.columns[static_cast<std::size_t>(col)]; }
+    bool IsCellShown(int row, int col) const { return !spec_.cellShown || spec_.cellShown(RecordOf(row), col); }
 
     // ---- cells ---------------------------------------------------------------
     std::string Text(int row, int col) const;

@@ -128,6 +128,17 @@ void CToneGridView::Setup() {
         }
         Gesture(Gesture::Click, e.row, e.col);
     });
+    grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& e) {
+        // A press on the number of a selected row drags the selected rows;
+        // the press does not change the selection.
+        if (e.button == 1 && !e.shift && IsDragSource() && e.col == 0 && model_.IsDataRow(e.row) &&
+            grid_->GetRowFlag143(e.row)) {
+            e.cancel = true;
+            CallAfter([this] { grid_->InvokeMethod150(); });
+            return;
+        }
+        e.Skip();
+    });
     grid_->Bind(FLEXGRID_START_DRAG, [this](FlexGridEvent& e) { OnStartDrag(e); });
     grid_->Bind(FLEXGRID_DRAG_DROP, [this](FlexGridEvent& e) { OnDrop(e); });
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);

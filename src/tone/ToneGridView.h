@@ -42,7 +42,10 @@ class CToneGridView : public wxPanel {
     // A gesture's action on a data row; false lets the grid go on with the
     // key. The base runs edit (2), cycle (4) and toggle (5).
     virtual bool RunAction(int action, int row, int col);
-    // Drag and drop between views; the base does nothing.
+    // Drag and drop between views; the base does nothing. A view that is a
+    // drag source answers true: a click on the number of a selected row then
+    // starts dragging the selected rows.
+    virtual bool IsDragSource() const { return false; }
     virtual void OnStartDrag(FlexGridEvent& event);
     virtual void OnDrop(FlexGridEvent& event);
     // The picture of a cell; the base shows the tick in checked check cells.

@@ -12,6 +12,8 @@
 #include "image/ImageHost.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
+#include "image/ImageHost.h"
+#include "tone/FiveToneSystemViews.h"
 #include "tone/TwoToneSystemViews.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
@@ -43,19 +45,26 @@ bool CDialogDmy::Edit2ToneSystem(wxWindow* parent, CloneImage& working) {
     return window.ShowModal() == wxID_OK;
 }
 
-CDialogDmy::CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::path programFolder)
-    : wxDialog(parent, IDD, "2-Tone System", wxDefaultPosition, wxSize(800, 600),
-               wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxCLOSE_BOX) {
+bool CDialogDmy::Edit5ToneSystem(wxWindow* parent, CloneImage& working) {
+    CDialogDmy window(parent, working, DefaultProgramFolder(), Window5Tone);
+    return window.ShowModal() == wxID_OK;
+}
+
+CDialogDmy::CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::path programFolder, int windowId)
+    : wxDialog(parent, IDD, windowId == Window5Tone ? "5-Tone System" : "2-Tone System", wxDefaultPosition,
+               wxSize(800, 600), wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxCLOSE_BOX),
+      windowId_(windowId == Window5Tone ? Window5Tone : Window2Tone) {
     SetMinSize(wxSize(800, 600));
+    if (windowId_ == Window5Tone) proportions_[2] = 0.5;
     BuildPanes(working, programFolder);
     UiUtil::TranslateWindowTexts(this, windowId_);
 
     // Placement: "Position" and "Size" (default 800 x 600), "Maximize".
     WindowPlacement::RestoreWindow(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, 800, 600,
-                                   Section);
+                                   Section());
     if (GetSize().x < 800 || GetSize().y < 600) SetSize(std::max(GetSize().x, 800), std::max(GetSize().y, 600));
-    WindowPlacement::LoadBarPosition(Section, proportions_);
-    if (GetProfileInt(Section, "Maximize", 0) == 1) Maximize(true);
+    WindowPlacement::LoadBarPosition(Section(), proportions_);
+    if (GetProfileInt(Section(), "Maximize", 0) == 1) Maximize(true);
     ApplyLayout();
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
@@ -86,9 +95,15 @@ void CDialogDmy::BuildPanes(CloneImage& working, const std::filesystem::path& pr
     lower_->SetMinimumPaneSize(ButtonBarHeight);
     middle_->SetMinimumPaneSize(50);
 
-    views_[0] = new C2ToneSystemView1(outer_, working);
-    views_[1] = new C2ToneSystemView2(middle_, working);
-    views_[2] = new C2ToneSystemView3(middle_, working, programFolder);
+    if (windowId_ == Window5Tone) {
+        views_[0] = new C5ToneSystemView1(outer_, working, Host().ServiceMode());
+        views_[1] = new C5ToneSystemView2(middle_, working);
+        views_[2] = new C5ToneSystemView3(middle_, working, programFolder);
+    } else {
+        views_[0] = new C2ToneSystemView1(outer_, working);
+        views_[1] = new C2ToneSystemView2(middle_, working);
+        views_[2] = new C2ToneSystemView3(middle_, working, programFolder);
+    }
 
     bottom_ = new wxPanel(lower_, 628);
     auto* bar = new wxBoxSizer(wxHORIZONTAL);
@@ -128,9 +143,9 @@ void CDialogDmy::ApplyLayout() {
 
 void CDialogDmy::ShowHelpPane(bool show, bool keepHeight) {
     if (!show && helpVisible_ && !keepHeight)
-        WriteProfileInt(Section, "Help", help_->GetSize().y);
+        WriteProfileInt(Section(), "Help", help_->GetSize().y);
     helpVisible_ = show;
-    const int height = ToneWindowLayout::HelpHeight(GetProfileInt(Section, "Help", 160));
+    const int height = ToneWindowLayout::HelpHeight(GetProfileInt(Section(), "Help", 160));
     help_->Show(show);
     help_->SetMinSize(wxSize(-1, show ? height : 0));
     bottom_->Layout();
@@ -162,14 +177,14 @@ void CDialogDmy::SavePlacement() {
         if (view) view->SaveWidths();
     ShowHelpPane(false, true);
     const bool maximised = IsMaximized();
-    if (!maximised) WindowPlacement::Save(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, Section);
-    WriteProfileInt(Section, "Maximize", maximised ? 1 : 0);
+    if (!maximised) WindowPlacement::Save(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, Section());
+    WriteProfileInt(Section(), "Maximize", maximised ? 1 : 0);
     const wxSize client = GetClientSize();
     if (client.y > 0 && client.x > 0) {
         const double values[3] = {static_cast<double>(outer_->GetSashPosition()) / client.y,
                                   static_cast<double>(lower_->GetSashPosition()) / client.y,
                                   static_cast<double>(middle_->GetSashPosition()) / client.x};
-        WindowPlacement::SaveBarPosition(Section, values);
+        WindowPlacement::SaveBarPosition(Section(), values);
     }
     WriteProfileInt("HelpFrame", "Visible", helpVisible_ ? 1 : 0);
 }

@@ -22,13 +22,15 @@ class CDialogDmy : public wxDialog {
     enum { IDD = 166, Window2Tone = 404, Window5Tone = 406 };
     enum { IDC_HELP = 2450, IDC_CANCEL = 1096 };
 
-    // The 2-tone window over `working`; the views play samples from the
-    // "Tone_sample" folder under `programFolder`.
-    CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::path programFolder);
+    // The 2-tone (404) or 5-tone (406) window over `working`; the views play
+    // samples from the "Tone_sample" folder under `programFolder`.
+    CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::path programFolder,
+               int windowId = Window2Tone);
     ~CDialogDmy() override;
 
-    // Runs the 2-tone window on the working copy; true on OK.
+    // Runs the 2-tone or the 5-tone window on the working copy; true on OK.
     static bool Edit2ToneSystem(wxWindow* parent, CloneImage& working);
+    static bool Edit5ToneSystem(wxWindow* parent, CloneImage& working);
     // Where the program's shipped files lie (the samples); tests point it
     // elsewhere.
     static void SetProgramFolder(std::filesystem::path folder);
@@ -41,8 +43,8 @@ class CDialogDmy : public wxDialog {
     void OnOK();
     void OnCancel();
 
-    // The settings sections.
-    static constexpr const char* Section = "Tone2_Sys";
+    // The settings section of the window's placement.
+    const char* Section() const { return windowId_ == Window5Tone ? "Tone5_Sys" : "Tone2_Sys"; }
 
   private:
     void BuildPanes(CloneImage& working, const std::filesystem::path& programFolder);

@@ -162,6 +162,12 @@ const ItemList CheckMarkList{kCheckMark};
 const ItemList CheckMarkListActiveLow{kCheckMarkActiveLow};
 const ItemList CheckPrintList{kCheckPrint};
 const ItemList CheckPrintListActiveLow{kCheckPrintActiveLow};
+
+ItemList CheckPrintTwin(ItemList check) {
+    if (check.data() == CheckMarkListActiveLow.data()) return CheckPrintListActiveLow;
+    if (check.data() == CheckMarkList.data()) return CheckPrintList;
+    return {};
+}
 const ItemList TwoToneViewKeyList{kViewKey};
 
 }  // namespace ToneTables

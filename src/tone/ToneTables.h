@@ -44,6 +44,8 @@ extern const ItemList CheckMarkList;
 extern const ItemList CheckMarkListActiveLow;
 extern const ItemList CheckPrintList;
 extern const ItemList CheckPrintListActiveLow;
+// The print twin of a check list, empty for any other list.
+ItemList CheckPrintTwin(ItemList check);
 
 // Settings sections of the three grids' column widths, by view key 1-3.
 extern const ItemList TwoToneViewKeyList;

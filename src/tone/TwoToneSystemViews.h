@@ -25,6 +25,7 @@ class C2ToneSystemView2 : public CToneGridView {
     C2ToneSystemView2(wxWindow* parent, CloneImage& image);
 
   protected:
+    bool IsDragSource() const override { return true; }
     bool RunAction(int action, int row, int col) override;
     void OnStartDrag(FlexGridEvent& event) override;
 };
@@ -35,6 +36,7 @@ class C2ToneSystemView3 : public CToneGridView {
     CPhrase& Player() { return *player_; }
 
   protected:
+    bool IsDragSource() const override { return true; }
     bool RunAction(int action, int row, int col) override;
     void OnStartDrag(FlexGridEvent& event) override;
     const wxBitmap* PictureOf(int row, int col, const std::string& text) const override;

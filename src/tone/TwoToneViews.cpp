@@ -138,12 +138,6 @@ HeaderSpanRows Covered(int rows, int cols) {
                           std::vector<HeaderSpan>(static_cast<std::size_t>(cols), HeaderSpan{0, 0}));
 }
 
-ItemList PrintTwin(ItemList check) {
-    if (check.data() == CheckMarkListActiveLow.data()) return CheckPrintListActiveLow;
-    if (check.data() == CheckMarkList.data()) return CheckPrintList;
-    return {};
-}
-
 ViewSpec MakeSystemSpec() {
     static const std::vector<GridColumn> columns = WithLists(
         kSystemColumns, {{},
@@ -218,7 +212,7 @@ ViewSpec MakeSystemSpec() {
         }
         return true;
     };
-    v.printListOf = PrintTwin;
+    v.printListOf = CheckPrintTwin;
     v.keyFilter = [](int col, char32_t key) -> char32_t {
         if (col >= SystemCol::Period1st && col <= SystemCol::PeriodGroup)
             return (key >= '0' && key <= '9') || key == '.' || key == ',' ? key : 0;

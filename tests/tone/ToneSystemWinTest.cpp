@@ -29,47 +29,6 @@ namespace {
 
 constexpr int H = 3;
 
-// Puts the grid's cursor on a cell and gives the grid the keyboard.
-void Aim(CToneGridView& view, int row, int col) {
-    CVSFlexGrid& grid = view.Grid();
-    if (grid.GetRow() != row || grid.GetCol() != col) {
-        grid.SetRow(row);
-        grid.SetCol(col);
-        grid.SelectRow(row);
-    }
-    ASSERT_TRUE(Focus(&grid));
-}
-
-// Other test programs share the display and may take the keyboard or lie
-// over a button for a moment: a key or click that had no effect here is
-// sent again, up to a few times, until `done` holds.
-void Key(CToneGridView& view, int row, int col, int key, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
-        Aim(view, row, col);
-        wxUIActionSimulator sim;
-        sim.Char(key);
-        Pump();
-    }
-    EXPECT_TRUE(done()) << "key " << key << " had no effect";
-}
-
-void Type(CToneGridView& view, const char* text) {
-    for (int attempt = 0; attempt < 5 && view.Grid().GetStringProperty91() != text; ++attempt) {
-        ASSERT_TRUE(Focus(&view.Grid()));
-        view.Grid().SetStringProperty91("");
-        wxUIActionSimulator sim;
-        sim.Text(text);
-        Pump();
-    }
-}
-
-std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
-    std::vector<std::size_t> at;
-    for (std::size_t i = 0; i < CloneImage::Size; ++i)
-        if (a[i] != b[i]) at.push_back(i);
-    return at;
-}
-
 constexpr std::size_t B10 = CloneImage::BlockOffset(10);
 
 struct ToneSystemWin : ::testing::Test {
@@ -84,22 +43,7 @@ struct ToneSystemWin : ::testing::Test {
     // Runs the window modally over a working copy as the main window does; the
     // user acts inside the modal loop and closes the window.
     int Run(std::function<void(CDialogDmy&)> user) {
-        CloneImage working = document;
-        int result;
-        {
-            CDialogDmy window(frame.frame, working, "/nonexistent");
-            // The user acts once the modal loop runs.
-            std::function<void()> act = [&] {
-                if (!window.IsModal()) return window.CallAfter(act);
-                Pump();
-                user(window);
-                if (window.GetReturnCode() == 0) window.EndModal(wxID_ABORT);  // the user forgot to close
-            };
-            window.CallAfter(act);
-            result = window.ShowModal();
-        }
-        if (result == wxID_OK) document = working;
-        return result;
+        return RunSystemWindow(frame.frame, document, CDialogDmy::Window2Tone, "/nonexistent", user);
     }
     static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
 };

@@ -17,6 +17,12 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <vector>
+
+#include "image/CloneImage.h"
+#include "tone/ToneGridView.h"
+#include "tone/ToneSystemWnd.h"
+
 namespace ToneWin {
 
 inline void Pump() {
@@ -76,6 +82,69 @@ inline void Press(wxWindow* button, const std::function<bool()>& done) {
         Pump();
     }
     EXPECT_TRUE(done()) << "the button did nothing";
+}
+
+// Puts the grid's cursor on a cell and gives the grid the keyboard.
+inline void Aim(CToneGridView& view, int row, int col) {
+    CVSFlexGrid& grid = view.Grid();
+    if (grid.GetRow() != row || grid.GetCol() != col) {
+        grid.SetRow(row);
+        grid.SetCol(col);
+        grid.SelectRow(row);
+    }
+    ASSERT_TRUE(Focus(&grid));
+}
+
+// Other test programs share the display and may take the keyboard or lie
+// over a button for a moment: a key or click that had no effect here is
+// sent again, up to a few times, until `done` holds.
+inline void Key(CToneGridView& view, int row, int col, int key, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
+        Aim(view, row, col);
+        wxUIActionSimulator sim;
+        sim.Char(key);
+        Pump();
+    }
+    EXPECT_TRUE(done()) << "key " << key << " had no effect";
+}
+
+inline void Type(CToneGridView& view, const char* text) {
+    for (int attempt = 0; attempt < 5 && view.Grid().GetStringProperty91() != text; ++attempt) {
+        ASSERT_TRUE(Focus(&view.Grid()));
+        view.Grid().SetStringProperty91("");
+        wxUIActionSimulator sim;
+        sim.Text(text);
+        Pump();
+    }
+}
+
+inline std::vector<std::size_t> Differences(const CloneImage& a, const CloneImage& b) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < CloneImage::Size; ++i)
+        if (a[i] != b[i]) at.push_back(i);
+    return at;
+}
+
+// Runs a tone system window modally over a working copy of `document` as the
+// main window does; the user acts inside the modal loop and closes the
+// window. On OK the working copy becomes the document.
+inline int RunSystemWindow(wxWindow* parent, CloneImage& document, int windowId, const std::string& programFolder,
+                           const std::function<void(CDialogDmy&)>& user) {
+    CloneImage working = document;
+    int result;
+    {
+        CDialogDmy window(parent, working, programFolder, windowId);
+        std::function<void()> act = [&] {
+            if (!window.IsModal()) return window.CallAfter(act);
+            Pump();
+            user(window);
+            if (window.GetReturnCode() == 0) window.EndModal(wxID_ABORT);  // the user forgot to close
+        };
+        window.CallAfter(act);
+        result = window.ShowModal();
+    }
+    if (result == wxID_OK) document = working;
+    return result;
 }
 
 }  // namespace ToneWin

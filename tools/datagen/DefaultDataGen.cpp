@@ -475,6 +475,53 @@ void WriteFiveToneCommon(CloneImage& image) {
     ItemMap::SetTone5TranspondDelayTime(image, 0);
 }
 
+// The 5-tone systems, encode and decode codes that the 5-Tone System window
+// shows, as a new radio leaves the factory:
+//  * system s (0-31): no repeater code ("--", its format ZVEI1 not shown),
+//    call/ID format ZVEI1, call and ID code s+1; monitor and channel switch
+//    "-----", PTT SW, duty, C/D Comp, Spr imp, back up and auto reset beep not
+//    ticked; ID flow "Call", ANI "------"; auto reset time "Disable"; no
+//    decode code ticked; the header keeps each call code (0xD0-0xEF);
+//  * encode code e (0-31): no code, empty tag, mute mode "-----", no option
+//    and no input digit ticked; the header copies of the digits follow;
+//  * decode codes 1-8 and the group record: no code, empty tag, transpond
+//    "------" with TX LED not ticked, displays, mute, scan and stun "-----",
+//    auto TX and Emg OFF not ticked, decode LED "OFF", alert "OFF" (repeat
+//    "Endless"), no beep, ACC control "----";
+//  * 5-Tone Table: scale 10000 (a tone value is the tone in Hz), every tone of
+//    every format "no tone" (shown 0), tone period 70 ms and gap 0 ms for every
+//    format; the decoder registers follow the tones.
+void WriteFiveToneSystem(CloneImage& image) {
+    constexpr std::size_t kSystems = 0x3600, kDecode = 0x3820, kEncode = 0x3940;
+    for (std::size_t s = 0; s < 32; ++s) {
+        const std::uint8_t record[9] = {0x03, 0x08, 0x20, 0x00, 0xFF, static_cast<std::uint8_t>(s),
+                                        static_cast<std::uint8_t>(s), 0xFF, 0x00};
+        for (std::size_t k = 0; k < 9; ++k) image[kSystems + 16 * s + k] = record[k];
+    }
+    for (int e = 0; e < 32; ++e) {
+        const std::size_t r = kEncode + 16 * static_cast<std::size_t>(e);
+        for (std::size_t k = 0; k < 6; ++k) image[r + k] = 0;
+        image[r + 6] = 0xFF;  // options not ticked (set), mute mode 3 "-----"
+        ItemMap::SetTone5EncodeTag(image, e, "");
+    }
+    for (int d = 0; d <= 8; ++d) {
+        const std::size_t r = kDecode + 32 * static_cast<std::size_t>(d);
+        for (std::size_t k = 0; k < 16; ++k) image[r + k] = 0;
+        image[r + 6] = 0x0A;   // auto TX and Emg OFF not ticked
+        image[r + 13] = 0x80;  // transpond TX LED not ticked
+        ItemMap::SetTone5DecodeTag(image, d, "");
+    }
+    CloneImageOps::Copy5ToneSystemBytes(image);
+    CloneImageOps::CopyItemList(image);
+    ItemMap::Set16FromPair(image, 10000);
+    for (int f = 0; f < ItemMap::Tone5FormatCount; ++f) {
+        for (int t = 0; t < ItemMap::Tone5ToneCount; ++t) ItemMap::SetTone5ToneValue(image, f, t, 0xFFFF);
+        ItemMap::SetTone5TonePeriod(image, f, 70);
+        ItemMap::SetTone5GapPeriod(image, f, 0);
+    }
+    FiveTone::RecalcToneRegisters(image);
+}
+
 // Every frequency of the 1.25 kHz grid inside the band must come back exactly
 // from the synthesiser words, in both directions and on every PLL REF 0-7.
 bool GridRoundTrips(const CloneImage& image, const BandHardware& hw) {
@@ -556,6 +603,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteKeyFunctions(image);
     WriteSignalling(image);
     WriteFiveToneCommon(image);
+    WriteFiveToneSystem(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 

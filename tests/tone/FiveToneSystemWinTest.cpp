@@ -1,0 +1,224 @@
+// The 5-tone system window on a default data file, driven with real key and
+// mouse input: edits in each view reach the working copy, OK hands them over,
+// Cancel and an OK without edits leave the document byte for byte, also when
+// every column holds a value its list lacks.
+#include <gtest/gtest.h>
+#include <wx/uiaction.h>
+
+#include <functional>
+#include <set>
+#include <string>
+
+#include "ToneWinUtil.h"
+#include "WinTestUtil.h"
+#include "image/FileUtil.h"
+#include "image/ItemsTone.h"
+#include "image/RadioImagePrep.h"
+#include "image/TestHost.h"
+#include "tone/FiveToneSystemViews.h"
+#include "tone/ToneSystemWnd.h"
+#include "ui/MessageService.h"
+
+using namespace FiveToneViews;
+using namespace ToneWin;
+
+namespace {
+
+constexpr int H = 3;
+constexpr std::size_t SystemBase = 0x3600, DecodeBase = 0x3820, EncodeBase = 0x3940;
+
+struct FiveToneSystemWin : ::testing::Test {
+    DisplayLock keyboard;
+    TestHost host;
+    CloneImage document;
+    TestFrame frame;
+
+    void SetUp() override {
+        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
+    }
+    int Run(std::function<void(CDialogDmy&)> user) {
+        return RunSystemWindow(frame.frame, document, CDialogDmy::Window5Tone, "/nonexistent", user);
+    }
+    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
+    static void Ok(CDialogDmy& window) {
+        Press(Button(window, wxID_OK), [&] { return window.GetReturnCode() != 0; });
+    }
+};
+
+std::string Cell(CToneGridView& v, int row, int col) {
+    return v.Grid().GetTextMatrix(row, col);
+}
+
+// Opens the editor of a cell with Enter, types and confirms with Enter.
+void TypeInto(CToneGridView& v, int row, int col, const char* text) {
+    Key(v, row, col, WXK_RETURN, [&] { return v.Grid().IsCellEditControlShown(); });
+    Type(v, text);
+    Key(v, row, col, WXK_RETURN, [&] { return !v.Grid().IsCellEditControlShown(); });
+    Pump();
+}
+
+}  // namespace
+
+TEST_F(FiveToneSystemWin, DefaultDataShowsEveryShownCell) {
+    for (const char* name : {"default610v", "default610ua", "default610ud", "default640v", "default640ua",
+                             "default640ud"}) {
+        CloneImage image;
+        ASSERT_EQ(FileUtil::LoadImageFile(image, std::string(ZT_DEFAULT_DATA_DIR) + "/" + name + ".PDX"), 1);
+        document = image;
+        Run([&](CDialogDmy& window) {
+            for (int key = 0; key < 3; ++key) {
+                const auto& model = window.View(key)->Model();
+                for (auto [row, col] : model.InvalidCells())
+                    if (!model.IsColumnHidden(col)) ADD_FAILURE() << name << " view " << key << " row " << row << " col " << col;
+            }
+            window.EndModal(wxID_CANCEL);
+        });
+    }
+}
+
+TEST_F(FiveToneSystemWin, EditsInEachViewReachTheDocumentOnOk) {
+    const CloneImage before = document;
+    const int result = Run([](CDialogDmy& window) {
+        EXPECT_EQ(window.GetTitle(), "5-Tone System");
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& encode = *window.View(1);
+        CToneGridView& decode = *window.View(2);
+        // Systems: Space ticks Duty of system 2; Auto Reset Time typed with a comma.
+        const std::string duty = Cell(systems, H + 1, SystemCol::Duty);
+        Key(systems, H + 1, SystemCol::Duty, WXK_SPACE, [&] { return Cell(systems, H + 1, SystemCol::Duty) != duty; });
+        TypeInto(systems, H + 1, SystemCol::AutoResetTime, "2,5");
+        EXPECT_EQ(Cell(systems, H + 1, SystemCol::AutoResetTime), "2.5 sec");
+        // Encode: a code typed in lower case.
+        TypeInto(encode, H, EncodeCol::Code, "0a1");
+        EXPECT_EQ(Cell(encode, H, EncodeCol::Code), "0A1");
+        // Decode: Space steps Stun of decode code 3.
+        const std::string stun = Cell(decode, H + 2, DecodeCol::Stun);
+        Key(decode, H + 2, DecodeCol::Stun, WXK_SPACE, [&] { return Cell(decode, H + 2, DecodeCol::Stun) != stun; });
+        Ok(window);
+    });
+    ASSERT_EQ(result, wxID_OK);
+    EXPECT_EQ(document[SystemBase + 16 + 2] & 0x80, (before[SystemBase + 16 + 2] & 0x80) ^ 0x80);
+    EXPECT_EQ(document[SystemBase + 16 + 8], 5);
+    EXPECT_EQ(document[EncodeBase] >> 4, 3);
+    EXPECT_EQ(document[EncodeBase + 1], 0x0A);
+    EXPECT_EQ(document[EncodeBase + 2] >> 4, 1);
+    EXPECT_NE(document[DecodeBase + 64 + 6] & 0x30, before[DecodeBase + 64 + 6] & 0x30);
+    // Besides them only the header copy of encode code 1 (0x103-0x107).
+    const std::set<std::size_t> allowed{SystemBase + 18, SystemBase + 24, EncodeBase, EncodeBase + 1,
+                                        EncodeBase + 2, DecodeBase + 70, 0x103, 0x104, 0x105, 0x106, 0x107};
+    for (std::size_t at : Differences(before, document)) EXPECT_TRUE(allowed.count(at)) << "byte " << at << " changed";
+}
+
+TEST_F(FiveToneSystemWin, CancelLeavesTheDocumentByteForByte) {
+    const CloneImage before = document;
+    const int result = Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& decode = *window.View(2);
+        const std::string moni = Cell(systems, H, SystemCol::MoniSw);
+        Key(systems, H, SystemCol::MoniSw, WXK_SPACE, [&] { return Cell(systems, H, SystemCol::MoniSw) != moni; });
+        TypeInto(decode, H, DecodeCol::Code, "123");
+        EXPECT_EQ(Cell(decode, H, DecodeCol::Code), "123");
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    EXPECT_EQ(result, wxID_CANCEL);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(FiveToneSystemWin, OkWithoutEditsChangesNothingAlsoOnOutOfListValues) {
+    for (int fixture = 0; fixture < 2; ++fixture) {
+        if (fixture == 1) {
+            // Every list column holds a value no row has.
+            for (int s = 0; s < 32; ++s) {
+                const std::size_t r = SystemBase + 16 * s;
+                document[r + 3] = 0xBB;  // TP40 (not offered in the normal mode)
+                document[r + 4] = 40;    // repeater code 40
+                document[r + 5] = 200;
+                document[r + 6] = 99;
+            }
+            for (int d = 0; d < 9; ++d) {
+                const std::size_t r = DecodeBase + 32 * d;
+                for (int k = 0; k < 5; ++k) document[r + k] = 0xFF;  // erased code
+                document[r + 5] = 0xFF;
+                document[r + 7] = 0x63;                // LED mode 6
+                document[r + 8] = 0x30;                // alert Repeat ...
+                document[r + 9] = 7;                   // ... 7 times
+                document[r + 0x0A] = 0xD0;             // beep 13
+                document[r + 0x0C] = 0xE0 | 0x05;      // transpond type 7
+            }
+            for (int e = 0; e < 32; ++e) document[EncodeBase + 16 * e + 6] &= 0xCF;  // mute mode 0
+            // The header copies follow the records, as on a file the program wrote.
+            CloneImageOps::Copy5ToneSystemBytes(document);
+            CloneImageOps::CopyItemList(document);
+        }
+        const CloneImage before = document;
+        for (int pass = 0; pass < 2; ++pass) {
+            ASSERT_EQ(Run([](CDialogDmy& window) {
+                          if (!window.View(0)->Model().InvalidCells().empty()) {
+                              EXPECT_EQ(Cell(*window.View(0), H, SystemCol::RepeaterCode), "");
+                          }
+                          Ok(window);
+                      }),
+                      wxID_OK);
+            EXPECT_TRUE(Differences(before, document).empty()) << "fixture " << fixture << " pass " << pass;
+        }
+    }
+}
+
+TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
+    const int result = Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& encode = *window.View(1);
+        // The drop lands on system 3's Call cell.
+        CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
+            const wxRect cell = systems.Grid().CellToRect(H + 2, SystemCol::CallCode);
+            const wxPoint at = systems.Grid().GetGridWindow()->GetPosition() + cell.GetPosition() + wxPoint(3, 3);
+            systems.Grid().RaiseDrop(at.x, at.y, 1);
+            return wxDragCopy;
+        });
+        // Select encode codes 1-3 with the mouse: a click and a shift-click on their numbers.
+        auto click = [&](int row, bool shift) {
+            ASSERT_TRUE(Focus(&encode.Grid()));
+            const wxRect rect = encode.Grid().CellToRect(row, 0);
+            wxUIActionSimulator sim;
+            sim.MouseMove(encode.Grid().GetGridWindow()->ClientToScreen(rect.GetPosition() + wxPoint(4, 4)));
+            Pump();
+            if (shift) sim.KeyDown(WXK_SHIFT);
+            sim.MouseClick();
+            if (shift) sim.KeyUp(WXK_SHIFT);
+            Pump();
+        };
+        for (int attempt = 0; attempt < 5 && encode.Grid().SelectedRows() != std::vector<int>{H, H + 1, H + 2};
+             ++attempt) {
+            click(H, false);
+            click(H + 2, true);
+        }
+        ASSERT_EQ(encode.Grid().SelectedRows(), (std::vector<int>{H, H + 1, H + 2}));
+        // A press on a selected number drags the selection.
+        for (int attempt = 0; attempt < 5 && Cell(systems, H + 4, SystemCol::CallCode) != "3"; ++attempt)
+            click(H + 1, false);
+        CVSFlexGrid::SetDragDriver(nullptr);
+        EXPECT_EQ(Cell(systems, H + 2, SystemCol::CallCode), "1");
+        Ok(window);
+    });
+    ASSERT_EQ(result, wxID_OK);
+    EXPECT_EQ(document[0x3625], 0);
+    EXPECT_EQ(document[0x3635], 1);
+    EXPECT_EQ(document[0x3645], 2);
+    // The header keeps each system's call code.
+    EXPECT_EQ(document[0xD2], 0);
+    EXPECT_EQ(document[0xD4], 2);
+}
+
+TEST_F(FiveToneSystemWin, PlayingBeepCWithoutTheFileNamesThePath) {
+    ScriptedMessageService messages;
+    ScopedMessageService scope(messages);
+    document[DecodeBase + 0x0A] = 0x30;  // decode code 1 beeps "C"
+    Run([&](CDialogDmy& window) {
+        EXPECT_EQ(Cell(*window.View(2), H, DecodeCol::Beep), "C");
+        Key(*window.View(2), H, DecodeCol::Play, WXK_SPACE, [&] { return messages.Count() > 0; });
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    ASSERT_GE(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("File not found"), std::string::npos);
+    EXPECT_NE(messages.Last().text.find("/nonexistent/Tone_sample/C.wav"), std::string::npos);
+}
