@@ -114,6 +114,9 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::DtmfPage, &SignallingScreens::DtmfPagePrint);
     Screens::RegisterDialog(Cmd::FleetlinkAni, &SignallingScreens::FleetLinkAni);
     PrintScreens::Register(PrintScreens::Slot::FleetLinkAni, &SignallingScreens::FleetLinkAniPrint);
+    Screens::RegisterDialog(Cmd::Mdc1200Common, &SignallingScreens::Mdc1200Common);
+    Screens::RegisterDialog(Cmd::Mdc1200System, &SignallingScreens::Mdc1200System);
+    PrintScreens::Register(PrintScreens::Slot::Mdc1200, &SignallingScreens::Mdc1200Print);
     // The channel grid's "ANI Setting" opens the settings of the channel's ANI system.
     ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni, [](wxWindow* parent, CloneImage& image) {
         return SignallingScreens::DtmfAni(parent, image) ? wxID_OK : wxID_CANCEL;

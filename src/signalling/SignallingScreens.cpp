@@ -6,6 +6,9 @@
 #include "signalling/DtmfDialing.h"
 #include "signalling/DtmfPage.h"
 #include "signalling/FleetLinkAni.h"
+#include "signalling/Mdc1200Settings.h"
+#include "image/ImageHost.h"
+#include "image/Model.h"
 
 namespace SignallingScreens {
 
@@ -39,6 +42,22 @@ bool FleetLinkAni(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> FleetLinkAniPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CFleetLinkAniDlg::MakeDialog(), image);
+}
+
+bool Mdc1200Common(wxWindow* parent, CloneImage& working) {
+    if (!Version::HasFeature_1_90(working)) return Mdc1200System(parent, working);
+    SettingsDlg dialog(parent, CMDC1200CommonDlg::MakeDialog(), working);
+    CMDC1200CommonDlg::AttachButtons(dialog, Host().ProgramFolder());
+    return dialog.ShowModal() == wxID_OK;
+}
+
+bool Mdc1200System(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CMDC1200SysDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> Mdc1200Print(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(
+        Version::HasFeature_1_90(image) ? CMDC1200CommonDlg::MakeDialog() : CMDC1200SysDlg::MakeDialog(), image);
 }
 
 }  // namespace SignallingScreens
