@@ -42,30 +42,35 @@ std::optional<long> Number(const std::string& text, int base) {
 }
 
 // ---- restriction tables ------------------------------------------------------------------
-constexpr std::uint8_t kShown[15] = {};
-constexpr std::uint8_t kAskPage[15] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+// One state array per printed line: the printout joins the rows that share one.
+constexpr std::uint8_t kLine[32][15] = {};
+constexpr std::uint8_t kAskPage[3][15] = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
+                                          {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
+                                          {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}};
 constexpr std::uint8_t kHidden[15] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
 
 constexpr ControlRuleRow kCommonRules[] = {
-    {2001, 0, kShown},   {2301, 1, kShown},   {2201, 1, kShown},   {2006, 0, kShown},   {2302, 1, kShown},
-    {2014, 0, kShown},   {2101, 1, kShown},   {2009, 0, kShown},   {2102, 1, kShown},   {2025, 0, kShown},
-    {2105, 1, kShown},   {2205, 1, kShown},   {2210, 1, kShown},   {2211, 1, kAskPage}, {2022, 0, kShown},
-    {2103, 1, kShown},   {2024, 0, kAskPage}, {2106, 1, kAskPage}, {2216, 1, kShown},   {2010, 0, kShown},
-    {2108, 1, kShown},   {2004, 0, kShown},   {2107, 1, kShown},   {2015, 0, kShown},   {2109, 1, kShown},
-    {2011, 0, kShown},   {2110, 1, kShown},   {2220, 1, kShown},   {2012, 0, kShown},   {2111, 1, kShown},
-    {2016, 0, kShown},   {2401, 0, kShown},   {2112, 1, kShown},   {2221, 1, kShown},   {2018, 0, kShown},
-    {2113, 1, kShown},   {2003, 0, kShown},   {2305, 1, kShown},   {2007, 0, kShown},   {2114, 1, kShown},
-    {2017, 0, kShown},   {2306, 1, kShown},   {2008, 0, kShown},   {2304, 1, kShown},   {2019, 0, kShown},
-    {2115, 1, kShown},   {2020, 0, kShown},   {2307, 1, kShown},   {2021, 0, kShown},   {2308, 1, kShown},
-    {-1, 0, nullptr},
+    {2001, 0, kLine[0]},     {2301, 1, kLine[0]},     {2201, 1, kLine[1]},  {2006, 0, kLine[2]},
+    {2302, 1, kLine[2]},     {2014, 0, kLine[3]},     {2101, 1, kLine[3]},  {2009, 0, kLine[4]},
+    {2102, 1, kLine[4]},     {2025, 0, kLine[5]},     {2105, 1, kLine[5]},  {2205, 1, kLine[6]},
+    {2210, 1, kLine[7]},     {2211, 1, kAskPage[0]},  {2022, 0, kLine[8]},  {2103, 1, kLine[8]},
+    {2024, 0, kAskPage[1]},  {2106, 1, kAskPage[1]},  {2216, 1, kLine[9]},  {2010, 0, kLine[10]},
+    {2108, 1, kLine[10]},    {2004, 0, kLine[11]},    {2107, 1, kLine[11]}, {2015, 0, kLine[12]},
+    {2109, 1, kLine[12]},    {2011, 0, kLine[13]},    {2110, 1, kLine[13]}, {2220, 1, kLine[14]},
+    {2012, 0, kLine[15]},    {2111, 1, kLine[15]},    {2016, 0, kLine[16]}, {2401, 0, kLine[16]},
+    {2112, 1, kLine[16]},    {2221, 1, kLine[17]},    {2018, 0, kLine[18]}, {2113, 1, kLine[18]},
+    {2003, 0, kLine[19]},    {2305, 1, kLine[19]},    {2007, 0, kLine[20]}, {2114, 1, kLine[20]},
+    {2017, 0, kLine[21]},    {2306, 1, kLine[21]},    {2008, 0, kLine[22]}, {2304, 1, kLine[22]},
+    {2019, 0, kLine[23]},    {2115, 1, kLine[23]},    {2020, 0, kLine[24]}, {2307, 1, kLine[24]},
+    {2021, 0, kLine[25]},    {2308, 1, kLine[25]},    {-1, 0, nullptr},
 };
 
 // Group ID, Message Value, Wild Card and Sub-Audio Transmit are kept but never shown.
 constexpr ControlRuleRow kSysRules[] = {
-    {2001, 0, kShown},  {2301, 1, kShown},  {2006, 0, kHidden}, {2302, 1, kHidden}, {2014, 0, kShown},
-    {2101, 1, kShown},  {2025, 0, kShown},  {2105, 1, kShown},  {2008, 0, kShown},  {2304, 1, kShown},
-    {2002, 0, kHidden}, {2303, 1, kHidden}, {2201, 0, kHidden}, {2009, 0, kShown},  {2102, 1, kShown},
-    {2210, 0, kHidden}, {2010, 0, kShown},  {2108, 1, kShown},  {-1, 0, nullptr},
+    {2001, 0, kLine[0]}, {2301, 1, kLine[0]}, {2006, 0, kHidden},   {2302, 1, kHidden},   {2014, 0, kLine[1]},
+    {2101, 1, kLine[1]}, {2025, 0, kLine[2]}, {2105, 1, kLine[2]},  {2008, 0, kLine[3]},  {2304, 1, kLine[3]},
+    {2002, 0, kHidden},  {2303, 1, kHidden},  {2201, 0, kHidden},   {2009, 0, kLine[4]},  {2102, 1, kLine[4]},
+    {2210, 0, kHidden},  {2010, 0, kLine[5]}, {2108, 1, kLine[5]},  {-1, 0, nullptr},
 };
 
 constexpr PageControlSpec kPrimaryIdSpec{Mdc1200SystemPage::IDC_PRIMARY_ID, 4, 1, 57070, EditKind::Hex, 0};
@@ -154,6 +159,18 @@ void Mdc1200SystemPage::Left(int controlId) {
 // Clearing Wild Card takes an "F" out of an edited Primary ID.
 void Mdc1200SystemPage::Changed(int controlId) {
     if (controlId == IDC_WILD_CARD && !Form().Checked(IDC_WILD_CARD)) Left(IDC_PRIMARY_ID);
+}
+
+const ControlRuleRow* Mdc1200SystemPage::PrintRows() const {
+    if (printRows_.empty() && RuleRows()) {
+        for (const ControlRuleRow* row = RuleRows(); row->controlId != -1; ++row) {
+            if (row->controlId == CMDC1200CommonPage1Dlg::IDC_PLAY_BEEP) continue;
+            printRows_.push_back(*row);
+            if (row->controlId >= 2201 && row->controlId <= 2299) printRows_.push_back(*row);
+        }
+        printRows_.push_back({-1, 0, nullptr});
+    }
+    return printRows_.empty() ? nullptr : printRows_.data();
 }
 
 bool Mdc1200SystemPage::Writable(int controlId) const {

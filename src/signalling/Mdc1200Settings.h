@@ -38,6 +38,9 @@ class Mdc1200SystemPage : public Settings::SettingsPage {
     int System() const { return system_; }
     void Left(int controlId) override;
     void Changed(int controlId) override;
+    // The restriction rows with each check box listed twice (caption, then
+    // state) and without the speaker button.
+    const ControlRuleRow* PrintRows() const override;
 
   protected:
     Mdc1200SystemPage(int idd, int system);
@@ -66,6 +69,7 @@ class Mdc1200SystemPage : public Settings::SettingsPage {
         std::string loaded;
     };
     std::vector<Field> fields_;
+    mutable std::vector<ControlRuleRow> printRows_;
     int system_;
 };
 

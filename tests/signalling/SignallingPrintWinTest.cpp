@@ -10,6 +10,7 @@
 #include "signalling/DtmfDialing.h"
 #include "signalling/DtmfPage.h"
 #include "signalling/FleetLinkAni.h"
+#include "signalling/Mdc1200Settings.h"
 
 using namespace Settings;
 
@@ -45,4 +46,29 @@ TEST(SignallingPrint, EveryDialogPrintsItsShownControls) {
             EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
         for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
     }
+}
+
+TEST(SignallingPrint, Mdc1200DialogsPrintOnePagePerSystemThenNothing) {
+    TestHost host;
+    const CloneImage image = SettingsTest::DefaultImage();
+    SettingsPrint common(CMDC1200CommonDlg::MakeDialog(), image);
+    std::string first, second, third;
+    common.RenderPage(first, &image);
+    common.RenderPage(second, &image);
+    common.RenderPage(third, &image);
+    EXPECT_NE(first.find("[MDC1200 Common - 1(Primary ID)]"), std::string::npos) << first;
+    EXPECT_NE(first.find("<td>ANI Trans:</td>\n<td>Disable</td>"), std::string::npos) << first;
+    EXPECT_NE(first.find("<td>Lead In Delay Time (msec):</td>\n<td>200</td>"), std::string::npos) << first;
+    EXPECT_NE(second.find("[MDC1200 Common - 2(Secondary ID)]"), std::string::npos) << second;
+    EXPECT_NE(second.find("<td>0002</td>"), std::string::npos) << second;
+    EXPECT_EQ(third, SettingsPrint::InvalidPageText);
+
+    // The system dialog never shows nor prints its hidden fields.
+    SettingsPrint system(CMDC1200SysDlg::MakeDialog(), image);
+    std::string page;
+    system.RenderPage(page, &image);
+    EXPECT_NE(page.find("[MDC1200 ANI - 1(Primary ID)]"), std::string::npos) << page;
+    EXPECT_NE(page.find("<td>0001</td>"), std::string::npos) << page;
+    for (const char* hidden : {"Group ID", "Message Value", "Wild Card", "Sub-Audio"})
+        EXPECT_EQ(page.find(hidden), std::string::npos) << hidden << "\n" << page;
 }
