@@ -117,6 +117,8 @@ void RegisterScreens() {
     Screens::RegisterDialog(Cmd::Mdc1200Common, &SignallingScreens::Mdc1200Common);
     Screens::RegisterDialog(Cmd::Mdc1200System, &SignallingScreens::Mdc1200System);
     PrintScreens::Register(PrintScreens::Slot::Mdc1200, &SignallingScreens::Mdc1200Print);
+    Screens::RegisterDialog(Cmd::Mdc1200Call, &SignallingScreens::Mdc1200Call);
+    PrintScreens::Register(PrintScreens::Slot::Mdc1200CallAdvanced, &SignallingScreens::Mdc1200CallPrint);
     // The channel grid's "ANI Setting" opens the settings of the channel's ANI system.
     ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni, [](wxWindow* parent, CloneImage& image) {
         return SignallingScreens::DtmfAni(parent, image) ? wxID_OK : wxID_CANCEL;

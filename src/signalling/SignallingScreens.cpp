@@ -6,6 +6,7 @@
 #include "signalling/DtmfDialing.h"
 #include "signalling/DtmfPage.h"
 #include "signalling/FleetLinkAni.h"
+#include "signalling/Mdc1200CallList.h"
 #include "signalling/Mdc1200Settings.h"
 #include "image/ImageHost.h"
 #include "image/Model.h"
@@ -58,6 +59,16 @@ bool Mdc1200System(wxWindow* parent, CloneImage& working) {
 std::unique_ptr<PrintableScreen> Mdc1200Print(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(
         Version::HasFeature_1_90(image) ? CMDC1200CommonDlg::MakeDialog() : CMDC1200SysDlg::MakeDialog(), image);
+}
+
+bool Mdc1200Call(wxWindow* parent, CloneImage& working) {
+    SettingsDlg dialog(parent, CMDC1200CallAdvDlg::MakeDialog(), working);
+    CMDC1200CallAdvDlg::AttachGrid(dialog, Host().ProgramFolder());
+    return dialog.ShowModal() == wxID_OK;
+}
+
+std::unique_ptr<PrintableScreen> Mdc1200CallPrint(const CloneImage& image) {
+    return MakeMdc1200CallPrint(image);
 }
 
 }  // namespace SignallingScreens

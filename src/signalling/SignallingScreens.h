@@ -25,5 +25,8 @@ std::unique_ptr<PrintableScreen> FleetLinkAniPrint(const CloneImage& image);
 bool Mdc1200Common(wxWindow* parent, CloneImage& working);
 bool Mdc1200System(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> Mdc1200Print(const CloneImage& image);
+// "MDC1200 Ca&ll": the call keys above the call list.
+bool Mdc1200Call(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> Mdc1200CallPrint(const CloneImage& image);
 
 }  // namespace SignallingScreens
