@@ -542,7 +542,8 @@ std::unique_ptr<Settings::SettingsDialogModel> CMDC1200CallAdvDlg::MakeDialog() 
 CMDC1200CallDlg* CMDC1200CallAdvDlg::AttachGrid(SettingsDlg& dialog, std::filesystem::path programFolder) {
     auto* grid = new CMDC1200CallDlg(&dialog, dialog.Image(), std::move(programFolder));
     grid->SetMinSize(wxSize(680, 380));
-    // Below the call keys, above the buttons.
+    // Below the call keys, above the buttons; the grid takes the spare height.
+    dialog.GetSizer()->GetItem(std::size_t{0})->SetProportion(0);
     dialog.GetSizer()->Insert(1, grid, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
     auto& page = static_cast<CMDC1200CallKeyPage&>(dialog.Model().Page(0));
     page.afterSave = [grid](CloneImage&) { grid->CommitAllCells(); };

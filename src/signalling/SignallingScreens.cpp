@@ -2,6 +2,7 @@
 
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsPrint.h"
+#include "signalling/CodeTablePrint.h"
 #include "signalling/DtmfAni.h"
 #include "signalling/DtmfDialing.h"
 #include "signalling/DtmfPage.h"
@@ -18,7 +19,8 @@ bool DtmfDialing(wxWindow* parent, CloneImage& working) {
 }
 
 std::unique_ptr<PrintableScreen> DtmfDialingPrint(const CloneImage& image) {
-    return std::make_unique<Settings::SettingsPrint>(CDtmfDialingDlg::MakeDialog(), image);
+    return std::make_unique<CodeTablePrint>(CDtmfDialingDlg::MakeDialog(), image, CDtmfDialingDlg::CodeTableRows(), 3,
+                                            std::vector<CodeTablePrint::Head>{{1074, "Code"}, {1075, "TAG"}});
 }
 
 bool DtmfAni(wxWindow* parent, CloneImage& working) {
@@ -34,7 +36,8 @@ bool DtmfPage(wxWindow* parent, CloneImage& working) {
 }
 
 std::unique_ptr<PrintableScreen> DtmfPagePrint(const CloneImage& image) {
-    return std::make_unique<Settings::SettingsPrint>(CDtmfPageDlg::MakeDialog(), image);
+    return std::make_unique<CodeTablePrint>(CDtmfPageDlg::MakeDialog(), image, CDtmfPageDlg::CodeTableRows(), 4,
+                                            std::vector<CodeTablePrint::Head>{{3202, "Code"}});
 }
 
 bool FleetLinkAni(wxWindow* parent, CloneImage& working) {

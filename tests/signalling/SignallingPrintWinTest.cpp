@@ -11,6 +11,7 @@
 #include "signalling/DtmfPage.h"
 #include "signalling/FleetLinkAni.h"
 #include "signalling/Mdc1200Settings.h"
+#include "signalling/SignallingScreens.h"
 
 using namespace Settings;
 
@@ -71,4 +72,32 @@ TEST(SignallingPrint, Mdc1200DialogsPrintOnePagePerSystemThenNothing) {
     EXPECT_NE(page.find("<td>0001</td>"), std::string::npos) << page;
     for (const char* hidden : {"Group ID", "Message Value", "Wild Card", "Sub-Audio"})
         EXPECT_EQ(page.find(hidden), std::string::npos) << hidden << "\n" << page;
+}
+
+TEST(SignallingPrint, DtmfCodesPrintInATableOfTheirOwnUnderCodeAndTagHeads) {
+    TestHost host;
+    CloneImage image = SettingsTest::DefaultImage();
+    image[0x2818] = 0x11;  // code 1: "1"
+    image[0x2819] = 0x00;
+    std::string dialing;
+    SignallingScreens::DtmfDialingPrint(image)->RenderPage(dialing, &image);
+    const std::size_t settings = dialing.find("<td>DTMF Speed:</td>");
+    const std::size_t heads = dialing.find("<th>Code</th>\n<th>TAG</th>");
+    const std::size_t code1 = dialing.find("<td>DTMF Code 1:</td>\n<td>1</td>");
+    ASSERT_NE(settings, std::string::npos) << dialing;
+    ASSERT_NE(heads, std::string::npos) << dialing;
+    ASSERT_NE(code1, std::string::npos) << dialing;
+    EXPECT_LT(settings, heads);
+    EXPECT_LT(heads, code1);
+
+    std::string page;
+    SignallingScreens::DtmfPagePrint(image)->RenderPage(page, &image);
+    EXPECT_NE(page.find("<th>Code</th>"), std::string::npos) << page;
+    EXPECT_EQ(page.find("<th>TAG</th>"), std::string::npos) << page;
+    // Two page codes a line.
+    EXPECT_NE(page.find("<td>Page Code 1:</td>\n<td>"), std::string::npos) << page;
+    const std::size_t one = page.find("Page Code 1:"), two = page.find("Page Code 2"), three = page.find("Page Code 3");
+    ASSERT_NE(three, std::string::npos) << page;
+    EXPECT_EQ(page.substr(one, two - one).find("<tr>"), std::string::npos) << page;
+    EXPECT_NE(page.substr(two, three - two).find("<tr>"), std::string::npos) << page;
 }
