@@ -150,7 +150,7 @@ ColumnBinding Type() {
     };
     // The call ID follows the new type: FFFF for "ALL Call", E in front for "Group".
     b.write = [](CloneImage& image, int record, std::uint32_t type) {
-        if (!RecordInUse(image, record)) return;
+        if (!RecordInUse(image, record) || ItemMap::GetMdc1200CallType(image, record) == type) return;
         ItemMap::SetMdc1200CallType(image, record, type);
         const std::uint32_t id = ItemMap::GetMdc1200CallId(image, record);
         if (type == TypeAllCall) ItemMap::SetMdc1200CallId(image, record, 0xFFFF);
@@ -190,7 +190,9 @@ ColumnBinding Tag() {
     b.format = [](const CloneImage& image, int record) { return CellValue{ItemMap::GetMdc1200CallTag(image, record)}; };
     b.store = [](CloneImage& image, int record, std::string_view text) {
         if (!RecordInUse(image, record)) return false;
-        ItemMap::SetMdc1200CallTag(image, record, KXTagString(text, 8).GetText());
+        // An edit that changed nothing leaves the stored bytes as they are.
+        if (text != ItemMap::GetMdc1200CallTag(image, record))
+            ItemMap::SetMdc1200CallTag(image, record, KXTagString(text, 8).GetText());
         return true;
     };
     return b;
