@@ -12,6 +12,7 @@
 #include "image/ItemsChannel.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "image/RadioImagePrep.h"
 #include "image/Modes.h"
 #include "language/SettingsFile.h"
 #include "language/StringTable.h"
@@ -182,6 +183,8 @@ void CCloneEditorDoc::AfterFileCommand() {
     view_.RefreshAllPanes();
     view_.RestoreGridFocus();
     AppState::ClearEditStateFlags();
+    // A new document keeps the radio's own MDC1200 IDs until asked again.
+    CloneImageOps::ClearMdc1200OverWriteFlags();
 }
 
 void CCloneEditorDoc::OnFileNew() {

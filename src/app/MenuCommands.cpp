@@ -93,7 +93,7 @@ constexpr CommandRow kCommands[] = {
     {Cmd::FiveToneSystem, "5-Tone S&ystem", K::SignalingDialog},
     {Cmd::FiveToneStatus, "5-Tone &Status", K::SignalingDialog},
     {Cmd::SelectableTone, "&Selectable Tone", K::NoAction},
-    {Cmd::Mdc1200System, "MDC1200 &System", K::NoAction},
+    {Cmd::Mdc1200System, "MDC1200 &System", K::SignalingDialog},
     {Cmd::Mdc1200Common, "MDC1200 &Common", K::SignalingDialog},
     {Cmd::Mdc1200Call, "MDC1200 Ca&ll", K::SignalingDialog},
     {Cmd::FleetlinkAni, "Fleetlink &ANI", K::SignalingDialog},

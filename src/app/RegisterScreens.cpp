@@ -120,6 +120,17 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::DtmfPage, &SignallingScreens::DtmfPagePrint);
     Screens::RegisterDialog(Cmd::FleetlinkAni, &SignallingScreens::FleetLinkAni);
     PrintScreens::Register(PrintScreens::Slot::FleetLinkAni, &SignallingScreens::FleetLinkAniPrint);
+    Screens::RegisterDialog(Cmd::Mdc1200Common, &SignallingScreens::Mdc1200Common);
+    Screens::RegisterDialog(Cmd::Mdc1200System, &SignallingScreens::Mdc1200System);
+    PrintScreens::Register(PrintScreens::Slot::Mdc1200, &SignallingScreens::Mdc1200Print);
+    Screens::RegisterDialog(Cmd::Mdc1200Call, &SignallingScreens::Mdc1200Call);
+    PrintScreens::Register(PrintScreens::Slot::Mdc1200CallAdvanced, &SignallingScreens::Mdc1200CallPrint);
+    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::Mdc1200Common, [](wxWindow* parent, CloneImage& image) {
+        return SignallingScreens::Mdc1200Common(parent, image) ? wxID_OK : wxID_CANCEL;
+    });
+    ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::Mdc1200System, [](wxWindow* parent, CloneImage& image) {
+        return SignallingScreens::Mdc1200System(parent, image) ? wxID_OK : wxID_CANCEL;
+    });
     // The channel grid's "ANI Setting" opens the settings of the channel's ANI system.
     ChannelPopups::RegisterAniScreen(ChannelPopups::AniScreen::DtmfAni, [](wxWindow* parent, CloneImage& image) {
         return SignallingScreens::DtmfAni(parent, image) ? wxID_OK : wxID_CANCEL;

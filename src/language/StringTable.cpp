@@ -106,6 +106,8 @@ constexpr StringTableRow kRows[] = {
     {33301, "Alignment is completed!"},
     {33302, "There is a possibility of the garble. \nDo you continue?"},
     {33304, "There is no corresponding default file.\nIt needs to update the Pardex programming software."},
+    {33401, ": enter three digits (0-9, A-D, *); \"#\" marks an unused digit."},
+    {33402, ": \"###\" cannot be stored; leave the code empty for no code."},
     {57344, "Pardex"},
     {57356, "F2 for Next CH   F5 for Previous CH"},
     {61204, "Now, preparing alignment... Please wait."},

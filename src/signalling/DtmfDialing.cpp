@@ -38,6 +38,19 @@ constexpr ControlRuleRow kRules[] = {
     {2320, 1, kCode3},     {2011, 0, kCode4},     {2311, 1, kCode4},     {2321, 1, kCode4},
     {2012, 0, kCode5},     {2312, 1, kCode5},     {2322, 1, kCode5},     {-1, 0, nullptr},
 };
+// The settings table prints the first twelve rows, the code table the rest.
+constexpr std::size_t kSettingsRows = 12;
+constexpr std::uint8_t kFullRowStates[15] = {};
+const std::vector<ControlRuleRow>& PrintRowsOf() {
+    static const std::vector<ControlRuleRow> rows = [] {
+        std::vector<ControlRuleRow> out(kRules, kRules + kSettingsRows);
+        out.push_back({-2, 0, kFullRowStates});
+        out.push_back({-1, 0, nullptr});
+        return out;
+    }();
+    return rows;
+}
+
 
 
 using CodeGet = int (*)(const CloneImage&, std::uint8_t*);
@@ -75,6 +88,16 @@ std::unique_ptr<SettingsDialogModel> CDtmfDialingDlg::MakeDialog() {
     std::vector<std::unique_ptr<SettingsPage>> pages;
     pages.push_back(std::make_unique<CDtmfDialingDlg>());
     return std::make_unique<SettingsDialogModel>(DialogSpec{IDD, Caption, Section, false}, std::move(pages));
+}
+
+const ControlRuleRow* CDtmfDialingDlg::PrintRows() const {
+    return PrintRowsOf().data();
+}
+
+std::vector<ControlRuleRow> CDtmfDialingDlg::CodeTableRows() {
+    std::vector<ControlRuleRow> rows;
+    for (const ControlRuleRow* row = kRules + kSettingsRows; row->controlId != -1; ++row) rows.push_back(*row);
+    return rows;
 }
 
 void CDtmfDialingDlg::Build() {

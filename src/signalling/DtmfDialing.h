@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "settings/SettingsPage.h"
 
@@ -34,6 +35,10 @@ class CDtmfDialingDlg : public Settings::SettingsPage {
     // The tag of code 1 on a variant-0 radio: only with a display of type
     // 2, 5 or 6.
     bool CheckUnconditional(int controlId) override;
+    // The settings rows, then the full-width row before the code table.
+    const ControlRuleRow* PrintRows() const override;
+    // The code table's rows: each code's caption, code and tag.
+    static std::vector<ControlRuleRow> CodeTableRows();
 
   protected:
     void Build() override;

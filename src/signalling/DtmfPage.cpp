@@ -4,6 +4,7 @@
 
 #include "image/ItemMap.h"
 #include "image/ItemsSignalling.h"
+#include "language/Language.h"
 #include "signalling/SignallingLists.h"
 #include "signalling/SignallingRules.h"
 #include "ui/EditRules.h"
@@ -35,6 +36,11 @@ constexpr ControlRuleRow kRules[] = {
     {2023, 0, kCodes[8]},   {2309, 1, kCodes[8]},   {2024, 0, kCodes[9]},   {2310, 1, kCodes[9]},
     {-1, 0, nullptr},
 };
+// The settings table prints the first 28 rows; the code table the page codes.
+constexpr std::size_t kSettingsRows = 28;
+constexpr std::uint8_t kFullRowStates[15] = {};
+constexpr std::uint8_t kCodePairs[5][15] = {};
+
 
 template <std::uint32_t (*Get)(const CloneImage&), int (*Set)(CloneImage&, std::uint32_t)>
 void Item(Getter& get, Setter& set) {
@@ -118,6 +124,31 @@ void CDtmfPageDlg::ShowTypeOf(int code) {
     Form().SelectValue(IDC_ACTION1 + code, kNormal);
 }
 
+namespace {
+// Why a page code is refused, after the code's name.
+constexpr int kRidThreeDigits = 33401, kRidNoCode = 33402;
+}  // namespace
+
+const ControlRuleRow* CDtmfPageDlg::PrintRows() const {
+    static const std::vector<ControlRuleRow> rows = [] {
+        std::vector<ControlRuleRow> out(kRules, kRules + kSettingsRows);
+        out.push_back({-2, 0, kFullRowStates});
+        out.push_back({-1, 0, nullptr});
+        return out;
+    }();
+    return rows.data();
+}
+
+std::vector<ControlRuleRow> CDtmfPageDlg::CodeTableRows() {
+    std::vector<ControlRuleRow> rows;
+    for (int i = 0; i < CodeCount; ++i) {
+        const ControlRuleRow* code = kRules + kSettingsRows + 2 * i;
+        rows.push_back({code[0].controlId, code[0].restrict, kCodePairs[i / 2]});
+        rows.push_back({code[1].controlId, code[1].restrict, kCodePairs[i / 2]});
+    }
+    return rows;
+}
+
 bool CDtmfPageDlg::Validate() {
     for (int i = 0; i < CodeCount; ++i) {
         const std::string text = Form().Text(IDC_CODE1 + i);
@@ -125,9 +156,7 @@ bool CDtmfPageDlg::Validate() {
         const DtmfPageCode::Problem problem = DtmfPageCode::Check(text);
         if (problem == DtmfPageCode::Problem::None) continue;
         const std::string name = "Page Code " + std::to_string(i + 1);
-        ShowMessage(problem == DtmfPageCode::Problem::NoCode
-                        ? name + ": \"###\" cannot be stored; leave the code empty for no code."
-                        : name + ": enter three digits (0-9, A-D, *); \"#\" marks an unused digit.",
+        ShowMessage(name + GetRIDText(problem == DtmfPageCode::Problem::NoCode ? kRidNoCode : kRidThreeDigits),
                     Caption, MsgStyle::Ok | MsgStyle::IconError);
         Form().RequestFocus(IDC_CODE1 + i);
         return false;

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "settings/SettingsPage.h"
 
@@ -34,6 +35,10 @@ class CDtmfPageDlg : public Settings::SettingsPage {
     void Edited(int controlId) override;
     // A code, once left, shows its digits in upper case.
     void Left(int controlId) override;
+    // The settings rows, then the full-width row before the code table.
+    const ControlRuleRow* PrintRows() const override;
+    // The code table's rows: two page codes (caption and code) a line.
+    static std::vector<ControlRuleRow> CodeTableRows();
 
   protected:
     void Build() override;

@@ -103,4 +103,115 @@ inline constexpr ST_DISPDATA FleetLinkAniTransmitList[] = {
     {0, "Disable", ""}, {2, "Pressed", ""}, {1, "Released", ""}, {3, "Both", ""}, End};
 inline constexpr ST_DISPDATA FleetLinkPttSideToneList[] = {{0, "Enable", ""}, {1, "Disable", ""}, End};
 
+// ---- MDC1200 common page ------------------------------------------------------------
+inline constexpr ST_DISPDATA Mdc1200AniTransList[] = {
+    {0, "Disable", ""}, {1, "Released", ""}, {2, "Pressed", ""}, {3, "Both", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200CallAlertTypeList[] = {{0, "Normal", ""}, {1, "w/ Voice", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200CourtesyToneList[] = {{0, "Enable", ""}, {1, "Disable", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200ReleaseAniDispList[] = {{0, "Key ON", ""}, {1, "5 sec", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200AniLockoutPeriodList[] = {
+    {0, "Disable", ""}, {1, "10 sec", ""},  {2, "20 sec", ""},  {3, "30 sec", ""},   {4, "40 sec", ""},
+    {5, "50 sec", ""},  {6, "60 sec", ""},  {7, "70 sec", ""},  {8, "80 sec", ""},   {9, "90 sec", ""},
+    {10, "100 sec", ""}, {11, "110 sec", ""}, {12, "120 sec", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200DecodeLedModeList[] = {
+    {0, "-----", ""}, {1, "Lighting", ""}, {2, "Flash", ""}, End};
+// Alert Mode 2 and Repeat Time 1 have no row.
+inline constexpr ST_DISPDATA Mdc1200AlertModeList[] = {{0, "OFF", ""}, {1, "Single", ""}, {3, "Repeat", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200AlertRepeatTimeList[] = {
+    {0, "Endless", ""}, {2, "3 times", ""}, {3, "5 times", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200DutyList[] = {{0, "OFF Duty", ""}, {1, "ON Duty", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200BeepToneTypeList[] = {
+    {0, "None", ""}, {1, "A", ""}, {2, "B", ""}, {3, "C", ""}, {4, "D", ""}, {5, "E", ""},
+    {6, "F", ""},    {7, "G", ""}, {8, "H", ""}, {9, "I", ""}, {10, "J", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200PttSideToneList[] = {{0, "Enable", ""}, {1, "Disable", ""}, End};
+
+namespace detail {
+// "%.1f sec" of tenths 1..255 ("0.1 sec" .. "25.5 sec").
+inline constexpr auto TenthsTexts = [] {
+    std::array<std::array<char, 12>, 256> texts{};
+    for (int v = 1; v < 256; ++v) {
+        char* out = texts[static_cast<std::size_t>(v)].data();
+        std::size_t n = 0;
+        const int whole = v / 10;
+        if (whole >= 10) out[n++] = static_cast<char>('0' + whole / 10);
+        out[n++] = static_cast<char>('0' + whole % 10);
+        out[n++] = '.';
+        out[n++] = static_cast<char>('0' + v % 10);
+        for (char c : {' ', 's', 'e', 'c'}) out[n++] = c;
+    }
+    return texts;
+}();
+// "%.1f sec" of halves 1..255 ("0.5 sec" .. "127.5 sec").
+inline constexpr auto HalvesTexts = [] {
+    std::array<std::array<char, 12>, 256> texts{};
+    for (int v = 1; v < 256; ++v) {
+        char* out = texts[static_cast<std::size_t>(v)].data();
+        std::size_t n = 0;
+        const int whole = v / 2;
+        if (whole >= 100) out[n++] = static_cast<char>('0' + whole / 100);
+        if (whole >= 10) out[n++] = static_cast<char>('0' + whole / 10 % 10);
+        out[n++] = static_cast<char>('0' + whole % 10);
+        out[n++] = '.';
+        out[n++] = v % 2 ? '5' : '0';
+        for (char c : {' ', 's', 'e', 'c'}) out[n++] = c;
+    }
+    return texts;
+}();
+}  // namespace detail
+
+// "Disable", then 0.5 sec steps up to 127.5 sec (values 1-255).
+inline constexpr auto Mdc1200AutoResetTimeList = [] {
+    std::array<ST_DISPDATA, 257> rows{};
+    rows[0] = {0, "Disable", ""};
+    for (std::size_t k = 1; k < 256; ++k) rows[k] = {static_cast<std::int32_t>(k), detail::HalvesTexts[k].data(), ""};
+    rows[256] = End;
+    return rows;
+}();
+// "Disable", "No Limit" (255), then 0.1 sec steps up to 25.4 sec (values 1-254).
+inline constexpr auto Mdc1200ClearToTranspondList = [] {
+    std::array<ST_DISPDATA, 257> rows{};
+    rows[0] = {0, "Disable", ""};
+    rows[1] = {255, "No Limit", ""};
+    for (std::size_t k = 2; k < 256; ++k)
+        rows[k] = {static_cast<std::int32_t>(k - 1), detail::TenthsTexts[k - 1].data(), ""};
+    rows[256] = End;
+    return rows;
+}();
+// "Disable", then 0.1 sec steps up to 25.5 sec (values 1-255).
+inline constexpr auto Mdc1200AckDecodeTimeList = [] {
+    std::array<ST_DISPDATA, 257> rows{};
+    rows[0] = {0, "Disable", ""};
+    for (std::size_t k = 1; k < 256; ++k) rows[k] = {static_cast<std::int32_t>(k), detail::TenthsTexts[k].data(), ""};
+    rows[256] = End;
+    return rows;
+}();
+
+// ---- MDC1200 system page ------------------------------------------------------------
+inline constexpr ST_DISPDATA Mdc1200SysAniTransList[] = {
+    {0, "Disable", ""}, {1, "Released", ""}, {2, "Pressed", ""}, {3, "Both", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200SysCourtesyToneList[] = {{0, "Enable", ""}, {1, "Disable", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200SysAniLockoutPeriodList[] = {
+    {0, "Disable", ""}, {1, "10 sec", ""},  {2, "20 sec", ""},  {3, "30 sec", ""},   {4, "40 sec", ""},
+    {5, "50 sec", ""},  {6, "60 sec", ""},  {7, "70 sec", ""},  {8, "80 sec", ""},   {9, "90 sec", ""},
+    {10, "100 sec", ""}, {11, "110 sec", ""}, {12, "120 sec", ""}, End};
+
+// ---- MDC1200 call keys and call list ------------------------------------------------
+inline constexpr ST_DISPDATA Mdc1200CallKeyTypeList[] = {
+    {0, "Disable", ""}, {1, "Call Alert", ""}, {2, "Sel Call", ""}, {3, "Radio Check", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200CallNameList[] = {
+    {0, "Call-1", ""},   {1, "Call-2", ""},   {2, "Call-3", ""},   {3, "Call-4", ""},   {4, "Call-5", ""},
+    {5, "Call-6", ""},   {6, "Call-7", ""},   {7, "Call-8", ""},   {8, "Call-9", ""},   {9, "Call-10", ""},
+    {10, "Call-11", ""}, {11, "Call-12", ""}, {12, "Call-13", ""}, {13, "Call-14", ""}, {14, "Call-15", ""},
+    {15, "Call-16", ""}, End};
+// What an unchecked and a checked check cell of the call list show.
+inline constexpr ST_DISPDATA Mdc1200CheckCellList[] = {{0, " - ", ""}, {1, "", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200CallTypeList[] = {
+    {0, "Individual", ""}, {1, "Group", ""}, {2, "ALL Call", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200RingToneTemplate[] = {
+    {0, "-", ""}, {1, "A", ""}, {2, "B", ""}, {3, "C", ""}, {4, "D", ""}, {5, "E", ""},
+    {6, "F", ""}, {7, "G", ""}, {8, "H", ""}, {9, "I", ""}, {10, "J", ""}, End};
+inline constexpr ST_DISPDATA Mdc1200SysHeaderList[] = {{0, "Sys", ""}, End};
+inline constexpr const char* Mdc1200GroupText = "Group";
+inline constexpr const char* Mdc1200AllCallText = "ALL Call";
+
 }  // namespace SignallingLists

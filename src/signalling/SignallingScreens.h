@@ -19,5 +19,14 @@ bool DtmfPage(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> DtmfPagePrint(const CloneImage& image);
 bool FleetLinkAni(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> FleetLinkAniPrint(const CloneImage& image);
+// "MDC1200 &Common": the common settings when the radio has the extended
+// MDC1200 feature, else the system settings; "MDC1200 &System": the system
+// settings. The printout chooses the same way.
+bool Mdc1200Common(wxWindow* parent, CloneImage& working);
+bool Mdc1200System(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> Mdc1200Print(const CloneImage& image);
+// "MDC1200 Ca&ll": the call keys above the call list.
+bool Mdc1200Call(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> Mdc1200CallPrint(const CloneImage& image);
 
 }  // namespace SignallingScreens

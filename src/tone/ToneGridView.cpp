@@ -181,6 +181,7 @@ void CToneGridView::ShowRowFromModel(int row) {
         grid_->SetTextMatrix(row, c, text);
         grid_->SetCellRangePicture(row, c, row, c, PictureOf(row, c, text));
     }
+    RowShown(row);
 }
 
 void CToneGridView::CommitAllCells() {

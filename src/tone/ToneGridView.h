@@ -50,6 +50,9 @@ class CToneGridView : public wxPanel {
     virtual void OnDrop(FlexGridEvent& event);
     // The picture of a cell; the base shows the tick in checked check cells.
     virtual const wxBitmap* PictureOf(int row, int col, const std::string& text) const;
+    // After a row was shown from the model: views whose rows have states of
+    // their own (colours, locked cells) show them here.
+    virtual void RowShown(int /*row*/) {}
     void ShowRowFromModel(int row);
 
     GridView::GridViewModel model_;

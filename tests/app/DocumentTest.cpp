@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/CloneEditorDoc.h"
 #include "image/FileUtil.h"
+#include "image/RadioImagePrep.h"
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 
@@ -547,4 +548,23 @@ TEST_F(DocumentTest, GroupValidityIsRecomputedAtLoadAndSave) {
     EXPECT_FALSE(doc.IsModified());  // the recomputed image is the saved one
     ASSERT_TRUE(doc.OnFileSave());
     EXPECT_EQ(calls, 2);
+}
+
+TEST_F(DocumentTest, NewAndOpenClearTheMdc1200OverWriteFlags) {
+    Fixtures::WriteDefaults(program, {5});
+    const auto file = UserFile("mine.PDX", 9);
+    auto doc = MakeDoc();
+    ASSERT_EQ(doc.LoadFile(file, true), 1);
+    auto& flags = CloneImageOps::Mdc1200OverWriteFlags();
+    flags[0] = 1;
+    flags[1] = 1;
+    doc.OnFileNew();
+    EXPECT_EQ(flags[0], 0);
+    EXPECT_EQ(flags[1], 0);
+
+    flags[1] = 1;
+    view.openAnswers = {file};
+    doc.OnFileOpen();
+    EXPECT_EQ(doc.PathName(), file);
+    EXPECT_EQ(flags[1], 0);
 }

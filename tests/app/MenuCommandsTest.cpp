@@ -67,7 +67,7 @@ TEST(CommandTable, TextsAndKindsOfTheTable) {
         {32867, "&Marketing(Ship Mode)", CommandKind::MarketingShip},
         {32936, "&Universal ID List", CommandKind::NoAction},
         {32853, "5-Tone &Status", CommandKind::SignalingDialog},
-        {32889, "MDC1200 &System", CommandKind::NoAction},
+        {32889, "MDC1200 &System", CommandKind::SignalingDialog},
         {32940, "Fleetlink &ANI", CommandKind::SignalingDialog},
         {32926, "Download(&Manu)", CommandKind::DownloadManu},
         {32858, "&CH Fine Alignment", CommandKind::AlignmentMessage},

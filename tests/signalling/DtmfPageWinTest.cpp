@@ -35,6 +35,7 @@ TEST_F(DtmfPageWin, AnIncompleteCodeIsRefusedAndACompleteOneStored) {
     ClickOk();
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_NE(messages.Last().text.find("Page Code 1"), std::string::npos) << messages.Last().text;
+    EXPECT_NE(messages.Last().text.find("three digits"), std::string::npos) << messages.Last().text;
     EXPECT_TRUE(dialog->IsShown());
     EXPECT_EQ(working, document) << "nothing is written while a code is refused";
 

@@ -44,6 +44,28 @@ const ListCase kCases[] = {
     {"DtmfPageCodeAction", DtmfPageCodeActionList, 4, {0, "Normal", ""}, {3, "Kill", ""}},
     {"FleetLinkAniTransmit", FleetLinkAniTransmitList, 4, {0, "Disable", ""}, {3, "Both", ""}},
     {"FleetLinkPttSideTone", FleetLinkPttSideToneList, 2, {0, "Enable", ""}, {1, "Disable", ""}},
+    {"Mdc1200AniTrans", Mdc1200AniTransList, 4, {0, "Disable", ""}, {3, "Both", ""}},
+    {"Mdc1200CallAlertType", Mdc1200CallAlertTypeList, 2, {0, "Normal", ""}, {1, "w/ Voice", ""}},
+    {"Mdc1200CourtesyTone", Mdc1200CourtesyToneList, 2, {0, "Enable", ""}, {1, "Disable", ""}},
+    {"Mdc1200ReleaseAniDisp", Mdc1200ReleaseAniDispList, 2, {0, "Key ON", ""}, {1, "5 sec", ""}},
+    {"Mdc1200AniLockoutPeriod", Mdc1200AniLockoutPeriodList, 13, {0, "Disable", ""}, {12, "120 sec", ""}},
+    {"Mdc1200DecodeLedMode", Mdc1200DecodeLedModeList, 3, {0, "-----", ""}, {2, "Flash", ""}},
+    {"Mdc1200AlertMode", Mdc1200AlertModeList, 3, {0, "OFF", ""}, {3, "Repeat", ""}},
+    {"Mdc1200AlertRepeatTime", Mdc1200AlertRepeatTimeList, 3, {0, "Endless", ""}, {3, "5 times", ""}},
+    {"Mdc1200Duty", Mdc1200DutyList, 2, {0, "OFF Duty", ""}, {1, "ON Duty", ""}},
+    {"Mdc1200BeepToneType", Mdc1200BeepToneTypeList, 11, {0, "None", ""}, {10, "J", ""}},
+    {"Mdc1200AutoResetTime", Mdc1200AutoResetTimeList, 256, {0, "Disable", ""}, {255, "127.5 sec", ""}},
+    {"Mdc1200ClearToTranspond", Mdc1200ClearToTranspondList, 256, {0, "Disable", ""}, {254, "25.4 sec", ""}},
+    {"Mdc1200AckDecodeTime", Mdc1200AckDecodeTimeList, 256, {0, "Disable", ""}, {255, "25.5 sec", ""}},
+    {"Mdc1200SysAniTrans", Mdc1200SysAniTransList, 4, {0, "Disable", ""}, {3, "Both", ""}},
+    {"Mdc1200SysCourtesyTone", Mdc1200SysCourtesyToneList, 2, {0, "Enable", ""}, {1, "Disable", ""}},
+    {"Mdc1200SysAniLockoutPeriod", Mdc1200SysAniLockoutPeriodList, 13, {0, "Disable", ""}, {12, "120 sec", ""}},
+    {"Mdc1200CallKeyType", Mdc1200CallKeyTypeList, 4, {0, "Disable", ""}, {3, "Radio Check", ""}},
+    {"Mdc1200CallName", Mdc1200CallNameList, 16, {0, "Call-1", ""}, {15, "Call-16", ""}},
+    {"Mdc1200CheckCell", Mdc1200CheckCellList, 2, {0, " - ", ""}, {1, "", ""}},
+    {"Mdc1200CallType", Mdc1200CallTypeList, 3, {0, "Individual", ""}, {2, "ALL Call", ""}},
+    {"Mdc1200RingToneTemplate", Mdc1200RingToneTemplate, 11, {0, "-", ""}, {10, "J", ""}},
+    {"Mdc1200SysHeader", Mdc1200SysHeaderList, 1, {0, "Sys", ""}, {0, "Sys", ""}},
 };
 
 std::string Row(const ST_DISPDATA& row) {
@@ -92,4 +114,27 @@ TEST(SignallingLists, AutoResetTimeReadsHalfSecondsWithoutTrailingZeros) {
     }
     // The pause times keep one decimal.
     EXPECT_STREQ(DtmfPauseTimeList[2].text, "1.0 sec");
+}
+
+TEST(SignallingLists, Mdc1200GeneratedTimeListsKeepOneDecimal) {
+    const struct {
+        ItemList list;
+        std::size_t row;
+        int value;
+        const char* text;
+    } cases[] = {
+        {Mdc1200AutoResetTimeList, 1, 1, "0.5 sec"},    {Mdc1200AutoResetTimeList, 2, 2, "1.0 sec"},
+        {Mdc1200AutoResetTimeList, 200, 200, "100.0 sec"},
+        {Mdc1200ClearToTranspondList, 1, 255, "No Limit"}, {Mdc1200ClearToTranspondList, 2, 1, "0.1 sec"},
+        {Mdc1200ClearToTranspondList, 11, 10, "1.0 sec"},  {Mdc1200AckDecodeTimeList, 1, 1, "0.1 sec"},
+        {Mdc1200AckDecodeTimeList, 100, 100, "10.0 sec"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(c.list[c.row].value, c.value);
+        EXPECT_STREQ(c.list[c.row].text, c.text);
+    }
+    // Alert Mode 2 and Alert Repeat Time 1 are values no row holds.
+    for (const ST_DISPDATA& row : Mdc1200AlertModeList) EXPECT_NE(row.value, 2);
+    for (const ST_DISPDATA& row : Mdc1200AlertRepeatTimeList) EXPECT_NE(row.value, 1);
 }

@@ -10,6 +10,8 @@
 #include "signalling/DtmfDialing.h"
 #include "signalling/DtmfPage.h"
 #include "signalling/FleetLinkAni.h"
+#include "signalling/Mdc1200Settings.h"
+#include "signalling/SignallingScreens.h"
 
 using namespace Settings;
 
@@ -45,4 +47,57 @@ TEST(SignallingPrint, EveryDialogPrintsItsShownControls) {
             EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
         for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
     }
+}
+
+TEST(SignallingPrint, Mdc1200DialogsPrintOnePagePerSystemThenNothing) {
+    TestHost host;
+    const CloneImage image = SettingsTest::DefaultImage();
+    SettingsPrint common(CMDC1200CommonDlg::MakeDialog(), image);
+    std::string first, second, third;
+    common.RenderPage(first, &image);
+    common.RenderPage(second, &image);
+    common.RenderPage(third, &image);
+    EXPECT_NE(first.find("[MDC1200 Common - 1(Primary ID)]"), std::string::npos) << first;
+    EXPECT_NE(first.find("<td>ANI Trans:</td>\n<td>Disable</td>"), std::string::npos) << first;
+    EXPECT_NE(first.find("<td>Lead In Delay Time (msec):</td>\n<td>200</td>"), std::string::npos) << first;
+    EXPECT_NE(second.find("[MDC1200 Common - 2(Secondary ID)]"), std::string::npos) << second;
+    EXPECT_NE(second.find("<td>0002</td>"), std::string::npos) << second;
+    EXPECT_EQ(third, SettingsPrint::InvalidPageText);
+
+    // The system dialog never shows nor prints its hidden fields.
+    SettingsPrint system(CMDC1200SysDlg::MakeDialog(), image);
+    std::string page;
+    system.RenderPage(page, &image);
+    EXPECT_NE(page.find("[MDC1200 ANI - 1(Primary ID)]"), std::string::npos) << page;
+    EXPECT_NE(page.find("<td>0001</td>"), std::string::npos) << page;
+    for (const char* hidden : {"Group ID", "Message Value", "Wild Card", "Sub-Audio"})
+        EXPECT_EQ(page.find(hidden), std::string::npos) << hidden << "\n" << page;
+}
+
+TEST(SignallingPrint, DtmfCodesPrintInATableOfTheirOwnUnderCodeAndTagHeads) {
+    TestHost host;
+    CloneImage image = SettingsTest::DefaultImage();
+    image[0x2818] = 0x11;  // code 1: "1"
+    image[0x2819] = 0x00;
+    std::string dialing;
+    SignallingScreens::DtmfDialingPrint(image)->RenderPage(dialing, &image);
+    const std::size_t settings = dialing.find("<td>DTMF Speed:</td>");
+    const std::size_t heads = dialing.find("<th>Code</th>\n<th>TAG</th>");
+    const std::size_t code1 = dialing.find("<td>DTMF Code 1:</td>\n<td>1</td>");
+    ASSERT_NE(settings, std::string::npos) << dialing;
+    ASSERT_NE(heads, std::string::npos) << dialing;
+    ASSERT_NE(code1, std::string::npos) << dialing;
+    EXPECT_LT(settings, heads);
+    EXPECT_LT(heads, code1);
+
+    std::string page;
+    SignallingScreens::DtmfPagePrint(image)->RenderPage(page, &image);
+    EXPECT_NE(page.find("<th>Code</th>"), std::string::npos) << page;
+    EXPECT_EQ(page.find("<th>TAG</th>"), std::string::npos) << page;
+    // Two page codes a line.
+    EXPECT_NE(page.find("<td>Page Code 1:</td>\n<td>"), std::string::npos) << page;
+    const std::size_t one = page.find("Page Code 1:"), two = page.find("Page Code 2"), three = page.find("Page Code 3");
+    ASSERT_NE(three, std::string::npos) << page;
+    EXPECT_EQ(page.substr(one, two - one).find("<tr>"), std::string::npos) << page;
+    EXPECT_NE(page.substr(two, three - two).find("<tr>"), std::string::npos) << page;
 }

@@ -429,6 +429,66 @@ void WriteSignalling(CloneImage& image) {
     ItemMap::WriteImageField(FleetLinkItems[4], image, 0, 0, 20);    // lead-in 200 ms
 }
 
+// The MDC1200 settings as a new radio leaves the factory:
+//  * both systems (Primary, Secondary): IDs 0001 and 0002, Group ID 000, Wild
+//    Card clear; ANI Trans "Disable"; PTT Side Tone and Courtesy Tone
+//    "Enable"; Call Alert Type "Normal"; Release ANI Disp "Key ON"; Decode LED
+//    Mode "-----"; Alert Mode "Single" with Repeat Time "Endless" kept for
+//    "Repeat"; Duty "OFF Duty"; Beep Tone "None"; Display Decode ID ticked,
+//    the other boxes clear (stored 1); Preamble Bit Sync 24; Lead In Delay
+//    200 ms; Transpond Delay, DOS Auto Mute and DOS Coast 100 ms; ACK Decode
+//    Time, ANI Lockout, Clear to Transpond and Auto Reset Time "Disable";
+//  * call keys 1-3 "Disable" on Call-1, Call-2 and Call-3;
+//  * call records: Individual IDs 0001-0010, no ACK expected, Ring Tone "-",
+//    blank tags; only Call-1 in use.
+void WriteMdc1200(CloneImage& image) {
+    using namespace ItemMap;
+    for (int s = 0; s < 2; ++s) {
+        SetMdc1200PrimaryId(image, s, static_cast<std::uint32_t>(s + 1));
+        SetMdc1200Wildcard(image, s, 1);
+        SetMdc1200GroupId(image, s, 0);
+        SetMdc1200AniTrans(image, s, 0);
+        SetMdc1200PlTransmit(image, s, 1);
+        SetMdc1200DisplayDecodeId(image, s, 0);
+        SetMdc1200CallAlertType(image, s, 0);
+        SetMdc1200CtcssDcsComplement(image, s, 1);
+        SetMdc1200BasicSelCall(image, s, 1);
+        SetMdc1200TranspondLed(image, s, 1);
+        SetMdc1200DecodeLedMode(image, s, 0);
+        SetMdc1200AlertMode(image, s, 1);
+        SetMdc1200Duty(image, s, 0);
+        SetMdc1200PttSideTone(image, s, 0);
+        SetMdc1200CourtesyTone(image, s, 0);
+        SetMdc1200ReleaseAniDisp(image, s, 0);
+        SetMdc1200PreambleBitSync(image, s, 24);
+        SetMdc1200LeadInDelayTime(image, s, 20);
+        SetMdc1200DosAutoMuteDuration(image, s, 10);
+        SetMdc1200DosCoastDuration(image, s, 10);
+        SetMdc1200AckDecodeTime(image, s, 0);
+        SetMdc1200TranspondDelayTime(image, s, 10);
+        SetMdc1200AniLockoutPeriod(image, s, 0);
+        SetMdc1200ClearToTranspond(image, s, 0);
+        SetMdc1200BeepToneType(image, s, 0);
+        SetMdc1200AutoResetBeep(image, s, 1);
+        SetMdc1200AlertRepeatTime(image, s, 0);
+        SetMdc1200AutoResetTime(image, s, 0);
+    }
+    SetMdc1200CallKey1Type(image, 0);
+    SetMdc1200CallKey1Id(image, 0);
+    SetMdc1200CallKey2Type(image, 0);
+    SetMdc1200CallKey2Id(image, 1);
+    SetMdc1200CallKey3Type(image, 0);
+    SetMdc1200CallKey3Id(image, 2);
+    for (int n = 0; n < 16; ++n) {
+        SetMdc1200CallId(image, n, static_cast<std::uint32_t>(n + 1));
+        SetMdc1200CallNotInUse(image, n, n == 0 ? 0 : 1);
+        SetMdc1200CallType(image, n, 0);
+        SetMdc1200CallAckExp(image, n, 1);
+        SetMdc1200CallRingTone(image, n, 0);
+        SetMdc1200CallTag(image, n, "");
+    }
+}
+
 // The settings every 5-tone system shares (block 13 offsets 0x00-0x18), as a
 // new radio leaves the factory:
 //  * 5-Tone Setup "Simple"; TAG and ANI Display on; PTT Call "Disable"; Side
@@ -602,6 +662,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteTwoTone(image);
     WriteKeyFunctions(image);
     WriteSignalling(image);
+    WriteMdc1200(image);
     WriteFiveToneCommon(image);
     WriteFiveToneSystem(image);
     Zone::RefreshValidBits(image);
