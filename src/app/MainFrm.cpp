@@ -29,6 +29,7 @@
 #include "image/Modes.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
+#include "serial/CableType.h"
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
@@ -113,11 +114,11 @@ constexpr int kHelpTemplate = 138, kRelatedTemplate = 133;
 
 const char* CableSuffix(int cableType) {
     switch (cableType) {
-        case 2:
+        case CableType::Qlv10:
             return " (QLV-10)";
-        case 3:
+        case CableType::Qlv10Special:
             return " (QLV-10/S)";
-        case 4:
+        case CableType::Qlv12:
             return " (QLV-12)";
         default:
             return "";

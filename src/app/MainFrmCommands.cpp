@@ -105,6 +105,8 @@ class CMainFrame::Roads : public RoadHost {
         if (!view) return 0;
         const auto& port = AppState::Link();
         PXCommunicationEvent runner(port.port, static_cast<unsigned>(port.baudRate), link.timing);
+        // The configured cable decides how a write is cut into chunks.
+        runner.Command().SetPortType(port.cableType);
         runner.SetDocumentPassword(PXCommunicationEvent::DocumentPasswordOf(working));
         runner.SetRecoveryUnderway(RadioRoads::RecoveryFlag());
         const bool ok = runner.Run(operation, &working, *view);

@@ -16,6 +16,7 @@
 #include "channel/GroupAllocationDlg.h"
 #include "channel/GroupAllocationPrintScreen.h"
 #include "channel/GroupGrid.h"
+#include "serial/RadioRecovery.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "serial/ui/UploadDownload.h"
 #include "settings/SettingsFlags.h"
@@ -71,8 +72,12 @@ void RegisterScreens() {
     // Alignment: the alignment operations on the runner, and the Alignment
     // command over the configured port with the same progress view.
     AlignmentOperations::Register();
+    // The radio data recovery and the return to default on the same runner.
+    RadioRecovery::Register();
     {
         Screens::RadioLink link = Screens::Radio();
+        link.extraOperations.push_back(RadioRecovery::OpRadioDataRecovery);
+        link.extraOperations.push_back(RadioRecovery::OpAdjReturn);
         link.alignment = [](wxWindow* parent, CloneImage& working) {
             const auto& radio = Screens::Radio();
             const auto& port = AppState::Link();

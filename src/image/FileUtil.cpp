@@ -14,6 +14,7 @@
 #include "image/ImageHost.h"
 #include "image/ItemMap.h"
 #include "image/ItemsSystem.h"
+#include "image/Model.h"
 
 namespace fs = std::filesystem;
 
@@ -202,6 +203,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec)) return false;
     return AtomicWrite(path, text.data(), text.size());
+}
+
+bool LoadModelDefaultFile(const CloneImage& identified, CloneImage& target) {
+    const std::string name = Model::DefaultDataFileName(Model::VariantCodeFromImage(identified), false);
+    if (name.empty()) return false;
+    CloneImage read = target;
+    if (LoadImageFile(read, (Host().ProgramFolder() / name).string()) != 1) return false;
+    target = read;
+    return true;
 }
 
 std::string ModuleDirectory() {

@@ -32,6 +32,10 @@ bool FileExistsWithSize(const std::string& path, std::uint64_t expectedSize);
 int OpenRead(CloneImage& image, const std::string& path);
 // OpenRead, then the capacity rule of the default file names.
 int LoadImageFile(CloneImage& image, const std::string& path);
+// The default data file of `identified`'s variant (program folder + its
+// name) read into `target`; false, `target` unchanged, when the variant has no
+// default file or the file cannot be read.
+bool LoadModelDefaultFile(const CloneImage& identified, CloneImage& target);
 // Why OpenRead refuses `path`, in words for the user; empty when it reads.
 std::string ReadProblem(const std::string& path);
 // A default data file opened under its own name gets its model's capacity.

@@ -143,7 +143,11 @@ void ClearMdc1200OverWriteFlags() {
 }
 
 void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user) {
-    const int s = Host().ServiceMode();
+    MergeIntoRadioImage(radio, user, Host().ServiceMode());
+}
+
+void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, int serviceMode) {
+    const int s = serviceMode;
 
     // 1. The variant byte.
     if (s == Normal)
@@ -233,8 +237,12 @@ void ResetGroupTables(CloneImage& radio) {
 }
 
 void StampDateAndVersion(CloneImage& radio, const CloneImage& user) {
-    const int s = Host().ServiceMode();
-    if (Host().AppMode() == ShipAppMode) {
+    StampDateAndVersion(radio, user, Host().ServiceMode(), Host().AppMode());
+}
+
+void StampDateAndVersion(CloneImage& radio, const CloneImage& user, int serviceMode, int appMode) {
+    const int s = serviceMode;
+    if (appMode == ShipAppMode) {
         // The unattended run writes what the production data file holds.
         constexpr ItemAccessorPair kStamps[] = {
             {ItemMap::GetHeaderProductionDate, ItemMap::SetHeaderProductionDate},
@@ -343,11 +351,15 @@ void AdjustRotarySwitchAction(CloneImage& radio, const CloneImage& user) {
 }
 
 void PrepareForWriting(CloneImage& radio, const CloneImage& user) {
-    MergeIntoRadioImage(radio, user);
+    PrepareForWriting(radio, user, Host().ServiceMode(), Host().AppMode());
+}
+
+void PrepareForWriting(CloneImage& radio, const CloneImage& user, int serviceMode, int appMode) {
+    MergeIntoRadioImage(radio, user, serviceMode);
     Channel::MarkBeyondCapacity(radio);
     ResetGroupTables(radio);
     ItemMap::SetEmergencyMicLevel(radio, 1);
-    StampDateAndVersion(radio, user);
+    StampDateAndVersion(radio, user, serviceMode, appMode);
     ClearOffsetBytes(radio);
     Copy2ToneSystemBytes(radio);
     Copy5ToneSystemBytes(radio);

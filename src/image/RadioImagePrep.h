@@ -24,9 +24,13 @@ void ClearMdc1200OverWriteFlags();
 // The user's settings into the radio image, by regions and items, as far as
 // the service mode allows.
 void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user);
+void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, int serviceMode);
 
 // The whole preparation: merge, then the derived tables and resets below.
 void PrepareForWriting(CloneImage& radio, const CloneImage& user);
+// The same under the given modes instead of the host's (a radio operation
+// runs under the modes it was started with).
+void PrepareForWriting(CloneImage& radio, const CloneImage& user, int serviceMode, int appMode);
 // The name the write operation knows the preparation by.
 inline void FixUpAfterRead(CloneImage& radio, const CloneImage& user) {
     PrepareForWriting(radio, user);
@@ -35,6 +39,7 @@ inline void FixUpAfterRead(CloneImage& radio, const CloneImage& user) {
 // The steps of PrepareForWriting, in its order.
 void ResetGroupTables(CloneImage& radio);
 void StampDateAndVersion(CloneImage& radio, const CloneImage& user);
+void StampDateAndVersion(CloneImage& radio, const CloneImage& user, int serviceMode, int appMode);
 void ClearOffsetBytes(CloneImage& radio);
 void Copy2ToneSystemBytes(CloneImage& image);
 void Copy5ToneSystemBytes(CloneImage& image);

@@ -10,13 +10,8 @@
 #include <string_view>
 #include <vector>
 
-namespace CableType {
-inline constexpr int Unnamed = 0;       // a tty placeholder that no device backs (no UART)
-inline constexpr int Plain = 1;         // a port a device backs; no cable of the series recognised
-inline constexpr int Qlv10 = 2;         // friendly name holds "QLV-10"
-inline constexpr int Qlv10Special = 3;  // friendly name holds "QLV-10/SPECIAL"
-inline constexpr int Qlv12 = 4;         // friendly name holds "QLV-12"
-}  // namespace CableType
+#include "serial/CableType.h"
+
 
 struct ComPortEntry {
     std::string port;  // device path, "/dev/ttyUSB0"

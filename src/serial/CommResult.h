@@ -20,6 +20,26 @@ inline constexpr int ProductMismatch1 = 10;
 inline constexpr int ProductMismatch2 = 11;
 inline constexpr int BandMismatch = 12;
 inline constexpr int RangeMismatch = 13;
+// Radio data recovery and the return of the alignment data to default.
+inline constexpr int RecoveryProductTypeError = 16;
+inline constexpr int ErrorCode1Recovered = 17;
+inline constexpr int ErrorCode2Recovered = 18;
+inline constexpr int ErrorCode4Recovered = 20;
+inline constexpr int NoErrorCodeContinue = 21;
+inline constexpr int RadioInformationRecovered = 22;
+inline constexpr int RadioInformationBroken = 23;
+inline constexpr int AlignBackupRecovered = 24;
+inline constexpr int AlignBackupBroken = 25;
+inline constexpr int HardwareDataBroken = 27;
+inline constexpr int SubAudioFilterRecovered = 28;
+inline constexpr int SubAudioFilterBroken = 29;
+inline constexpr int LcdTagRecovered = 30;
+inline constexpr int LcdTagBroken = 31;
+inline constexpr int DataNotBroken = 32;
+inline constexpr int HardwareDataRecovered = 33;
+inline constexpr int AdjReturnProductTypeError = 35;
+inline constexpr int AdjBackupBroken = 36;
+inline constexpr int AdjReturnCompleted = 37;
 // A channel in use that the radio's synthesiser cannot hold; the view's
 // result detail names the channel.
 inline constexpr int ChannelNotHeld = 39;
@@ -131,6 +151,8 @@ inline constexpr NameRow OperationNames[] = {{1, "Upload"},
 // Names used by the operations of this folder.
 inline constexpr int UploadName = 3;
 inline constexpr int DownloadName = 4;
+inline constexpr int RecoveryName = 8;
+inline constexpr int AdjReturnName = 9;
 std::string OperationName(int value);
 
 }  // namespace CommResult

@@ -55,12 +55,16 @@ bool PXCommunicationEvent::HasOperation(int operation) {
     return static_cast<bool>(FindOperation(operation));
 }
 
+OperationModes OperationModes::OfHost() {
+    return {Host().ServiceMode(), Host().AppMode()};
+}
+
 DownloadPreparation DownloadPreparation::Standard() {
-    return {[](CloneImage& toSend, const CloneImage& user) {
-                CloneImageOps::PrepareForWriting(toSend, user);
+    return {[](CloneImage& toSend, const CloneImage& user, const OperationModes& modes) {
+                CloneImageOps::PrepareForWriting(toSend, user, modes.service, modes.app);
                 // A production run programs each radio with its own serial
                 // number from the data it was given.
-                if (Host().AppMode() == UnattendedShipMode)
+                if (modes.app == UnattendedShipMode)
                     CloneImageOps::CopySerialNumberItems(toSend, user);
             },
             [](CloneImage& toSend) { CalcPLLFrequency::RecalcAllAdjustments(toSend); }};

@@ -14,12 +14,23 @@
 #include "serial/OperationView.h"
 #include "serial/PXComCommandRetry.h"
 
+// The service mode (0 normal, 1 engineer, 2 manufacture) and application mode
+// (0 normal, 4 the unattended ship mode) an operation runs under. A runner
+// takes the host's modes when it is made, on the user-interface thread; the
+// worker reads them only from its runner, so an operation that runs part of
+// its work under other modes changes its runner's, never the program's.
+struct OperationModes {
+    int service = 0;
+    int app = 0;
+    static OperationModes OfHost();
+};
+
 // The image side of a write into the radio: `prepare` turns the image to send
 // (the user's image with the radio's own areas read into it) into the image
 // that is written, given the user's image as it was; `recalculate` refreshes
 // the derived adjustment values afterwards. Either may be empty.
 struct DownloadPreparation {
-    std::function<void(CloneImage& toSend, const CloneImage& user)> prepare;
+    std::function<void(CloneImage& toSend, const CloneImage& user, const OperationModes& modes)> prepare;
     std::function<void(CloneImage& toSend)> recalculate;
 
     // What every runner starts with: the image library's preparation for
@@ -81,6 +92,9 @@ class PXCommunicationEvent {
     int Result() const { return result_; }
     void SetResult(int resultId) { result_ = resultId; }
 
+    const OperationModes& Modes() const { return modes_; }
+    void SetModes(const OperationModes& modes) { modes_ = modes; }
+
     void SetDocumentPassword(const DocumentPassword& password) { password_ = password; }
     const DocumentPassword& GetDocumentPassword() const { return password_; }
 
@@ -105,6 +119,7 @@ class PXCommunicationEvent {
     PXComCommandRetry* command_;
     int result_ = 0;
     DocumentPassword password_;
+    OperationModes modes_ = OperationModes::OfHost();
     DownloadPreparation preparation_ = DownloadPreparation::Standard();
     bool unattendedPrepared_ = false;
     bool recoveryUnderway_ = false;

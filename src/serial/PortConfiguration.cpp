@@ -18,7 +18,7 @@ std::filesystem::path Canonical(const std::string& path) {
 }  // namespace
 
 bool IsRestrictedCable(int cableType) {
-    return cableType == CableType::Qlv10 || cableType == CableType::Qlv10Special;
+    return CableType::TakesShortChunks(cableType);
 }
 
 ItemList BaudListFor(int cableType) {

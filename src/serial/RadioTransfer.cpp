@@ -79,8 +79,8 @@ std::string DefaultFileOf(const CloneImage& image) {
 
 // Download step 5: the radio must fit the image. Records the result.
 bool CheckIdentity(PXCommunicationEvent& runner, const CloneImage& radio, const CloneImage& user) {
-    const int mode = Host().ServiceMode();
-    if (Host().AppMode() == UnattendedShipMode && !ShipProductCodeMatches(radio, user)) {
+    const int mode = runner.Modes().service;
+    if (runner.Modes().app == UnattendedShipMode && !ShipProductCodeMatches(radio, user)) {
         runner.CommErrorEvent(CommResult::ProductTypeError);
         return false;
     }
@@ -184,7 +184,7 @@ bool CheckRadioModel(PXCommunicationEvent& runner) {
         runner.CommErrorEvent(CommResult::CommunicationError);
         return false;
     }
-    const int mode = Host().ServiceMode();
+    const int mode = runner.Modes().service;
     if (mode == 2) return true;
     const bool known = Model::IndexFromTypeCode(scratch) >= 0;
     const bool variantOk = mode != 0 || ItemMap::ReadHeaderField(RadioItems::VariantByte, scratch) <= 1;
@@ -250,7 +250,7 @@ bool Upload(PXCommunicationEvent& runner, CloneImage& image, int continueFlag) {
         if (CheckRadioModel(runner) && (continueFlag > 1 || CheckRadioPassword(runner))) {
             TransferList::Lists first{{{0, 15}, {16, 23}}, {}};
             if (ReadBlocks(runner, work, first)) {
-                const auto lists = TransferList::UploadLists(Host().ServiceMode());
+                const auto lists = TransferList::UploadLists(runner.Modes().service);
                 view.SetRange(lists.Units() + 1);
                 view.SetPosition(0);
                 view.ShowProgress(true);
@@ -297,7 +297,7 @@ bool Download(PXCommunicationEvent& runner, CloneImage& image, int continueFlag)
     if (connected) {
         view.SetState(4);
         view.ShowCancel(false);
-        const int mode = Host().ServiceMode();
+        const int mode = runner.Modes().service;
         CloneImage radio;
         bool checked = false;
         if (!cmd.EepromReadRetry(0, 20, radio.data()) || !cmd.FlashPageReadRetry(8, PagePtr(radio, 8)))
@@ -306,7 +306,7 @@ bool Download(PXCommunicationEvent& runner, CloneImage& image, int continueFlag)
             checked = CheckIdentity(runner, radio, user);
         if (checked && ReadBlocks(runner, work, TransferList::DownloadPreReadLists(mode))) {
             const auto& preparation = runner.GetDownloadPreparation();
-            if (preparation.prepare) preparation.prepare(work, user);
+            if (preparation.prepare) preparation.prepare(work, user, runner.Modes());
             // Nothing is written when a channel would reach the radio as
             // another frequency than the user gave it.
             const std::string notHeld = ChannelNotHeld(work, user);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "serial/CableType.h"
 #include "serial/LinkTiming.h"
 
 // The cancel flag of a radio operation: written by the user's side, polled by
@@ -26,8 +27,6 @@ struct LinkStats {
 class Serialport {
   public:
     static constexpr std::uint8_t Nak = 0x15;
-    // Cable types of the port enumeration; 2 and 3 take 16-byte write chunks.
-    static constexpr int PlainCable = 1;
 
     Serialport(std::string portName, unsigned baudRate, const LinkTiming& timing = LinkTiming{});
     virtual ~Serialport();
@@ -66,7 +65,7 @@ class Serialport {
     unsigned BaudRate() const { return baudRate_; }
     int PortType() const { return portType_; }
     void SetPortType(int type) { portType_ = type; }
-    int WriteChunkSize() const { return (portType_ == 2 || portType_ == 3) ? 16 : 1030; }
+    int WriteChunkSize() const { return CableType::TakesShortChunks(portType_) ? 16 : 1030; }
     // errno of the last failed open or line set-up (EACCES: no permission).
     int LastError() const { return lastError_; }
 
@@ -97,7 +96,7 @@ class Serialport {
 
     std::string portName_;
     unsigned baudRate_;
-    int portType_ = PlainCable;
+    int portType_ = CableType::Plain;
     int fd_ = -1;
     int lastError_ = 0;
     LinkTiming timing_;

@@ -147,7 +147,7 @@ TEST_F(Download, ThePreparationShapesWhatIsWritten) {
     bool sawRadioAreas = false;
     const std::size_t stamp = CloneImage::BlockOffset(3, 0x10);
     ASSERT_TRUE(RunOp(1, image, view, [&](PXCommunicationEvent& runner) {
-        runner.SetDownloadPreparation({[&](CloneImage& toSend, const CloneImage& userImage) {
+        runner.SetDownloadPreparation({[&](CloneImage& toSend, const CloneImage& userImage, const OperationModes&) {
                                            EXPECT_EQ(userImage, user);
                                            // The radio's page 14 is in the image to send already.
                                            sawRadioAreas =

@@ -206,7 +206,8 @@ TEST(Serialport, WritesAreChunkedByCableType) {
         int type;
         std::size_t count, last;
     };
-    for (const Case& c : {Case{2, 65, 6}, Case{3, 65, 6}, Case{1, 1, 1030}, Case{4, 1, 1030}}) {
+    for (const Case& c : {Case{CableType::Qlv10, 65, 6}, Case{CableType::Qlv10Special, 65, 6},
+                          Case{CableType::Plain, 1, 1030}, Case{CableType::Qlv12, 1, 1030}}) {
         ChunkPort port(far.path(), 38400, FastTiming());
         port.SetPortType(c.type);
         ASSERT_TRUE(port.PortOpen());

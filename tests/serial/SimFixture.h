@@ -66,6 +66,10 @@ class RecordingView : public HeadlessOperationView {
     void SetTitle(int name) override {
         Note([&] { title = name; });
     }
+    int ShowResultNow(int resultId) override {
+        Note([&] { shownNow.push_back(resultId); });
+        return resultNowAnswer;
+    }
     int ShowMessage(int rid, std::string_view, unsigned) override {
         Note([&] { messages.push_back(rid); });
         return messageAnswer;
@@ -93,6 +97,8 @@ class RecordingView : public HeadlessOperationView {
     std::vector<int> states, results;
     std::vector<bool> cancelShown;
     std::vector<int> messages;
+    std::vector<int> shownNow;  // results shown while the operation runs
+    int resultNowAnswer = MsgAnswer::Ok;
     std::string detail;
     std::deque<std::string> passwords;  // "<cancel>" cancels that prompt
     bool progressShown = false, finished = false, abandoned = false;

@@ -518,4 +518,98 @@ CloneImage MakeRadioImage(int index) {
     return image;
 }
 
+namespace {
+
+void SetLe16(CloneImage& image, std::size_t offset, unsigned value) {
+    image[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    image[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+void Erase(CloneImage& image, std::size_t first, std::size_t size) {
+    std::fill_n(image.data() + static_cast<std::ptrdiff_t>(first), size, std::uint8_t{0xFF});
+}
+void StoreBlockChecksum(CloneImage& image, std::size_t block) {
+    unsigned sum = 0;
+    for (std::size_t i = 2; i < 48; ++i) sum += image[block + i];
+    SetLe16(image, block, sum & 0xFFFF);
+}
+
+constexpr std::size_t kPage8 = CloneImage::BlockOffset(8);
+constexpr std::size_t kPage14Block = CloneImage::BlockOffset(14, 0x280);
+constexpr std::size_t kPage15 = CloneImage::BlockOffset(15);
+
+}  // namespace
+
+CloneImage MakeSoundRadioImage(int index) {
+    CloneImage image = MakeRadioImage(index);
+    // Variant 1 (ZT-610) or 4 (ZT-640): product type 2, band type 4, frequency
+    // type 0; the ZT-640 with keypad 1 and display 2.
+    ItemMap::SetProductType(image, 2);
+    ItemMap::SetSingle(ItemMap::HardwareItems[2], image, 0);
+    ItemMap::SetBandType(image, 4);
+    ItemMap::SetFrequencyType(image, 0);
+    ItemMap::SetKeypadType(image, index == 1 ? 1 : 0);
+    ItemMap::SetDisplayType(image, index == 1 ? 2 : 0);
+    image[0xB8] = image[0xB9] = 0xFF;  // not stunned
+    std::copy_n(image.data() + kPage8 + 0x0C, 4, image.data() + 0x24);
+    SetLe16(image, kPage8 + 0x6D, 0x41A0);
+    // The EEPROM holds the factory values of page 15 (block and table).
+    std::copy_n(image.data() + kPage15 + 0x280, 0x80, image.data() + 0x30);
+    std::copy_n(image.data() + kPage15 + 0x300, 0x100, image.data() + 0x240);
+    StoreBlockChecksum(image, kPage15 + 0x280);
+    std::copy_n(image.data() + kPage15 + 0x280, 2, image.data() + 0x30);
+    StoreBlockChecksum(image, kPage14Block);
+    image[kPage15 + 0x000] = 'W';  // the power-on tag's first letter
+    image[kPage15 + 0x100] = 0x12;
+    return image;
+}
+
+void ApplyDamage(CloneImage& image, Damage damage) {
+    switch (damage) {
+        case Damage::AlignChecksum:
+            image[kPage14Block] = static_cast<std::uint8_t>(image[kPage14Block] ^ 0x5A);
+            break;
+        case Damage::IncompleteMarker:
+            image[2 * 511] = image[2 * 511 + 1] = 0xFF;
+            break;
+        case Damage::Stunned:
+            image[0xB8] = 0x01;
+            image[0xB9] = 0x00;
+            break;
+        case Damage::HeaderBandErased:
+            Erase(image, 0x24, 4);
+            break;
+        case Damage::Page8BandErased:
+            Erase(image, kPage8 + 0x0C, 4);
+            break;
+        case Damage::BandLimitsDisagree:
+            SetLe16(image, 0x24, 0x1234);
+            break;
+        case Damage::BandLimitsErased:
+            Erase(image, 0x24, 4);
+            Erase(image, kPage8 + 0x0C, 4);
+            break;
+        case Damage::EepromAlignmentErased:
+            Erase(image, 0x30, 0x80);
+            Erase(image, 0x240, 0x100);
+            break;
+        case Damage::Page15AlignmentErased:
+            Erase(image, kPage15 + 0x280, 0x180);
+            break;
+        case Damage::AlignmentErased:
+            Erase(image, 0x30, 0x80);
+            Erase(image, 0x240, 0x100);
+            Erase(image, kPage15 + 0x280, 0x180);
+            break;
+        case Damage::HardwareData:
+            SetLe16(image, kPage8 + 0x6D, 0x3C00);
+            break;
+        case Damage::SubAudioFilterErased:
+            Erase(image, kPage15 + 0x100, 0x180);
+            break;
+        case Damage::LcdTagErased:
+            Erase(image, kPage15, 0x80);
+            break;
+    }
+}
+
 }  // namespace RadioSim

@@ -191,4 +191,49 @@ class Simulator {
 // frequency type 0, no password, word 511 marked complete.
 CloneImage MakeRadioImage(int index = 0);
 
+// A radio whose stored data is sound in every area the radio data recovery
+// examines: MakeRadioImage's, with the variant "default610ua.PDX" (ZT-610) or
+// "default640ua.PDX" (ZT-640) names, a right page-14 checksum, not stunned,
+// the header's band limits those of page 8, the hardware marker 0x41A0 at
+// page 8 0x6D (a 16.8 MHz reference crystal), and the EEPROM alignment equal
+// to the factory copy of page 15 (the tuned page-14 block differs from it).
+CloneImage MakeSoundRadioImage(int index = 0);
+
+// One kind of damage of a radio's stored data each, as the recovery finds it.
+enum class Damage {
+    AlignChecksum,          // the page-14 alignment block's checksum is wrong
+    IncompleteMarker,       // EEPROM word 511 reads FF FF (a write was cut off)
+    Stunned,                // header bytes 0xB8-0xB9 hold a kill/stun code
+    HeaderBandErased,       // the header's copy of the band limits is erased
+    Page8BandErased,        // page 8's band limits are erased
+    BandLimitsDisagree,     // both present, different
+    BandLimitsErased,       // both erased
+    EepromAlignmentErased,  // the EEPROM alignment block and table are erased
+    Page15AlignmentErased,  // the factory copy in page 15 is erased
+    AlignmentErased,        // both copies are erased
+    HardwareData,           // page 8's hardware marker is wrong
+    SubAudioFilterErased,   // page 15 from 0x100 is erased up to the factory block
+    LcdTagErased,           // page 15 0x000-0x07F is erased
+};
+struct DamageName {
+    Damage damage;
+    const char* name;
+};
+inline constexpr DamageName DamageNames[] = {
+    {Damage::AlignChecksum, "align-checksum"},
+    {Damage::IncompleteMarker, "incomplete-marker"},
+    {Damage::Stunned, "stunned"},
+    {Damage::HeaderBandErased, "header-band-erased"},
+    {Damage::Page8BandErased, "page8-band-erased"},
+    {Damage::BandLimitsDisagree, "band-limits-disagree"},
+    {Damage::BandLimitsErased, "band-limits-erased"},
+    {Damage::EepromAlignmentErased, "eeprom-alignment-erased"},
+    {Damage::Page15AlignmentErased, "page15-alignment-erased"},
+    {Damage::AlignmentErased, "alignment-erased"},
+    {Damage::HardwareData, "hardware-data"},
+    {Damage::SubAudioFilterErased, "sub-audio-filter-erased"},
+    {Damage::LcdTagErased, "lcd-tag-erased"},
+};
+void ApplyDamage(CloneImage& image, Damage damage);
+
 }  // namespace RadioSim

@@ -1,5 +1,6 @@
 // radiosim: a simulated radio on a pseudo-terminal, to try the program by
 // hand. Prints the device path to open and serves until interrupted.
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "RadioSim.h"
 
@@ -20,13 +22,16 @@ void OnSignal(int) {
 void Usage() {
     std::fprintf(stderr,
                  "usage: radiosim [--image FILE] [--dump FILE] [--model 0|1] [--baud N] [--beacon MS]\n"
-                 "                [--password DIGITS]\n"
+                 "                [--password DIGITS] [--damage KIND]...\n"
                  "  --image FILE      radio memory from a 17,664-byte data file\n"
                  "  --dump FILE       write the radio memory to FILE on exit\n"
                  "  --model 0|1       without --image: a ZT-610 (0) or ZT-640 (1) radio\n"
                  "  --baud N          pace the bytes sent at N baud (default: no pacing)\n"
                  "  --beacon MS       power-on beacon interval (default 30)\n"
-                 "  --password DIGITS six hex digits of a programming password\n");
+                 "  --password DIGITS six hex digits of a programming password\n"
+                 "  --damage KIND     without --image: a radio sound in every area the data\n"
+                 "                    recovery examines, then damaged so (repeatable):\n");
+    for (const auto& row : RadioSim::DamageNames) std::fprintf(stderr, "                      %s\n", row.name);
 }
 
 }  // namespace
@@ -35,6 +40,7 @@ int main(int argc, char** argv) {
     RadioSim::Options options;
     std::string image, dump, password;
     int model = 0;
+    std::vector<RadioSim::Damage> damages;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -50,13 +56,28 @@ int main(int argc, char** argv) {
             options.beaconIntervalMs = std::atof(argv[++i]);
         else if (arg == "--password" && hasValue)
             password = argv[++i];
-        else {
+        else if (arg == "--damage" && hasValue) {
+            const std::string kind = argv[++i];
+            const auto* row = std::find_if(std::begin(RadioSim::DamageNames), std::end(RadioSim::DamageNames),
+                                           [&](const auto& r) { return kind == r.name; });
+            if (row == std::end(RadioSim::DamageNames)) {
+                Usage();
+                return 2;
+            }
+            damages.push_back(row->damage);
+        } else {
             Usage();
             return 2;
         }
     }
     RadioSim::Simulator sim(options);
-    sim.LoadImage(RadioSim::MakeRadioImage(model));
+    if (damages.empty()) {
+        sim.LoadImage(RadioSim::MakeRadioImage(model));
+    } else {
+        CloneImage radio = RadioSim::MakeSoundRadioImage(model);
+        for (const auto damage : damages) RadioSim::ApplyDamage(radio, damage);
+        sim.LoadImage(radio);
+    }
     if (!image.empty() && !sim.LoadFile(image)) {
         std::fprintf(stderr, "radiosim: cannot load %s (a data file of 17,664 bytes)\n", image.c_str());
         return 1;
