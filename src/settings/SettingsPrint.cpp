@@ -63,7 +63,8 @@ std::string& SettingsPrint::RenderPage(std::string& out, PrintContext context) {
         out += TitleParagraph();
         return out;
     }
-    return DialogToHtml(out, context, 2, rows);
+    // A line of several controls prints each in a cell of its own.
+    return DialogToHtml(out, context, current_->Columns(), rows);
 }
 
 PrintControl SettingsPrint::ControlForPrint(int controlId) const {

@@ -3,7 +3,8 @@
 // the image being printed and prints the form from the model, without a
 // window: a single page prints its form; a container prints one page per
 // call, titled "<caption> - <n>(<tab>)", and "!!! ERROR[invalid page] !!!"
-// when asked past its last page.
+// when asked past its last page. A page whose lines hold several controls
+// prints as many cells a row as its widest line.
 #include <memory>
 
 #include "settings/SettingsPage.h"
