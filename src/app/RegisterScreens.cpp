@@ -123,6 +123,8 @@ void RegisterScreens() {
     });
     Screens::RegisterDialog(Cmd::FrontPanel, &SettingsScreens::FrontPanel);
     PrintScreens::Register(PrintScreens::Slot::FrontPanel, &SettingsScreens::FrontPanelPrint);
+    Screens::RegisterDialog(Cmd::KeyFunction, &SettingsScreens::KeyFunction);
+    PrintScreens::Register(PrintScreens::Slot::KeyFunction, &SettingsScreens::KeyFunctionPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

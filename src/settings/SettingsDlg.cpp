@@ -110,6 +110,14 @@ wxWindow* SettingsDlg::MakeWindow(wxWindow* panel, const FormControl& control) {
             auto* combo = new wxComboBox(panel, control.id, wxEmptyString, wxDefaultPosition, wxSize(170, -1), 0,
                                          nullptr, wxCB_READONLY);
             combo->Bind(wxEVT_COMBOBOX, &SettingsDlg::OnChoice, this);
+            combo->Bind(wxEVT_SET_FOCUS, [this, combo](wxFocusEvent& event) {
+                event.Skip();
+                if (showing_) return;
+                SettingsForm& form = model_->Page(PageOf(combo)).Form();
+                const unsigned revision = form.Revision();
+                model_->Page(PageOf(combo)).Entered(combo->GetId());
+                if (form.Revision() != revision) ShowForm();
+            });
             return combo;
         }
         case ControlKind::Edit: {

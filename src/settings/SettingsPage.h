@@ -76,6 +76,12 @@ class SettingsPage : public RuleChecks {
     virtual void Changed(int /*controlId*/) {}
     virtual void Edited(int /*controlId*/) {}
     virtual void Left(int /*controlId*/) {}
+    // A combo box got the keyboard focus (a page whose lists depend on the
+    // other controls offers them anew here).
+    virtual void Entered(int /*controlId*/) {}
+    // The captions printed as a heading row of the page's table, one cell
+    // each (none: no heading row).
+    virtual std::vector<int> PrintHeading() const { return {}; }
 
   protected:
     // Adds the page's controls, layout rows and bindings.
@@ -112,7 +118,8 @@ class SettingsPage : public RuleChecks {
     void AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
                   std::int32_t uncheckedValue);
     void AddButton(int id, std::string caption, int labelId = 0, std::string label = {});
-    // A caption of its own (a row without a control).
+    // A caption of its own (a row without a control; inside a line opened
+    // by BeginRow, a cell of its own).
     void AddLabel(int id, std::string caption);
     // Until EndRow, the controls added (each with its caption, if any) go
     // side by side on one line after the caption `labelId` (0 none) instead

@@ -23,6 +23,8 @@ class SettingsPrint : public PrintableScreen {
     bool IsDialog() const override { return true; }
     std::string WindowText() const override { return title_; }
     PrintControl ControlForPrint(int controlId) const override;
+    // The title row, then the page's heading captions, if any.
+    std::string& GridToHtml(std::string& out, PrintContext context, int columns) override;
 
     // Starts the pages again from the first (the next print run).
     void ResetPages() { page_ = 0; }

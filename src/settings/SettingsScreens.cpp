@@ -2,6 +2,7 @@
 
 #include "settings/CustomCode.h"
 #include "settings/FrontPanel.h"
+#include "settings/KeyFunction.h"
 #include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
@@ -58,6 +59,16 @@ bool FrontPanel(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CFrontPanelDlg::MakeDialog(), image);
+}
+
+bool KeyFunction(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, KeyFunctionScreens::MakeDialogFor(working));
+}
+
+// The page the menu opens for this product type, so a repeater prints the
+// keys it edits.
+std::unique_ptr<PrintableScreen> KeyFunctionPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(KeyFunctionScreens::MakeDialogFor(image), image);
 }
 
 }  // namespace SettingsScreens

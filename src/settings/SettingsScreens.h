@@ -21,5 +21,8 @@ bool ScanSetting(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image);
 bool FrontPanel(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image);
+// The portable or the mobile key dialog, by the image's product type.
+bool KeyFunction(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> KeyFunctionPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens
