@@ -125,6 +125,8 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::FrontPanel, &SettingsScreens::FrontPanelPrint);
     Screens::RegisterDialog(Cmd::KeyFunction, &SettingsScreens::KeyFunction);
     PrintScreens::Register(PrintScreens::Slot::KeyFunction, &SettingsScreens::KeyFunctionPrint);
+    Screens::RegisterDialog(Cmd::Miscellaneous, &SettingsScreens::Miscellaneous);
+    PrintScreens::Register(PrintScreens::Slot::Miscellaneous, &SettingsScreens::MiscellaneousPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

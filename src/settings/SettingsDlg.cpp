@@ -122,6 +122,13 @@ wxWindow* SettingsDlg::MakeWindow(wxWindow* panel, const FormControl& control) {
         }
         case ControlKind::Edit: {
             HEditBase* edit = CreateEditForSpec(panel, control.spec, wxDefaultPosition, wxSize(170, -1));
+            if (!control.format.empty()) {
+                if (auto* frequency = dynamic_cast<HEditFrequency*>(edit))
+                    frequency->SetEditConfig(control.spec, control.format.c_str());
+                else if (auto* number = dynamic_cast<HEditDouble*>(edit))
+                    number->SetEditConfig(control.spec, control.format.c_str());
+            }
+            edit->SetSigned(control.signedText);
             edit->Bind(wxEVT_TEXT, &SettingsDlg::OnText, this);
             edit->Bind(wxEVT_KILL_FOCUS, [this, edit](wxFocusEvent& event) {
                 event.Skip();

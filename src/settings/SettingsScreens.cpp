@@ -4,6 +4,7 @@
 #include "settings/FrontPanel.h"
 #include "settings/KeyFunction.h"
 #include "settings/Marketing.h"
+#include "settings/Miscellaneous.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
 #include "settings/ScanSetting.h"
@@ -69,6 +70,14 @@ bool KeyFunction(wxWindow* parent, CloneImage& working) {
 // keys it edits.
 std::unique_ptr<PrintableScreen> KeyFunctionPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(KeyFunctionScreens::MakeDialogFor(image), image);
+}
+
+bool Miscellaneous(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CMiscDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> MiscellaneousPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CMiscDlg::MakeDialog(), image);
 }
 
 }  // namespace SettingsScreens

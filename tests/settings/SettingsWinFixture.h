@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/notebook.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -114,6 +115,16 @@ class SettingsWin : public ::testing::Test {
         Settle();
         sim.MouseClick();
         Settle();
+    }
+    // Brings tab `page` of a container to the front with the arrow keys.
+    void ShowTab(std::size_t page) {
+        ASSERT_NE(dialog->Tabs(), nullptr);
+        ASSERT_TRUE(Focus(dialog->Tabs()));
+        for (int i = 0; i < 10 && dialog->Tabs()->GetSelection() != static_cast<int>(page); ++i) {
+            sim.Char(dialog->Tabs()->GetSelection() < static_cast<int>(page) ? WXK_RIGHT : WXK_LEFT);
+            Settle();
+        }
+        ASSERT_EQ(dialog->Tabs()->GetSelection(), static_cast<int>(page));
     }
     void ClickOk() { Click(dialog->FindWindow(SettingsDlg::IDC_OK)); }
     void ClickCancel() { Click(dialog->FindWindow(SettingsDlg::IDC_CANCEL)); }
