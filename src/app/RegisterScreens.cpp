@@ -149,6 +149,10 @@ void RegisterScreens() {
     PrintScreens::Register(PrintScreens::Slot::Hardware, &SettingsScreens::HardwarePrint);
     Screens::RegisterDialog(Cmd::Emergency, &SettingsScreens::Emergency);
     PrintScreens::Register(PrintScreens::Slot::Emergency, &SettingsScreens::EmergencyPrint);
+    Screens::RegisterDialog(Cmd::KeyFunction, &SettingsScreens::KeyFunction);
+    PrintScreens::Register(PrintScreens::Slot::KeyFunction, &SettingsScreens::KeyFunctionPrint);
+    Screens::RegisterDialog(Cmd::Miscellaneous, &SettingsScreens::Miscellaneous);
+    PrintScreens::Register(PrintScreens::Slot::Miscellaneous, &SettingsScreens::MiscellaneousPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

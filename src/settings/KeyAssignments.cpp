@@ -44,7 +44,8 @@ std::size_t SlotOffset(int slot) {
 
 KeyAssignments::KeyAssignments(Radio radio)
     : radio_(radio),
-      values_(static_cast<std::size_t>(radio == Radio::Portable ? kPortableKeys : kMobileKeys), kUnset) {
+      values_(static_cast<std::size_t>(radio == Radio::Portable ? kPortableKeys : kMobileKeys), kUnset),
+      invalid_(values_.size(), false) {
     rules_.radio = radio;
 }
 
@@ -67,7 +68,7 @@ bool KeyAssignments::Shown(int key) const {
     return !keypadKey || keypad_ == 1 || keypad_ == 2;
 }
 
-void KeyAssignments::Load(CloneImage& image) {
+void KeyAssignments::Load(const CloneImage& image) {
     keypad_ = static_cast<int>(ItemMap::GetKeypadType(image));
     const int display = static_cast<int>(ItemMap::GetDisplayType(image));
     rules_ = RulesFromImage(image, radio_);
@@ -75,7 +76,6 @@ void KeyAssignments::Load(CloneImage& image) {
         working_ = WorkingList(radio_, PortableListIndex(display, keypad_), false);
     } else {
         working_ = WorkingList(radio_, MobileListIndex(display), Version::Compare(image, 1, 8, 0, 0) > 0);
-        ClearMissingKeySlots(image, keypad_);
     }
     const auto slots = Slots();
     const std::vector<int> nothingTaken(values_.size(), kUnset);
@@ -84,7 +84,8 @@ void KeyAssignments::Load(CloneImage& image) {
             kKeySlot, image, 1, static_cast<std::uint32_t>(slots[static_cast<std::size_t>(k)].slot)));
         if (!Shown(k)) value = kNone;
         if (rules_.scanBarred && (value == kScan || value == kFollowMeScan)) value = kNone;
-        if (!Holds(OfferedList(rules_, working_, k, nothingTaken), value)) value = kNone;
+        invalid_[static_cast<std::size_t>(k)] = !Holds(OfferedList(rules_, working_, k, nothingTaken), value);
+        if (invalid_[static_cast<std::size_t>(k)]) value = kNone;
         values_[static_cast<std::size_t>(k)] = value;
     }
     for (int k = 0; k < HoldOffset(radio_); ++k)
@@ -92,6 +93,7 @@ void KeyAssignments::Load(CloneImage& image) {
 }
 
 void KeyAssignments::Save(CloneImage& image) const {
+    if (radio_ == Radio::Mobile) ClearMissingKeySlots(image, keypad_);
     const auto slots = Slots();
     for (int k = 0; k < KeyCount(); ++k)
         if (Value(k) != kUnset)
@@ -102,6 +104,11 @@ void KeyAssignments::Save(CloneImage& image) const {
 
 std::vector<int> KeyAssignments::Offered(int key) const {
     return OfferedList(rules_, working_, key, values_);
+}
+
+std::vector<int> KeyAssignments::OfferedAlone(int key) const {
+    const std::vector<int> nothingTaken(values_.size(), kUnset);
+    return OfferedList(rules_, working_, key, nothingTaken);
 }
 
 bool KeyAssignments::Enabled(int key) const {
@@ -116,6 +123,7 @@ void KeyAssignments::Focus(int key) {
 void KeyAssignments::Choose(int key, int code) {
     if (!Enabled(key) || !Holds(Offered(key), code)) return;
     values_[static_cast<std::size_t>(key)] = code;
+    invalid_[static_cast<std::size_t>(key)] = false;
     if (key < HoldOffset(radio_) && IsPressOnly(code)) values_[static_cast<std::size_t>(HoldOf(key))] = kNone;
 }
 

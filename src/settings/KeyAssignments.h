@@ -39,11 +39,14 @@ class KeyAssignments {
     std::span<const KeySlot> Slots() const;
 
     // Reads every key: a key the variant hides, a scan function the radio
-    // bars, or a code the key's list does not hold becomes None. A mobile
-    // load first clears the key slots the keypad lacks in `image`.
-    void Load(CloneImage& image);
-    // Writes every key's slot.
+    // bars, or a code the key's list does not hold becomes None.
+    void Load(const CloneImage& image);
+    // Writes every key's slot; a mobile first clears the key slots its
+    // keypad lacks.
     void Save(CloneImage& image) const;
+    // Whether key k held a code its list does not offer (shown as no
+    // choice until the user picks one; saved as None).
+    bool LoadedInvalid(int key) const { return invalid_[static_cast<std::size_t>(key)]; }
 
     // Whether the variant shows key k (A-D on a portable need a 4 or 16 key
     // keypad; a mobile shows all).
@@ -52,6 +55,9 @@ class KeyAssignments {
     std::span<const int> Values() const { return values_; }
     // What key k may be offered with the other keys as they are now.
     std::vector<int> Offered(int key) const;
+    // What key k is offered while no key holds anything (the lists as the
+    // dialog opens: two keys holding one function both show it).
+    std::vector<int> OfferedAlone(int key) const;
     // A press-and-hold key is off while its press key holds a press-only function.
     bool Enabled(int key) const;
     // The key got the focus: a code another key took meanwhile becomes None.
@@ -66,6 +72,7 @@ class KeyAssignments {
     OfferRules rules_;
     std::vector<int> working_;
     std::vector<int> values_;
+    std::vector<bool> invalid_;
     int keypad_ = 0;
 };
 

@@ -104,13 +104,66 @@ void SettingsDlg::SetButtonHandler(int controlId, ButtonHandler handler) {
     buttons_[controlId] = std::move(handler);
 }
 
+wxWindow* SettingsDlg::MakeWindow(wxWindow* panel, const FormControl& control) {
+    switch (control.kind) {
+        case ControlKind::Combo: {
+            auto* combo = new wxComboBox(panel, control.id, wxEmptyString, wxDefaultPosition, wxSize(170, -1), 0,
+                                         nullptr, wxCB_READONLY);
+            combo->Bind(wxEVT_COMBOBOX, &SettingsDlg::OnChoice, this);
+            combo->Bind(wxEVT_SET_FOCUS, [this, combo](wxFocusEvent& event) {
+                event.Skip();
+                if (showing_) return;
+                SettingsForm& form = model_->Page(PageOf(combo)).Form();
+                const unsigned revision = form.Revision();
+                model_->Page(PageOf(combo)).Entered(combo->GetId());
+                if (form.Revision() != revision) ShowForm();
+            });
+            return combo;
+        }
+        case ControlKind::Edit: {
+            HEditBase* edit = CreateEditForSpec(panel, control.spec, wxDefaultPosition, wxSize(170, -1));
+            if (!control.format.empty()) {
+                if (auto* frequency = dynamic_cast<HEditFrequency*>(edit))
+                    frequency->SetEditConfig(control.spec, control.format.c_str());
+                else if (auto* number = dynamic_cast<HEditDouble*>(edit))
+                    number->SetEditConfig(control.spec, control.format.c_str());
+            }
+            edit->SetSigned(control.signedText);
+            edit->Bind(wxEVT_TEXT, &SettingsDlg::OnText, this);
+            edit->Bind(wxEVT_KILL_FOCUS, [this, edit](wxFocusEvent& event) {
+                event.Skip();
+                // After the edit's own correction of the text.
+                const int id = edit->GetId();
+                const std::size_t pageIndex = PageOf(edit);
+                CallAfter([this, id, pageIndex] {
+                    model_->Page(pageIndex).Left(id);
+                    ShowForm();
+                });
+            });
+            return edit;
+        }
+        case ControlKind::Check: {
+            auto* check = new wxCheckBox(panel, control.id, Wx(control.caption));
+            check->Bind(wxEVT_CHECKBOX, &SettingsDlg::OnCheck, this);
+            return check;
+        }
+        case ControlKind::Button:
+            return new wxButton(panel, control.id, Wx(control.caption));
+        case ControlKind::Label:
+            break;
+    }
+    return new wxStaticText(panel, control.id, Wx(control.caption));
+}
+
 void SettingsDlg::BuildPage(std::size_t index, wxWindow* parent) {
     SettingsPage& page = model_->Page(index);
     auto* panel = new wxPanel(parent, wxID_ANY);
     panels_.push_back(panel);
-    auto* grid = new wxFlexGridSizer(2, 4, 12);
-    grid->AddGrowableCol(1);
+    const int columns = page.Columns();
+    auto* grid = new wxFlexGridSizer(columns, 4, 12);
+    for (int c = 1; c < columns; ++c) grid->AddGrowableCol(c);
     const SettingsForm& form = page.Form();
+    auto& spacers = spacers_[index];
     auto label = [&](int id) -> wxWindow* {
         const FormControl* control = form.Find(id);
         return new wxStaticText(panel, id, Wx(control ? control->caption : std::string{}));
@@ -122,50 +175,24 @@ void SettingsDlg::BuildPage(std::size_t index, wxWindow* parent) {
         if (row.labelId)
             grid->Add(label(row.labelId), 0, wxALIGN_CENTER_VERTICAL);
         else
-            spacers_[index][row.controlId] = grid->AddSpacer(0);
+            spacers.emplace(row.controlId, grid->AddSpacer(0));
         if (!control) {
-            spacers_[index][row.labelId] = grid->AddSpacer(0);
-            continue;
+            spacers.emplace(row.labelId, grid->AddSpacer(0));
+        } else {
+            grid->Add(MakeWindow(panel, *control), 0, wxEXPAND | wxALIGN_CENTER_VERTICAL);
         }
-        wxWindow* window = nullptr;
-        switch (control->kind) {
-            case ControlKind::Combo: {
-                auto* combo = new wxComboBox(panel, control->id, wxEmptyString, wxDefaultPosition,
-                                             wxSize(170, -1), 0, nullptr, wxCB_READONLY);
-                combo->Bind(wxEVT_COMBOBOX, &SettingsDlg::OnChoice, this);
-                window = combo;
-                break;
+        int last = row.controlId ? row.controlId : row.labelId;
+        for (const int id : row.beside) {
+            if (const FormControl* beside = form.Find(id)) {
+                grid->Add(MakeWindow(panel, *beside), 0, wxEXPAND | wxALIGN_CENTER_VERTICAL);
+                last = id;
+            } else {
+                spacers.emplace(last, grid->AddSpacer(0));
             }
-            case ControlKind::Edit: {
-                HEditBase* edit = CreateEditForSpec(panel, control->spec, wxDefaultPosition, wxSize(170, -1));
-                edit->Bind(wxEVT_TEXT, &SettingsDlg::OnText, this);
-                edit->Bind(wxEVT_KILL_FOCUS, [this, edit](wxFocusEvent& event) {
-                    event.Skip();
-                    // After the edit's own correction of the text.
-                    const int id = edit->GetId();
-                    const std::size_t pageIndex = PageOf(edit);
-                    CallAfter([this, id, pageIndex] {
-                        model_->Page(pageIndex).Left(id);
-                        ShowForm();
-                    });
-                });
-                window = edit;
-                break;
-            }
-            case ControlKind::Check: {
-                auto* check = new wxCheckBox(panel, control->id, Wx(control->caption));
-                check->Bind(wxEVT_CHECKBOX, &SettingsDlg::OnCheck, this);
-                window = check;
-                break;
-            }
-            case ControlKind::Button:
-                window = new wxButton(panel, control->id, Wx(control->caption));
-                break;
-            case ControlKind::Label:
-                window = new wxStaticText(panel, control->id, Wx(control->caption));
-                break;
         }
-        grid->Add(window, 0, wxEXPAND | wxALIGN_CENTER_VERTICAL);
+        // A line narrower than the page's widest fills up with empty cells
+        // that go with its last window.
+        for (int cell = row.Cells(); cell < columns; ++cell) spacers.emplace(last, grid->AddSpacer(0));
     }
     auto* box = new wxBoxSizer(wxVERTICAL);
     box->Add(grid, 1, wxEXPAND | wxALL, 6);
@@ -203,8 +230,8 @@ void SettingsDlg::ShowForm() {
             if (!window) continue;
             if (window->IsShown() != control.visible) {
                 window->Show(control.visible);
-                const auto spacer = spacers_[p].find(control.id);
-                if (spacer != spacers_[p].end()) spacer->second->Show(control.visible);
+                const auto [first, last] = spacers_[p].equal_range(control.id);
+                for (auto spacer = first; spacer != last; ++spacer) spacer->second->Show(control.visible);
                 relayout = true;
             }
             if (window->IsEnabled() != control.enabled) window->Enable(control.enabled);

@@ -58,6 +58,7 @@ class SettingsDlg : public wxDialog {
 
   private:
     void BuildPage(std::size_t index, wxWindow* parent);
+    wxWindow* MakeWindow(wxWindow* panel, const Settings::FormControl& control);
     std::size_t PageOf(const wxWindow* window) const;
     void OnChoice(wxCommandEvent& event);
     void OnText(wxCommandEvent& event);
@@ -74,7 +75,8 @@ class SettingsDlg : public wxDialog {
     std::vector<wxPanel*> panels_;
     // The texts each combo box lists now, to refill it only when they change.
     std::vector<std::map<int, std::vector<std::string>>> shown_;
-    std::vector<std::map<int, wxSizerItem*>> spacers_;
+    // The empty cells that show and hide with a control.
+    std::vector<std::multimap<int, wxSizerItem*>> spacers_;
     std::map<int, ButtonHandler> buttons_;
     bool showing_ = false;
 };

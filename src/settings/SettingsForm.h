@@ -37,6 +37,8 @@ struct FormControl {
     int selection = -1;         // combo box: listed row, -1 none
     std::string text;           // edit: its contents
     PageControlSpec spec{};     // edit: its key filter and length
+    std::string format;         // edit: the display format of a number kind (empty: the kind's own)
+    bool signedText = false;    // edit: a number kind takes a minus sign
     bool checked = false;       // check box
     bool enabled = true;
     bool visible = true;

@@ -1,5 +1,7 @@
 #include "settings/SettingsPage.h"
 
+#include <algorithm>
+
 #include "image/Model.h"
 #include "language/Language.h"
 #include "ui/MessageService.h"
@@ -16,7 +18,7 @@ void SettingsPage::AddCombo(int labelId, std::string label, int id, std::vector<
                             Setter set) {
     if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Combo).rows = std::move(rows);
-    layout_.push_back({labelId, id});
+    Place(labelId, id);
     if (get) bindings_.push_back({id, std::move(get), std::move(set)});
 }
 
@@ -28,13 +30,13 @@ void SettingsPage::AddEdit(int labelId, std::string label, const PageControlSpec
     const int id = static_cast<int>(spec.controlId);
     if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Edit).spec = spec;
-    layout_.push_back({labelId, id});
+    Place(labelId, id);
 }
 
 void SettingsPage::AddCheck(int id, std::string caption, int labelId, std::string label) {
     if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Check, std::move(caption));
-    layout_.push_back({labelId, id});
+    Place(labelId, id);
 }
 
 void SettingsPage::AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
@@ -46,12 +48,39 @@ void SettingsPage::AddCheck(int id, std::string caption, Getter get, Setter set,
 void SettingsPage::AddButton(int id, std::string caption, int labelId, std::string label) {
     if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
     form_.Add(id, ControlKind::Button, std::move(caption));
-    layout_.push_back({labelId, id});
+    Place(labelId, id);
 }
 
 void SettingsPage::AddLabel(int id, std::string caption) {
     form_.Add(id, ControlKind::Label, std::move(caption));
-    layout_.push_back({id, 0});
+    Place(id, 0);
+}
+
+void SettingsPage::BeginRow(int labelId, std::string label) {
+    if (labelId) form_.Add(labelId, ControlKind::Label, std::move(label));
+    layout_.push_back({labelId, 0});
+    rowOpen_ = true;
+}
+
+void SettingsPage::Place(int labelId, int controlId) {
+    if (!rowOpen_) {
+        layout_.push_back({labelId, controlId});
+        return;
+    }
+    LayoutRow& row = layout_.back();
+    for (const int id : {labelId, controlId}) {
+        if (!id) continue;
+        if (!row.controlId)
+            row.controlId = id;
+        else
+            row.beside.push_back(id);
+    }
+}
+
+int SettingsPage::Columns() const {
+    int columns = 2;
+    for (const LayoutRow& row : layout_) columns = std::max(columns, row.Cells());
+    return columns;
 }
 
 std::int32_t SettingsPage::LoadedValue(int id) const {

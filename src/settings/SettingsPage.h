@@ -27,10 +27,15 @@ using Getter = std::function<std::int32_t(const CloneImage&)>;
 using Setter = std::function<void(CloneImage&, std::int32_t)>;
 
 // One line of a page: a caption and the control beside it. A row without a
-// caption (labelId 0) holds the control alone.
+// caption (labelId 0) holds the control alone. A row opened with BeginRow
+// holds further controls (and captions) to the right, in `beside`, left to
+// right; each is a cell of its own on screen and in the printout.
 struct LayoutRow {
     int labelId;
     int controlId;
+    std::vector<int> beside = {};
+    // The cells the line takes: the caption, the control, those beside it.
+    int Cells() const { return 2 + static_cast<int>(beside.size()); }
 };
 
 class SettingsPage : public RuleChecks {
@@ -45,6 +50,8 @@ class SettingsPage : public RuleChecks {
     SettingsForm& Form() { return form_; }
     const SettingsForm& Form() const { return form_; }
     const std::vector<LayoutRow>& Layout() const { return layout_; }
+    // The cells of the page's widest line (at least caption and control).
+    int Columns() const;
     // The restriction table (ended by id -1); null when the page has none.
     const ControlRuleRow* RuleRows() const { return ruleRows_; }
     // The rows the printout walks; the restriction table unless a page
@@ -69,6 +76,12 @@ class SettingsPage : public RuleChecks {
     virtual void Changed(int /*controlId*/) {}
     virtual void Edited(int /*controlId*/) {}
     virtual void Left(int /*controlId*/) {}
+    // A combo box got the keyboard focus (a page whose lists depend on the
+    // other controls offers them anew here).
+    virtual void Entered(int /*controlId*/) {}
+    // The captions printed as a heading row of the page's table, one cell
+    // each (none: no heading row).
+    virtual std::vector<int> PrintHeading() const { return {}; }
 
   protected:
     // Adds the page's controls, layout rows and bindings.
@@ -105,8 +118,14 @@ class SettingsPage : public RuleChecks {
     void AddCheck(int id, std::string caption, Getter get, Setter set, std::int32_t checkedValue,
                   std::int32_t uncheckedValue);
     void AddButton(int id, std::string caption, int labelId = 0, std::string label = {});
-    // A caption of its own (a row without a control).
+    // A caption of its own (a row without a control; inside a line opened
+    // by BeginRow, a cell of its own).
     void AddLabel(int id, std::string caption);
+    // Until EndRow, the controls added (each with its caption, if any) go
+    // side by side on one line after the caption `labelId` (0 none) instead
+    // of one line each.
+    void BeginRow(int labelId = 0, std::string label = {});
+    void EndRow() { rowOpen_ = false; }
     void SetRuleRows(const ControlRuleRow* rows) { ruleRows_ = rows; }
 
     // The value a bound combo box was loaded with (-1 when none).
@@ -115,6 +134,10 @@ class SettingsPage : public RuleChecks {
     const CloneImage* OpeningImage() const { return opening_; }
 
   private:
+    // Starts a line of `labelId` and `controlId`, or appends both (those not
+    // 0) to the open line.
+    void Place(int labelId, int controlId);
+
     struct Binding {
         int id;
         Getter get;
@@ -134,6 +157,7 @@ class SettingsPage : public RuleChecks {
     int variant_ = 0;
     bool built_ = false;
     bool printing_ = false;
+    bool rowOpen_ = false;
 };
 
 // A dialog: its template, caption and settings section, and its pages. A

@@ -63,7 +63,21 @@ std::string& SettingsPrint::RenderPage(std::string& out, PrintContext context) {
         out += TitleParagraph();
         return out;
     }
-    return DialogToHtml(out, context, 2, rows);
+    // A line of several controls prints each in a cell of its own.
+    return DialogToHtml(out, context, current_->Columns(), rows);
+}
+
+std::string& SettingsPrint::GridToHtml(std::string& out, PrintContext context, int columns) {
+    PrintableScreen::GridToHtml(out, context, columns);
+    const std::vector<int> heading = current_ ? current_->PrintHeading() : std::vector<int>{};
+    if (heading.empty()) return out;
+    HtmlTag tr(out, "tr");
+    for (const int id : heading) {
+        HtmlTag th(out, "th");
+        const FormControl* caption = current_->Form().Find(id);
+        out += HtmlEscape(caption ? WithoutMnemonics(caption->caption) : std::string{});
+    }
+    return out;
 }
 
 PrintControl SettingsPrint::ControlForPrint(int controlId) const {

@@ -3,7 +3,8 @@
 // the image being printed and prints the form from the model, without a
 // window: a single page prints its form; a container prints one page per
 // call, titled "<caption> - <n>(<tab>)", and "!!! ERROR[invalid page] !!!"
-// when asked past its last page.
+// when asked past its last page. A page whose lines hold several controls
+// prints as many cells a row as its widest line.
 #include <memory>
 
 #include "settings/SettingsPage.h"
@@ -22,6 +23,8 @@ class SettingsPrint : public PrintableScreen {
     bool IsDialog() const override { return true; }
     std::string WindowText() const override { return title_; }
     PrintControl ControlForPrint(int controlId) const override;
+    // The title row, then the page's heading captions, if any.
+    std::string& GridToHtml(std::string& out, PrintContext context, int columns) override;
 
     // Starts the pages again from the first (the next print run).
     void ResetPages() { page_ = 0; }

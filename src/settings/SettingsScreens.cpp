@@ -4,7 +4,9 @@
 #include "settings/Emergency.h"
 #include "settings/FrontPanel.h"
 #include "settings/Hardware.h"
+#include "settings/KeyFunction.h"
 #include "settings/Marketing.h"
+#include "settings/Miscellaneous.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
 #include "settings/ScanSetting.h"
@@ -76,6 +78,24 @@ bool Emergency(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> EmergencyPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CEmergencyDlg::MakeDialog(), image);
+}
+
+bool KeyFunction(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, KeyFunctionScreens::MakeDialogFor(working));
+}
+
+// The page the menu opens for this product type, so a repeater prints the
+// keys it edits.
+std::unique_ptr<PrintableScreen> KeyFunctionPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(KeyFunctionScreens::MakeDialogFor(image), image);
+}
+
+bool Miscellaneous(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CMiscDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> MiscellaneousPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CMiscDlg::MakeDialog(), image);
 }
 
 }  // namespace SettingsScreens

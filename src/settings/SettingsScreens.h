@@ -25,5 +25,10 @@ bool Hardware(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> HardwarePrint(const CloneImage& image);
 bool Emergency(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> EmergencyPrint(const CloneImage& image);
+// The portable or the mobile key dialog, by the image's product type.
+bool KeyFunction(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> KeyFunctionPrint(const CloneImage& image);
+bool Miscellaneous(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> MiscellaneousPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens

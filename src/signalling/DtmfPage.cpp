@@ -82,9 +82,12 @@ void CDtmfPageDlg::Build() {
     AddCombo(2014, "DTMF Reset Code", 2114, DtmfPageDigitList, nullptr, nullptr);
     for (int i = 0; i < CodeCount; ++i) {
         const auto code = static_cast<std::uint32_t>(IDC_CODE1 + i);
-        AddEdit(2015 + i, "Page Code " + std::to_string(i + 1), {code, 3, 0, 0, EditKind::Dtmf, 0});
+        // Code, Type and Action side by side.
+        BeginRow(2015 + i, "Page Code " + std::to_string(i + 1));
+        AddEdit(0, {}, {code, 3, 0, 0, EditKind::Dtmf, 0});
         AddCombo(0, {}, IDC_TYPE1 + i, DtmfPageCodeTypeList, nullptr, nullptr);
         AddCombo(0, {}, IDC_ACTION1 + i, DtmfPageCodeActionList, nullptr, nullptr);
+        EndRow();
     }
 }
 

@@ -154,10 +154,13 @@ void C5ToneCommonPage::NoteRestricted(std::initializer_list<int> ids) {
 
 void C5ToneCommonPage1Dlg::Build() {
     SetRuleRows(kPage1Rules);
-    AddLabel(2002, "&Display Digit");
+    // The eight digit boxes side by side after their caption.
+    BeginRow(2002, "&Display Digit");
     for (int k = 1; k <= 8; ++k) AddCheck(Dlg::IDC_DISPLAY_DIGIT1 + k - 1, std::to_string(k));
-    AddLabel(2003, "&Compare Digit");
+    EndRow();
+    BeginRow(2003, "&Compare Digit");
     for (int k = 1; k <= 8; ++k) AddCheck(Dlg::IDC_COMPARE_DIGIT1 + k - 1, std::to_string(k));
+    EndRow();
     auto [beepGet, beepSet] = ZT_ITEM(Tone5BeepRepeatInterval);
     AddCombo(2005, "Beep Repeat &Interval", Dlg::IDC_BEEP_INTERVAL, BeepRepeatIntervalList, beepGet, beepSet);
     auto [levelGet, levelSet] = ZT_ITEM(Tone5CallBeepLevel);

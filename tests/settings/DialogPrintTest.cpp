@@ -8,6 +8,8 @@
 #include "settings/Emergency.h"
 #include "settings/FrontPanel.h"
 #include "settings/Hardware.h"
+#include "image/ItemsSystem.h"
+#include "settings/KeyFunction.h"
 #include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
@@ -58,5 +60,35 @@ TEST(DialogPrint, EveryDialogPrintsItsShownControls) {
         for (const auto& text : c.present)
             EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
         for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
+    }
+}
+
+// The key functions print the page the menu opens for the product type: a
+// repeater edits and prints the portable keys, only a mobile the mobile ones.
+TEST(DialogPrint, KeyFunctionsPrintThePageTheMenuOpens) {
+    TestHost host;
+    struct Case {
+        std::uint32_t productType;
+        int idd;
+        const char* present;
+        const char* absent;
+    };
+    const Case cases[] = {{2, CKeyFunctionDlg::IDD, "<td>Side-1 Key:</td>\n<td>Monitor</td>\n<td>None</td>", "MIC"},
+                          {1, CKeyFunctionDlg::IDD, "<td>Side-2 Key:</td>\n<td>Low Power</td>\n<td>None</td>", "MIC"},
+                          {0, CKeyFunctionDlgM::IDD, "<td>MIC A:</td>\n<td>None</td>\n<td>None</td>", "Side-1"}};
+    for (const Case& c : cases) {
+        CloneImage image = SettingsTest::DefaultImage();
+        ItemMap::SetProductType(image, c.productType);
+        for (int slot = 32; slot < 64; ++slot) image[Settings::KeyFunctions::SlotOffset(slot)] = 0;
+        EXPECT_EQ(KeyFunctionScreens::MakeDialogFor(image)->Spec().idd, c.idd);
+        SettingsPrint print(KeyFunctionScreens::MakeDialogFor(image), image);
+        std::string out;
+        print.RenderPage(out, &image);
+        EXPECT_NE(out.find("<th colspan=\"3\">[Key Function]</th>\n</tr>\n<tr><th>Key Name</th>\n"
+                           "<th>Press</th>\n<th>Press &amp; Hold</th>"),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find(c.present), std::string::npos) << c.productType << "\n" << out;
+        EXPECT_EQ(out.find(c.absent), std::string::npos) << c.productType << "\n" << out;
     }
 }

@@ -180,3 +180,60 @@ TEST(SettingsPrint, ContainerPrintsOnePagePerCall) {
     EXPECT_NE(second.find("[Tiny - 2(Second)]"), std::string::npos) << second;
     EXPECT_EQ(third, SettingsPrint::InvalidPageText);
 }
+
+namespace {
+
+// A line of a caption and three controls between two ordinary lines: the
+// page takes four cells a line and prints each control in a cell of its own.
+class WidePage : public SettingsPage {
+  public:
+    WidePage() : SettingsPage(901) {}
+
+  protected:
+    void Build() override {
+        AddCombo(2001, "Alpha", 2101, kList, nullptr, nullptr);
+        BeginRow(2002, "Row");
+        AddCombo(0, {}, 2102, kList, nullptr, nullptr);
+        AddCheck(2202, "Check");
+        AddEmptyCombo(0, {}, 2103);
+        EndRow();
+        AddCheck(2201, "Gamma", 2003, "Last");
+        Form().SelectValue(2101, 1);
+        Form().SelectValue(2102, 2);
+        static constexpr std::uint8_t kAlpha[15]{}, kRow[15]{}, kLast[15]{};
+        static constexpr ControlRuleRow kRules[] = {{2001, 0, kAlpha}, {2101, 0, kAlpha}, {2002, 0, kRow},
+                                                    {2102, 0, kRow},   {2202, 0, kRow},   {2103, 0, kRow},
+                                                    {2003, 0, kLast},  {2201, 0, kLast},  {-1, 0, nullptr}};
+        SetRuleRows(kRules);
+    }
+};
+
+}  // namespace
+
+TEST(SettingsPrint, ALineOfSeveralControlsPrintsACellEach) {
+    TestHost host;
+    WidePage probe;
+    probe.Open(CloneImage{}, 0);
+    ASSERT_EQ(probe.Layout().size(), 3u);
+    EXPECT_EQ(probe.Layout()[1].labelId, 2002);
+    EXPECT_EQ(probe.Layout()[1].controlId, 2102);
+    EXPECT_EQ(probe.Layout()[1].beside, (std::vector<int>{2202, 2103}));
+    EXPECT_EQ(probe.Columns(), 4);
+
+    std::vector<std::unique_ptr<SettingsPage>> pages;
+    pages.push_back(std::make_unique<WidePage>());
+    const CloneImage image;
+    SettingsPrint print(
+        std::make_unique<SettingsDialogModel>(DialogSpec{901, "Wide", "Wide", false}, std::move(pages)), image);
+    std::string out;
+    print.RenderPage(out, &image);
+    EXPECT_NE(out.find("<th colspan=\"4\">[Wide]"), std::string::npos) << out;
+    EXPECT_NE(out.find("<td>Alpha:</td>\n<td>One</td>\n</tr>"), std::string::npos) << out;
+    EXPECT_NE(out.find("<td>Row:</td>\n<td>Two</td>\n<td>" + PrintableScreen::DisableText() +
+                       "</td>\n<td>&nbsp;</td>\n</tr>"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("<td>Last:</td>\n<td>" + PrintableScreen::DisableText() + "</td>\n</tr>"),
+              std::string::npos)
+        << out;
+}

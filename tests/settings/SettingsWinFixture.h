@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/notebook.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -84,15 +85,17 @@ class SettingsWin : public ::testing::Test {
     void Pick(int id, const wxString& text, std::size_t page = 0) {
         auto* combo = wxDynamicCast(Control(id, page), wxComboBox);
         ASSERT_NE(combo, nullptr);
-        const int target = combo->FindString(text, true);
-        ASSERT_NE(target, wxNOT_FOUND) << text;
+        // A page may offer the list anew when the combo box gets the focus,
+        // or after each pick: the target row is looked up every step.
         ASSERT_TRUE(Focus(combo));
-        for (int i = 0; i < 200 && combo->GetSelection() != target; ++i) {
+        ASSERT_NE(combo->FindString(text, true), wxNOT_FOUND) << text;
+        for (int i = 0; i < 200 && combo->GetSelection() != combo->FindString(text, true); ++i) {
+            const int target = combo->FindString(text, true);
             sim.Char(combo->GetSelection() == wxNOT_FOUND || combo->GetSelection() < target ? WXK_DOWN
                                                                                             : WXK_UP);
             Settle();
         }
-        ASSERT_EQ(combo->GetSelection(), target);
+        ASSERT_EQ(combo->GetStringSelection(), text);
     }
     // Replaces the text of an edit by typing.
     void Type(int id, const std::string& text, std::size_t page = 0) {
@@ -112,6 +115,16 @@ class SettingsWin : public ::testing::Test {
         Settle();
         sim.MouseClick();
         Settle();
+    }
+    // Brings tab `page` of a container to the front with the arrow keys.
+    void ShowTab(std::size_t page) {
+        ASSERT_NE(dialog->Tabs(), nullptr);
+        ASSERT_TRUE(Focus(dialog->Tabs()));
+        for (int i = 0; i < 10 && dialog->Tabs()->GetSelection() != static_cast<int>(page); ++i) {
+            sim.Char(dialog->Tabs()->GetSelection() < static_cast<int>(page) ? WXK_RIGHT : WXK_LEFT);
+            Settle();
+        }
+        ASSERT_EQ(dialog->Tabs()->GetSelection(), static_cast<int>(page));
     }
     void ClickOk() { Click(dialog->FindWindow(SettingsDlg::IDC_OK)); }
     void ClickCancel() { Click(dialog->FindWindow(SettingsDlg::IDC_CANCEL)); }

@@ -82,3 +82,21 @@ TEST_F(DtmfPageWin, CancelLeavesTheDocumentAndAStoredShortCodeSurvivesOk) {
     EXPECT_EQ(document, before);
     EXPECT_EQ(messages.Count(), 0u);
 }
+
+// A page code, its Type and its Action share one line, so the ten codes fit
+// a dialog that fits the screen.
+TEST_F(DtmfPageWin, EachCodeShowsItsTypeAndActionBesideIt) {
+    OpenDialog();
+    for (int i = 0; i < CDtmfPageDlg::CodeCount; ++i) {
+        wxWindow* code = Control(CDtmfPageDlg::IDC_CODE1 + i);
+        wxWindow* type = Control(CDtmfPageDlg::IDC_TYPE1 + i);
+        wxWindow* action = Control(CDtmfPageDlg::IDC_ACTION1 + i);
+        ASSERT_TRUE(code && type && action);
+        const int middle = code->GetPosition().y + code->GetSize().y / 2;
+        EXPECT_NEAR(type->GetPosition().y + type->GetSize().y / 2, middle, 3) << i;
+        EXPECT_NEAR(action->GetPosition().y + action->GetSize().y / 2, middle, 3) << i;
+        EXPECT_LT(code->GetRect().GetRight(), type->GetPosition().x) << i;
+        EXPECT_LT(type->GetRect().GetRight(), action->GetPosition().x) << i;
+    }
+    EXPECT_LT(dialog->GetSize().y, 700);
+}

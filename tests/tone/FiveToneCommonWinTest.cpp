@@ -253,3 +253,22 @@ TEST_F(FiveToneStatusWin, PrintsTwoTablesOfFiftyThenTheErrorText) {
 }
 
 }  // namespace
+
+// Each digit row holds its caption and eight boxes on one line, in digit order.
+TEST_F(FiveToneCommonWin, DigitBoxesStandSideBySideAfterTheirCaption) {
+    OpenDialog();
+    for (const int first : {static_cast<int>(Dlg::IDC_DISPLAY_DIGIT1), static_cast<int>(Dlg::IDC_COMPARE_DIGIT1)}) {
+        wxWindow* previous = Control(first == Dlg::IDC_DISPLAY_DIGIT1 ? 2002 : 2003);
+        ASSERT_NE(previous, nullptr);
+        for (int k = 0; k < 8; ++k) {
+            wxWindow* box = Control(first + k);
+            ASSERT_NE(box, nullptr);
+            EXPECT_NEAR(box->GetRect().GetTop() + box->GetSize().y / 2,
+                        previous->GetRect().GetTop() + previous->GetSize().y / 2, 3)
+                << first + k;
+            EXPECT_GT(box->GetPosition().x, previous->GetRect().GetRight()) << first + k;
+            previous = box;
+        }
+    }
+    EXPECT_GT(Control(Dlg::IDC_COMPARE_DIGIT1)->GetPosition().y, Control(Dlg::IDC_DISPLAY_DIGIT1)->GetPosition().y);
+}

@@ -301,6 +301,25 @@ void WriteRadioWideSettings(CloneImage& image) {
     ItemMap::SetEmergencyTag(image, TagTextToCodes("EMG CALL", 8));
 }
 
+// Miscellaneous: power on at "Backup" (0) in group 1 at its first position
+// (channel 1, the one channel in use); VOX offset "0"; dual watch resume
+// times "1.0 sec" (4) and revert to "Start CH" (2); OLTA "RX" (1: a channel
+// taken to OLTA gets DCS forced on its receive side only); tail
+// elimination time "150 msec" (15); horn alert "No Limit" (0). The erased
+// bytes (0xFF) are no row of these lists.
+void WriteMiscellaneous(CloneImage& image) {
+    ItemMap::SetPowerOnCondition(image, 0);
+    ItemMap::SetPowerOnGroup(image, 0);
+    ItemMap::SetPowerOnChannel(image, 0);
+    ItemMap::SetVoxOffsetData(image, 0);
+    ItemMap::SetDualWatchResumeTime1(image, 4);
+    ItemMap::SetDualWatchResumeTime2(image, 4);
+    ItemMap::SetDualWatchRevertCh(image, 2);
+    ItemMap::SetOltaMode(image, 1);
+    ItemMap::SetTailEliminationTime(image, 15);
+    ItemMap::SetHornAlertTime(image, 0);
+}
+
 // Key functions: every key slot (block 8, 0x140-0x16F) "None" (0), but the
 // portable's Side-1 press "Monitor" (1) and Side-2 press "Low Power" (4),
 // which every portable key list offers. The default files are portables:
@@ -665,6 +684,7 @@ bool Generate(const VariantFile& file, const std::filesystem::path& folder, Gene
     WriteMdc1200(image);
     WriteFiveToneCommon(image);
     WriteFiveToneSystem(image);
+    WriteMiscellaneous(image);
     Zone::RefreshValidBits(image);
     Channel::MarkBeyondCapacity(image);
 
