@@ -410,7 +410,11 @@ void CMainFrame::RunCommand(int id) {
             host->Hide();
             AutoGridWidth::CreateAllPages(host, doc_->CurrentImage);
             host->Destroy();
+            // While the flag is set the shown grids take the fitted widths
+            // instead of saving their old ones over them.
+            AutoGridWidth::AutoWidthFlag() = true;
             RefreshAllPanes();
+            AutoGridWidth::AutoWidthFlag() = false;
             break;
         }
         case CommandKind::ResendToFocus:

@@ -10,6 +10,7 @@
 #include "image/ImageHost.h"
 #include "image/Model.h"
 #include "ui/HEdit.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
 
 using namespace ChannelEditor;
@@ -336,7 +337,10 @@ void CCHInfoSub::FillCombo(int id) {
     }
     combo->Freeze();
     combo->Clear();
-    for (const ST_DISPDATA& row : rows) combo->Append(wxString::FromUTF8(row.text));
+    std::vector<std::string> texts;
+    for (const ST_DISPDATA& row : rows) texts.push_back(row.text);
+    for (const std::string& text : ScreenTranslation::RowsForControl(combo, texts))
+        combo->Append(wxString::FromUTF8(text));
     combo->Thaw();
     rows_[id] = std::move(rows);
 }

@@ -187,16 +187,8 @@ void ChannelList::ApplyColumnVisibility() {
 }
 
 void ChannelList::WriteHeaders() {
-    for (int c = 0; c < ColumnCount; ++c) {
-        const auto& h = ChannelGridCells::Headers[c];
-        const char* texts[FixedRows] = {h.top, h.bottom};
-        for (int r = 0; r < FixedRows; ++r) {
-            std::string text = texts[r];
-            std::string translated;
-            if (LangTable::LookupRID(MakeRID(c, IDD, IDC_GRID), text, translated)) text = translated;
-            grid_->SetTextMatrix(r, c, text);
-        }
-    }
+    for (int c = 0; c < ColumnCount; ++c)
+        for (int r = 0; r < FixedRows; ++r) grid_->SetTextMatrix(r, c, ChannelGridCells::HeaderText(r, c));
 }
 
 int ChannelList::ShownGroup() const {

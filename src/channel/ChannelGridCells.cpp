@@ -13,6 +13,7 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "image/UiUtil.h"
+#include "language/Language.h"
 #include "ui/MainItems.h"
 
 namespace ChannelGridCells {
@@ -29,6 +30,14 @@ const std::array<HeaderTexts, ColumnCount> Headers = {{
     {"Lock\nOut", "Lock\nOut"}, {"OLTA", "OLTA"}, {"Signaling", "Type"}, {"Signaling", "Number"},
     {"TX\nFlat", "TX\nFlat"}, {"HPF", "TX"}, {"HPF", "RX"}, {"SPL", "TX"}, {"SPL", "RX"},
 }};
+
+std::string HeaderText(int row, int col) {
+    if (col < 0 || col >= ColumnCount || row < 0 || row >= FixedRows) return {};
+    const std::string_view base = row == 0 ? Headers[col].top : Headers[col].bottom;
+    std::string translated;
+    if (LangTable::LookupRID(MakeRID(col, DialogId, GridControlId), base, translated)) return translated;
+    return std::string(base);
+}
 
 const std::array<MainItemText, 21> MainItemMenuTexts = {{
     {32785, "&Pri"}, {32786, "&W/N"}, {32787, "&TAG"}, {32788, "&Frequency"}, {32789, "&Sub Audio"},

@@ -39,6 +39,10 @@ struct HeaderTexts {
     const char* bottom;
 };
 extern const std::array<HeaderTexts, ColumnCount> Headers;
+// Header row `row` of column `col` in the current language (RID: sub-index
+// the column, the grid's dialog and control); the print text while print
+// texts are asked for. The grid and the printout both show this text.
+std::string HeaderText(int row, int col);
 
 // The View menu's column groups as the grid adds them to a menu.
 struct MainItemText {

@@ -81,10 +81,12 @@ std::string HeaderHtml(const ColumnFlags& printed) {
     std::vector<int> cols;
     for (int c = 0; c < ChannelGridCells::ColumnCount; ++c)
         if (printed[c]) cols.push_back(c);
-    auto text = [](int row, int col) -> std::string_view {
-        const auto& h = ChannelGridCells::Headers[col];
-        return row == 0 ? h.top : h.bottom;
-    };
+    // The texts the grid shows, in the language's print form.
+    std::vector<std::string> texts[ChannelGridCells::FixedRows];
+    for (int row = 0; row < ChannelGridCells::FixedRows; ++row)
+        for (int c = 0; c < ChannelGridCells::ColumnCount; ++c)
+            texts[row].push_back(ChannelGridCells::HeaderText(row, c));
+    auto text = [&texts](int row, int col) -> const std::string& { return texts[row][col]; };
     const std::size_t n = cols.size();
     std::vector<bool> spansRows(n), coveredBelow(n);
     for (std::size_t i = 0; i < n; ++i) spansRows[i] = coveredBelow[i] = text(0, cols[i]) == text(1, cols[i]);

@@ -8,11 +8,14 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "channel/ChannelTables.h"
 #include "image/ItemsChannel.h"
 #include "image/Model.h"
 #include "language/Language.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 
@@ -99,8 +102,15 @@ long SelectedData(const wxListBox* list) {
     return static_cast<long>(reinterpret_cast<std::intptr_t>(list->GetClientData(selection)));
 }
 
-void AppendRow(wxListBox* list, const std::string& text, long data) {
-    list->Append(Wx(text), reinterpret_cast<void*>(static_cast<std::intptr_t>(data)));
+// The rows with their values, in the language in force (the list's rows are
+// remembered for a later change of language; the values stay the rows' data).
+void FillRows(wxListBox* list, const std::vector<std::pair<std::string, long>>& rows) {
+    std::vector<std::string> texts;
+    for (const auto& row : rows) texts.push_back(row.first);
+    const std::vector<std::string> shown = ScreenTranslation::RowsForControl(list, texts);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        list->Append(Wx(i < shown.size() ? shown[i] : rows[i].first),
+                     reinterpret_cast<void*>(static_cast<std::intptr_t>(rows[i].second)));
 }
 
 void SelectData(wxListBox* list, long data) {
@@ -256,10 +266,12 @@ CChSetupPopup::CChSetupPopup(wxWindow* parent, CloneImage& image, int channel, i
     UiUtil::TranslateWindowTexts(this, IDD);
     SetTitle(kind == ChannelPopups::PopupKind::Vox ? "VOX" : "Encryption");
     const ItemList& rows = kind == ChannelPopups::PopupKind::Vox ? VoxPopupList : EncryptionPopupList;
+    std::vector<std::pair<std::string, long>> listed;
     for (const auto& row : rows) {
         if (row.value == ItemListEnd) break;
-        AppendRow(list_, row.text, row.value);
+        listed.emplace_back(row.text, row.value);
     }
+    FillRows(list_, listed);
     SelectData(list_, ChannelPopups::PopupValue(image_, channel_, kind_));
     list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Confirm(); });
     Bind(
@@ -288,10 +300,14 @@ CChSetupSubAudio::CChSetupSubAudio(wxWindow* parent, CloneImage& image, int chan
     SetTitle(Wx(FindNameById(SubAudioPopupTitleList, SubAudioPopupTitleValue(type_, direction_))));
     const int code = ChannelPopups::SubAudioCode(image_, channel_, direction_);
     if (type_ == 1) {
-        for (int tone : ChannelPopups::CtcssTones) AppendRow(list_, ChannelPopups::CtcssText(tone), tone);
+        std::vector<std::pair<std::string, long>> listed;
+        for (int tone : ChannelPopups::CtcssTones) listed.emplace_back(ChannelPopups::CtcssText(tone), tone);
+        FillRows(list_, listed);
         SelectData(list_, std::clamp(code, ChannelPopups::CtcssMin, ChannelPopups::CtcssMax));
     } else if (type_ == 2 || type_ == 3) {
-        for (int dcs : ChannelPopups::DcsCodes) AppendRow(list_, ChannelPopups::DcsText(dcs), dcs);
+        std::vector<std::pair<std::string, long>> listed;
+        for (int dcs : ChannelPopups::DcsCodes) listed.emplace_back(ChannelPopups::DcsText(dcs), dcs);
+        FillRows(list_, listed);
         SelectData(list_, std::clamp(code, ChannelPopups::DcsMin, ChannelPopups::DcsMax));
     }
     UpdateOk();

@@ -160,6 +160,14 @@ int SetLayoutRecord(const D& a, const D& b, CloneImage& image, int n, std::uint3
                     std::uint32_t value) {
     return SetRecord(ChooseLayout(image, a, b), image, n, recordSize, value);
 }
+template <class D>
+std::uint32_t GetLayoutRecord(const D& a, const D& b, const CloneImage& image, int n, RecordTable table) {
+    return GetRecord(ChooseLayout(image, a, b), image, n, table);
+}
+template <class D>
+int SetLayoutRecord(const D& a, const D& b, CloneImage& image, int n, RecordTable table, std::uint32_t value) {
+    return SetRecord(ChooseLayout(image, a, b), image, n, table, value);
+}
 
 // ---- LE pair: a 16-bit number in two one-byte items, low byte first -------
 
@@ -174,6 +182,15 @@ int SetLEPairRecord(const D& low, const D& high, CloneImage& image, int n, std::
     SetRecord(low, image, n, recordSize, value & 0xFF);
     SetRecord(high, image, n, recordSize, (value >> 8) & 0xFF);
     return 1;
+}
+template <class D>
+std::uint32_t GetLEPairRecord(const D& low, const D& high, const CloneImage& image, int n, RecordTable table) {
+    return n < table.count ? GetLEPairRecord(low, high, image, n, table.size) : 0;
+}
+template <class D>
+int SetLEPairRecord(const D& low, const D& high, CloneImage& image, int n, RecordTable table,
+                    std::uint32_t value) {
+    return n < table.count ? SetLEPairRecord(low, high, image, n, table.size, value) : 1;
 }
 template <class D>
 std::uint32_t GetLEPair(const D& low, const D& high, const CloneImage& image) {

@@ -8,6 +8,8 @@ namespace {
 // Scan records 0-7 (the group-scan record follows them) and the eight group tags.
 constexpr RecordTable kScanRecords{16, 8};
 constexpr RecordTable kGroupTags{8, 8};
+// The alignment table's 16 frequency points; the power-on tag follows.
+constexpr RecordTable kAlignTableRows{16, 16};
 }  // namespace
 
 std::uint32_t ReadIndexedItem(const CloneImage& image, int group, int position) {
@@ -310,88 +312,88 @@ int SetAlignBaseKind11(CloneImage& image, std::uint32_t value) {
 }
 
 std::uint32_t GetAlignTablePoint(const CloneImage& image, int n) {
-    return GetLEPairRecord(AlignExtraItemsA[1], AlignExtraItemsA[2], image, n, 16);
+    return GetLEPairRecord(AlignExtraItemsA[1], AlignExtraItemsA[2], image, n, kAlignTableRows);
 }
 int SetAlignTablePoint(CloneImage& image, int n, std::uint32_t value) {
-    return SetLEPairRecord(AlignExtraItemsA[1], AlignExtraItemsA[2], image, n, 16, value);
+    return SetLEPairRecord(AlignExtraItemsA[1], AlignExtraItemsA[2], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind1(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[3], AlignExtraItemsB[3], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[3], AlignExtraItemsB[3], image, n, kAlignTableRows);
 }
 int SetAlignTableKind1(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[3], AlignExtraItemsB[3], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[3], AlignExtraItemsB[3], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind2(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[4], AlignExtraItemsB[4], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[4], AlignExtraItemsB[4], image, n, kAlignTableRows);
 }
 int SetAlignTableKind2(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[4], AlignExtraItemsB[4], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[4], AlignExtraItemsB[4], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind3(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[5], AlignExtraItemsB[5], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[5], AlignExtraItemsB[5], image, n, kAlignTableRows);
 }
 int SetAlignTableKind3(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[5], AlignExtraItemsB[5], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[5], AlignExtraItemsB[5], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind4(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[6], AlignExtraItemsB[6], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[6], AlignExtraItemsB[6], image, n, kAlignTableRows);
 }
 int SetAlignTableKind4(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[6], AlignExtraItemsB[6], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[6], AlignExtraItemsB[6], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind5(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[7], AlignExtraItemsB[7], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[7], AlignExtraItemsB[7], image, n, kAlignTableRows);
 }
 int SetAlignTableKind5(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[7], AlignExtraItemsB[7], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[7], AlignExtraItemsB[7], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind6(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[8], AlignExtraItemsB[8], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[8], AlignExtraItemsB[8], image, n, kAlignTableRows);
 }
 int SetAlignTableKind6(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[8], AlignExtraItemsB[8], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[8], AlignExtraItemsB[8], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind7(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[9], AlignExtraItemsB[9], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[9], AlignExtraItemsB[9], image, n, kAlignTableRows);
 }
 int SetAlignTableKind7(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[9], AlignExtraItemsB[9], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[9], AlignExtraItemsB[9], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind8(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[10], AlignExtraItemsB[10], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[10], AlignExtraItemsB[10], image, n, kAlignTableRows);
 }
 int SetAlignTableKind8(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[10], AlignExtraItemsB[10], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[10], AlignExtraItemsB[10], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind9(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[11], AlignExtraItemsB[11], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[11], AlignExtraItemsB[11], image, n, kAlignTableRows);
 }
 int SetAlignTableKind9(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[11], AlignExtraItemsB[11], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[11], AlignExtraItemsB[11], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind10(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[12], AlignExtraItemsB[12], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[12], AlignExtraItemsB[12], image, n, kAlignTableRows);
 }
 int SetAlignTableKind10(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[12], AlignExtraItemsB[12], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[12], AlignExtraItemsB[12], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind11(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[13], AlignExtraItemsB[13], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[13], AlignExtraItemsB[13], image, n, kAlignTableRows);
 }
 int SetAlignTableKind11(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[13], AlignExtraItemsB[13], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[13], AlignExtraItemsB[13], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind12(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[14], AlignExtraItemsB[14], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[14], AlignExtraItemsB[14], image, n, kAlignTableRows);
 }
 int SetAlignTableKind12(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[14], AlignExtraItemsB[14], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[14], AlignExtraItemsB[14], image, n, kAlignTableRows, value);
 }
 std::uint32_t GetAlignTableKind13(const CloneImage& image, int n) {
-    return GetLayoutRecord(AlignExtraItemsA[15], AlignExtraItemsB[15], image, n, 16);
+    return GetLayoutRecord(AlignExtraItemsA[15], AlignExtraItemsB[15], image, n, kAlignTableRows);
 }
 int SetAlignTableKind13(CloneImage& image, int n, std::uint32_t value) {
-    return SetLayoutRecord(AlignExtraItemsA[15], AlignExtraItemsB[15], image, n, 16, value);
+    return SetLayoutRecord(AlignExtraItemsA[15], AlignExtraItemsB[15], image, n, kAlignTableRows, value);
 }
 
 std::string GetPowerOnTag(const CloneImage& image) {

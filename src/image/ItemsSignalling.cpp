@@ -10,6 +10,10 @@ namespace {
 // paging area follows them).
 constexpr RecordTable kMdc1200SystemRecords{16, 3};
 constexpr RecordTable kMdc1200CallRecords{16, 16};
+// FleetLink records 0-7 (the MDC1200 calls follow at 0x2980) and the ten DTMF
+// page codes, two bytes apart.
+constexpr RecordTable kFleetLinkRecords{16, 8};
+constexpr RecordTable kDtmfPageCodes{2, 10};
 }  // namespace
 
 std::uint32_t GetDtmfKeypad(const CloneImage& image) {
@@ -340,10 +344,10 @@ int SetFleetLinkAniTransmit(CloneImage& image, std::uint32_t value) {
     return SetSingle(FleetLinkItems[0], image, value);
 }
 std::uint32_t GetFleetLinkAniTransmitAlt(const CloneImage& image, int n) {
-    return GetRecord(FleetLinkItems[0], image, n, 16);
+    return GetRecord(FleetLinkItems[0], image, n, kFleetLinkRecords);
 }
 int SetFleetLinkAniTransmitAlt(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(FleetLinkItems[0], image, n, 16, value);
+    return SetRecord(FleetLinkItems[0], image, n, kFleetLinkRecords, value);
 }
 std::uint32_t GetFleetLinkPttSideTone(const CloneImage& image) {
     return GetSingle(FleetLinkItems[1], image);
@@ -352,10 +356,10 @@ int SetFleetLinkPttSideTone(CloneImage& image, std::uint32_t value) {
     return SetSingle(FleetLinkItems[1], image, value);
 }
 std::uint32_t GetFleetLinkPttSideToneAlt(const CloneImage& image, int n) {
-    return GetRecord(FleetLinkItems[1], image, n, 16);
+    return GetRecord(FleetLinkItems[1], image, n, kFleetLinkRecords);
 }
 int SetFleetLinkPttSideToneAlt(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(FleetLinkItems[1], image, n, 16, value);
+    return SetRecord(FleetLinkItems[1], image, n, kFleetLinkRecords, value);
 }
 
 std::uint32_t GetMdc1200CallId(const CloneImage& image, int n) {
@@ -468,22 +472,22 @@ int SetDtmfSeparateCode(CloneImage& image, std::uint32_t value) {
     return SetSingle(DtmfPageItems[3], image, value);
 }
 std::uint32_t GetDtmfPageCodeDigit1(const CloneImage& image, int n) {
-    return GetRecord(DtmfPageItems[4], image, n, 2);
+    return GetRecord(DtmfPageItems[4], image, n, kDtmfPageCodes);
 }
 int SetDtmfPageCodeDigit1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(DtmfPageItems[4], image, n, 2, value);
+    return SetRecord(DtmfPageItems[4], image, n, kDtmfPageCodes, value);
 }
 std::uint32_t GetDtmfPageCodeDigit2(const CloneImage& image, int n) {
-    return GetRecord(DtmfPageItems[5], image, n, 2);
+    return GetRecord(DtmfPageItems[5], image, n, kDtmfPageCodes);
 }
 int SetDtmfPageCodeDigit2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(DtmfPageItems[5], image, n, 2, value);
+    return SetRecord(DtmfPageItems[5], image, n, kDtmfPageCodes, value);
 }
 std::uint32_t GetDtmfPageCodeDigit3(const CloneImage& image, int n) {
-    return GetRecord(DtmfPageItems[6], image, n, 2);
+    return GetRecord(DtmfPageItems[6], image, n, kDtmfPageCodes);
 }
 int SetDtmfPageCodeDigit3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(DtmfPageItems[6], image, n, 2, value);
+    return SetRecord(DtmfPageItems[6], image, n, kDtmfPageCodes, value);
 }
 
 }  // namespace ItemMap

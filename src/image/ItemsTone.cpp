@@ -9,6 +9,8 @@ namespace {
 // 5-tone systems 0-31, decode records 0-8 (8 the group record) and encode
 // records 0-31.
 constexpr RecordTable kTone5SystemRecords{16, 32};
+// The eight 2-tone systems, decode records and encode records.
+constexpr RecordTable kTone2Records{16, 8};
 constexpr RecordTable kTone5DecodeRecords{32, 9};
 constexpr RecordTable kTone5EncodeRecords{16, 32};
 }  // namespace
@@ -115,70 +117,70 @@ int SetTone2Call1To5EncodeCode(CloneImage& image, std::uint32_t value) {
     return SetSingle(Tone2Items[5], image, value);
 }
 std::uint32_t GetTone2SystemDecodeCode1(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[18], image, n, 16);
+    return GetRecord(Tone2Items[18], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode1(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[18], image, n, 16, value);
+    return SetRecord(Tone2Items[18], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode2(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[19], image, n, 16);
+    return GetRecord(Tone2Items[19], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode2(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[19], image, n, 16, value);
+    return SetRecord(Tone2Items[19], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode3(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[20], image, n, 16);
+    return GetRecord(Tone2Items[20], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode3(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[20], image, n, 16, value);
+    return SetRecord(Tone2Items[20], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode4(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[21], image, n, 16);
+    return GetRecord(Tone2Items[21], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode4(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[21], image, n, 16, value);
+    return SetRecord(Tone2Items[21], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode5(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[22], image, n, 16);
+    return GetRecord(Tone2Items[22], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode5(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[22], image, n, 16, value);
+    return SetRecord(Tone2Items[22], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode6(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[23], image, n, 16);
+    return GetRecord(Tone2Items[23], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode6(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[23], image, n, 16, value);
+    return SetRecord(Tone2Items[23], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode7(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[24], image, n, 16);
+    return GetRecord(Tone2Items[24], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode7(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[24], image, n, 16, value);
+    return SetRecord(Tone2Items[24], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2SystemDecodeCode8(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[25], image, n, 16);
+    return GetRecord(Tone2Items[25], image, n, kTone2Records);
 }
 int SetTone2SystemDecodeCode8(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[25], image, n, 16, value);
+    return SetRecord(Tone2Items[25], image, n, kTone2Records, value);
 }
 std::uint32_t GetTone2DecodeAlertRepeat(const CloneImage& image, int n) {
-    return GetRecord(Tone2Items[34], image, n, 16);
+    return GetRecord(Tone2Items[34], image, n, kTone2Records);
 }
 int SetTone2DecodeAlertRepeat(CloneImage& image, int n, std::uint32_t value) {
-    return SetRecord(Tone2Items[34], image, n, 16, value);
+    return SetRecord(Tone2Items[34], image, n, kTone2Records, value);
 }
 std::string GetTone2DecodeTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Tone2Items[36], image, n, 16));
+    return TagCodesToText(GetText8(Tone2Items[36], image, n, kTone2Records));
 }
 int SetTone2DecodeTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Tone2Items[36], image, n, 16, TagTextToCodes(text));
+    return SetText8(Tone2Items[36], image, n, kTone2Records, TagTextToCodes(text));
 }
 std::string GetTone2EncodeTag(const CloneImage& image, int n) {
-    return TagCodesToText(GetText8(Tone2Items[46], image, n, 16));
+    return TagCodesToText(GetText8(Tone2Items[46], image, n, kTone2Records));
 }
 int SetTone2EncodeTag(CloneImage& image, int n, std::string_view text) {
-    return SetText8(Tone2Items[46], image, n, 16, TagTextToCodes(text));
+    return SetText8(Tone2Items[46], image, n, kTone2Records, TagTextToCodes(text));
 }
 
 std::uint32_t Get16FromPair(const CloneImage& image) {

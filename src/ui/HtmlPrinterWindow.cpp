@@ -119,11 +119,31 @@ void FitPagePrintout::OnPreparePrinting() {
         const int total = probe.GetTotalWidth();
         if (total > width) {
             shrink_ = double(width) / total;
-            SetPageSizePixels(static_cast<int>(std::ceil(realPage_.x / shrink_)),
-                              static_cast<int>(std::ceil(realPage_.y / shrink_)));
+            shrunkPage_ = wxSize(static_cast<int>(std::ceil(realPage_.x / shrink_)),
+                                 static_cast<int>(std::ceil(realPage_.y / shrink_)));
+            SetPageSizePixels(shrunkPage_.x, shrunkPage_.y);
         }
     }
     wxHtmlPrintout::OnPreparePrinting();
+    prepared_ = true;
+}
+
+bool FitPagePrintout::OnPrintPage(int page) {
+    if (shrink_ < 1.0) SetPageSizePixels(shrunkPage_.x, shrunkPage_.y);
+    return wxHtmlPrintout::OnPrintPage(page);
+}
+
+void FitPagePrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) {
+    if (prepared_) {
+        wxHtmlPrintout::GetPageInfo(minPage, maxPage, selPageFrom, selPageTo);
+        return;
+    }
+    // The printer asks before it prepares the printout: a range here would
+    // become the dialog's default ("page 1 to -1" printed one page).
+    *minPage = 1;
+    *maxPage = 0;
+    *selPageFrom = 0;
+    *selPageTo = 0;
 }
 
 // The engine makes its printouts as FitPagePrintout of the text it is given.

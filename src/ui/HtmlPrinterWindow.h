@@ -25,6 +25,12 @@ class FitPagePrintout : public wxHtmlPrintout {
     FitPagePrintout(const wxString& title, const wxString& html, const wxString& fontName,
                     const wxPageSetupDialogData* setup = nullptr);
     void OnPreparePrinting() override;
+    // Draws a page at the shrunk scale whatever page size the caller set
+    // since the preparation (the preview sets its real page before each page).
+    bool OnPrintPage(int page) override;
+    // Before the pages are counted no page range is given, so the print
+    // dialog offers every page; afterwards the base's pages.
+    void GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) override;
     // How much the page was shrunk (1 when the document fits).
     double Shrink() const { return shrink_; }
 
@@ -35,7 +41,9 @@ class FitPagePrintout : public wxHtmlPrintout {
     wxString html_, fontName_;
     float top_ = 25.2f, bottom_ = 25.2f, left_ = 25.2f, right_ = 25.2f;
     wxSize realPage_;
+    wxSize shrunkPage_;
     double shrink_ = 1.0;
+    bool prepared_ = false;
 };
 
 // The progress window (template 622): shown at construction, stepped by the

@@ -739,6 +739,17 @@ void CVSFlexGrid::SetFontName(std::string_view face) {
 
 void CVSFlexGrid::SetFontSize(double points) {
     if (points <= 0) return;
+    const double scale = points / DesignFontPoints;
+    if (scale != scale_) {
+        // The shown columns keep their design widths at the new size.
+        std::vector<int> twips(GetNumberCols(), -1);
+        for (int c = 0; c < GetNumberCols(); ++c)
+            if (IsColShown(c)) twips[c] = DesignTwips(GetColSize(c));
+        scale_ = scale;
+        SetColMinimalAcceptableWidth(ScaledPixels(minColTwips_));
+        for (int c = 0; c < GetNumberCols(); ++c)
+            if (twips[c] >= 0) SetColSize(c, ScaledPixels(twips[c]));
+    }
     wxFont font = GetDefaultCellFont();
     font.SetFractionalPointSize(points);
     SetDefaultCellFont(font);
@@ -824,11 +835,19 @@ int CVSFlexGrid::GetProperty200() const {
 
 // ---- sizes ----------------------------------------------------------------
 
+int CVSFlexGrid::ScaledPixels(int twips) const {
+    return static_cast<int>(GridLogic::TwipsToPixels(twips) * scale_ + 0.5);
+}
+
+int CVSFlexGrid::DesignTwips(int pixels) const {
+    return GridLogic::PixelsToTwips(static_cast<int>(pixels / scale_ + 0.5));
+}
+
 int CVSFlexGrid::GetColWidthTwips(int col) const {
     if (col < 0 || col >= GetNumberCols()) return 0;
     auto it = hiddenColWidths_.find(col);
     if (it != hiddenColWidths_.end()) return it->second;
-    return GridLogic::PixelsToTwips(GetColSize(col));
+    return DesignTwips(GetColSize(col));
 }
 
 void CVSFlexGrid::SetColWidthTwips(int col, int twips) {
@@ -837,21 +856,22 @@ void CVSFlexGrid::SetColWidthTwips(int col, int twips) {
         hiddenColWidths_[col] = twips;
         return;
     }
-    SetColSize(col, GridLogic::TwipsToPixels(twips));
+    SetColSize(col, ScaledPixels(twips));
 }
 
 int CVSFlexGrid::GetRowHeightTwips(int row) const {
     if (row < 0 || row >= GetNumberRows()) return 0;
-    return GridLogic::PixelsToTwips(GetRowSize(row));
+    return DesignTwips(GetRowSize(row));
 }
 
 void CVSFlexGrid::SetRowHeightTwips(int row, int twips) {
     if (row < 0 || row >= GetNumberRows() || twips < 0) return;
-    SetRowSize(row, GridLogic::TwipsToPixels(twips));
+    SetRowSize(row, ScaledPixels(twips));
 }
 
 void CVSFlexGrid::SetMinColWidthTwips(int twips) {
-    SetColMinimalAcceptableWidth(std::max(0, GridLogic::TwipsToPixels(twips)));
+    minColTwips_ = std::max(0, twips);
+    SetColMinimalAcceptableWidth(ScaledPixels(minColTwips_));
 }
 
 void CVSFlexGrid::SetColHeaderAlignment(int col, int flexAlign) {
@@ -875,7 +895,7 @@ void CVSFlexGrid::AutoSizeColumns(int first, int last, bool equal, int extraTwip
     for (int c = first; c <= last; ++c) {
         if (!IsColShown(c)) continue;
         AutoSizeColumn(c, false);
-        SetColSize(c, GetColSize(c) + GridLogic::TwipsToPixels(extraTwips));
+        SetColSize(c, GetColSize(c) + ScaledPixels(extraTwips));
         widest = std::max(widest, GetColSize(c));
     }
     if (equal)
@@ -912,7 +932,7 @@ void CVSFlexGrid::SetRowHidden(int row, bool hidden) {
 void CVSFlexGrid::SetColHidden(int col, bool hidden) {
     if (col < 0 || col >= GetNumberCols() || hidden == !IsColShown(col)) return;
     if (hidden) {
-        hiddenColWidths_[col] = GridLogic::PixelsToTwips(GetColSize(col));
+        hiddenColWidths_[col] = DesignTwips(GetColSize(col));
         // Merged cells over this column are split before it goes.
         for (const auto& m : merged_) SetCellSize(m.row, m.col, 1, 1);
         merged_.clear();
@@ -921,7 +941,7 @@ void CVSFlexGrid::SetColHidden(int col, bool hidden) {
         const int twips = hiddenColWidths_[col];
         hiddenColWidths_.erase(col);
         ShowCol(col);
-        SetColSize(col, GridLogic::TwipsToPixels(twips));
+        SetColSize(col, ScaledPixels(twips));
     }
     RecomputeMerges();
 }

@@ -109,7 +109,13 @@ class CVSFlexGrid : public wxGrid {
     // ---- font (1, 2) ----------------------------------------------------
     std::string GetFontName() const;
     void SetFontName(std::string_view face);
+    // The grid's sizes in twips are made for text of DesignFontPoints; a
+    // larger font (the 125 % and 150 % font rates) widens the columns and
+    // heightens the rows by as much, and the twips read back stay those of
+    // the design size, so saved widths do not depend on the rate.
+    static constexpr double DesignFontPoints = 8.25;
     void SetFontSize(double points);
+    double SizeScale() const { return scale_; }
 
     // ---- merging (62, 122, 123) -----------------------------------------
     void SetMergeCells(int mode);
@@ -256,6 +262,10 @@ class CVSFlexGrid : public wxGrid {
     bool selectionNoticePending_ = false;
     int lastRow_ = -1, lastCol_ = -1;
     std::map<int, int> hiddenColWidths_;  // twips of hidden columns
+    double scale_ = 1.0;                  // font size / DesignFontPoints
+    int minColTwips_ = 0;
+    int ScaledPixels(int twips) const;
+    int DesignTwips(int pixels) const;
     std::map<std::pair<int, int>, wxBitmap> pictures_;
     std::map<std::pair<int, int>, int> pictureAlign_;
     std::map<std::pair<int, int>, int> checked_;

@@ -1,6 +1,7 @@
 // The channel table of the printout.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "image/ItemsChannel.h"
 #include "image/ItemsSystem.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
+#include "language/SettingsFile.h"
 #include "ui/HtmlDocument.h"
 #include "ui/MainItems.h"
 
@@ -58,6 +61,41 @@ TEST(ChannelGridPrint, HeaderRowsMergeEqualTexts) {
     EXPECT_EQ(Count(header, "TAG"), 1);
     // 29 columns: 15 span both rows, 7 pairs share their top cell.
     EXPECT_EQ(Count(header, "<th"), 15 + 7 + 14);
+}
+
+// The printed header is the grid's header in the language in force, with
+// its print texts; equal translated texts still merge.
+TEST(ChannelGridPrint, HeaderFollowsTheLanguagesPrintTexts) {
+    TestHost host;
+    TempDir dir;
+    SetProfilePath(dir.path() / "settings.xml");
+    const auto file = dir.path() / "de.xml";
+    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog134>
+    <RID_31341063><base>TAG</base><string>Name</string><print>Name (Druck)</print></RID_31341063>
+    <RID_41341063><base>Frequency</base><string>Frequenz</string></RID_41341063>
+    <RID_51341063><base>Frequency</base><string>Frequenz</string></RID_51341063>
+    <RID_51341063><base>TX</base><string>Senden</string></RID_51341063>
+  </Dialog134>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    const CloneImage image = LoadDefault();
+    std::string header;
+    {
+        ScopedPrintTextMode printing;
+        header = HeaderHtml(AllShown(image));
+    }
+    EXPECT_NE(header.find("<th rowspan=\"2\">Name (Druck)</th>\n"), std::string::npos) << header;
+    EXPECT_NE(header.find("<th colspan=\"2\">Frequenz</th>\n"), std::string::npos);
+    EXPECT_NE(header.find("<th>RX</th>\n<th>Senden</th>\n"), std::string::npos);
+    // On the screen the grid shows the screen text.
+    EXPECT_EQ(ChannelGridCells::HeaderText(0, 3), "Name");
+    EXPECT_EQ(ChannelGridCells::HeaderText(1, 5), "Senden");
+    Lang::LoadLanguage({});
+    EXPECT_EQ(ChannelGridCells::HeaderText(0, 3), "TAG");
+    SetProfilePath({});
 }
 
 TEST(ChannelGridPrint, HiddenColumnsAreLeftOut) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cstring>
 #include <span>
 #include <vector>
@@ -336,3 +338,48 @@ TEST(FlashRecordBounds, IndicesPastTheTableReadZeroAndWriteNothing) {
     ItemMap::SetMdc1200CallTag(image, 15, "LAST");
     EXPECT_EQ(ItemMap::GetMdc1200CallTag(image, 15), "LAST    ");
 }
+
+// Each record table refuses the index after its last record and still takes
+// its last record; what follows each table is another table of the page.
+TEST(FlashRecordBounds, EveryTableEndsAtItsLastRecord) {
+    struct Table {
+        const char* name;
+        int count;
+        std::function<void(CloneImage&, int)> write;
+    };
+    const Table tables[] = {
+        {"FleetLink ANI (MDC1200 calls follow)", 8,
+         [](CloneImage& im, int n) { ItemMap::SetFleetLinkAniTransmitAlt(im, n, 2); }},
+        {"FleetLink side tone", 8, [](CloneImage& im, int n) { ItemMap::SetFleetLinkPttSideToneAlt(im, n, 1); }},
+        {"DTMF page code digit 1", 10, [](CloneImage& im, int n) { ItemMap::SetDtmfPageCodeDigit1(im, n, 5); }},
+        {"DTMF page code digit 3", 10, [](CloneImage& im, int n) { ItemMap::SetDtmfPageCodeDigit3(im, n, 5); }},
+        {"2-tone system decode code", 8,
+         [](CloneImage& im, int n) { ItemMap::SetTone2SystemDecodeCode8(im, n, 1); }},
+        {"2-tone decode alert repeat", 8, [](CloneImage& im, int n) { ItemMap::SetTone2DecodeAlertRepeat(im, n, 9); }},
+        {"2-tone decode tag (encode records follow)", 8,
+         [](CloneImage& im, int n) { ItemMap::SetTone2DecodeTag(im, n, "DEC"); }},
+        {"2-tone encode tag", 8, [](CloneImage& im, int n) { ItemMap::SetTone2EncodeTag(im, n, "ENC"); }},
+        {"alignment point (power-on tag follows)", 16,
+         [](CloneImage& im, int n) { ItemMap::SetAlignTablePoint(im, n, 0x1234); }},
+        {"alignment kind 13", 16, [](CloneImage& im, int n) { ItemMap::SetAlignTableKind13(im, n, 7); }},
+    };
+    for (const Table& t : tables) {
+        CloneImage image;
+        for (std::size_t i = 0; i < CloneImage::Size; ++i) image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+        const CloneImage before = image;
+        t.write(image, t.count);
+        EXPECT_EQ(CloneImageOps::Compare(image, before), 0) << t.name << ": record " << t.count;
+        CloneImage zeros;
+        zeros.Fill(0);
+        const CloneImage blank = zeros;
+        t.write(zeros, t.count - 1);
+        EXPECT_NE(CloneImageOps::Compare(zeros, blank), 0) << t.name << ": record " << t.count - 1;
+    }
+    CloneImage image;
+    image.Fill(0x5A);
+    EXPECT_EQ(ItemMap::GetAlignTablePoint(image, 16), 0u);
+    EXPECT_EQ(ItemMap::GetTone2EncodeTag(image, 8), "");
+    EXPECT_EQ(ItemMap::GetDtmfPageCodeDigit2(image, 10), 0u);
+    EXPECT_EQ(ItemMap::GetFleetLinkAniTransmitAlt(image, 8), 0u);
+}
+

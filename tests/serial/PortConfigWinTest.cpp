@@ -10,7 +10,10 @@
 #include <wx/combobox.h>
 #include <wx/frame.h>
 
+#include <fstream>
+
 #include "FakeSysfs.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "serial/ui/FileConfigDlg.h"
 #include "ui/MessageService.h"
@@ -174,3 +177,31 @@ TEST_F(PortConfigDialog, OpensOnTheFirstRateForAnUnlistedOneAndWithoutPortsStill
 }
 
 }  // namespace
+
+// The port box fills itself: its rows still go through the language tables,
+// and a translated row still configures its own port.
+TEST_F(PortConfigDialog, PortRowsFollowTheLanguageAndKeepTheirPorts) {
+    const auto file = settingsDir.path() / "de.xml";
+    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog602>
+    <RID_6022101><base>ttyUSB0 (QLV-10)</base><string>ttyUSB0 (QLV-10-Kabel)</string></RID_6022101>
+  </Dialog602>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    {
+        CFileConfigDlg d(frame, {Port("ttyUSB0"), CableType::Qlv10, 115200}, system.Sources());
+        EXPECT_EQ(d.PortBox()->GetString(1), "ttyUSB0 (QLV-10-Kabel)");
+        EXPECT_EQ(d.PortBox()->GetValue(), "ttyUSB0 (QLV-10-Kabel)");
+        EXPECT_EQ(BaudTexts(d), (std::vector<std::string>{"38400", "115200"}));
+        ChoosePort(d, 0);
+        ChoosePort(d, 1);
+        EXPECT_EQ(BaudTexts(d), (std::vector<std::string>{"38400", "115200"}));
+        d.OnOK();
+        EXPECT_EQ(d.GetReturnCode(), wxID_OK);
+        EXPECT_EQ(d.Config(), (PortConfig{Port("ttyUSB0"), CableType::Qlv10, 115200}));
+    }
+    Lang::LoadLanguage({});
+}
+

@@ -10,6 +10,7 @@
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MessageService.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
 
 namespace {
@@ -69,7 +70,7 @@ CFileConfigDlg::CFileConfigDlg(wxWindow* parent, const PortConfig& current, cons
     ComPortTable table;
     EnumComPorts(table, sources);
     model_ = std::make_unique<PortConfiguration::Model>(std::move(table), config_);
-    for (const std::string& row : model_->PortRows()) port_->Append(Wx(row));
+    for (const std::string& row : ScreenTranslation::RowsForControl(port_, model_->PortRows())) port_->Append(Wx(row));
     if (model_->InitialRow() >= 0)
         port_->SetSelection(model_->InitialRow());
     else
@@ -90,13 +91,18 @@ CFileConfigDlg::CFileConfigDlg(wxWindow* parent, const PortConfig& current, cons
     Bind(wxEVT_CHAR_HOOK, &CFileConfigDlg::OnCharHook, this);
 }
 
+std::string CFileConfigDlg::PortText() const {
+    const std::string shown = Utf8(port_->GetValue());
+    return ScreenTranslation::BaseOfRow(port_, port_->GetSelection(), shown);
+}
+
 void CFileConfigDlg::OnSelChangePort() {
     ApplyBaudRestriction();
 }
 
 void CFileConfigDlg::ApplyBaudRestriction() {
     const int current = UiUtil::GetComboValue(*baud_, baudList_);
-    const std::string portText = Utf8(port_->GetValue());
+    const std::string portText = PortText();
     if (portText.empty()) return;
     const auto baud = model_->BaudFor(portText, current);
     baudList_ = baud.list;
@@ -104,7 +110,7 @@ void CFileConfigDlg::ApplyBaudRestriction() {
 }
 
 void CFileConfigDlg::OnOK() {
-    const std::string portText = Utf8(port_->GetValue());
+    const std::string portText = PortText();
     if (const std::string refusal = model_->Refusal(portText); !refusal.empty()) {
         ShowMessage(refusal, {}, MsgStyle::Ok | MsgStyle::IconWarning);
         port_->SetFocus();

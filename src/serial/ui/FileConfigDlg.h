@@ -45,6 +45,9 @@ class CFileConfigDlg : public wxDialog {
 
   private:
     void ApplyBaudRestriction();
+    // The port as the program names it (a listed row in the language in
+    // force gives back its own text).
+    std::string PortText() const;
     void OnCharHook(wxKeyEvent& event);
 
     PortConfig config_;
