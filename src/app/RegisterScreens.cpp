@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/FileDataDlg.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
 #include "app/MainInfoPrint.h"
@@ -147,6 +148,9 @@ void RegisterScreens() {
                 break;
         }
     });
+
+    // The image editor (Shift+F9 outside the normal mode), on a working copy.
+    Screens::RegisterImageEditor(&CFileDataDlg::EditImage);
 
     // Help: F1, the Help buttons and the Help menu, the help topic pane and
     // the related-items pane.
