@@ -2,7 +2,9 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/FileConvDlg.h"
 #include "app/FileDataDlg.h"
+#include "image/FileUtil.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
 #include "app/MainInfoPrint.h"
@@ -147,6 +149,15 @@ void RegisterScreens() {
             default:
                 break;
         }
+    });
+
+    // File Convert: the default data files are found where the document finds them.
+    Screens::RegisterDialog(Cmd::FileConvert, [](wxWindow* parent, CloneImage& working) {
+        auto* frame = dynamic_cast<CMainFrame*>(parent);
+        return CFileConvModelDlg::Run(parent, working, [frame](const std::string& name, CloneImage& image) {
+            const std::string path = frame ? frame->Document().DataFilePath(name).string() : name;
+            return FileUtil::LoadImageFile(image, path) == 1;
+        });
     });
 
     // The image editor (Shift+F9 outside the normal mode), on a working copy.

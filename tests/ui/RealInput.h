@@ -3,6 +3,7 @@
 // the X server (wxUIActionSimulator), so the program's own key and mouse
 // handling runs exactly as it does for a user.
 #include <wx/app.h>
+#include <wx/ctrlsub.h>
 #include <wx/grid.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
@@ -110,6 +111,17 @@ inline void Click(wxWindow* window) {
     Settle(50);
     sim.MouseClick();
     Settle();
+}
+
+// Picks row `target` of a focused choice or combo box with the arrow keys.
+inline bool PickRow(wxControlWithItems* box, int target) {
+    if (!Focus(box)) return false;
+    wxUIActionSimulator sim;
+    for (int i = 0; i < 100 && box->GetSelection() != target; ++i) {
+        sim.Char(box->GetSelection() == wxNOT_FOUND || box->GetSelection() < target ? WXK_DOWN : WXK_UP);
+        Settle(60);
+    }
+    return box->GetSelection() == target;
 }
 
 // Answers a modal dialog that a click or key is about to open: a timer looks
