@@ -4,6 +4,8 @@
 #include "app/AppState.h"
 #include "app/FileConvDlg.h"
 #include "app/FileDataDlg.h"
+#include "app/GridPages.h"
+#include "app/ItemVisibleDlg.h"
 #include "image/FileUtil.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
@@ -159,6 +161,18 @@ void RegisterScreens() {
             return FileUtil::LoadImageFile(image, path) == 1;
         });
     });
+
+    // "Visible Items": the optional channel columns of the View menu.
+    Screens::RegisterVisibleItems([](wxWindow* parent, std::vector<Screens::VisibleEntry>& entries) {
+        std::vector<CItemVisible::Column> columns;
+        for (const auto& e : entries)
+            columns.push_back({e.text, static_cast<std::uint8_t>(e.checked), static_cast<std::uint8_t>(e.enabled), e.id});
+        CItemVisible dialog(parent, columns);
+        if (dialog.ShowModal() != wxID_OK) return;
+        for (std::size_t i = 0; i < entries.size() && i < columns.size(); ++i) entries[i].checked = columns[i].shown != 0;
+    });
+    // "Auto Grid Width" fits the tone windows' grids after the channel and group grids.
+    RegisterToneGridPages();
 
     // The image editor (Shift+F9 outside the normal mode), on a working copy.
     Screens::RegisterImageEditor(&CFileDataDlg::EditImage);
