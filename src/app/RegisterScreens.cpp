@@ -1,3 +1,5 @@
+#include <wx/app.h>
+
 #include <memory>
 #include <string>
 
@@ -6,6 +8,7 @@
 #include "app/FileDataDlg.h"
 #include "app/GridPages.h"
 #include "app/ItemVisibleDlg.h"
+#include "app/ShipMode.h"
 #include "image/FileUtil.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
@@ -83,7 +86,10 @@ void RegisterScreens() {
     Screens::RegisterConfigure([](wxWindow* parent) {
         auto& link = AppState::Link();
         CFileConfigDlg dialog(parent, PortConfig{link.port, link.cableType, link.baudRate});
-        if (dialog.ShowModal() != wxID_OK) return false;
+        if (dialog.ShowModal() != wxID_OK) {
+            ShipMode::SequenceFlag() = 0;  // the ship sequence stops at a refused step
+            return false;
+        }
         link.port = dialog.Config().port;
         link.cableType = dialog.Config().cableType;
         link.baudRate = dialog.Config().baudRate;
@@ -173,6 +179,9 @@ void RegisterScreens() {
     });
     // "Auto Grid Width" fits the tone windows' grids after the channel and group grids.
     RegisterToneGridPages();
+
+    // The unattended ship mode: its workers drive the program's main window.
+    ShipMode::Register([] { return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()); });
 
     // The image editor (Shift+F9 outside the normal mode), on a working copy.
     Screens::RegisterImageEditor(&CFileDataDlg::EditImage);
