@@ -139,6 +139,17 @@ void CFileConvModelDlg::Fill(int comboId, const Rows& rows, int select) {
     }
     for (std::size_t i = 0; i < values.size(); ++i)
         if (values[i] == select) combo->SetSelection(static_cast<int>(i));
+    if (comboId != IDC_DISPLAY) return;
+    // An image whose channel-selector nibble no row carries shows the row of
+    // its display type; left so, the nibble stays the image's own.
+    displayFallbackRow_ = wxNOT_FOUND;
+    if (combo->GetSelection() == wxNOT_FOUND && select >= 0)
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if ((values[i] & 0x0F) == (select & 0x0F)) {
+                combo->SetSelection(static_cast<int>(i));
+                displayFallbackRow_ = static_cast<int>(i);
+                break;
+            }
 }
 
 void CFileConvModelDlg::FillDependentLists(int product, int display, int keyType) {
@@ -151,6 +162,7 @@ FileConvert::ModelChoice CFileConvModelDlg::Chosen() const {
         const int row = Combo(id)->GetSelection();
         const auto it = values_.find(id);
         if (row == wxNOT_FOUND || it == values_.end() || row >= static_cast<int>(it->second.size())) return -1;
+        if (id == IDC_DISPLAY && row == displayFallbackRow_) return current_.display;
         return it->second[static_cast<std::size_t>(row)];
     };
     return {value(IDC_BAND), value(IDC_PRODUCT), value(IDC_CAPACITY), value(IDC_DISPLAY), value(IDC_KEY)};
@@ -164,8 +176,13 @@ std::string CFileConvModelDlg::CurrentText(int comboId) const {
             return TextOf(ListRows(IDD, IDC_PRODUCT, TextTables::ProductTypeList), current_.product);
         case IDC_CAPACITY:
             return TextOf(CapacityRows(), current_.capacity);
-        case IDC_DISPLAY:
-            return TextOf(DisplayRows(current_.product), current_.display);
+        case IDC_DISPLAY: {
+            const Rows rows = DisplayRows(current_.product);
+            std::string text = TextOf(rows, current_.display);
+            for (const auto& [value, row] : rows)
+                if (text.empty() && (value & 0x0F) == (current_.display & 0x0F)) text = row;
+            return text;
+        }
         case IDC_KEY:
             return TextOf(KeyRows(current_.product), current_.keyType);
         default:

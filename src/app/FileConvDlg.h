@@ -54,6 +54,7 @@ class CFileConvModelDlg : public wxDialog {
     DefaultDataLoader loader_;
     FileConvert::ModelChoice current_;
     std::map<int, std::vector<int>> values_;  // per combo: the value of each row
+    int displayFallbackRow_ = -1;
 };
 
 class CFileConvDataDlg : public wxDialog {

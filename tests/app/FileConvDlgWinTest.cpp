@@ -164,3 +164,24 @@ TEST_F(FileConvWin, ANewBandDisablesTheChannelBox) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(FileConvWin, AnUntouchedDisplayChoiceKeepsTheImagesSelectorNibble) {
+    // The shipped files carry selector nibble 0xF, which no display row has:
+    // the combo shows the display type and, left so, writes nothing new.
+    CloneImage working = defaults;
+    ASSERT_EQ(working[0x2407], 0xF2);
+    WhenModal<CFileConvModelDlg>([&](CFileConvModelDlg& model) {
+        Settle();
+        EXPECT_EQ(model.ChosenText(CFileConvModelDlg::IDC_DISPLAY), "LCD");
+        WhenModal<CFileConvDataDlg>([&](CFileConvDataDlg& data) {
+            Settle();
+            Click(data.Box(CFileConvDataDlg::IDC_COMMON));
+            Click(data.FindWindow(wxID_OK));
+        });
+        Click(model.FindWindow(wxID_OK));
+    });
+    ASSERT_TRUE(Run(working));
+    EXPECT_EQ(working[0x2407], 0xF2);
+}
+}  // namespace
