@@ -157,15 +157,8 @@ void AfterDownload(bool success) {
         return;
     }
     // The next radio begins from the command line's data again.
-    if (wxTheApp && wxTheApp->argc > 0) {
-        for (int i = 1; i < wxTheApp->argc; ++i) {
-            const std::string word(wxTheApp->argv[i].utf8_str());
-            if (word.empty() || word[0] == '-' || word.find('=') != std::string::npos) continue;
-            frame->Document().LoadFileByName(word, false);
-            frame->RefreshAllPanes();
-            break;
-        }
-    }
+    const std::string& file = AppState::CommandLineDataFile();
+    if (!file.empty() && frame->Document().LoadFileByName(file, false) == 1) frame->RefreshAllPanes();
 }
 
 // The result of every radio operation in the ship mode: a line in the
