@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "AlignmentFixture.h"
-#include "alignment/ui/CHBaseMaxDev.h"
+#include "alignment/ui/CHBaseSixteen.h"
 #include "alignment/ui/CHBaselineADJ.h"
 #include "ui/MessageService.h"
 #include "ui/WinTestUtil.h"
