@@ -50,7 +50,7 @@ std::string SpecFileName(const CloneImage& image) {
 }
 
 fs::path SpecFolder() {
-    return Host().ProgramFolder() / SpecFolderName;
+    return Host().ShippedFile(SpecFolderName);
 }
 
 std::string BackupFileName(const CloneImage& image, const std::tm& when) {

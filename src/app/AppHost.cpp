@@ -16,6 +16,9 @@ int AppHost::AppMode() const {
 std::filesystem::path AppHost::ProgramFolder() const {
     return ProgramFolders::ProgramFolder();
 }
+std::filesystem::path AppHost::ShippedFile(const std::string& name) const {
+    return ProgramFolders::FindShippedFile(name);
+}
 std::filesystem::path AppHost::WritableFolder() const {
     return ProgramFolders::DataWriteFolder();
 }

@@ -10,6 +10,7 @@ class AppHost : public ImageHost {
     int ServiceMode() const override;
     int AppMode() const override;
     std::filesystem::path ProgramFolder() const override;
+    std::filesystem::path ShippedFile(const std::string& name) const override;
     std::filesystem::path WritableFolder() const override;
     int Mdc1200SetupType() const override;
     std::string Text(int rid, std::string_view builtin) const override;

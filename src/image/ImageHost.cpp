@@ -32,6 +32,10 @@ std::filesystem::path ImageHost::ProgramFolder() const {
     return exe.parent_path();
 }
 
+std::filesystem::path ImageHost::ShippedFile(const std::string& name) const {
+    return ProgramFolder() / name;
+}
+
 std::filesystem::path ImageHost::WritableFolder() const {
     auto folder = ProgramFolder();
     if (!folder.empty() && access(folder.c_str(), W_OK) == 0) return folder;

@@ -30,6 +30,10 @@ class ImageHost {
     virtual std::tm Now() const;
     // The program folder: where the executable and its shipped data lie.
     virtual std::filesystem::path ProgramFolder() const;
+    // Where the shipped file or folder `name` lies (default data files,
+    // "Alignment Data", "Tone_sample"): beside the executable in the build
+    // tree, in the install prefix's share folder once installed.
+    virtual std::filesystem::path ShippedFile(const std::string& name) const;
     // The folder for files the program writes (result file, power marker...).
     virtual std::filesystem::path WritableFolder() const;
     // The program's version numbers.

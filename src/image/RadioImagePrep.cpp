@@ -109,7 +109,7 @@ void TakeMdc1200Defaults(CloneImage& radio) {
     const std::string name = Model::DefaultDataFileName(Model::VariantCodeFromImage(radio), false);
     if (name.empty()) return;
     CloneImage defaults;
-    if (!FileUtil::LoadImageFile(defaults, (Host().ProgramFolder() / name).string())) return;
+    if (!FileUtil::LoadImageFile(defaults, Host().ShippedFile(name).string())) return;
 
     for (int s = 0; s < kMdc1200Systems; ++s)
         for (int item : kMdc1200DefaultItems)

@@ -6,10 +6,10 @@
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/splitter.h>
-#include <wx/stdpaths.h>
 
 #include <algorithm>
 
+#include "image/ImageHost.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "tone/TwoToneSystemViews.h"
@@ -28,7 +28,8 @@ std::filesystem::path& ProgramFolderOverride() {
 
 std::filesystem::path DefaultProgramFolder() {
     if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
-    return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
+    // The folder holding "Tone_sample": the share folder once installed.
+    return Host().ShippedFile("Tone_sample").parent_path();
 }
 
 }  // namespace

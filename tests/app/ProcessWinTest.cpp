@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "Fixtures.h"
@@ -22,10 +23,16 @@ namespace {
 
 class ProgramCopy {
   public:
-    // The build's default data files when they lie beside the program,
-    // otherwise a fixture of the fallback default.
     ProgramCopy() {
         fs::copy_file(ZT_PROGRAM_EXE, exe);
+        CopyDefaults();
+    }
+    // An installed program, started where it lies.
+    explicit ProgramCopy(const fs::path& installedExe) : exe(installedExe) {}
+
+    // The build's default data files when they lie beside the program,
+    // otherwise a fixture of the fallback default.
+    void CopyDefaults() {
         const fs::path built = fs::path(ZT_PROGRAM_EXE).parent_path();
         for (const auto& row : Model::VariantTable)
             if (fs::exists(built / row.fileName))
@@ -136,4 +143,27 @@ TEST(Program, ModeOptionsSetTheModeAndAWrongOneEndsAtOnce) {
     ASSERT_GT(wrong, 0);
     EXPECT_NE(program.Wait(wrong, 10s), 0);
     EXPECT_TRUE(WindowTitles(wrong).empty());
+}
+
+// Installed, the program lies in <prefix>/bin and finds what it ships in
+// <prefix>/share/pardex; nothing of it is left beside the executable.
+TEST(Program, InstalledUnderAPrefixFindsItsSharedDataAndStarts) {
+    TempDir prefix;
+    const std::string command = std::string("\"") + ZT_CMAKE_COMMAND + "\" --install \"" + ZT_BINARY_DIR +
+                                "\" --prefix \"" + prefix.path().string() + "\" >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    const fs::path share = prefix.path() / "share" / "pardex";
+    for (const auto& row : Model::VariantTable) EXPECT_TRUE(fs::exists(share / row.fileName)) << row.fileName;
+    EXPECT_FALSE(fs::is_empty(share / "Alignment Data"));
+    EXPECT_TRUE(fs::is_directory(share / "language"));
+    EXPECT_TRUE(fs::is_directory(share / "Tone_sample"));
+    EXPECT_TRUE(fs::exists(prefix.path() / "share" / "applications" / "pardex.desktop"));
+    EXPECT_FALSE(fs::exists(prefix.path() / "bin" / "default640ud.PDX"));
+
+    ProgramCopy program(prefix.path() / "bin" / "pardex");
+    const pid_t pid = program.Start({}, prefix.path());
+    ASSERT_GT(pid, 0);
+    // The default data file came from the share folder: no "no default file" message.
+    EXPECT_TRUE(program.WaitForTitle(pid, "<none>" + kAppTitle, 15s));
 }
