@@ -225,6 +225,8 @@ void CCHBaseSixteen::AddTarget(wxSizer* side) {
         line->Add(new wxStaticText(sg->GetStaticBox(), row.controlId, wxString::FromUTF8(text)));
         sg->Add(line, wxSizerFlags().Border(wxALL, 2));
     }
+    // The box is at least as wide as its caption.
+    sg->SetMinSize(wxSize(sg->GetStaticBox()->GetTextExtent(sg->GetStaticBox()->GetLabel()).x + 24, -1));
     side->Add(sg, wxSizerFlags().Expand().Border(wxALL, 6));
 }
 
