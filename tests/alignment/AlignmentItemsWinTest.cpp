@@ -354,6 +354,57 @@ TEST_F(AlignmentItemsWin, AutoTuneOffersThePeakAndTheRowTakesIt) {
     EXPECT_EQ(sim.Alignment().adjustValue, 120);  // the row's new value went out
 }
 
+TEST_F(AlignmentItemsWin, TheAutoStepIsClampedWhenItsFieldIsLeft) {
+    CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
+    std::vector<std::string> left;
+    wxTextCtrl* step = nullptr;
+    auto typeThenLeave = [&](const char* text) {
+        return [&, text] {
+            auto* rx = Top<CCHBaseRXTune1>();
+            if (!rx) return false;
+            step = dynamic_cast<wxTextCtrl*>(rx->FindWindow(CCHBaseSixteen::IDC_STEP));
+            Click(step);
+            step->ChangeValue(text);
+            return true;
+        };
+    };
+    auto leave = [&] {
+        return [&] {
+            if (wxWindow::FindFocus() != step) return false;
+            Click(Top<CCHBaseRXTune1>()->Edit(0));
+            return true;
+        };
+    };
+    auto read = [&] {
+        return [&] {
+            if (wxWindow::FindFocus() == step) return false;
+            left.push_back(std::string(step->GetValue().utf8_str()));
+            return true;
+        };
+    };
+    Script script({
+        [&] {
+            if (Top() != &dialog) return false;
+            Click(dialog.Button(2403));
+            return true;
+        },
+        typeThenLeave("11"), leave(), read(), typeThenLeave("0"), leave(), read(),
+        [&] {
+            auto* rx = Top<CCHBaseRXTune1>();
+            Click(rx->FindWindow(wxID_CANCEL));
+            return true;
+        },
+        [&] {
+            if (Top() != &dialog) return false;
+            dialog.EndModal(wxID_CANCEL);
+            return true;
+        },
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
+    EXPECT_EQ(left, (std::vector<std::string>{"10", "1"}));
+}
+
 TEST_F(AlignmentItemsWin, AFailedItemWriteKeepsTheSinglePointDialogOpenAndTheImage) {
     const CloneImage before = working;
     CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
