@@ -293,6 +293,9 @@ bool SettingsFile::WriteEntries(std::string_view section,
     // refuses to write it; the atomic rename would otherwise replace it.
     std::error_code ec;
     if (fs::exists(path_, ec) && ::access(path_.c_str(), W_OK) != 0) return false;
+    // Always written as UTF-8: the text is serialised through UTF-8, so a
+    // file declaring any other encoding would be saved unreadable.
+    doc.SetFileEncoding("utf-8");
     const std::string after = Serialise(doc);
     if (after == before) return true;  // already saved as it stands
     snapshot_.reset();

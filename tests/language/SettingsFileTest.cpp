@@ -107,6 +107,22 @@ TEST_F(SettingsFileTest, DamagedFileIsKeptAsBackupBeforeTheTemplateReplacesIt) {
     EXPECT_NE(host.log[0].find("pardex.xml.bad"), std::string::npos);
 }
 
+// The file is ours and always written as UTF-8, whatever its declaration
+// said: a rewrite in a declared encoding that cannot hold the text lost every
+// value while the write reported success.
+TEST_F(SettingsFileTest, AFileDeclaringAnotherEncodingIsRewrittenAsUtf8) {
+    for (const char* encoding : {"utf-1", "ISO-8859-1", "UTF-16"}) {
+        SCOPED_TRACE(encoding);
+        WriteAll(path, std::string("<?xml version=\"1.0\" encoding=\"") + encoding +
+                           "\"?>\r\n<InitialFile>\r\n<MainScreen><Maximize>1</Maximize></MainScreen>\r\n"
+                           "<Communication><Port>/\xff\xffv/ttyUSB0</Port></Communication>\r\n</InitialFile>");
+        ASSERT_TRUE(file.WriteInt("Fuzz", "Entry", 4321));
+        EXPECT_EQ(file.GetInt("Fuzz", "Entry", 0), 4321);
+        EXPECT_EQ(SettingsFile(path).GetInt("Fuzz", "Entry", 0), 4321);
+        EXPECT_NE(ReadAll(path).find("encoding=\"utf-8\""), std::string::npos);
+    }
+}
+
 TEST_F(SettingsFileTest, RefusesNamesThatAreNoElementNames) {
     for (const char* name : {"Recent File List", "", "1st", "a<b"}) {
         EXPECT_FALSE(file.WriteInt(name, "X", 1)) << name;
