@@ -25,14 +25,6 @@ constexpr int kSubAudioItem = 9;
 // Channel record byte 0x0F bits 6-7: the transmit sub-audio type (1 CTCSS, 2 DCS).
 constexpr ImageItemDescriptor kTxSubAudioType{0, 0x0F, 1, 0xC0, 0, 0};
 
-// The one-byte EEPROM alignment item at `offset` in `layout`.
-template <std::size_t N>
-const HeaderItemDescriptor& HeaderItemAt(const HeaderItemDescriptor (&layout)[N], int offset) {
-    for (const auto& item : layout)
-        if (item.width == 1 && static_cast<int>(item.offset) == offset) return item;
-    return layout[0];
-}
-
 }  // namespace
 
 AlignmentFrame::Member AlignmentFrame::MaxDev(int kind) {
@@ -401,10 +393,7 @@ bool AlignmentFrame::Finish() {
 
 void AlignmentFrame::Store() {
     if (member_.headerByte >= 0) {
-        const auto& header =
-            ItemMap::ChooseLayout(image_, HeaderItemAt(ItemMap::AlignHeaderItemsA, member_.headerByte),
-                                  HeaderItemAt(ItemMap::AlignHeaderItemsB, member_.headerByte));
-        ItemMap::WriteHeaderField(header, image_, 0, 0, static_cast<std::uint32_t>(Value(7)));
+        AlignmentData::WriteHeaderByte(image_, member_.headerByte, static_cast<std::uint32_t>(Value(7)));
     }
     if (member_.calculatorKind >= 0) {
         std::array<AdjustmentInput, 16> rows{};

@@ -18,15 +18,6 @@ using AlignmentData::Copy;
 
 constexpr int kToneItem = 5;  // live item of DTMF and sequential-tone deviation
 
-const HeaderItemDescriptor& HeaderItem(const CloneImage& image, int offset) {
-    auto find = [offset](const auto& layout) -> const HeaderItemDescriptor& {
-        for (const auto& item : layout)
-            if (item.width == 1 && static_cast<int>(item.offset) == offset) return item;
-        return layout[0];
-    };
-    return ItemMap::ChooseLayout(image, find(ItemMap::AlignHeaderItemsA), find(ItemMap::AlignHeaderItemsB));
-}
-
 }  // namespace
 
 SinglePoint::Spec SinglePoint::For(Kind kind) {
@@ -64,7 +55,7 @@ double SinglePoint::Frequency() const {
 }
 
 int SinglePoint::HeaderValue() const {
-    return static_cast<int>(ItemMap::ReadHeaderField(HeaderItem(image_, spec_.headerByte), image_));
+    return static_cast<int>(AlignmentData::ReadHeaderByte(image_, spec_.headerByte));
 }
 
 int SinglePoint::DefaultValue() const {
@@ -129,8 +120,7 @@ bool SinglePoint::StopForCancel() {
 
 bool SinglePoint::Finish() {
     if (!StopForCancel()) return false;
-    ItemMap::WriteHeaderField(HeaderItem(image_, spec_.headerByte), image_, 0, 0,
-                              static_cast<std::uint32_t>(value_));
+    AlignmentData::WriteHeaderByte(image_, spec_.headerByte, static_cast<std::uint32_t>(value_));
     if (spec_.kind == Kind::Frequency) {
         AlignmentData::CopyBlockAndTable(image_, Copy::Page14, image_, Copy::Eeprom);
         AlignmentData::UpdateAlignChecksum(image_, Copy::Page14);

@@ -6,23 +6,13 @@
 #include <numeric>
 #include <thread>
 
-#include "image/ItemMap.h"
-#include "image/ItemsHeader.h"
+#include "alignment/AlignmentData.h"
 #include "serial/PXComCommandRetry.h"
 
 namespace {
 
 void Wait50Ms() {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-}
-
-const HeaderItemDescriptor& HeaderItem(const CloneImage& image, int offset) {
-    auto find = [offset](const auto& layout) -> const HeaderItemDescriptor& {
-        for (const auto& item : layout)
-            if (item.width == 1 && static_cast<int>(item.offset) == offset) return item;
-        return layout[0];
-    };
-    return ItemMap::ChooseLayout(image, find(ItemMap::AlignHeaderItemsA), find(ItemMap::AlignHeaderItemsB));
 }
 
 #define ZT_SG_TABLE(dev, mod, rf)                                                          \
@@ -87,8 +77,7 @@ const SgSettingRow* SgTable(int item) {
 }
 
 int Stored(const CloneImage& image, int item) {
-    const auto& it = Items[std::clamp(item, 0, 7)];
-    return static_cast<int>(ItemMap::ReadHeaderField(HeaderItem(image, it.headerByte), image));
+    return static_cast<int>(AlignmentData::ReadHeaderByte(image, Items[std::clamp(item, 0, 7)].headerByte));
 }
 
 int Default(const CloneImage& image, int item) {
@@ -96,9 +85,8 @@ int Default(const CloneImage& image, int item) {
 }
 
 void Store(CloneImage& image, int item, int value) {
-    const auto& it = Items[std::clamp(item, 0, 7)];
-    ItemMap::WriteHeaderField(HeaderItem(image, it.headerByte), image, 0, 0,
-                              static_cast<std::uint32_t>(std::clamp(value, 0, 255)));
+    AlignmentData::WriteHeaderByte(image, Items[std::clamp(item, 0, 7)].headerByte,
+                                   static_cast<std::uint32_t>(std::clamp(value, 0, 255)));
 }
 
 int Level(const std::array<int, Samples>& samples) {

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "AlignmentFixture.h"
+#include "AlignmentScript.h"
 #include "alignment/ui/CHBaseRXTune.h"
 #include "alignment/ui/CHBaseSQL.h"
 #include "alignment/ui/CHBaseSingle.h"
@@ -28,46 +29,6 @@ namespace {
 
 using RadioSim::Fault;
 using RadioSim::FaultKind;
-
-// Runs the steps one after the other from a timer, also inside the modal
-// loops the steps open; a step returns true when it is done.
-class Script {
-  public:
-    explicit Script(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
-        timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-            if (busy_ || next_ >= steps_.size()) return;
-            busy_ = true;
-            if (std::getenv("ZT_SCRIPT_TRACE")) std::fprintf(stderr, "step %zu\n", next_);
-            if (steps_[next_]()) ++next_;
-            busy_ = false;
-        });
-        timer_.Start(40);
-    }
-    bool Done() const { return next_ >= steps_.size(); }
-    std::size_t Step() const { return next_; }
-
-  private:
-    std::vector<std::function<bool()>> steps_;
-    std::size_t next_ = 0;
-    bool busy_ = false;
-    wxTimer timer_;
-};
-
-void Click(wxWindow* window) {
-    wxUIActionSimulator input;
-    const wxRect r = window->GetScreenRect();
-    input.MouseMove(r.x + r.width / 2, r.y + r.height / 2);
-    input.MouseClick();
-}
-
-// The modal dialog on top (the newest shown), when it is of type T.
-template <class T = wxDialog>
-T* Top() {
-    wxDialog* found = nullptr;
-    for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal() && d->IsShownOnScreen()) found = d;
-    return dynamic_cast<T*>(found);
-}
 
 std::string Label(wxWindow* dialog, int id) {
     auto* text = dynamic_cast<wxStaticText*>(dialog->FindWindow(id));
