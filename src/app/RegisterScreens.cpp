@@ -123,6 +123,10 @@ void RegisterScreens() {
     });
     Screens::RegisterDialog(Cmd::FrontPanel, &SettingsScreens::FrontPanel);
     PrintScreens::Register(PrintScreens::Slot::FrontPanel, &SettingsScreens::FrontPanelPrint);
+    Screens::RegisterDialog(Cmd::Hardware, &SettingsScreens::Hardware);
+    PrintScreens::Register(PrintScreens::Slot::Hardware, &SettingsScreens::HardwarePrint);
+    Screens::RegisterDialog(Cmd::Emergency, &SettingsScreens::Emergency);
+    PrintScreens::Register(PrintScreens::Slot::Emergency, &SettingsScreens::EmergencyPrint);
     Screens::RegisterPrint([](wxWindow* parent, const CloneImage& snapshot, int commandId) {
         HtmlPrinter& printer = HtmlPrinter::Instance();
         switch (commandId) {

@@ -321,12 +321,13 @@ bool CalcPLLFrequency::StoreAdjustmentTable(const std::array<AdjustmentInput, 16
     return true;
 }
 
-int CalcPLLFrequency::ReencodeChannels(CloneImage& target, const CloneImage& source) {
+int CalcPLLFrequency::ReencodeChannels(CloneImage& target, const CloneImage& source, int channelCount) {
     const PllReference from = ReadReference(source);
     const PllReference to = ReadReference(target);
     if (SameReference(from, to)) return 0;
     int failures = 0;
-    for (int c = 0; c < ItemMap::ChannelCount; ++c) {
+    const int count = std::clamp(channelCount, 0, ItemMap::ChannelCount);
+    for (int c = 0; c < count; ++c) {
         for (int direction : {DirectionTx, DirectionRx}) {
             const double mhz = FrequencyMHz(source, c, direction, from);
             // Erased records hold no frequency: only channels in use count.

@@ -107,8 +107,8 @@ class CalcPLLFrequency {
     // `source` and stored into `target` with target's parameters. Nothing
     // changes when both images have the same parameters. Returns the number of
     // frequencies of channels in use that could not be stored (their words are
-    // left as they were).
-    static int ReencodeChannels(CloneImage& target, const CloneImage& source);
+    // left as they were). Only channels below `channelCount` are touched.
+    static int ReencodeChannels(CloneImage& target, const CloneImage& source, int channelCount = 128);
 };
 
 namespace Pll {

@@ -293,8 +293,10 @@ bool SettingsFile::WriteEntries(std::string_view section,
     // refuses to write it; the atomic rename would otherwise replace it.
     std::error_code ec;
     if (fs::exists(path_, ec) && ::access(path_.c_str(), W_OK) != 0) return false;
-    // Always written as UTF-8: the text is serialised through UTF-8, so a
-    // file declaring any other encoding would be saved unreadable.
+    // Always written as XML 1.0 in UTF-8: the text is serialised through
+    // UTF-8, and a declaration taken over from a damaged file (another
+    // encoding, a mangled version) would save the file unreadable.
+    doc.SetVersion("1.0");
     doc.SetFileEncoding("utf-8");
     const std::string after = Serialise(doc);
     if (after == before) return true;  // already saved as it stands

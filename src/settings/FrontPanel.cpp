@@ -11,6 +11,7 @@
 #include "image/ItemsScan.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
+#include "settings/RuleStates.h"
 
 using namespace Settings;
 
@@ -57,30 +58,25 @@ constexpr std::uint8_t kShown[15] = {};
 constexpr std::uint8_t kVariant0Hidden[15] = {H, H, H, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr std::uint8_t kHidden[15] = {H, H, H, H, H, H, H, H, H, H, H, H, H, H, H};
 
-constexpr ControlRuleRow kPage1Rules[] = {
-    {2001, 0, kShown},          {2101, 1, kShown},          {2002, 0, kShown},
-    {2102, 1, kShown},          {2003, 0, kShown},          {2103, 1, kShown},
-    {2004, 0, kShown},          {2104, 1, kShown},          {2005, 0, kShown},
-    {2105, 1, kShown},          {2010, 0, kShown},          {2114, 1, kShown},
-    {2007, 0, kVariant0Hidden}, {2107, 1, kVariant0Hidden}, {2008, 0, kVariant0Hidden},
-    {2108, 1, kVariant0Hidden}, {2006, 0, kHidden},         {2106, 1, kHidden},
-    {2009, 0, kHidden},         {2109, 1, kHidden},         {2020, 0, kHidden},
-    {2320, 1, kHidden},         {3120, 0, kHidden},         {2021, 0, kHidden},
-    {2321, 1, kHidden},         {1099, 0, kHidden},         {2011, 0, kHidden},
-    {2111, 1, kHidden},         {2012, 0, kHidden},         {2112, 1, kHidden},
-    {2013, 0, kHidden},         {2311, 1, kHidden},         {3113, 0, kHidden},
-    {2014, 0, kHidden},         {2313, 1, kHidden},         {3114, 0, kHidden},
-    {2017, 0, kHidden},         {2113, 1, kHidden},         {2018, 0, kHidden},
-    {2115, 1, kHidden},         {2019, 0, kHidden},         {2110, 1, kHidden},
-    {-1, 0, nullptr},
-};
+// The unit captions beside the hidden times are hidden with them.
+constexpr std::array<RulePair, 19> kPage1Pairs = {{
+    {2001, 2101, kShown},          {2002, 2102, kShown},          {2003, 2103, kShown},
+    {2004, 2104, kShown},          {2005, 2105, kShown},          {2010, 2114, kShown},
+    {2007, 2107, kVariant0Hidden}, {2008, 2108, kVariant0Hidden}, {2006, 2106, kHidden},
+    {2009, 2109, kHidden},         {2020, 2320, kHidden},         {2021, 2321, kHidden},
+    {2011, 2111, kHidden},         {2012, 2112, kHidden},         {2013, 2311, kHidden},
+    {2014, 2313, kHidden},         {2017, 2113, kHidden},         {2018, 2115, kHidden},
+    {2019, 2110, kHidden},
+}};
+constexpr auto kPage1States = PairStates(kPage1Pairs);
+constexpr auto kPage1Rules = PairRows(kPage1Pairs, kPage1States);
 
-constexpr ControlRuleRow kPage2Rules[] = {
-    {2001, 0, kShown},  {2101, 1, kShown},  {2002, 0, kShown},  {2102, 1, kShown},  {2003, 0, kShown},
-    {2103, 1, kShown},  {2004, 0, kShown},  {2104, 1, kShown},  {2005, 0, kShown},  {2105, 1, kShown},
-    {2008, 0, kShown},  {2108, 1, kShown},  {2009, 0, kShown},  {2109, 1, kShown},  {2006, 0, kHidden},
-    {2106, 1, kHidden}, {2007, 0, kHidden}, {2107, 1, kHidden}, {-1, 0, nullptr},
-};
+constexpr std::array<RulePair, 9> kPage2Pairs = {{
+    {2001, 2101, kShown}, {2002, 2102, kShown}, {2003, 2103, kShown}, {2004, 2104, kShown},  {2005, 2105, kShown},
+    {2008, 2108, kShown}, {2009, 2109, kShown}, {2006, 2106, kHidden}, {2007, 2107, kHidden},
+}};
+constexpr auto kPage2States = PairStates(kPage2Pairs);
+constexpr auto kPage2Rules = PairRows(kPage2Pairs, kPage2States);
 
 template <std::uint32_t (*Get)(const CloneImage&), int (*Set)(CloneImage&, std::uint32_t)>
 void Item(Getter& get, Setter& set) {
@@ -177,7 +173,7 @@ std::unique_ptr<SettingsDialogModel> CFrontPanelDlg::MakeDialog() {
 }
 
 void CFrontPanelPage1Dlg::Build() {
-    SetRuleRows(kPage1Rules);
+    SetRuleRows(kPage1Rules.data());
     using namespace ItemMap;
     Getter get;
     Setter set;
@@ -271,7 +267,7 @@ void CFrontPanelPage1Dlg::Save(CloneImage& image) {
 }
 
 void CFrontPanelPage2Dlg::Build() {
-    SetRuleRows(kPage2Rules);
+    SetRuleRows(kPage2Rules.data());
     using namespace ItemMap;
     Getter get;
     Setter set;

@@ -100,6 +100,10 @@ bool GroupChannelSelector::SetMode(Mode mode, bool keep) {
     for (const ListRow& row : groupRows_)
         if (GroupOffered(row.value)) offered.push_back(row);
     form_.SetRows(groupId_, std::move(offered));
+    // A box that lost its group (none was offered before) takes the
+    // remembered group again, or else the first one offered.
+    if (form_.Value(groupId_) == -1 && !form_.SelectValue(groupId_, rememberedGroup_))
+        form_.SelectIndex(groupId_, 0);
     return Reselect(keep);
 }
 

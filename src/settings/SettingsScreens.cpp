@@ -1,7 +1,9 @@
 #include "settings/SettingsScreens.h"
 
 #include "settings/CustomCode.h"
+#include "settings/Emergency.h"
 #include "settings/FrontPanel.h"
+#include "settings/Hardware.h"
 #include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
@@ -58,6 +60,22 @@ bool FrontPanel(wxWindow* parent, CloneImage& working) {
 
 std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image) {
     return std::make_unique<Settings::SettingsPrint>(CFrontPanelDlg::MakeDialog(), image);
+}
+
+bool Hardware(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CHardwareDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> HardwarePrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CHardwareDlg::MakeDialog(), image);
+}
+
+bool Emergency(wxWindow* parent, CloneImage& working) {
+    return SettingsDlg::Edit(parent, working, CEmergencyDlg::MakeDialog());
+}
+
+std::unique_ptr<PrintableScreen> EmergencyPrint(const CloneImage& image) {
+    return std::make_unique<Settings::SettingsPrint>(CEmergencyDlg::MakeDialog(), image);
 }
 
 }  // namespace SettingsScreens

@@ -21,5 +21,9 @@ bool ScanSetting(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> ScanSettingPrint(const CloneImage& image);
 bool FrontPanel(wxWindow* parent, CloneImage& working);
 std::unique_ptr<PrintableScreen> FrontPanelPrint(const CloneImage& image);
+bool Hardware(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> HardwarePrint(const CloneImage& image);
+bool Emergency(wxWindow* parent, CloneImage& working);
+std::unique_ptr<PrintableScreen> EmergencyPrint(const CloneImage& image);
 
 }  // namespace SettingsScreens

@@ -13,13 +13,25 @@
 
 namespace Fuzz {
 
+// Removed with its files when the process ends.
+class Scratch {
+  public:
+    Scratch() : folder_(std::filesystem::temp_directory_path() / ("zt-fuzz-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(folder_);
+    }
+    ~Scratch() {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    const std::filesystem::path& Folder() const { return folder_; }
+
+  private:
+    std::filesystem::path folder_;
+};
+
 inline const std::filesystem::path& ScratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto f = std::filesystem::temp_directory_path() / ("zt-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(f);
-        return f;
-    }();
-    return folder;
+    static const Scratch scratch;
+    return scratch.Folder();
 }
 
 // Writes `data` to `name` in the scratch folder and returns its path.

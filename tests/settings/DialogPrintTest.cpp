@@ -5,6 +5,9 @@
 
 #include "ImageDiff.h"
 #include "image/TestHost.h"
+#include "settings/Emergency.h"
+#include "settings/FrontPanel.h"
+#include "settings/Hardware.h"
 #include "settings/Marketing.h"
 #include "settings/Password.h"
 #include "settings/PowerSaving.h"
@@ -35,6 +38,16 @@ TEST(DialogPrint, EveryDialogPrintsItsShownControls) {
          {"[Marketing]", "<td>Serial Number:</td>\n<td>** FSFFFFFF</td>",
           "<td>Programmed Date:</td>\n<td>2026/01/01</td>"},
          {"Custom Type Code", "FCC", "Serial Write"}},
+        {&CHardwareDlg::MakeDialog,
+         {"[Hardware - 1(Hardware)]", "<td>Ref Xtal (MHz):</td>\n<td>15.360</td>"},
+         {"RX DCS Data", "PLL REF", "Safety Type", "Display Digit"}},
+        {&CFrontPanelDlg::MakeDialog,
+         {"[Front Panel - 1(Front Panel)]", "<td>PTT Lock:</td>\n<td>Disable</td>",
+          "<td>Key Holding Time:</td>\n<td>150 msec</td>"},
+         {"Panel LED", "VOX MIC", "User LED"}},
+        {&CEmergencyDlg::MakeDialog,
+         {"[Emergency]", "<td>EMG Revert CH:</td>\n<td>Start CH</td>", "<td>EMG LED Color:</td>\n<td>Green</td>"},
+         {"EMG TAG", "MIC Level", "EMG AF", "Receive Flash", "LCD Backlight"}},
     };
     TestHost host;
     const CloneImage image = SettingsTest::DefaultImage();

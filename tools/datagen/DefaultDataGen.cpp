@@ -251,6 +251,54 @@ void WriteRadioWideSettings(CloneImage& image) {
                      ItemMap::SetLedColorGroup2, ItemMap::SetLedColorEncryption, ItemMap::SetLedColorLowPower,
                      ItemMap::SetLedColorVox})
         set(image, 2);                              // "Green"
+
+    // Hardware: squelch and VOX timing a radio can use, normal DCS data,
+    // safety type "Normal", no option board, channel selection by up/down
+    // key. Product Name (0x106-0x107) stays erased with the serial number
+    // it shares its bytes with: the factory writes both.
+    ItemMap::SetSqlStabilityTime(image, 10);   // 10 msec
+    ItemMap::SetSqlReleaseTime(image, 8);      // 40 msec (units of 5)
+    ItemMap::SetSqlAttackTime(image, 4);       // 20 msec (units of 5)
+    ItemMap::SetSqlHysteresis(image, 5);       // 5
+    ItemMap::SetVoxHysteresis(image, 3);       // "3"
+    ItemMap::SetVoxOffsetStep(image, 0);       // "1"
+    ItemMap::SetRxDcsData(image, 0);           // "Normal"
+    ItemMap::SetTxDcsData(image, 0);           // "Normal"
+    ItemMap::SetSafetyType(image, 0);          // "Normal"
+    ItemMap::SetOptionBoard(image, 0);         // "None"
+    ItemMap::SetChSelectorType(image, 1);      // "Up/Down Key"
+    ItemMap::SetDisplayDigit(image, 7);        // "8"
+
+    // Emergency: sent on the current channel, back to the start channel;
+    // group 1 position 1 preset for "Select CH"; key held 1 sec, no limit,
+    // 10 sec TX and RX; silent mode off; normal audio, keys and MIC level,
+    // alert "Tone1", backlight "ON", display "Emergency TAG", LED "Blink"
+    // green, receive flash on, lone worker 10 min; no DTMF code; tag
+    // "EMG CALL".
+    ItemMap::SetEmergencyRevertCh(image, 3);          // "Start CH"
+    ItemMap::SetEmergencyChannel(image, 0);           // "Current CH"
+    ItemMap::SetEmergencySelectZone(image, 0);        // group 1
+    ItemMap::SetEmergencySelectChannel(image, 0);     // position 1
+    ItemMap::SetEmergencyKeyHoldTime(image, 10);      // "1 sec"
+    ItemMap::SetEmergencyContinuousTime(image, 0);    // "No Limit"
+    ItemMap::SetEmergencyTxTime(image, 10);           // "10 sec"
+    ItemMap::SetEmergencyRxTime(image, 10);           // "10 sec"
+    ItemMap::SetEmergencySilentMode(image, 0);        // "Disable"
+    ItemMap::SetEmergencyMicLevel(image, 0);          // "Normal"
+    ItemMap::SetSingle(ItemMap::SystemItems[147], image, 0);  // alert on ...
+    ItemMap::SetSingle(ItemMap::SystemItems[146], image, 0);  // ... "Tone1"
+    ItemMap::SetEmergencyAf(image, 0);                // "Normal"
+    ItemMap::SetEmergencyLcdBacklight(image, 3);      // "ON"
+    ItemMap::SetEmergencyKeyInhibit(image, 0);        // "Disable"
+    ItemMap::SetEmergencyDisplay(image, 1);           // "Emergency TAG"
+    ItemMap::SetEmergencyLed(image, 3);               // "Blink" ...
+    ItemMap::SetSingle(ItemMap::SystemItems[138], image, 1);  // ... colour 2 "Green"
+    ItemMap::SetSingle(ItemMap::SystemItems[139], image, 0);
+    ItemMap::SetEmergencyReceiveFlash(image, 0);      // "Enable"
+    ItemMap::SetLoneWorkerTimer(image, 20);           // "10 min"
+    const std::uint8_t noCode[8] = {};                // no digits
+    ItemMap::WriteRaw8(ItemMap::DtmfItems[17], image, noCode);
+    ItemMap::SetEmergencyTag(image, TagTextToCodes("EMG CALL", 8));
 }
 
 // Key functions: every key slot (block 8, 0x140-0x16F) "None" (0), but the
