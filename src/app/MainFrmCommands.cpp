@@ -14,6 +14,7 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
+#include "image/RadioImagePrep.h"
 #include "image/Model.h"
 #include "image/Modes.h"
 #include "language/Language.h"
@@ -528,4 +529,5 @@ void CMainFrame::RunAlignment() {
     RefreshAllPanes();
     RestoreGridFocus();
     AppState::ClearEditStateFlags();
+    CloneImageOps::ClearMdc1200OverWriteFlags();
 }
