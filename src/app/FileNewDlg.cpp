@@ -15,6 +15,7 @@
 #include "language/Language.h"
 #include "language/TextTables.h"
 #include "ui/MessageService.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 
@@ -151,8 +152,10 @@ void CFileNewDlg::OnSelectionChange() {
         wxChoice* box = Box(IDC_KEYPAD);
         box->Clear();
         const auto choice = FileNew::KeypadFor(lcd, keypad);
-        for (int value : choice.values)
-            box->Append(wxString::FromUTF8(FindNameById(FileNew::KeypadList, value)));
+        std::vector<std::string> rows;
+        for (int value : choice.values) rows.emplace_back(FindNameById(FileNew::KeypadList, value));
+        for (const std::string& row : ScreenTranslation::RowsForControl(box, rows))
+            box->Append(wxString::FromUTF8(row));
         if (choice.selection >= 0 && choice.selection < static_cast<int>(box->GetCount()))
             box->SetSelection(choice.selection);
     }

@@ -15,6 +15,7 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
+#include "image/RadioImagePrep.h"
 #include "image/Model.h"
 #include "image/Modes.h"
 #include "language/Language.h"
@@ -531,4 +532,5 @@ void CMainFrame::RunAlignment() {
     RefreshAllPanes();
     RestoreGridFocus();
     AppState::ClearEditStateFlags();
+    CloneImageOps::ClearMdc1200OverWriteFlags();
 }

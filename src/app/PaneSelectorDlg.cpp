@@ -7,6 +7,8 @@
 #include <wx/stattext.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/AppState.h"
 #include "app/AppTables.h"
@@ -20,6 +22,7 @@
 #include "ui/HEdit.h"
 #include "ui/HighlightedTabCtrl.h"
 #include "ui/Restraction.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
 
 namespace {
@@ -122,12 +125,13 @@ bool PaneSelectorDialog::OnInitDialog() {
 
 void PaneSelectorDialog::RebuildList(int count) {
     groups_->Clear();
-    int listed = 0;
+    std::vector<std::string> rows;
     for (const ST_DISPDATA& row : AppTables::GroupNumberList) {
-        if (row.value == ItemListEnd || listed >= count) break;
-        groups_->Append(wxString::FromUTF8(row.text));
-        ++listed;
+        if (row.value == ItemListEnd || static_cast<int>(rows.size()) >= count) break;
+        rows.emplace_back(row.text);
     }
+    for (const std::string& row : ScreenTranslation::RowsForControl(groups_, rows))
+        groups_->Append(wxString::FromUTF8(row));
     listed_ = count;
     spin_->SetRange(0, std::max(0, count - 1));
 }

@@ -12,6 +12,7 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "image/Modes.h"
+#include "image/RadioImagePrep.h"
 #include "language/Language.h"
 #include "serial/CommResult.h"
 #include "ui/MessageService.h"
@@ -94,6 +95,8 @@ int Upload(RoadHost& host) {
         return 0;
     }
     AfterRead(host, working);
+    // The document holds the radio's own MDC1200 IDs now.
+    CloneImageOps::ClearMdc1200OverWriteFlags();
     return 1;
 }
 
@@ -146,6 +149,9 @@ int Download(RoadHost& host, bool refresh) {
         if (AppState::AppMode() == AppModes::Ship && ship.afterDownload) ship.afterDownload(true);
         host.RestorePaneFocus();
         AppState::ClearEditStateFlags();
+        // The write has used the over-write choice (keeping the radio's own
+        // Primary IDs where it was off); the next write asks again.
+        CloneImageOps::ClearMdc1200OverWriteFlags();
         return 1;
     }
     if (AppState::AppMode() == AppModes::Ship && ship.sequenceRunning && ship.sequenceRunning() &&

@@ -116,11 +116,18 @@ void CDtmfDialingDlg::Build() {
     AddCombo(2006, "DTMF &Delay Time", IDC_DELAY_TIME, DtmfDelayTimeList, get, set);
     Item<ItemMap::GetDtmfSpeed, ItemMap::SetDtmfSpeed>(get, set);
     AddCombo(2007, "DTMF S&peed", IDC_SPEED, DtmfSpeedList, get, set);
+    // The column captions over each code and its tag.
+    BeginRow();
+    AddLabel(IDC_CODE_CAPTION, "Code");
+    AddLabel(IDC_TAG_CAPTION, "TAG");
+    EndRow();
     for (int k = 0; k < CodeCount; ++k) {
         const auto code = static_cast<std::uint32_t>(IDC_CODE1 + k);
         const auto tag = static_cast<std::uint32_t>(IDC_TAG1 + k);
-        AddEdit(2008 + k, "DTMF Code " + std::to_string(k + 1), {code, DtmfCodeText::MaxDigits, 0, 0, EditKind::Dtmf, 0});
+        BeginRow(2008 + k, "DTMF Code " + std::to_string(k + 1));
+        AddEdit(0, {}, {code, DtmfCodeText::MaxDigits, 0, 0, EditKind::Dtmf, 0});
         AddEdit(0, {}, {tag, 8, 0, 0, EditKind::NameTag, 0});
+        EndRow();
     }
 }
 
@@ -150,6 +157,12 @@ bool CDtmfDialingDlg::CheckUnconditional(int controlId) {
     if (controlId != IDC_TAG1) return true;
     const CloneImage* image = OpeningImage();
     return image && ShowsTags(*image);
+}
+
+// The TAG column goes with the tags: a display that cannot show tags has none.
+void CDtmfDialingDlg::AfterRules() {
+    const CloneImage* image = OpeningImage();
+    Form().Show(IDC_TAG_CAPTION, image && ShowsTags(*image));
 }
 
 void CDtmfDialingDlg::LoadOwn(const CloneImage& image) {

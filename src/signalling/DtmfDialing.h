@@ -21,6 +21,8 @@ class CDtmfDialingDlg : public Settings::SettingsPage {
         IDC_SPEED = 2107,
         IDC_CODE1 = 2308,  // codes 1-5: 2308-2312
         IDC_TAG1 = 2318,   // their tags: 2318-2322
+        IDC_CODE_CAPTION = 1074,
+        IDC_TAG_CAPTION = 1075,
     };
     static constexpr int CodeCount = 5;
     static constexpr const char* Caption = "DTMF Dialing";
@@ -35,6 +37,7 @@ class CDtmfDialingDlg : public Settings::SettingsPage {
     // The tag of code 1 on a variant-0 radio: only with a display of type
     // 2, 5 or 6.
     bool CheckUnconditional(int controlId) override;
+    void AfterRules() override;
     // The settings rows, then the full-width row before the code table.
     const ControlRuleRow* PrintRows() const override;
     // The code table's rows: each code's caption, code and tag.

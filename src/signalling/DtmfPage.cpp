@@ -80,6 +80,12 @@ void CDtmfPageDlg::Build() {
     AddCombo(2012, "DTMF &Separate Code", IDC_SEPARATE_CODE, DtmfPageDigitList, get, set);
     AddCombo(2013, "DTMF Group Code", 2113, DtmfPageDigitList, nullptr, nullptr);
     AddCombo(2014, "DTMF Reset Code", 2114, DtmfPageDigitList, nullptr, nullptr);
+    // The column captions over the page codes' three controls.
+    BeginRow();
+    AddLabel(IDC_CODE_CAPTION, "Code");
+    AddLabel(IDC_TYPE_CAPTION, "Type");
+    AddLabel(IDC_ACTION_CAPTION, "Action");
+    EndRow();
     for (int i = 0; i < CodeCount; ++i) {
         const auto code = static_cast<std::uint32_t>(IDC_CODE1 + i);
         // Code, Type and Action side by side.

@@ -21,6 +21,9 @@ class CDtmfPageDlg : public Settings::SettingsPage {
         IDC_CODE1 = 2301,    // page codes 1-10: 2301-2310
         IDC_TYPE1 = 2115,    // their Type: 2115-2124
         IDC_ACTION1 = 2125,  // their Action: 2125-2134
+        IDC_CODE_CAPTION = 3202,
+        IDC_TYPE_CAPTION = 3203,
+        IDC_ACTION_CAPTION = 3204,
     };
     static constexpr int CodeCount = 10;
     static constexpr const char* Caption = "DTMF Page";

@@ -3,9 +3,11 @@
 // menu, the channel grid headers, the About box and the exported document.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/choice.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
+#include <fstream>
 #include <functional>
 
 #include "Fixtures.h"
@@ -14,6 +16,7 @@
 #include "app/CloneEditorView.h"
 #include "app/LanguageSetup.h"
 #include "app/MainFrm.h"
+#include "app/PaneSelectorDlg.h"
 #include "app/MenuCommands.h"
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
@@ -168,3 +171,31 @@ TEST_F(LanguageAppWinTest, JapaneseChosenFromTheMenuShowsInMenusGridAboutBoxAndE
 }
 
 }  // namespace
+
+// The group numbers of the pane selector are a list the program fills
+// itself: they follow a language like every other list, and back.
+TEST_F(LanguageAppWinTest, PaneSelectorGroupNumbersFollowTheLanguage) {
+    auto* selector = dynamic_cast<PaneSelectorDialog*>(frame->MainView()->PaneSelector());
+    ASSERT_NE(selector, nullptr);
+    ASSERT_GT(PaneSelectorDialog::GroupCount(frame->Document().CurrentImage), 1);
+    auto* groups = dynamic_cast<wxChoice*>(selector->FindWindow(PaneSelectorDialog::IDC_GROUP));
+    ASSERT_NE(groups, nullptr);
+    EXPECT_EQ(groups->GetString(1), "02");
+    const fs::path file = dir.path() / "de.xml";
+    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog641>
+    <RID_6412101><base>01</base><string>Gr. 01</string></RID_6412101>
+    <RID_6412101><base>02</base><string>Gr. 02</string></RID_6412101>
+  </Dialog641>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    Yield();
+    EXPECT_EQ(groups->GetString(0), "Gr. 01");
+    EXPECT_EQ(groups->GetString(1), "Gr. 02");
+    EXPECT_EQ(groups->GetString(2), "03");
+    Lang::LoadLanguage({});
+    Yield();
+    EXPECT_EQ(groups->GetString(1), "02");
+}

@@ -15,6 +15,7 @@
 #include "image/ItemMap.h"
 #include "image/ItemsChannel.h"
 #include "image/ItemsScan.h"
+#include "image/RadioImagePrep.h"
 #include "image/TestHost.h"
 #include "ui/MessageService.h"
 
@@ -303,6 +304,32 @@ TEST_F(RadioRoadsTest, UploadReplacesTheDocumentOnlyOnSuccess) {
     EXPECT_EQ(host.paneFocus, 1);
     EXPECT_EQ(AppState::EditStateFlags(), (std::array<int, 4>{}));
     EXPECT_EQ(host.runs.at(0).operation, RadioRoads::OpUpload);
+}
+
+// The MDC1200 over-write choice lasts until the radio was read or written:
+// a write still sees it, a failed command keeps it, a done one clears it.
+TEST_F(RadioRoadsTest, OverWriteFlagsAreClearedOnlyByADoneReadOrWrite) {
+    struct Case {
+        const char* road;
+        int (*run)(RoadHost&);
+        bool asks;
+    } cases[] = {{"Upload", &RadioRoads::Upload, false},
+                 {"Download", &RadioRoads::DownloadCommand, true}};
+    auto& flags = CloneImageOps::Mdc1200OverWriteFlags();
+    for (const Case& c : cases) {
+        std::vector<int> seen;
+        host.radio = [&](CloneImage&) { seen.push_back(flags[0] + flags[1]); };
+        host.results = {0, 1};
+        flags[0] = 1;
+        flags[1] = 1;
+        if (c.asks) messages.QueueAnswer(MsgAnswer::Yes);
+        EXPECT_EQ(c.run(host), 0) << c.road;
+        EXPECT_EQ(flags[0] + flags[1], 2) << c.road;
+        if (c.asks) messages.QueueAnswer(MsgAnswer::Yes);
+        EXPECT_EQ(c.run(host), 1) << c.road;
+        EXPECT_EQ(seen, (std::vector<int>{2, 2})) << c.road;
+        EXPECT_EQ(flags[0] + flags[1], 0) << c.road;
+    }
 }
 
 TEST_F(RadioRoadsTest, RecoveryAndAdjReturnRunOnAnErasedImageAfterTheirQuestion) {

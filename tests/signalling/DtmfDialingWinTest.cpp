@@ -7,6 +7,7 @@
 #include "SettingsWinFixture.h"
 #include "image/ItemMap.h"
 #include "image/ItemsSignalling.h"
+#include "image/ItemsSystem.h"
 #include "signalling/DtmfDialing.h"
 
 using namespace SettingsTest;
@@ -94,4 +95,37 @@ TEST_F(DtmfDialingWin, SwitchingThePauseCodeOffKeepsThePauseTime) {
     ClickOk();
     ASSERT_EQ(Finish(), wxID_OK);
     EXPECT_EQ(Diff(before, document), (Changes{{kPage9 + 0x001, 0x10}}));
+}
+
+// Each code has its tag beside it under the "Code" and "TAG" column
+// captions; a display that cannot show tags has no TAG caption.
+TEST_F(DtmfDialingWin, TheTagColumnHasItsCaptionWhereTheDisplayShowsTags) {
+    const struct {
+        std::uint32_t displayType;
+        bool tags;
+    } cases[] = {{2, true}, {5, true}, {6, true}, {0, false}, {1, false}, {3, false}};
+    for (const auto& c : cases) {
+        ItemMap::SetDisplayType(document, c.displayType);
+        OpenDialog();
+        wxWindow* codeHead = Control(CDtmfDialingDlg::IDC_CODE_CAPTION);
+        wxWindow* tagHead = Control(CDtmfDialingDlg::IDC_TAG_CAPTION);
+        wxWindow* code = Control(CDtmfDialingDlg::IDC_CODE1);
+        wxWindow* tag = Control(CDtmfDialingDlg::IDC_TAG1);
+        ASSERT_TRUE(codeHead && tagHead && code && tag);
+        EXPECT_EQ(tagHead->GetLabel(), "TAG");
+        EXPECT_EQ(tagHead->IsShown(), c.tags) << c.displayType;
+        EXPECT_TRUE(codeHead->IsShown());
+        EXPECT_EQ(codeHead->GetPosition().x, code->GetPosition().x);
+        EXPECT_LT(codeHead->GetRect().GetBottom(), code->GetPosition().y);
+        if (tag->IsShown()) {
+            EXPECT_NEAR(tag->GetPosition().y, code->GetPosition().y, 3);
+            EXPECT_GT(tag->GetPosition().x, code->GetRect().GetRight());
+        }
+        if (c.tags) {
+            EXPECT_EQ(tagHead->GetPosition().x, tag->GetPosition().x);
+            EXPECT_LT(tagHead->GetRect().GetBottom(), tag->GetPosition().y);
+        }
+        ClickCancel();
+        EXPECT_EQ(Finish(), wxID_CANCEL);
+    }
 }

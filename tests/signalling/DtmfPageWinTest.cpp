@@ -98,5 +98,21 @@ TEST_F(DtmfPageWin, EachCodeShowsItsTypeAndActionBesideIt) {
         EXPECT_LT(code->GetRect().GetRight(), type->GetPosition().x) << i;
         EXPECT_LT(type->GetRect().GetRight(), action->GetPosition().x) << i;
     }
+    // The column captions head the three columns, above the first code.
+    const struct {
+        int caption, column;
+        const char* text;
+    } heads[] = {{CDtmfPageDlg::IDC_CODE_CAPTION, CDtmfPageDlg::IDC_CODE1, "Code"},
+                 {CDtmfPageDlg::IDC_TYPE_CAPTION, CDtmfPageDlg::IDC_TYPE1, "Type"},
+                 {CDtmfPageDlg::IDC_ACTION_CAPTION, CDtmfPageDlg::IDC_ACTION1, "Action"}};
+    for (const auto& head : heads) {
+        wxWindow* caption = Control(head.caption);
+        wxWindow* column = Control(head.column);
+        ASSERT_TRUE(caption && column) << head.text;
+        EXPECT_EQ(caption->GetLabel(), head.text);
+        EXPECT_TRUE(caption->IsShown()) << head.text;
+        EXPECT_EQ(caption->GetPosition().x, column->GetPosition().x) << head.text;
+        EXPECT_LT(caption->GetRect().GetBottom(), column->GetPosition().y) << head.text;
+    }
     EXPECT_LT(dialog->GetSize().y, 700);
 }
