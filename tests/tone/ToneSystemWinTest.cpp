@@ -13,6 +13,8 @@
 #include <string>
 
 #include "ToneWinUtil.h"
+#include "help/HelpFrame.h"
+#include "help/HelpTopics.h"
 #include "WinTestUtil.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
@@ -113,6 +115,34 @@ TEST_F(ToneSystemWin, OkWithoutEditsChangesNothing) {
 }
 
 TEST_F(ToneSystemWin, HelpButtonTogglesTheHelpPaneAndTheWindowKeepsItsMinimum) {
+    // Both windows share the help row: it opens below the button bar at its
+    // height (never below 160), taken from the middle row, and gives it back.
+    for (int id : {CDialogDmy::Window5Tone, CDialogDmy::Window2Tone}) {
+        RunSystemWindow(frame.frame, document, id, "/nonexistent", [&](CDialogDmy& window) {
+            auto row = [&](int r) {
+                int current = 0, minimum = 0;
+                window.Frame()->Outer()->GetRowInfo(r, current, minimum);
+                return current;
+            };
+            ASSERT_NE(window.HelpTopics(), nullptr);
+            EXPECT_FALSE(window.HelpVisible());
+            EXPECT_FALSE(window.HelpTopics()->IsShownOnScreen());
+            const int middle = row(CDialogDmy::MiddleRow);
+            wxWindow* help = Button(window, CDialogDmy::IDC_HELP);
+            Press(help, [&] { return window.HelpVisible(); });
+            Pump();
+            EXPECT_TRUE(window.HelpTopics()->IsShownOnScreen()) << id;
+            EXPECT_GE(row(CDialogDmy::HelpRow), 160) << id;
+            EXPECT_GE(window.HelpTopics()->GetScreenPosition().y,
+                      help->GetScreenPosition().y + help->GetSize().y) << id;
+            EXPECT_EQ(row(CDialogDmy::MiddleRow) + row(CDialogDmy::HelpRow), middle) << id;
+            Press(help, [&] { return !window.HelpVisible(); });
+            Pump();
+            EXPECT_FALSE(window.HelpTopics()->IsShownOnScreen()) << id;
+            EXPECT_EQ(row(CDialogDmy::MiddleRow), middle) << id;
+            Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+        });
+    }
     Run([](CDialogDmy& window) {
         EXPECT_FALSE(window.HelpVisible());
         wxWindow* help = Button(window, CDialogDmy::IDC_HELP);
