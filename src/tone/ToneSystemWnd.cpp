@@ -15,6 +15,7 @@
 #include "language/SettingsFile.h"
 #include "image/ImageHost.h"
 #include "tone/FiveToneSystemViews.h"
+#include "tone/ToneGridView.h"
 #include "tone/TwoToneSystemViews.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
@@ -72,6 +73,7 @@ CDialogDmy::CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::p
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, IDC_CANCEL);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowHelpPane(!helpVisible_, false); }, IDC_HELP);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { AutoGridWidth(); }, CToneGridView::ID_AUTO_GRID_WIDTH);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
         // Enter belongs to the grids; Escape cancels.

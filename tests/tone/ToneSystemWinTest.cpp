@@ -16,6 +16,7 @@
 #include "help/HelpFrame.h"
 #include "help/HelpTopics.h"
 #include "WinTestUtil.h"
+#include "ui/RealInput.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
@@ -244,4 +245,35 @@ TEST_F(ToneSystemWin, EnterOnAToneCellOpensTheCodePopupAndOnlyItsOkWrites) {
     });
     ASSERT_EQ(result, wxID_OK);
     EXPECT_EQ(document[B10 + 0x220], 3);
+}
+
+// "Auto Grid Width" from a view's context menu fits the columns of every grid
+// of the window, not only the one clicked.
+TEST_F(ToneSystemWin, AutoGridWidthFromTheContextMenuFitsEveryGrid) {
+    Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CVSFlexGrid& encode = window.View(1)->Grid();
+        encode.SetColWidthTwips(EncodeCol::Tag, 6000);
+        Pump();
+        ASSERT_GE(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
+        // The menu runs its own loop: a timer picks the last item with keys
+        // while it is open.
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            sim.Char(WXK_UP);
+            sim.Char(WXK_RETURN);
+        });
+        for (int attempt = 0; attempt < 5 && encode.GetColWidthTwips(EncodeCol::Tag) >= 6000; ++attempt) {
+            Aim(systems, H, SystemCol::CallCode);
+            timer.StartOnce(300);
+            wxUIActionSimulator sim;
+            sim.MouseMove(RealInput::CellCentre(systems.Grid(), H, SystemCol::CallCode));
+            Pump();
+            sim.MouseClick(wxMOUSE_BTN_RIGHT);
+            for (int i = 0; i < 10 && encode.GetColWidthTwips(EncodeCol::Tag) >= 6000; ++i) Pump();
+        }
+        EXPECT_LT(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
 }
