@@ -14,7 +14,8 @@ using namespace GridView;
 
 namespace {
 // The context menu's row commands.
-constexpr int ID_ROW_COPY = 32901, ID_ROW_PASTE = 32902;
+// Menu item ids must stay below 0x7fff, so the commands take ids of their own.
+constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02;
 }  // namespace
 
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
@@ -149,6 +150,9 @@ void CToneGridView::Setup() {
         menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T");
         menu.Append(wxID_COPY, "&Copy\tCtrl+C");
         menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+        // The window's View command: fits the columns of all its grids.
+        menu.AppendSeparator();
+        menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
         PopupMenu(&menu);
     });
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);

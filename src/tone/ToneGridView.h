@@ -14,6 +14,9 @@
 
 class CToneGridView : public wxPanel {
   public:
+    // The window's "Auto Grid Width" command, offered on the views' context menu
+    // (menu ids stay below 0x7fff).
+    static constexpr int ID_AUTO_GRID_WIDTH = 0x7E03;
     // `section`: where the column widths are kept; `formId`: the view's form,
     // for translation and help.
     CToneGridView(wxWindow* parent, const GridView::ViewSpec& spec, CloneImage& image, int gridId,

@@ -2,18 +2,20 @@
 
 #include <wx/button.h>
 #include <wx/display.h>
-#include <wx/html/htmlwin.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
-#include <wx/splitter.h>
 
 #include <algorithm>
+#include <cmath>
 
+#include "help/HelpFrame.h"
+#include "help/HelpTopics.h"
 #include "image/ImageHost.h"
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "image/ImageHost.h"
 #include "tone/FiveToneSystemViews.h"
+#include "tone/ToneGridView.h"
 #include "tone/TwoToneSystemViews.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
@@ -56,25 +58,22 @@ CDialogDmy::CDialogDmy(wxWindow* parent, CloneImage& working, std::filesystem::p
       windowId_(windowId == Window5Tone ? Window5Tone : Window2Tone) {
     SetMinSize(wxSize(800, 600));
     if (windowId_ == Window5Tone) proportions_[2] = 0.5;
-    BuildPanes(working, programFolder);
-    UiUtil::TranslateWindowTexts(this, windowId_);
 
     // Placement: "Position" and "Size" (default 800 x 600), "Maximize".
     WindowPlacement::RestoreWindow(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, 800, 600,
                                    Section());
     if (GetSize().x < 800 || GetSize().y < 600) SetSize(std::max(GetSize().x, 800), std::max(GetSize().y, 600));
     WindowPlacement::LoadBarPosition(Section(), proportions_);
+    BuildPanes(working, programFolder);
+    UiUtil::TranslateWindowTexts(this, windowId_);
     if (GetProfileInt(Section(), "Maximize", 0) == 1) Maximize(true);
-    ApplyLayout();
+    // The help row starts hidden behind the middle row.
+    ShowHelpPane(false, true);
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, IDC_CANCEL);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        ShowHelpPane(!helpVisible_, false);
-        if (helpVisible_) {
-            if (const auto& hooks = UiHooks::Current(); hooks.openHelp) hooks.openHelp(this, MakeRID(0, windowId_, 0));
-        }
-    }, IDC_HELP);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowHelpPane(!helpVisible_, false); }, IDC_HELP);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { AutoGridWidth(); }, CToneGridView::ID_AUTO_GRID_WIDTH);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
         // Enter belongs to the grids; Escape cancels.
@@ -88,69 +87,94 @@ CDialogDmy::~CDialogDmy() {
 }
 
 void CDialogDmy::BuildPanes(CloneImage& working, const std::filesystem::path& programFolder) {
-    outer_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3D);
-    lower_ = new wxSplitterWindow(outer_, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3D);
-    middle_ = new wxSplitterWindow(lower_, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3D);
-    outer_->SetMinimumPaneSize(100);
-    lower_->SetMinimumPaneSize(ButtonBarHeight);
-    middle_->SetMinimumPaneSize(50);
+    const bool five = windowId_ == Window5Tone;
+    frame_ = new CHelpFrameWnd(windowId_);
+    auto& panes = frame_->Panes();
+    auto view = [this](int key, CToneGridView* made) {
+        views_[static_cast<std::size_t>(key)] = made;
+        return made;
+    };
+    CloneImage* image = &working;
+    const std::filesystem::path folder = programFolder;
+    panes[0] = {five ? 625 : 167, [=](wxWindow* parent, int) -> wxWindow* {
+                    if (five) return view(0, new C5ToneSystemView1(parent, *image, Host().ServiceMode()));
+                    return view(0, new C2ToneSystemView1(parent, *image));
+                }, TopRow, 0, 0, 140, 300};
+    panes[1] = {five ? 626 : 168, [=](wxWindow* parent, int) -> wxWindow* {
+                    if (five) return view(1, new C5ToneSystemView2(parent, *image));
+                    return view(1, new C2ToneSystemView2(parent, *image));
+                }, MiddleRow, 0, 0, 100, 200};
+    panes[2] = {five ? 627 : 169, [=](wxWindow* parent, int) -> wxWindow* {
+                    if (five) return view(2, new C5ToneSystemView3(parent, *image, folder));
+                    return view(2, new C2ToneSystemView3(parent, *image, folder));
+                }, MiddleRow, 0, 1, 100, 200};
+    panes[3] = {628, [this](wxWindow* parent, int id) -> wxWindow* {
+                    bottom_ = new wxPanel(parent, id);
+                    auto* bar = new wxBoxSizer(wxHORIZONTAL);
+                    bar->AddStretchSpacer();
+                    bar->Add(new wxButton(bottom_, IDC_HELP, "Help"), 0, wxALL, 6);
+                    bar->Add(new wxButton(bottom_, wxID_OK, "OK"), 0, wxALL, 6);
+                    bar->Add(new wxButton(bottom_, IDC_CANCEL, "Cancel"), 0, wxALL, 6);
+                    bottom_->SetSizer(bar);
+                    return bottom_;
+                }, ButtonRow, 2, 0, ButtonBarHeight, ButtonBarHeight};
+    panes[CHelpFrameWnd::HelpPaneKey] = {CHelpTopics::IDD, [this](wxWindow* parent, int id) -> wxWindow* {
+                    auto* pane = new CHelpTopics;
+                    if (!pane->CreatePane(parent, id)) {
+                        delete pane;
+                        return nullptr;
+                    }
+                    help_ = pane;
+                    return pane;
+                }, HelpRow, 3, 0, 0, ToneWindowLayout::HelpHeight(GetProfileInt(Section(), "Help", 160))};
 
-    if (windowId_ == Window5Tone) {
-        views_[0] = new C5ToneSystemView1(outer_, working, Host().ServiceMode());
-        views_[1] = new C5ToneSystemView2(middle_, working);
-        views_[2] = new C5ToneSystemView3(middle_, working, programFolder);
-    } else {
-        views_[0] = new C2ToneSystemView1(outer_, working);
-        views_[1] = new C2ToneSystemView2(middle_, working);
-        views_[2] = new C2ToneSystemView3(middle_, working, programFolder);
-    }
-
-    bottom_ = new wxPanel(lower_, 628);
-    auto* bar = new wxBoxSizer(wxHORIZONTAL);
-    bar->AddStretchSpacer();
-    bar->Add(new wxButton(bottom_, IDC_HELP, "Help"), 0, wxALL, 6);
-    bar->Add(new wxButton(bottom_, wxID_OK, "OK"), 0, wxALL, 6);
-    bar->Add(new wxButton(bottom_, IDC_CANCEL, "Cancel"), 0, wxALL, 6);
-    help_ = new wxHtmlWindow(bottom_, 138, wxDefaultPosition, wxSize(-1, 160));
-    help_->Hide();
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(bar, 0, wxEXPAND);
-    column->Add(help_, 1, wxEXPAND);
-    bottom_->SetSizer(column);
-
-    middle_->SplitVertically(views_[1], views_[2]);
-    lower_->SplitHorizontally(middle_, bottom_);
-    outer_->SplitHorizontally(views_[0], lower_);
-    lower_->SetSashGravity(1.0);
-
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(outer_, 1, wxEXPAND);
-    SetSizer(sizer);
-}
-
-void CDialogDmy::ApplyLayout() {
-    Layout();
+    // Rows 0 and 1 and the first middle column from the saved proportions.
     const wxSize client = GetClientSize();
     const auto rows = ToneWindowLayout::FromProportions(client.y, proportions_[0], proportions_[1]);
-    outer_->SetSashPosition(rows.top);
-    const int lowerHeight = client.y - rows.top - outer_->GetSashSize();
-    // The middle row takes what the button bar (and the help pane) leave.
-    const int bottom = ButtonBarHeight + (helpVisible_ ? help_->GetSize().y : 0);
-    lower_->SetSashPosition(std::max(lowerHeight - bottom, 50));
+    frame_->SetPaneState(TopRow, rows.top);
+    frame_->SetPaneState(MiddleRow, rows.middle);
+    if (!frame_->Create(this, wxID_ANY, client)) {
+        // A pane that cannot be made leaves the window without its views.
+        return;
+    }
+    frame_->OnCancel = [this] { OnCancel(); };
     const double p2 = std::isfinite(proportions_[2]) ? proportions_[2] : 0.33;
-    middle_->SetSashPosition(std::max(static_cast<int>(p2 * client.x), 50));
+    frame_->Inner()->SetColumnInfo(0, std::max(static_cast<int>(p2 * client.x), 50), 0);
+    frame_->Inner()->RecalcLayout();
+    if (help_) help_->SyncTopicForRID(MakeRID(0, windowId_, 0));
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(frame_, 1, wxEXPAND);
+    SetSizer(sizer);
+    Layout();
 }
 
 void CDialogDmy::ShowHelpPane(bool show, bool keepHeight) {
-    if (!show && helpVisible_ && !keepHeight)
-        WriteProfileInt(Section(), "Help", help_->GetSize().y);
+    if (!frame_ || !help_) return;
+    int current = 0, minimum = 0;
+    frame_->Outer()->GetRowInfo(HelpRow, current, minimum);
+    if (!show && helpVisible_ && !keepHeight) WriteProfileInt(Section(), "Help", current);
+    const bool was = helpVisible_;
     helpVisible_ = show;
-    const int height = ToneWindowLayout::HelpHeight(GetProfileInt(Section(), "Help", 160));
-    help_->Show(show);
-    help_->SetMinSize(wxSize(-1, show ? height : 0));
-    bottom_->Layout();
-    const int lowerHeight = lower_->GetClientSize().y;
-    lower_->SetSashPosition(std::max(lowerHeight - ButtonBarHeight - (show ? height : 0), 50));
+    if (show && !was) {
+        frame_->ShowPaneRow(HelpRow, MiddleRow, true);
+        // The row opens at the saved height (never below 160), which the
+        // middle row gives up, whatever the row held when it was hidden.
+        auto& rows = frame_->Outer()->RowData();
+        const int height = ToneWindowLayout::HelpHeight(GetProfileInt(Section(), "Help", 160));
+        const int delta = height - rows[HelpRow].ideal;
+        rows[MiddleRow].ideal = std::max(rows[MiddleRow].ideal - delta, 0);
+        rows[HelpRow].ideal = height;
+        frame_->Outer()->RecalcLayout();
+        frame_->Inner()->RecalcLayout();
+        help_->Show();
+        // The topic of the window; the pane navigates once it is on screen.
+        help_->ShowTopicForRID(MakeRID(0, windowId_, 0), windowId_);
+        help_->ReloadTopic();
+    } else if (!show && (was || !frame_->Outer()->FixedRows().count(HelpRow))) {
+        frame_->ShowPaneRow(HelpRow, MiddleRow, false);
+        help_->Hide();
+    }
 }
 
 void CDialogDmy::OnOK() {
@@ -180,10 +204,13 @@ void CDialogDmy::SavePlacement() {
     if (!maximised) WindowPlacement::Save(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, Section());
     WriteProfileInt(Section(), "Maximize", maximised ? 1 : 0);
     const wxSize client = GetClientSize();
-    if (client.y > 0 && client.x > 0) {
-        const double values[3] = {static_cast<double>(outer_->GetSashPosition()) / client.y,
-                                  static_cast<double>(lower_->GetSashPosition()) / client.y,
-                                  static_cast<double>(middle_->GetSashPosition()) / client.x};
+    if (frame_ && client.y > 0 && client.x > 0) {
+        int top = 0, middle = 0, first = 0, minimum = 0;
+        frame_->Outer()->GetRowInfo(TopRow, top, minimum);
+        frame_->Outer()->GetRowInfo(MiddleRow, middle, minimum);
+        frame_->Inner()->GetColumnInfo(0, first, minimum);
+        const double values[3] = {static_cast<double>(top) / client.y, static_cast<double>(middle) / client.y,
+                                  static_cast<double>(first) / client.x};
         WindowPlacement::SaveBarPosition(Section(), values);
     }
     WriteProfileInt("HelpFrame", "Visible", helpVisible_ ? 1 : 0);

@@ -12,9 +12,9 @@
 
 #include "image/CloneImage.h"
 
-class wxSplitterWindow;
-class wxHtmlWindow;
 class wxPanel;
+class CHelpFrameWnd;
+class CHelpTopics;
 class CToneGridView;
 
 class CDialogDmy : public wxDialog {
@@ -38,6 +38,10 @@ class CDialogDmy : public wxDialog {
     int WindowId() const { return windowId_; }
     CToneGridView* View(int key) const { return views_[static_cast<std::size_t>(key)]; }
     bool HelpVisible() const { return helpVisible_; }
+    CHelpTopics* HelpTopics() const { return help_; }
+    CHelpFrameWnd* Frame() const { return frame_; }
+    // The outer rows of the frame.
+    enum { TopRow = 0, MiddleRow = 1, ButtonRow = 2, HelpRow = 3 };
     void ShowHelpPane(bool show, bool keepHeight);
 
     void OnOK();
@@ -48,16 +52,13 @@ class CDialogDmy : public wxDialog {
 
   private:
     void BuildPanes(CloneImage& working, const std::filesystem::path& programFolder);
-    void ApplyLayout();
     void SavePlacement();
     void AutoGridWidth();
 
     int windowId_ = Window2Tone;
-    wxSplitterWindow* outer_ = nullptr;   // top row / the rest
-    wxSplitterWindow* lower_ = nullptr;   // middle row / button bar and help
-    wxSplitterWindow* middle_ = nullptr;  // encode | decode
+    CHelpFrameWnd* frame_ = nullptr;
     wxPanel* bottom_ = nullptr;
-    wxHtmlWindow* help_ = nullptr;
+    CHelpTopics* help_ = nullptr;
     std::array<CToneGridView*, 3> views_{};
     bool helpVisible_ = false;
     bool placementSaved_ = false;

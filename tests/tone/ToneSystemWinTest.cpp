@@ -13,7 +13,10 @@
 #include <string>
 
 #include "ToneWinUtil.h"
+#include "help/HelpFrame.h"
+#include "help/HelpTopics.h"
 #include "WinTestUtil.h"
+#include "ui/RealInput.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
@@ -113,6 +116,34 @@ TEST_F(ToneSystemWin, OkWithoutEditsChangesNothing) {
 }
 
 TEST_F(ToneSystemWin, HelpButtonTogglesTheHelpPaneAndTheWindowKeepsItsMinimum) {
+    // Both windows share the help row: it opens below the button bar at its
+    // height (never below 160), taken from the middle row, and gives it back.
+    for (int id : {CDialogDmy::Window5Tone, CDialogDmy::Window2Tone}) {
+        RunSystemWindow(frame.frame, document, id, "/nonexistent", [&](CDialogDmy& window) {
+            auto row = [&](int r) {
+                int current = 0, minimum = 0;
+                window.Frame()->Outer()->GetRowInfo(r, current, minimum);
+                return current;
+            };
+            ASSERT_NE(window.HelpTopics(), nullptr);
+            EXPECT_FALSE(window.HelpVisible());
+            EXPECT_FALSE(window.HelpTopics()->IsShownOnScreen());
+            const int middle = row(CDialogDmy::MiddleRow);
+            wxWindow* help = Button(window, CDialogDmy::IDC_HELP);
+            Press(help, [&] { return window.HelpVisible(); });
+            Pump();
+            EXPECT_TRUE(window.HelpTopics()->IsShownOnScreen()) << id;
+            EXPECT_GE(row(CDialogDmy::HelpRow), 160) << id;
+            EXPECT_GE(window.HelpTopics()->GetScreenPosition().y,
+                      help->GetScreenPosition().y + help->GetSize().y) << id;
+            EXPECT_EQ(row(CDialogDmy::MiddleRow) + row(CDialogDmy::HelpRow), middle) << id;
+            Press(help, [&] { return !window.HelpVisible(); });
+            Pump();
+            EXPECT_FALSE(window.HelpTopics()->IsShownOnScreen()) << id;
+            EXPECT_EQ(row(CDialogDmy::MiddleRow), middle) << id;
+            Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+        });
+    }
     Run([](CDialogDmy& window) {
         EXPECT_FALSE(window.HelpVisible());
         wxWindow* help = Button(window, CDialogDmy::IDC_HELP);
@@ -214,4 +245,35 @@ TEST_F(ToneSystemWin, EnterOnAToneCellOpensTheCodePopupAndOnlyItsOkWrites) {
     });
     ASSERT_EQ(result, wxID_OK);
     EXPECT_EQ(document[B10 + 0x220], 3);
+}
+
+// "Auto Grid Width" from a view's context menu fits the columns of every grid
+// of the window, not only the one clicked.
+TEST_F(ToneSystemWin, AutoGridWidthFromTheContextMenuFitsEveryGrid) {
+    Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CVSFlexGrid& encode = window.View(1)->Grid();
+        encode.SetColWidthTwips(EncodeCol::Tag, 6000);
+        Pump();
+        ASSERT_GE(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
+        // The menu runs its own loop: a timer picks the last item with keys
+        // while it is open.
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            sim.Char(WXK_UP);
+            sim.Char(WXK_RETURN);
+        });
+        for (int attempt = 0; attempt < 5 && encode.GetColWidthTwips(EncodeCol::Tag) >= 6000; ++attempt) {
+            Aim(systems, H, SystemCol::CallCode);
+            timer.StartOnce(300);
+            wxUIActionSimulator sim;
+            sim.MouseMove(RealInput::CellCentre(systems.Grid(), H, SystemCol::CallCode));
+            Pump();
+            sim.MouseClick(wxMOUSE_BTN_RIGHT);
+            for (int i = 0; i < 10 && encode.GetColWidthTwips(EncodeCol::Tag) >= 6000; ++i) Pump();
+        }
+        EXPECT_LT(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
 }
