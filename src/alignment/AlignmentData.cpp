@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/ItemMap.h"
+#include "image/ItemsHeader.h"
 
 namespace AlignmentData {
 
@@ -40,6 +41,27 @@ int FirstChannelInUse(const CloneImage& image) {
     for (int channel = 0; channel < ItemMap::ChannelCount; ++channel)
         if (ItemMap::ReadBit(image, channel) == 0) return channel;
     return -1;
+}
+
+namespace {
+
+const HeaderItemDescriptor& HeaderItem(const CloneImage& image, int offset) {
+    auto find = [offset](const auto& layout) -> const HeaderItemDescriptor& {
+        for (const auto& item : layout)
+            if (item.width == 1 && static_cast<int>(item.offset) == offset) return item;
+        return layout[0];
+    };
+    return ItemMap::ChooseLayout(image, find(ItemMap::AlignHeaderItemsA), find(ItemMap::AlignHeaderItemsB));
+}
+
+}  // namespace
+
+std::uint32_t ReadHeaderByte(const CloneImage& image, int offset) {
+    return ItemMap::ReadHeaderField(HeaderItem(image, offset), image);
+}
+
+void WriteHeaderByte(CloneImage& image, int offset, std::uint32_t value) {
+    ItemMap::WriteHeaderField(HeaderItem(image, offset), image, 0, 0, value);
 }
 
 }  // namespace AlignmentData

@@ -39,4 +39,9 @@ void CopyTable(CloneImage& target, Copy to, const CloneImage& source, Copy from)
 // The first channel in use (bit clear in the in-use bitmap), -1 when none.
 int FirstChannelInUse(const CloneImage& image);
 
+// The one-byte EEPROM alignment value at header byte `offset`, in the
+// image's layout (A keeps some values in 4 or 5 bits).
+std::uint32_t ReadHeaderByte(const CloneImage& image, int offset);
+void WriteHeaderByte(CloneImage& image, int offset, std::uint32_t value);
+
 }  // namespace AlignmentData

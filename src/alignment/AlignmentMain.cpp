@@ -19,6 +19,12 @@ int TxPowerLevel(const Button& button, const CloneImage& image) {
     return button.kind;
 }
 
+bool Stores(const Button& button, const CloneImage& image) {
+    if (button.action != Action::TxPower || !Model::IsSpecialVariant(image)) return true;
+    const int level = TxPowerLevel(button, image);
+    return level != 1 && level != 3;
+}
+
 bool PrepareAlignment(PXComCommandRetry* radio, int preparation, int point) {
     if (!radio) return false;
     if ((preparation & PrepareSelect) && !radio->SelectAlignChannelRetry(point)) return false;

@@ -79,6 +79,10 @@ inline constexpr Button Buttons[] = {
 const Button* FindButton(int id);
 // The TX Power(H) button aligns level 1 on the special variant.
 int TxPowerLevel(const Button& button, const CloneImage& image);
+// Whether the button's dialog keeps what the user aligns: the power levels
+// Low3 and Low1 store no value, so the special variant, whose TX Power(H)
+// opens Low3, offers none of the three.
+bool Stores(const Button& button, const CloneImage& image);
 
 // Selects alignment point `point` (record `point`, as the dialogs number
 // them) and/or puts the radio into receive; false when a command failed.

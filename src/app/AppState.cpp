@@ -46,6 +46,11 @@ FolderOptions& Folders() {
     return folders;
 }
 
+std::string& CommandLineDataFile() {
+    static std::string file;
+    return file;
+}
+
 std::string& CurrentFileName() {
     static std::string name;
     return name;

@@ -37,4 +37,8 @@ FolderOptions& Folders();
 // The file name of the window title up to its first "." (empty when none).
 std::string& CurrentFileName();
 
+// The data file named on the command line (empty when none): the ship mode
+// starts its sequence only with one and reopens it after a failed write.
+std::string& CommandLineDataFile();
+
 }  // namespace AppState

@@ -84,6 +84,7 @@ bool CCloneEditorApp::OnInit() {
     info.Parse(words, AppState::AppMode(), AppState::ServiceMode());
     ApplyFolderOptions(info);
     CommandLineFile = info.FileName;
+    AppState::CommandLineDataFile() = info.FileName;
 
     RegisterScreens();
     MainFrame = new CMainFrame(recent_.get(), ProgramFolders::ShippedDataFolders(),

@@ -79,6 +79,9 @@ class CCloneEditorDoc {
 
     // A shipped default data file by name, loaded without a path (New).
     int LoadDefaultFile(const std::string& name);
+    // Where a shipped data file of that name lies (the first data folder
+    // that holds it).
+    std::filesystem::path DataFilePath(const std::string& name) const { return FindDataFile(name); }
     // The image no longer comes from the file (a radio read, an alignment, a
     // conversion): no path, title "<none>".
     void ClearPath() { SetPath("", false); }

@@ -31,7 +31,7 @@ void Register(std::filesystem::path helpFile, std::filesystem::path relatedFile)
         if (AppState::AppMode() == 0 || !Screens::ImageEditor() || !host) return false;
         wxWeakRef<wxWindow> focus(wxWindow::FindFocus());
         const bool ok = Screens::ImageEditor()(pane, host->Image());
-        if (ok && (AppState::ServiceMode() == 1 || AppState::ServiceMode() == 2)) host->RefreshAllPanes();
+        if (ok) host->RefreshAllPanes();
         if (focus) focus->SetFocus();
         return true;
     };

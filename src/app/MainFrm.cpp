@@ -651,7 +651,9 @@ void CMainFrame::OnActivate(wxActivateEvent& event) {
     grid->SetFocus();
     if (AppState::AppMode() == AppModes::Ship) {
         const auto& ship = Screens::Ship();
-        if (firstActivation_ && ship.beginSequence) ship.beginSequence();
+        // The line's sequence begins only when the command line names its data file.
+        if (firstActivation_ && ship.beginSequence && !AppState::CommandLineDataFile().empty())
+            ship.beginSequence();
         if (ship.startWatcher) ship.startWatcher();
     }
     firstActivation_ = false;

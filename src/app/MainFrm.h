@@ -138,7 +138,7 @@ class CMainFrame : public wxFrame, public DocumentView {
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnMenuOpen(wxMenuEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
-    void RunDialogCommand(int commandId, int screenId, bool refresh);
+    bool RunDialogCommand(int commandId, int screenId, bool refresh);
     void ForwardEditCommand(int commandId);
     void ResendToFocus(int commandId);
     void ToggleBar(int commandId);

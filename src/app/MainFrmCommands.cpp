@@ -11,6 +11,7 @@
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
 #include "app/MainFrm.h"
+#include "app/ShipMode.h"
 #include "app/PaneSelectorDlg.h"
 #include "app/RadioRoads.h"
 #include "app/ScreenRegistry.h"
@@ -359,8 +360,8 @@ void CMainFrame::RunCommand(int id) {
             const bool running = ship.sequenceRunning && ship.sequenceRunning();
             if (AppState::AppMode() == AppModes::Ship && !running && ship.beginSequence)
                 ship.beginSequence();
-            else
-                RunDialogCommand(id, Cmd::Marketing, true);
+            else if (!RunDialogCommand(id, Cmd::Marketing, true))
+                ShipMode::SequenceFlag() = 0;  // the ship sequence stops at a refused step
             break;
         }
         case CommandKind::Print: {
@@ -463,16 +464,18 @@ void CMainFrame::RunCommand(int id) {
     }
 }
 
-void CMainFrame::RunDialogCommand(int commandId, int screenId, bool refresh) {
+bool CMainFrame::RunDialogCommand(int commandId, int screenId, bool refresh) {
     wxWeakRef<wxWindow> focus(FindFocus());
     CloneImage working = doc_->CurrentImage;
-    if (Screens::RunDialog(screenId, this, working)) {
+    const bool ok = Screens::RunDialog(screenId, this, working);
+    if (ok) {
         doc_->CurrentImage = working;
         // A converted image is no longer the file's.
         if (commandId == Cmd::FileConvert) doc_->ClearPath();
         if (refresh) RefreshAllPanes();
     }
     if (focus) focus->SetFocus();
+    return ok;
 }
 
 void CMainFrame::ForwardEditCommand(int commandId) {

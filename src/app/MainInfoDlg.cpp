@@ -267,9 +267,8 @@ void CMainInfoDlg::OnCharHook(wxKeyEvent& event) {
         return;
     }
     wxWeakRef<wxWindow> focus(wxWindow::FindFocus());
-    const bool ok = Screens::ImageEditor()(this, image_);
-    if (ok && (AppState::ServiceMode() == ServiceModes::Engineer ||
-               AppState::ServiceMode() == ServiceModes::Manufacture))
+    // The editor works on a copy; on OK every pane shows what it wrote.
+    if (Screens::ImageEditor()(this, image_))
         if (PaneHost* host = MainPaneHost()) host->RefreshAllPanes();
     if (focus) focus->SetFocus();
 }

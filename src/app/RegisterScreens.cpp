@@ -1,7 +1,15 @@
+#include <wx/app.h>
+
 #include <memory>
 #include <string>
 
 #include "app/AppState.h"
+#include "app/FileConvDlg.h"
+#include "app/FileDataDlg.h"
+#include "app/GridPages.h"
+#include "app/ItemVisibleDlg.h"
+#include "app/ShipMode.h"
+#include "image/FileUtil.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
 #include "app/MainInfoPrint.h"
@@ -89,7 +97,10 @@ void RegisterScreens() {
     Screens::RegisterConfigure([](wxWindow* parent) {
         auto& link = AppState::Link();
         CFileConfigDlg dialog(parent, PortConfig{link.port, link.cableType, link.baudRate});
-        if (dialog.ShowModal() != wxID_OK) return false;
+        if (dialog.ShowModal() != wxID_OK) {
+            ShipMode::SequenceFlag() = 0;  // the ship sequence stops at a refused step
+            return false;
+        }
         link.port = dialog.Config().port;
         link.cableType = dialog.Config().cableType;
         link.baudRate = dialog.Config().baudRate;
@@ -177,6 +188,33 @@ void RegisterScreens() {
                 break;
         }
     });
+
+    // File Convert: the default data files are found where the document finds them.
+    Screens::RegisterDialog(Cmd::FileConvert, [](wxWindow* parent, CloneImage& working) {
+        auto* frame = dynamic_cast<CMainFrame*>(parent);
+        return CFileConvModelDlg::Run(parent, working, [frame](const std::string& name, CloneImage& image) {
+            const std::string path = frame ? frame->Document().DataFilePath(name).string() : name;
+            return FileUtil::LoadImageFile(image, path) == 1;
+        });
+    });
+
+    // "Visible Items": the optional channel columns of the View menu.
+    Screens::RegisterVisibleItems([](wxWindow* parent, std::vector<Screens::VisibleEntry>& entries) {
+        std::vector<CItemVisible::Column> columns;
+        for (const auto& e : entries)
+            columns.push_back({e.text, static_cast<std::uint8_t>(e.checked), static_cast<std::uint8_t>(e.enabled), e.id});
+        CItemVisible dialog(parent, columns);
+        if (dialog.ShowModal() != wxID_OK) return;
+        for (std::size_t i = 0; i < entries.size() && i < columns.size(); ++i) entries[i].checked = columns[i].shown != 0;
+    });
+    // "Auto Grid Width" fits the tone windows' grids after the channel and group grids.
+    RegisterToneGridPages();
+
+    // The unattended ship mode: its workers drive the program's main window.
+    ShipMode::Register([] { return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()); });
+
+    // The image editor (Shift+F9 outside the normal mode), on a working copy.
+    Screens::RegisterImageEditor(&CFileDataDlg::EditImage);
 
     // Help: F1, the Help buttons and the Help menu, the help topic pane and
     // the related-items pane.

@@ -13,53 +13,13 @@
 #include <functional>
 
 #include "AlignmentFixture.h"
-#include "alignment/ui/CHBaseMaxDev.h"
+#include "AlignmentScript.h"
+#include "alignment/ui/CHBaseSixteen.h"
 #include "alignment/ui/CHBaselineADJ.h"
 #include "ui/MessageService.h"
 #include "ui/WinTestUtil.h"
 
 namespace {
-
-// Runs the steps one after the other from a timer, also inside the modal
-// loops the steps open; a step returns true when it is done.
-class Script {
-  public:
-    explicit Script(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
-        timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-            if (busy_ || next_ >= steps_.size()) return;
-            busy_ = true;
-            if (std::getenv("ZT_SCRIPT_TRACE")) std::fprintf(stderr, "step %zu\n", next_);
-            if (steps_[next_]()) ++next_;
-            busy_ = false;
-        });
-        timer_.Start(40);
-    }
-    bool Done() const { return next_ >= steps_.size(); }
-    std::size_t Step() const { return next_; }
-
-  private:
-    std::vector<std::function<bool()>> steps_;
-    std::size_t next_ = 0;
-    bool busy_ = false;
-    wxTimer timer_;
-};
-
-// A real click in the middle of `window` (or at `x` within it).
-void Click(wxWindow* window, int x = -1) {
-    wxUIActionSimulator input;
-    const wxRect r = window->GetScreenRect();
-    input.MouseMove(r.x + (x < 0 ? r.width / 2 : x), r.y + r.height / 2);
-    // No yield here: a click that opens a modal dialog must run after the
-    // step has returned, so that the script goes on inside that dialog.
-    input.MouseClick();
-}
-
-template <class T>
-T* Open() {
-    for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = dynamic_cast<T*>(w); d && d->IsModal() && d->IsShownOnScreen()) return d;
-    return nullptr;
-}
 
 std::vector<std::vector<int>> LiveCommands(const RadioSim::Simulator& sim) {
     std::vector<std::vector<int>> out;

@@ -3,8 +3,10 @@
 // the X server (wxUIActionSimulator), so the program's own key and mouse
 // handling runs exactly as it does for a user.
 #include <wx/app.h>
+#include <wx/ctrlsub.h>
 #include <wx/grid.h>
 #include <wx/stopwatch.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
@@ -97,6 +99,56 @@ inline void ClickCell(wxGrid& grid, int row, int col, int button = wxMOUSE_BTN_L
     else
         sim.MouseClick(button);
     Settle();
+}
+
+// A left click at the centre of a window (a button, a radio button).
+inline void Click(wxWindow* window) {
+    wxGetTopLevelParent(window)->Raise();
+    Settle(50);
+    wxUIActionSimulator sim;
+    const wxRect r = window->GetScreenRect();
+    sim.MouseMove(r.GetLeft() + r.GetWidth() / 2, r.GetTop() + r.GetHeight() / 2);
+    Settle(50);
+    sim.MouseClick();
+    Settle();
+}
+
+// Picks row `target` of a focused choice or combo box with the arrow keys.
+inline bool PickRow(wxControlWithItems* box, int target) {
+    if (!Focus(box)) return false;
+    wxUIActionSimulator sim;
+    for (int i = 0; i < 100 && box->GetSelection() != target; ++i) {
+        sim.Char(box->GetSelection() == wxNOT_FOUND || box->GetSelection() < target ? WXK_DOWN : WXK_UP);
+        Settle(60);
+    }
+    return box->GetSelection() == target;
+}
+
+// Answers a modal dialog that a click or key is about to open: a timer looks
+// for the first shown modal window of type T and runs `act` on it (inside
+// the dialog's own modal loop); it gives up after `ms`.
+template <class T>
+void WhenModal(std::function<void(T&)> act, int ms = 5000) {
+    struct Watch : wxTimer {
+        std::function<void(T&)> act;
+        wxStopWatch age;
+        int limit;
+        Watch(std::function<void(T&)> a, int m) : act(std::move(a)), limit(m) {}
+        void Notify() override {
+            for (wxWindow* w : wxTopLevelWindows)
+                if (auto* dialog = dynamic_cast<T*>(w); dialog && dialog->IsShown() && dialog->IsModal()) {
+                    Stop();
+                    act(*dialog);
+                    wxTheApp->CallAfter([this] { delete this; });
+                    return;
+                }
+            if (age.Time() > limit) {
+                Stop();
+                wxTheApp->CallAfter([this] { delete this; });
+            }
+        }
+    };
+    (new Watch(std::move(act), ms))->Start(30);
 }
 
 }  // namespace RealInput

@@ -8,6 +8,7 @@
 // test, and the bytes it sends can be paced at a baud rate. The cable's echo
 // comes back at once, whatever the radio is still sending; what the radio
 // sends while no program holds the port is lost, as on a real line.
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -70,6 +71,8 @@ struct AlignState {
     std::map<int, int> items;          // 0x33 (code, value): the live value of each item code
     std::uint16_t value36 = 0;         // the last 0x36 (value, byte)
     std::uint8_t byte36 = 0;
+    int byte37 = -1;                   // the last 0x37 (DCS modulation on 1 / off 0)
+    int reference = -1;                // the last 0x3C (reference frequency value)
 };
 
 // The 0x31 status reply while the curve is on: byte 1 the VCV A/D reading,
@@ -109,6 +112,8 @@ class Simulator {
 
     AlignState Alignment() const;
     void SetRssiCurve(const RssiCurve& curve);
+    // The next 0x31 replies, one each, before the curve or the fixed status.
+    void QueueStatus(const std::vector<std::array<std::uint8_t, 6>>& replies);
 
     void PowerOff();
     // Switches the radio on: it boots and beacons.
@@ -162,6 +167,7 @@ class Simulator {
     AlignState align_;
     RssiCurve curve_;
     bool curveOn_ = false;
+    mutable std::deque<std::array<std::uint8_t, 6>> statusQueue_;
     State state_ = State::Booting;
     Clock::time_point nextBeacon_;
     Clock::time_point rebootEnd_;

@@ -18,6 +18,11 @@ void Simulator::SetRssiCurve(const RssiCurve& curve) {
     curveOn_ = true;
 }
 
+void Simulator::QueueStatus(const std::vector<std::array<std::uint8_t, 6>>& replies) {
+    std::lock_guard lock(mutex_);
+    statusQueue_.insert(statusQueue_.end(), replies.begin(), replies.end());
+}
+
 void Simulator::OnAlignCommand(std::uint8_t command, const std::uint8_t* payload, std::size_t size) {
     switch (command) {
         case 0x30:
@@ -28,6 +33,12 @@ void Simulator::OnAlignCommand(std::uint8_t command, const std::uint8_t* payload
             break;
         case 0x33:
             if (size == 2) align_.items[payload[0]] = payload[1];
+            break;
+        case 0x37:
+            if (size == 1) align_.byte37 = payload[0];
+            break;
+        case 0x3C:
+            if (size == 1) align_.reference = payload[0];
             break;
         case 0x34:
             align_.transmitting = true;
@@ -47,6 +58,11 @@ void Simulator::OnAlignCommand(std::uint8_t command, const std::uint8_t* payload
 }
 
 std::vector<std::uint8_t> Simulator::StatusBytes() const {
+    if (!statusQueue_.empty()) {
+        const auto next = statusQueue_.front();
+        statusQueue_.pop_front();
+        return {next.begin(), next.end()};
+    }
     if (!curveOn_) return {std::begin(status_), std::end(status_)};
     const int distance = std::abs(std::max(align_.adjustValue, 0) - curve_.center);
     const int rssi = std::clamp(curve_.peak - distance * curve_.slope, 0, 255);

@@ -6,9 +6,14 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <memory>
+
 #include "alignment/AlignmentFiles.h"
 #include "alignment/AlignmentMain.h"
-#include "alignment/ui/CHBaseMaxDev.h"
+#include "alignment/ui/CHBaseSQL.h"
+#include "alignment/ui/CHBaseSingle.h"
+#include "alignment/ui/CHBaseSixteen.h"
+#include "image/Model.h"
 #include "image/ImageHost.h"
 #include "language/SettingsFile.h"
 #include "serial/OperationView.h"
@@ -34,9 +39,11 @@ const Group kGroups[] = {
     {1106, "Mic Gain", {2417, 2418, 2419, 2426}},
 };
 
-// The buttons whose alignment dialog this program has.
-bool Built(Action action) {
-    return action == Action::MaxDev || action == Action::NoSpecification;
+// The buttons that open something: every alignment item but those with
+// nothing behind them, and on the special variant not the power levels whose
+// values would not be stored.
+bool Offered(const AlignmentMain::Button& button, const CloneImage& image) {
+    return button.action != Action::None && AlignmentMain::Stores(button, image);
 }
 
 std::string Text(int rid, const char* builtin) {
@@ -62,7 +69,7 @@ CCHBaselineADJ::CCHBaselineADJ(wxWindow* parent, const CloneImage& image, std::s
         for (const int id : group.buttons) {
             const AlignmentMain::Button* row = FindButton(id);
             auto* button = new wxButton(box->GetStaticBox(), id, row->text);
-            button->Enable(Built(row->action));
+            button->Enable(Offered(*row, image_));
             button->Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnItemButton(id); });
             buttons_[id] = button;
             box->Add(button, wxSizerFlags().Expand().Border(wxALL, 3));
@@ -125,15 +132,46 @@ void CCHBaselineADJ::OnItemButton(int id) {
         ShowMessage(TextNoSpecification, {}, MsgStyle::Ok | MsgStyle::IconInformation);
         return;
     }
-    if (row->action != Action::MaxDev) return;
+    if (!Offered(*row, image_)) return;
     CloneImage working = image_;
     if (!PrepareAlignment(radio_, row->preparation, row->point)) {
         ShowMessage(Text(RidCmdError, TextCmdError), Text(RidErrorCaption, TextErrorCaption),
                     MsgStyle::Ok | MsgStyle::IconWarning);
         return;
     }
-    CCHBaseMaxDev dialog(this, working, row->kind, radio_, makeView_);
-    if (dialog.ShowModal() == wxID_OK) image_ = working;
+    std::unique_ptr<wxDialog> dialog;
+    switch (row->action) {
+        case Action::RxTune:
+            dialog = std::make_unique<CCHBaseRXTune1>(this, working, radio_, makeView_);
+            break;
+        case Action::Squelch:
+            dialog = std::make_unique<CCHBaseSQL>(this, working, radio_, makeView_);
+            break;
+        case Action::TxPower:
+            dialog = std::make_unique<CCHBaseTxPower>(this, working, TxPowerLevel(*row, image_), radio_, makeView_);
+            break;
+        case Action::MaxDev:
+            dialog = std::make_unique<CCHBaseMaxDev>(this, working, row->kind, radio_, makeView_);
+            break;
+        case Action::CtcssDev:
+            dialog = std::make_unique<CCHBaseSubAudioCTCSS>(this, working, row->kind, radio_, makeView_);
+            break;
+        case Action::DcsDev:
+            dialog = std::make_unique<CCHBaseSubAudioDCS>(this, working, row->kind, radio_, makeView_);
+            break;
+        case Action::Frequency:
+            dialog = std::make_unique<CCHBaseFrequency>(this, working, radio_, makeView_);
+            break;
+        case Action::SeqTone:
+            dialog = std::make_unique<CCHBaseSeqTone>(this, working, radio_, makeView_);
+            break;
+        case Action::Dtmf:
+            dialog = std::make_unique<CCHBaseDTMF>(this, working, radio_, makeView_);
+            break;
+        default:
+            return;
+    }
+    if (dialog->ShowModal() == wxID_OK) image_ = working;
 }
 
 void CCHBaselineADJ::OnEnd(bool accept) {

@@ -1,4 +1,4 @@
-#include "alignment/ui/CHBaseMaxDev.h"
+#include "alignment/ui/CHBaseSixteen.h"
 
 #include <wx/button.h>
 #include <wx/radiobut.h>
@@ -9,10 +9,16 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "alignment/AlignmentMain.h"
 #include "alignment/AlignmentOperations.h"
+#include "alignment/Tuning.h"
+#include "alignment/ui/CHBaseRXTune.h"
+#include "image/Model.h"
+#include "language/SettingsFile.h"
+#include "ui/SignalLevel.h"
 #include "image/ImageHost.h"
 #include "serial/OperationView.h"
 #include "ui/MessageService.h"
@@ -26,14 +32,15 @@ wxString Number(int value) {
     return wxString::Format("%d", value);
 }
 
+
 }  // namespace
 
-CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PXComCommandRetry* radio,
-                             ViewFactory makeView)
-    : wxDialog(parent, wxID_ANY, Frame::MaxDev(kind).title),
+CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const AlignmentFrame::Member& member,
+                               PXComCommandRetry* radio, ViewFactory makeView)
+    : wxDialog(parent, wxID_ANY, member.title),
       working_(working),
       edited_(working),
-      frame_(edited_, Frame::MaxDev(kind), radio),
+      frame_(edited_, member, radio),
       radio_(radio),
       makeView_(std::move(makeView)) {
     auto* grid = new wxFlexGridSizer(7, 2, 6);
@@ -52,6 +59,7 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
     grid->Add(scale, wxSizerFlags().Expand());
     for (int i = 0; i < 4; ++i) grid->AddSpacer(0);
 
+    const bool receiver = member.sequence == Frame::Sequence::Receiver;
     for (int r = 0; r < Frame::Rows; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
         row.label = new wxStaticText(this, IDC_LABEL + r, Number(frame_.Label(r)));
@@ -64,10 +72,11 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
                                   wxSize(56, -1), wxTE_PROCESS_ENTER | wxTE_RIGHT);
         row.edit->SetMaxLength(3);
         row.spin = new wxSpinButton(this, IDC_SPIN + r, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
-        row.spin->SetRange(0, frame_.Maximum());
+        row.spin->SetRange(0, frame_.RowLimit(r));
         row.spin->SetValue(frame_.Value(r));
-        row.ptt = new wxButton(this, IDC_PTT + r, "PTT", wxDefaultPosition, wxSize(56, -1));
-        row.defaultValue = new wxStaticText(this, IDC_DEFAULT + r, Number(frame_.DefaultValue(r)));
+        row.ptt = new wxButton(this, IDC_PTT + r, receiver ? "Auto" : "PTT", wxDefaultPosition, wxSize(56, -1));
+        const int factory = frame_.DefaultValue(r);
+        row.defaultValue = new wxStaticText(this, IDC_DEFAULT + r, factory < 0 ? wxString() : Number(factory));
         grid->Add(row.label, wxSizerFlags().CenterVertical());
         grid->Add(row.frequency, wxSizerFlags().CenterVertical());
         grid->Add(row.scroll, wxSizerFlags().Expand().CenterVertical());
@@ -76,7 +85,7 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
         grid->Add(row.ptt, wxSizerFlags().CenterVertical());
         grid->Add(row.defaultValue, wxSizerFlags().CenterVertical());
 
-        row.ptt->Bind(wxEVT_BUTTON, [this, r](wxCommandEvent&) { OnPtt(r); });
+        row.ptt->Bind(wxEVT_BUTTON, [this, r](wxCommandEvent&) { OnRowButton(r); });
         row.scroll->Bind(wxEVT_SCROLL_LINEUP, [this, r](wxScrollEvent& e) { OnScroll(r, e); });
         row.scroll->Bind(wxEVT_SCROLL_LINEDOWN, [this, r](wxScrollEvent& e) { OnScroll(r, e); });
         row.scroll->Bind(wxEVT_SCROLL_PAGEUP, [this, r](wxScrollEvent& e) { OnScroll(r, e); });
@@ -120,13 +129,7 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
         types->Add(types_[i], wxSizerFlags().Border(wxALL, 3));
     }
     side->Add(types, wxSizerFlags().Expand().Border(wxALL, 6));
-    side->Add(new wxStaticText(this, IDC_TARGET_CAPTION, "Target Deviation"),
-              wxSizerFlags().Border(wxLEFT, 6));
-    auto* target = new wxBoxSizer(wxHORIZONTAL);
-    target->Add(new wxStaticText(this, IDC_TARGET, kind == 1 ? "2.1" : "4.2"),
-                wxSizerFlags().Border(wxRIGHT, 4));
-    target->Add(new wxStaticText(this, IDC_UNIT, "kHz"));
-    side->Add(target, wxSizerFlags().Border(wxALL, 6));
+    AddTarget(side);
     side->AddStretchSpacer();
     auto* help = new wxButton(this, IDC_HELP, "Help");
     help->Bind(wxEVT_BUTTON,
@@ -145,9 +148,9 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
     all->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
     all->Add(side, wxSizerFlags().Expand().Border(wxALL, 4));
     SetSizerAndFit(all);
-    Bind(wxEVT_CHAR_HOOK, &CCHBaseMaxDev::OnCharHook, this);
+    Bind(wxEVT_CHAR_HOOK, &CCHBaseSixteen::OnCharHook, this);
     UiUtil::TranslateWindowTexts(this, frame_.DialogNumber());
-    SetTitle(Frame::MaxDev(kind).title);
+    SetTitle(member.title);
     CentreOnParent();
 
     types_[0]->SetValue(true);
@@ -156,7 +159,78 @@ CCHBaseMaxDev::CCHBaseMaxDev(wxWindow* parent, CloneImage& working, int kind, PX
     Refresh();
 }
 
-int CCHBaseMaxDev::RowOf(const wxWindow* window) const {
+void CCHBaseSixteen::AddTarget(wxSizer* side) {
+    const auto& member = frame_.Spec();
+    const char* caption = "Target Deviation";
+    std::string value = member.kind == 1 ? "2.1" : "4.2";
+    const char* unit = "kHz";
+    bool shown = true;
+    switch (member.dialogClass) {
+        case ChannelAdjust::DialogClass::SubAudioCTCSS:
+            caption = "CTCSS Freq.";
+            value = frame_.TargetTone(0);
+            unit = "Hz";
+            break;
+        case ChannelAdjust::DialogClass::SubAudioDCS:
+            caption = "DCS Code";
+            shown = false;
+            break;
+        case ChannelAdjust::DialogClass::TxPower:
+            caption = "Target Power";
+            value = frame_.TargetPower();
+            unit = "Watt";
+            break;
+        case ChannelAdjust::DialogClass::RXTune1:
+            caption = "VCV A/D";
+            value.clear();
+            shown = false;
+            break;
+        default:
+            break;
+    }
+    auto* captionText = new wxStaticText(this, IDC_TARGET_CAPTION, caption);
+    side->Add(captionText, wxSizerFlags().Border(wxLEFT, 6));
+    auto* target = new wxBoxSizer(wxHORIZONTAL);
+    target_ = new wxStaticText(this, IDC_TARGET, value, wxDefaultPosition, wxSize(60, -1));
+    target->Add(target_, wxSizerFlags().Border(wxRIGHT, 4));
+    auto* unitText = new wxStaticText(this, IDC_UNIT, unit);
+    target->Add(unitText);
+    side->Add(target, wxSizerFlags().Border(wxALL, 6));
+    for (wxWindow* w : {static_cast<wxWindow*>(captionText), static_cast<wxWindow*>(target_),
+                        static_cast<wxWindow*>(unitText)})
+        w->Show(shown);
+    if (member.dialogClass != ChannelAdjust::DialogClass::RXTune1) return;
+    // The receiver: its signal strength, the auto step and the signal generator settings.
+    auto* rssi = new wxBoxSizer(wxHORIZONTAL);
+    rssi->Add(new wxStaticText(this, IDC_RSSI_CAPTION, "RSSI"), wxSizerFlags().Border(wxRIGHT, 6));
+    rssi_ = new wxStaticText(this, IDC_RSSI, "", wxDefaultPosition, wxSize(40, -1));
+    rssi->Add(rssi_);
+    side->Add(rssi, wxSizerFlags().Border(wxALL, 6));
+    auto* step = new wxBoxSizer(wxHORIZONTAL);
+    step->Add(new wxStaticText(this, IDC_STEP_CAPTION, "Auto Step"), wxSizerFlags().CenterVertical().Border(wxRIGHT, 6));
+    step_ = new wxTextCtrl(this, IDC_STEP, "1", wxDefaultPosition, wxSize(40, -1), wxTE_PROCESS_ENTER | wxTE_RIGHT);
+    step_->SetMaxLength(2);
+    step->Add(step_);
+    side->Add(step, wxSizerFlags().Border(wxALL, 6));
+    auto* sg = new wxStaticBoxSizer(wxVERTICAL, this, "Setting Your SG as followings!");
+    sg->GetStaticBox()->SetId(IDC_SG_BOX);
+    const char* captions[3] = {"Deviation", "Modulation", "RF level"};
+    const int captionIds[3] = {3204, 3205, 3206};
+    for (int i = 0; i < 3; ++i) {
+        const auto& row = Tuning::RxTuneSg[i];
+        auto* line = new wxBoxSizer(wxHORIZONTAL);
+        line->Add(new wxStaticText(sg->GetStaticBox(), captionIds[i], captions[i], wxDefaultPosition, wxSize(80, -1)));
+        std::string text = Tuning::SgText(row, edited_);
+        if (row.signMagnitude) text = SgLevelText(Tuning::SgRaw(row, edited_));
+        line->Add(new wxStaticText(sg->GetStaticBox(), row.controlId, wxString::FromUTF8(text)));
+        sg->Add(line, wxSizerFlags().Border(wxALL, 2));
+    }
+    // The box is at least as wide as its caption.
+    sg->SetMinSize(wxSize(sg->GetStaticBox()->GetTextExtent(sg->GetStaticBox()->GetLabel()).x + 24, -1));
+    side->Add(sg, wxSizerFlags().Expand().Border(wxALL, 6));
+}
+
+int CCHBaseSixteen::RowOf(const wxWindow* window) const {
     if (!window) return -1;
     const int id = window->GetId();
     if (id >= IDC_SCROLL && id < IDC_SCROLL + Frame::Rows) return id - IDC_SCROLL;
@@ -164,14 +238,14 @@ int CCHBaseMaxDev::RowOf(const wxWindow* window) const {
     return -1;
 }
 
-void CCHBaseMaxDev::Report(bool ok) {
+void CCHBaseSixteen::Report(bool ok) {
     if (ok) return;
     ShowMessage(Host().Text(AlignmentMain::RidCmdError, AlignmentMain::TextCmdError),
                 Host().Text(AlignmentMain::RidErrorCaption, AlignmentMain::TextErrorCaption),
                 MsgStyle::Ok | MsgStyle::IconWarning);
 }
 
-void CCHBaseMaxDev::Refresh() {
+void CCHBaseSixteen::Refresh() {
     const bool tx = frame_.Transmitting();
     for (int r = 0; r < Frame::Rows; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
@@ -187,6 +261,11 @@ void CCHBaseMaxDev::Refresh() {
         row.label->Enable(frame_.ScrollEnabled(r));
         row.frequency->Enable(frame_.ScrollEnabled(r));
     }
+    if (frame_.Spec().dialogClass == ChannelAdjust::DialogClass::SubAudioCTCSS)
+        target_->SetLabel(frame_.TargetTone(std::max(frame_.CurrentRow(), 0)));
+    if (rssi_ && frame_.Rssi() >= 0) rssi_->SetLabel(Number(frame_.Rssi()));
+    if (target_ && frame_.Spec().dialogClass == ChannelAdjust::DialogClass::RXTune1 && frame_.Vcv() >= 0)
+        target_->SetLabel(Number(frame_.Vcv()));
     indicator_->SetLabel(tx ? "TX" : "RX");
     indicator_->SetBackgroundColour(tx ? wxColour(255, 0, 0) : wxColour(0, 255, 0));
     indicator_->Refresh();
@@ -194,7 +273,7 @@ void CCHBaseMaxDev::Refresh() {
     for (auto* type : types_) type->Enable(!tx);
 }
 
-void CCHBaseMaxDev::CommitEdit(int row) {
+void CCHBaseSixteen::CommitEdit(int row) {
     wxTextCtrl* edit = rows_[static_cast<std::size_t>(row)].edit;
     const std::string text(edit->GetValue().utf8_str());
     char* end = nullptr;
@@ -206,14 +285,14 @@ void CCHBaseMaxDev::CommitEdit(int row) {
     Refresh();
 }
 
-void CCHBaseMaxDev::OnPtt(int row) {
+void CCHBaseSixteen::OnPtt(int row) {
     const bool hadFocus = FindFocus() == rows_[static_cast<std::size_t>(row)].ptt;
     Report(frame_.OnPtt(row) != Frame::Ptt::Failed);
     Refresh();
     if (hadFocus) rows_[static_cast<std::size_t>(row)].scroll->SetFocus();
 }
 
-void CCHBaseMaxDev::OnScroll(int row, wxScrollEvent& event) {
+void CCHBaseSixteen::OnScroll(int row, wxScrollEvent& event) {
     const auto type = event.GetEventType();
     Frame::Scroll code = Frame::Scroll::Other;
     if (type == wxEVT_SCROLL_LINEUP)
@@ -230,12 +309,12 @@ void CCHBaseMaxDev::OnScroll(int row, wxScrollEvent& event) {
     Refresh();
 }
 
-void CCHBaseMaxDev::OnCharHook(wxKeyEvent& event) {
+void CCHBaseSixteen::OnCharHook(wxKeyEvent& event) {
     wxWindow* focus = FindFocus();
     const int row = RowOf(focus);
     const int key = event.GetKeyCode();
     if (row >= 0 && key == WXK_SPACE) {
-        OnPtt(row);
+        OnRowButton(row);
         return;
     }
     const bool onScroll = focus && focus->GetId() >= IDC_SCROLL && focus->GetId() < IDC_SCROLL + Frame::Rows;
@@ -260,7 +339,7 @@ void CCHBaseMaxDev::OnCharHook(wxKeyEvent& event) {
     event.Skip();
 }
 
-void CCHBaseMaxDev::OnOk() {
+void CCHBaseSixteen::OnOk() {
     if (FindFocus() != ok_) return;
     if (!frame_.Finish()) {
         Report(false);
@@ -268,11 +347,11 @@ void CCHBaseMaxDev::OnOk() {
         return;
     }
     // The values reach the radio's memory with the alignment items.
+    OnStored();
     bool written = false;
     if (radio_ && makeView_)
         if (auto view = makeView_(this))
-            written = AlignmentOperations::RunAlignItemsWrite(AlignmentOperations::OpItemsWithPage14, edited_,
-                                                              *radio_, *view);
+            written = AlignmentOperations::RunAlignItemsWrite(frame_.Spec().itemsOperation, edited_, *radio_, *view);
     if (!written) {
         Refresh();
         return;  // stays open: OK again retries the write
@@ -281,11 +360,52 @@ void CCHBaseMaxDev::OnOk() {
     EndModal(wxID_OK);
 }
 
-void CCHBaseMaxDev::OnCancel() {
+void CCHBaseSixteen::OnCancel() {
     if (!frame_.StopForCancel()) {
         Report(false);  // still transmitting: Cancel again retries the stop
         Refresh();
         return;
     }
     EndModal(wxID_CANCEL);
+}
+
+CCHBaseTxPower::CCHBaseTxPower(wxWindow* parent, CloneImage& working, int kind, PXComCommandRetry* radio,
+                               ViewFactory makeView)
+    : CCHBaseSixteen(parent, working, AlignmentFrame::TxPower(kind, Model::IsSpecialVariant(working)), radio,
+                     std::move(makeView)) {}
+
+CCHBaseRXTune1::CCHBaseRXTune1(wxWindow* parent, CloneImage& working, PXComCommandRetry* radio,
+                               ViewFactory makeView)
+    : CCHBaseSixteen(parent, working, AlignmentFrame::RxTune(), radio, std::move(makeView)) {
+    const int step = GetProfileInt(Tuning::StepSection, Tuning::StepKey, Tuning::StepMin);
+    step_->ChangeValue(Number(std::clamp(step, Tuning::StepMin, Tuning::StepMax)));
+    step_->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+        SaveStep();
+        e.Skip();
+    });
+    step_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { SaveStep(); });
+}
+
+int CCHBaseRXTune1::SaveStep() {
+    const std::string text(step_->GetValue().utf8_str());
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || end == text.c_str()) value = Tuning::StepMin;
+    const int step = static_cast<int>(std::clamp<long>(value, Tuning::StepMin, Tuning::StepMax));
+    if (step_->GetValue() != Number(step)) step_->ChangeValue(Number(step));
+    WriteProfileInt(Tuning::StepSection, Tuning::StepKey, step);
+    return step;
+}
+
+void CCHBaseRXTune1::OnRowButton(int row) {
+    Tuning::Request request;
+    request.current = Frame().Value(row);
+    request.step = SaveStep();
+    if (!Frame().SendPointCommands(AlignmentFrame::Select | AlignmentFrame::Receive, row)) {
+        Report(false);
+        return;
+    }
+    CCHBaseRXTune2 search(this, Edited(), Frame().Point(row), request, Radio());
+    if (search.ShowModal() == wxID_OK) Report(Frame().ApplyRowValue(row, request.bestValue));
+    Refresh();
 }
