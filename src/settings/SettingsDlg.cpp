@@ -235,7 +235,9 @@ void SettingsDlg::ShowForm() {
                 relayout = true;
             }
             if (window->IsEnabled() != control.enabled) window->Enable(control.enabled);
-            if (auto* combo = wxDynamicCast(window, wxComboBox)) {
+            // dynamic_cast, not wxDynamicCast: that macro static_casts to the asked
+            // type before checking it, undefined for a control of another kind.
+            if (auto* combo = dynamic_cast<wxComboBox*>(window)) {
                 std::vector<std::string> texts;
                 for (const ListRow& row : control.rows) texts.push_back(ListText(page, control.id, row.text));
                 auto& shown = shown_[p][control.id];
@@ -251,9 +253,9 @@ void SettingsDlg::ShowForm() {
                     combo->SetSelection(selection);
                     if (selection == wxNOT_FOUND) combo->ChangeValue(wxEmptyString);
                 }
-            } else if (auto* edit = wxDynamicCast(window, wxTextCtrl)) {
+            } else if (auto* edit = dynamic_cast<wxTextCtrl*>(window)) {
                 if (Utf8(edit->GetValue()) != control.text) edit->ChangeValue(Wx(control.text));
-            } else if (auto* check = wxDynamicCast(window, wxCheckBox)) {
+            } else if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
                 if (check->GetValue() != control.checked) check->SetValue(control.checked);
             }
         }
@@ -273,7 +275,7 @@ void SettingsDlg::ShowForm() {
 }
 
 void SettingsDlg::OnChoice(wxCommandEvent& event) {
-    auto* combo = wxDynamicCast(event.GetEventObject(), wxComboBox);
+    auto* combo = dynamic_cast<wxComboBox*>(event.GetEventObject());
     if (!combo || showing_) return;
     SettingsPage& page = model_->Page(PageOf(combo));
     page.Form().SelectIndex(combo->GetId(), combo->GetSelection());
@@ -282,7 +284,7 @@ void SettingsDlg::OnChoice(wxCommandEvent& event) {
 }
 
 void SettingsDlg::OnText(wxCommandEvent& event) {
-    auto* edit = wxDynamicCast(event.GetEventObject(), wxTextCtrl);
+    auto* edit = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
     if (!edit || showing_) return;
     SettingsPage& page = model_->Page(PageOf(edit));
     page.Form().SetText(edit->GetId(), Utf8(edit->GetValue()));
@@ -291,7 +293,7 @@ void SettingsDlg::OnText(wxCommandEvent& event) {
 }
 
 void SettingsDlg::OnCheck(wxCommandEvent& event) {
-    auto* check = wxDynamicCast(event.GetEventObject(), wxCheckBox);
+    auto* check = dynamic_cast<wxCheckBox*>(event.GetEventObject());
     if (!check || showing_) return;
     SettingsPage& page = model_->Page(PageOf(check));
     page.Form().SetChecked(check->GetId(), check->GetValue());
@@ -313,7 +315,7 @@ void SettingsDlg::OnButton(wxCommandEvent& event) {
         default:
             break;
     }
-    auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+    auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
     const auto it = buttons_.find(event.GetId());
     if (it == buttons_.end() || !window) {
         event.Skip();
@@ -329,7 +331,7 @@ void SettingsDlg::OnCharHook(wxKeyEvent& event) {
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
         // Enter never confirms: a combo box opens its list instead.
         for (wxWindow* w = focus; w && w != this; w = w->GetParent())
-            if (auto* combo = wxDynamicCast(w, wxComboBox)) {
+            if (auto* combo = dynamic_cast<wxComboBox*>(w)) {
                 combo->Popup();
                 break;
             }

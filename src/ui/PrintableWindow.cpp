@@ -47,7 +47,7 @@ bool PrintHolderExists() {
 
 bool PrintableScreen::IsDialog() const {
     wxWindow* window = PrintWindow();
-    return window && (wxDynamicCast(window, wxDialog) || dynamic_cast<HPainBaseDlg*>(window));
+    return window && (dynamic_cast<wxDialog*>(window) || dynamic_cast<HPainBaseDlg*>(window));
 }
 
 bool PrintableScreen::IsView() const {
@@ -59,23 +59,25 @@ std::string PrintableScreen::WindowText() const {
     return window ? Utf8(window->GetLabel()) : std::string{};
 }
 
+// dynamic_cast, not wxDynamicCast: that macro static_casts the pointer to the
+// asked type before it checks the type, undefined when the control is another kind.
 PrintControl PrintableScreen::ControlForPrint(int controlId) const {
     PrintControl control;
     wxWindow* window = PrintWindow();
     wxWindow* item = window ? window->FindWindow(controlId) : nullptr;
     if (!item) return control;
     control.exists = true;
-    if (auto* box = wxDynamicCast(item, wxCheckBox)) {
+    if (auto* box = dynamic_cast<wxCheckBox*>(item)) {
         control.checkBox = true;
         control.checked = box->Get3StateValue() == wxCHK_CHECKED;
-    } else if (auto* toggle = wxDynamicCast(item, wxToggleButton)) {
+    } else if (auto* toggle = dynamic_cast<wxToggleButton*>(item)) {
         control.checkBox = true;
         control.checked = toggle->GetValue();
-    } else if (auto* combo = wxDynamicCast(item, wxComboBox)) {
+    } else if (auto* combo = dynamic_cast<wxComboBox*>(item)) {
         control.text = Utf8(combo->GetValue());
-    } else if (auto* choice = wxDynamicCast(item, wxChoice)) {
+    } else if (auto* choice = dynamic_cast<wxChoice*>(item)) {
         control.text = Utf8(choice->GetStringSelection());
-    } else if (auto* edit = wxDynamicCast(item, wxTextCtrl)) {
+    } else if (auto* edit = dynamic_cast<wxTextCtrl*>(item)) {
         control.text = Utf8(edit->GetValue());
     } else {
         control.text = Utf8(item->GetLabel());
