@@ -209,7 +209,7 @@ bool LoadModelDefaultFile(const CloneImage& identified, CloneImage& target) {
     const std::string name = Model::DefaultDataFileName(Model::VariantCodeFromImage(identified), false);
     if (name.empty()) return false;
     CloneImage read = target;
-    if (LoadImageFile(read, (Host().ProgramFolder() / name).string()) != 1) return false;
+    if (LoadImageFile(read, Host().ShippedFile(name).string()) != 1) return false;
     target = read;
     return true;
 }

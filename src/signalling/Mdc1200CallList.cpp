@@ -13,7 +13,7 @@
 #include "settings/SettingsPrint.h"
 #include "signalling/Mdc1200Settings.h"
 #include "signalling/SignallingLists.h"
-#include "signalling/ToneSample.h"
+#include "tone/ToneSample.h"
 
 using namespace GridView;
 using namespace SignallingLists;

@@ -11,7 +11,7 @@
 #include "language/Language.h"
 #include "settings/SettingsDlg.h"
 #include "signalling/SignallingLists.h"
-#include "signalling/ToneSample.h"
+#include "tone/ToneSample.h"
 #include "ui/EditRules.h"
 
 using namespace Settings;

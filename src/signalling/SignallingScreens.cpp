@@ -51,7 +51,7 @@ std::unique_ptr<PrintableScreen> FleetLinkAniPrint(const CloneImage& image) {
 bool Mdc1200Common(wxWindow* parent, CloneImage& working) {
     if (!Version::HasFeature_1_90(working)) return Mdc1200System(parent, working);
     SettingsDlg dialog(parent, CMDC1200CommonDlg::MakeDialog(), working);
-    CMDC1200CommonDlg::AttachButtons(dialog, Host().ProgramFolder());
+    CMDC1200CommonDlg::AttachButtons(dialog, Host().ShippedFile("Tone_sample").parent_path());
     return dialog.ShowModal() == wxID_OK;
 }
 
@@ -66,7 +66,7 @@ std::unique_ptr<PrintableScreen> Mdc1200Print(const CloneImage& image) {
 
 bool Mdc1200Call(wxWindow* parent, CloneImage& working) {
     SettingsDlg dialog(parent, CMDC1200CallAdvDlg::MakeDialog(), working);
-    CMDC1200CallAdvDlg::AttachGrid(dialog, Host().ProgramFolder());
+    CMDC1200CallAdvDlg::AttachGrid(dialog, Host().ShippedFile("Tone_sample").parent_path());
     return dialog.ShowModal() == wxID_OK;
 }
 

@@ -7,6 +7,7 @@
 #include "image/ItemsTone.h"
 #include "image/UiUtil.h"
 #include "language/Language.h"
+#include "tone/ToneSample.h"
 #include "ui/MessageService.h"
 #include "ui/PopupDlg.h"
 
@@ -107,9 +108,7 @@ C5ToneSystemView3::C5ToneSystemView3(wxWindow* parent, CloneImage& image, std::f
     : CToneGridView(parent, DecodeSpec(image), image, DecodeGridId, "Tone5_Decode", DecodeFormId),
       programFolder_(std::move(programFolder)) {
     model_.adjustEdit = [this](int r, int c, GridViewModel::EditStart& e) { AdjustDecodeEdit(model_, r, c, e); };
-    player_ = std::make_unique<CPhrase>(MakeWaveOutput([](std::function<void()> f) {
-        if (wxTheApp) wxTheApp->CallAfter(std::move(f));
-    }));
+    player_ = ToneSample::MakePlayer();
     RefreshGrid();  // pictures of the play column
 }
 
@@ -132,18 +131,7 @@ void C5ToneSystemView3::PlayToneSample(int row) {
     // The file is named after the stored beep, whatever the language.
     const std::filesystem::path path = SampleFile(model_.Image(), DecodeRecordOf(model_, row), programFolder_);
     if (path.empty()) return;
-    switch (player_->LoadWave(path)) {
-        case CPhrase::Load::Ok:
-            if (!player_->Play() && !player_->DeviceError().empty())
-                ShowMessage(player_->DeviceError(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-        case CPhrase::Load::Missing:
-            ShowMessage(GetRIDText(33062) + path.string(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-        case CPhrase::Load::Invalid:
-            ShowMessage(player_->LoadError() + "\n" + path.string(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-    }
+    ToneSample::Play(*player_, path);
 }
 
 const wxBitmap* C5ToneSystemView3::PictureOf(int row, int col, const std::string& text) const {

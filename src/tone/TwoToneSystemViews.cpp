@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #include "language/Language.h"
+#include "tone/ToneSample.h"
 #include "tone/TwoToneCodeSelectPopup.h"
 #include "ui/MessageService.h"
 
@@ -71,9 +72,7 @@ C2ToneSystemView3::C2ToneSystemView3(wxWindow* parent, CloneImage& image, std::f
     : CToneGridView(parent, DecodeSpec(), image, DecodeGridId, "Tone2_Decode", DecodeFormId),
       programFolder_(std::move(programFolder)) {
     model_.adjustEdit = [this](int r, int c, GridViewModel::EditStart& e) { AdjustDecodeEdit(model_, r, c, e); };
-    player_ = std::make_unique<CPhrase>(MakeWaveOutput([](std::function<void()> f) {
-        if (wxTheApp) wxTheApp->CallAfter(std::move(f));
-    }));
+    player_ = ToneSample::MakePlayer();
 }
 
 bool C2ToneSystemView3::RunAction(int action, int row, int col) {
@@ -94,18 +93,7 @@ void C2ToneSystemView3::PlayToneSample(int row) {
     // The file is named after the stored beep code, whatever the language.
     const std::filesystem::path path = SampleFile(model_.Image(), model_.RecordOf(row), programFolder_);
     if (path.empty()) return;
-    switch (player_->LoadWave(path)) {
-        case CPhrase::Load::Ok:
-            if (!player_->Play() && !player_->DeviceError().empty())
-                ShowMessage(player_->DeviceError(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-        case CPhrase::Load::Missing:
-            ShowMessage(GetRIDText(33062) + path.string(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-        case CPhrase::Load::Invalid:
-            ShowMessage(player_->LoadError() + "\n" + path.string(), {}, MsgStyle::Ok | MsgStyle::IconWarning);
-            return;
-    }
+    ToneSample::Play(*player_, path);
 }
 
 const wxBitmap* C2ToneSystemView3::PictureOf(int row, int col, const std::string& text) const {

@@ -8,6 +8,7 @@
 #include "alignment/AlignmentMain.h"
 #include "alignment/AlignmentOperations.h"
 #include "alignment/Tuning.h"
+#include "alignment/ui/AlignmentDialogParts.h"
 #include "alignment/ui/CHBaseRXTune.h"
 #include "image/ImageHost.h"
 #include "serial/OperationView.h"
@@ -79,9 +80,7 @@ void CCHBaseSQL::OnStart(int id) {
     const int i = id - IDC_START;
     if (i < 0 || i > 7) return;
     if (!radio_ || !radio_->SelectAlignChannelRetry(Squelch::Items[i].point) || !radio_->ReceiveRetry()) {
-        ShowMessage(Host().Text(AlignmentMain::RidCmdError, AlignmentMain::TextCmdError),
-                    Host().Text(AlignmentMain::RidErrorCaption, AlignmentMain::TextErrorCaption),
-                    MsgStyle::Ok | MsgStyle::IconWarning);
+        AlignmentDialogParts::ShowCmdError();
         return;
     }
     CCHBaseSQL2 tuning(this, edited_, i, radio_);

@@ -12,18 +12,13 @@
 
 #include "alignment/AlignmentMain.h"
 #include "alignment/AlignmentOperations.h"
+#include "alignment/ui/AlignmentDialogParts.h"
 #include "image/ImageHost.h"
 #include "serial/OperationView.h"
 #include "ui/MessageService.h"
 #include "ui/UiUtil.h"
 
-namespace {
-
-wxString Number(int value) {
-    return wxString::Format("%d", value);
-}
-
-}  // namespace
+using namespace AlignmentDialogParts;
 
 CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint::Kind kind,
                              PXComCommandRetry* radio, ViewFactory makeView)
@@ -33,20 +28,7 @@ CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint:
       model_(edited_, kind, radio),
       radio_(radio),
       makeView_(std::move(makeView)) {
-    auto* grid = new wxFlexGridSizer(7, 2, 6);
-    grid->AddGrowableCol(2);
-    for (const char* head : {"CH", "Freq [MHz]", "", "Data", "", "", "Default"})
-        grid->Add(new wxStaticText(this, wxID_ANY, head), wxSizerFlags().CenterHorizontal());
-    auto* scale = new wxBoxSizer(wxHORIZONTAL);
-    const auto marks = model_.Scale();
-    for (int i = 0; i < 5; ++i) {
-        if (i) scale->AddStretchSpacer();
-        scale->Add(new wxStaticText(this, IDC_SCALE + i, Number(marks[static_cast<std::size_t>(i)])));
-    }
-    grid->AddSpacer(0);
-    grid->AddSpacer(0);
-    grid->Add(scale, wxSizerFlags().Expand());
-    for (int i = 0; i < 4; ++i) grid->AddSpacer(0);
+    wxFlexGridSizer* grid = MakeValueGrid(this, model_.Scale(), IDC_SCALE);
 
     // The point number stays hidden: the dialog aligns a radio-wide value.
     auto* label = new wxStaticText(this, IDC_LABEL, Number(model_.Point() % 16 + 1));
@@ -81,26 +63,11 @@ CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint:
     });
 
     auto* side = new wxBoxSizer(wxVERTICAL);
-    indicator_ = new wxStaticText(this, IDC_INDICATOR, "RX", wxDefaultPosition, wxSize(90, 40),
-                                  wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
-    indicator_->SetFont(wxFont(wxFontInfo(20).Bold().FaceName("Courier New")));
+    indicator_ = MakeIndicator(this, IDC_INDICATOR);
     side->Add(indicator_, wxSizerFlags().Expand().Border(wxALL, 6));
     side->AddStretchSpacer();
-    auto* help = new wxButton(this, IDC_HELP, "Help");
-    help->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, model_.DialogNumber()); });
-    ok_ = new wxButton(this, wxID_OK, "OK");
-    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
-    ok_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
-    cancel->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); });
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
-    SetEscapeId(wxID_NONE);
-    for (wxWindow* w : {static_cast<wxWindow*>(help), static_cast<wxWindow*>(ok_), static_cast<wxWindow*>(cancel)})
-        side->Add(w, wxSizerFlags().Expand().Border(wxALL, 4));
-
-    auto* all = new wxBoxSizer(wxHORIZONTAL);
-    all->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
-    all->Add(side, wxSizerFlags().Expand().Border(wxALL, 4));
-    SetSizerAndFit(all);
+    ok_ = AddFoot(this, side, IDC_HELP, model_.DialogNumber(), [this] { OnOk(); }, [this] { OnCancel(); });
+    LayOut(this, grid, side);
     Bind(wxEVT_CHAR_HOOK, &CCHBaseSingle::OnCharHook, this);
     UiUtil::TranslateWindowTexts(this, model_.DialogNumber());
     SetTitle(model_.Info().title);
@@ -110,10 +77,7 @@ CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint:
 }
 
 void CCHBaseSingle::Report(bool ok) {
-    if (ok) return;
-    ShowMessage(Host().Text(AlignmentMain::RidCmdError, AlignmentMain::TextCmdError),
-                Host().Text(AlignmentMain::RidErrorCaption, AlignmentMain::TextErrorCaption),
-                MsgStyle::Ok | MsgStyle::IconWarning);
+    if (!ok) ShowCmdError();
 }
 
 void CCHBaseSingle::Refresh() {
@@ -121,10 +85,7 @@ void CCHBaseSingle::Refresh() {
     if (scroll_->GetThumbPosition() != value) scroll_->SetThumbPosition(value);
     if (spin_->GetValue() != value) spin_->SetValue(value);
     if (edit_->GetValue() != Number(value)) edit_->ChangeValue(Number(value));
-    const bool tx = model_.Transmitting();
-    indicator_->SetLabel(tx ? "TX" : "RX");
-    indicator_->SetBackgroundColour(tx ? wxColour(255, 0, 0) : wxColour(0, 255, 0));
-    indicator_->Refresh();
+    ShowTransmitting(indicator_, model_.Transmitting());
     ok_->Enable(model_.OkEnabled());
 }
 
@@ -135,12 +96,7 @@ void CCHBaseSingle::Apply(int value) {
 }
 
 void CCHBaseSingle::CommitEdit() {
-    const std::string text(edit_->GetValue().utf8_str());
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    // Not a number: the minimum; outside the range: the nearer bound.
-    if (text.empty() || end == text.c_str()) value = 0;
-    Apply(static_cast<int>(std::clamp<long>(value, 0, model_.Maximum())));
+    Apply(ReadValue(edit_, model_.Maximum()));
 }
 
 void CCHBaseSingle::OnPtt() {

@@ -14,6 +14,7 @@
 
 #include "alignment/AlignmentMain.h"
 #include "alignment/AlignmentOperations.h"
+#include "alignment/ui/AlignmentDialogParts.h"
 #include "alignment/Tuning.h"
 #include "alignment/ui/CHBaseRXTune.h"
 #include "image/Model.h"
@@ -28,12 +29,9 @@ namespace {
 
 using Frame = AlignmentFrame;
 
-wxString Number(int value) {
-    return wxString::Format("%d", value);
-}
-
-
 }  // namespace
+
+using namespace AlignmentDialogParts;
 
 CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const AlignmentFrame::Member& member,
                                PXComCommandRetry* radio, ViewFactory makeView)
@@ -43,21 +41,7 @@ CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const Alig
       frame_(edited_, member, radio),
       radio_(radio),
       makeView_(std::move(makeView)) {
-    auto* grid = new wxFlexGridSizer(7, 2, 6);
-    grid->AddGrowableCol(2);
-    for (const char* head : {"CH", "Freq [MHz]", "", "Data", "", "", "Default"})
-        grid->Add(new wxStaticText(this, wxID_ANY, head), wxSizerFlags().CenterHorizontal());
-    // The scale above the scroll bars.
-    auto* scale = new wxBoxSizer(wxHORIZONTAL);
-    const auto marks = frame_.Scale();
-    for (int i = 0; i < 5; ++i) {
-        if (i) scale->AddStretchSpacer();
-        scale->Add(new wxStaticText(this, IDC_SCALE + i, Number(marks[static_cast<std::size_t>(i)])));
-    }
-    grid->AddSpacer(0);
-    grid->AddSpacer(0);
-    grid->Add(scale, wxSizerFlags().Expand());
-    for (int i = 0; i < 4; ++i) grid->AddSpacer(0);
+    wxFlexGridSizer* grid = MakeValueGrid(this, frame_.Scale(), IDC_SCALE);
 
     const bool receiver = member.sequence == Frame::Sequence::Receiver;
     for (int r = 0; r < Frame::Rows; ++r) {
@@ -112,9 +96,7 @@ CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const Alig
     }
 
     auto* side = new wxBoxSizer(wxVERTICAL);
-    indicator_ = new wxStaticText(this, IDC_INDICATOR, "RX", wxDefaultPosition, wxSize(90, 40),
-                                  wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
-    indicator_->SetFont(wxFont(wxFontInfo(20).Bold().FaceName("Courier New")));
+    indicator_ = MakeIndicator(this, IDC_INDICATOR);
     side->Add(indicator_, wxSizerFlags().Expand().Border(wxALL, 6));
     auto* types = new wxStaticBoxSizer(wxVERTICAL, this, "ADJ Type");
     types->GetStaticBox()->SetId(1104);
@@ -131,23 +113,8 @@ CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const Alig
     side->Add(types, wxSizerFlags().Expand().Border(wxALL, 6));
     AddTarget(side);
     side->AddStretchSpacer();
-    auto* help = new wxButton(this, IDC_HELP, "Help");
-    help->Bind(wxEVT_BUTTON,
-               [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, frame_.DialogNumber()); });
-    ok_ = new wxButton(this, wxID_OK, "OK");
-    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
-    ok_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
-    cancel->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); });
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
-    SetEscapeId(wxID_NONE);
-    for (wxWindow* w :
-         {static_cast<wxWindow*>(help), static_cast<wxWindow*>(ok_), static_cast<wxWindow*>(cancel)})
-        side->Add(w, wxSizerFlags().Expand().Border(wxALL, 4));
-
-    auto* all = new wxBoxSizer(wxHORIZONTAL);
-    all->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
-    all->Add(side, wxSizerFlags().Expand().Border(wxALL, 4));
-    SetSizerAndFit(all);
+    ok_ = AddFoot(this, side, IDC_HELP, frame_.DialogNumber(), [this] { OnOk(); }, [this] { OnCancel(); });
+    LayOut(this, grid, side);
     Bind(wxEVT_CHAR_HOOK, &CCHBaseSixteen::OnCharHook, this);
     UiUtil::TranslateWindowTexts(this, frame_.DialogNumber());
     SetTitle(member.title);
@@ -239,10 +206,7 @@ int CCHBaseSixteen::RowOf(const wxWindow* window) const {
 }
 
 void CCHBaseSixteen::Report(bool ok) {
-    if (ok) return;
-    ShowMessage(Host().Text(AlignmentMain::RidCmdError, AlignmentMain::TextCmdError),
-                Host().Text(AlignmentMain::RidErrorCaption, AlignmentMain::TextErrorCaption),
-                MsgStyle::Ok | MsgStyle::IconWarning);
+    if (!ok) ShowCmdError();
 }
 
 void CCHBaseSixteen::Refresh() {
@@ -266,22 +230,14 @@ void CCHBaseSixteen::Refresh() {
     if (rssi_ && frame_.Rssi() >= 0) rssi_->SetLabel(Number(frame_.Rssi()));
     if (target_ && frame_.Spec().dialogClass == ChannelAdjust::DialogClass::RXTune1 && frame_.Vcv() >= 0)
         target_->SetLabel(Number(frame_.Vcv()));
-    indicator_->SetLabel(tx ? "TX" : "RX");
-    indicator_->SetBackgroundColour(tx ? wxColour(255, 0, 0) : wxColour(0, 255, 0));
-    indicator_->Refresh();
+    ShowTransmitting(indicator_, tx);
     ok_->Enable(frame_.OkEnabled());
     for (auto* type : types_) type->Enable(!tx);
 }
 
 void CCHBaseSixteen::CommitEdit(int row) {
-    wxTextCtrl* edit = rows_[static_cast<std::size_t>(row)].edit;
-    const std::string text(edit->GetValue().utf8_str());
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    // Not a number: the minimum; outside the range: the nearer bound.
-    if (text.empty() || end == text.c_str()) value = 0;
-    value = std::clamp<long>(value, 0, frame_.Maximum());
-    if (value != frame_.Value(row)) Report(frame_.ApplyRowValue(row, static_cast<int>(value)));
+    const int value = ReadValue(rows_[static_cast<std::size_t>(row)].edit, frame_.Maximum());
+    if (value != frame_.Value(row)) Report(frame_.ApplyRowValue(row, value));
     Refresh();
 }
 

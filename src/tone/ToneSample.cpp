@@ -1,4 +1,4 @@
-#include "signalling/ToneSample.h"
+#include "tone/ToneSample.h"
 
 #include <wx/app.h>
 
