@@ -170,6 +170,9 @@ struct DialogSpec {
     std::string caption;
     std::string section;  // where "Position" is kept
     bool container;
+    // The user may make it larger (never smaller than it opened); its pages
+    // take the spare room.
+    bool resizable = false;
 };
 
 class SettingsDialogModel {

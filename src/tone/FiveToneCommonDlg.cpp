@@ -85,6 +85,16 @@ constexpr ControlRuleRow kCallKeyCodeRows[] = {
     {2013, 0, kP2[11]}, {2113, 1, kP2[11]}, {-1, 0, nullptr},
 };
 
+// Page 3's check boxes have no caption of their own: each is listed twice,
+// so that it prints its caption, then its state.
+constexpr ControlRuleRow kPage3Print[] = {
+    {2202, 1, kTagDisplay}, {2202, 1, kTagDisplay}, {2203, 1, kAniDisplay}, {2203, 1, kAniDisplay},
+    {2006, 0, kP3[0]},      {2106, 1, kP3[0]},      {2008, 0, kP3[1]},      {2108, 1, kP3[1]},
+    {2009, 0, kP3[2]},      {2109, 1, kP3[2]},      {2010, 0, kP3[3]},      {2110, 1, kP3[3]},
+    {2011, 0, kP3[4]},      {2111, 1, kP3[4]},      {2012, 0, kP3[5]},      {2112, 1, kP3[5]},
+    {2016, 0, kP3[6]},      {2117, 1, kP3[6]},      {-1, 0, nullptr},
+};
+
 class CommonPrint : public SettingsPrint {
   public:
     using SettingsPrint::SettingsPrint;
@@ -408,6 +418,8 @@ void C5ToneCommonPage3Dlg::Build() {
     AddCombo(2016, "Clear to Tra&nspond Time", Dlg::IDC_CLEAR_TO_TRANSPOND, Rows(ClearToTranspondRows()), ctGet,
              ctSet);
 }
+
+const ControlRuleRow* C5ToneCommonPage3Dlg::PrintRows() const { return kPage3Print; }
 
 void C5ToneCommonPage3Dlg::AfterRules() {
     // A value typed here would go nowhere: shown read-only.

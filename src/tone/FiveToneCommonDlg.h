@@ -134,6 +134,8 @@ class C5ToneCommonPage2Dlg : public C5ToneCommonPage {
 class C5ToneCommonPage3Dlg : public C5ToneCommonPage {
   public:
     C5ToneCommonPage3Dlg() : C5ToneCommonPage(C5ToneCommonDlg::IDD_PAGE3, "Common 3") {}
+    // The check boxes print with their captions.
+    const ControlRuleRow* PrintRows() const override;
 
   protected:
     void Build() override;

@@ -231,6 +231,8 @@ TEST_F(FiveToneCommonWin, PrintsThreePagesThenTheErrorText) {
 
     EXPECT_NE(pages[2].find("[5-Tone Common - 3(Common 3)]"), std::string::npos) << pages[2];
     EXPECT_NE(pages[2].find("<td>Last Gap Tone:</td>"), std::string::npos) << pages[2];
+    EXPECT_NE(pages[2].find("<tr><td>TAG Display:</td>\n<td>"), std::string::npos) << pages[2];
+    EXPECT_NE(pages[2].find("<tr><td>ANI Display:</td>\n<td>"), std::string::npos) << pages[2];
     EXPECT_EQ(pages[2].find("Periodic ANI"), std::string::npos);
     EXPECT_EQ(pages[3], Settings::SettingsPrint::InvalidPageText);
 
