@@ -13,6 +13,7 @@
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/GridLogic.h"
+#include "ui/GridParts.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/WindowPlacement.h"
@@ -153,11 +154,9 @@ void ChannelList::BuildGrid() {
     grid_->SetFixedCols(0);
 
     grid_->SetMinColWidthTwips(ChannelGridCells::MinColumnWidthTwips);
-    std::vector<WindowPlacement::WidthDefault> widths;
-    for (int c = 0; c < ColumnCount; ++c)
-        widths.push_back(
-            {ChannelTables::ChannelGridColumns[c].widthKey, ChannelTables::ChannelGridColumns[c].width});
-    WindowPlacement::LoadGridWidths(*grid_, ChannelGridCells::SettingsSection, widths);
+    WindowPlacement::LoadGridWidths(
+        *grid_, ChannelGridCells::SettingsSection,
+        GridParts::WidthDefaults(std::span(ChannelTables::ChannelGridColumns).first(ColumnCount)));
 
     const int lastRow = grid_->GetRows() - 1;
     grid_->SetCellRangeAlignment(0, 0, lastRow, ColumnCount - 1, FlexAlign::CenterCenter);
@@ -296,11 +295,8 @@ void ChannelList::RepaintSelection() {
 }
 
 std::vector<int> ChannelList::SelectedDataRows() const {
-    std::vector<int> rows;
-    if (!grid_) return rows;
-    for (int row : grid_->SelectedRows())
-        if (IsDataRow(row)) rows.push_back(row);
-    return rows;
+    if (!grid_) return {};
+    return GridParts::SelectedRowsIn(*grid_, FixedRows, FixedRows + RowsPerGroup);
 }
 
 // ---- pane operations -------------------------------------------------------------------
@@ -354,21 +350,11 @@ void ChannelList::RestoreFocus() {
 }
 
 void ChannelList::FitColumnWidths() {
-    if (!grid_) return;
-    grid_->AutoSizeColumns(0, ColumnCount - 1);
-    WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
+    if (grid_) GridParts::FitColumnWidths(*grid_, ChannelGridCells::SettingsSection);
 }
 
 void ChannelList::RegisterGridPage() {
-    AutoGridWidth::RegisterPage([](wxWindow* parent, CloneImage& image) {
-        auto* pane = new ChannelList(image);
-        pane->Hide();
-        if (!pane->CreatePane(parent, IDD)) {
-            delete pane;
-            return Page{};
-        }
-        return Page{pane, pane};
-    });
+    AutoGridWidth::RegisterPane<ChannelList>();
 }
 
 void ChannelList::SaveSettings() {
@@ -430,10 +416,7 @@ void ChannelList::RunAction(int action, int row, int column) {
         case GridList:
             // Both open the cell's editor: a text box, or the list the grid
             // offers for the column.
-            if (!CellTakesInput(row, column)) return;
-            grid_->SetRow(row);
-            grid_->SetCol(column);
-            grid_->EditCell();
+            if (CellTakesInput(row, column)) GridParts::EditCellAt(*grid_, row, column);
             return;
         case Cycle:
         case CycleCheck: {
@@ -578,16 +561,13 @@ void ChannelList::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void ChannelList::OnHelp(wxHelpEvent&) {
-    const auto& hooks = UiHooks::Current();
-    if (!hooks.openHelp) return;
     int rid = MakeRID(0, IDD, 0);
     if (HasGridFocus()) {
         rid = MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID);
     } else if (wxWindow* focus = wxWindow::FindFocus(); focus && IsDescendant(focus) && focus->GetId() > 0) {
         rid = MakeRID(0, IDD, focus->GetId());
     }
-    if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-    hooks.openHelp(this, rid);
+    GridParts::OpenHelpTopic(this, rid, IDD);
 }
 
 // ---- printing ------------------------------------------------------------------------

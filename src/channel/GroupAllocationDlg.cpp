@@ -12,7 +12,7 @@
 #include "channel/GroupGrid.h"
 #include "image/TagCharRule.h"
 #include "language/Language.h"
-#include "ui/UiHooks.h"
+#include "ui/GridParts.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
@@ -94,10 +94,7 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
         wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y")->Enable(false);
-        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T")->Enable(false);
-        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
-        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+        GridParts::AppendClipboardItems(menu, ID_ROW_COPY, ID_ROW_PASTE, false);
         PopupMenu(&menu);
     });
     Bind(
@@ -289,8 +286,6 @@ void CZoneAllocationDlg::OnGridKey(wxKeyEvent& event) {
 }
 
 void CZoneAllocationDlg::OnHelp() {
-    const auto& hooks = UiHooks::Current();
-    if (!hooks.openHelp) return;
     int rid = MakeRID(0, IDD, 0);
     wxWindow* focus = wxWindow::FindFocus();
     if (focus && grid_ && (focus == grid_ || grid_->IsDescendant(focus))) {
@@ -306,8 +301,7 @@ void CZoneAllocationDlg::OnHelp() {
     } else if (focus && focus->GetId() > 0) {
         rid = MakeRID(0, IDD, focus->GetId());
     }
-    if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-    hooks.openHelp(this, rid);
+    GridParts::OpenHelpTopic(this, rid, IDD);
 }
 
 // ---- printing ------------------------------------------------------------------------------

@@ -12,8 +12,8 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "language/Language.h"
+#include "ui/GridParts.h"
 #include "ui/ScreenTranslation.h"
-#include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
@@ -92,11 +92,7 @@ void CZoneList::BuildControls() {
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) {
-        const auto& hooks = UiHooks::Current();
-        if (!hooks.openHelp) return;
-        int rid = MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID);
-        if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-        hooks.openHelp(this, rid);
+        GridParts::OpenHelpTopic(this, MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID), IDD);
     });
 }
 
@@ -134,9 +130,8 @@ void CZoneList::RebuildGrid() {
     }
     ScreenTranslation::TranslateGridHeader(*grid_, IDD);
     for (int col = 0; col < ColumnCount; ++col) grid_->SetMergeCol(col, true);
-    std::vector<WindowPlacement::WidthDefault> widths;
-    for (int col = 0; col < ColumnCount; ++col) widths.push_back({0, ZoneGridColumns[col].width});
-    WindowPlacement::LoadGridWidths(*grid_, SettingsSection, widths);
+    WindowPlacement::LoadGridWidths(*grid_, SettingsSection,
+                                    GridParts::WidthDefaults(std::span(ZoneGridColumns).first(ColumnCount)));
     for (int row = HeaderRows; row < grid_->GetRows(); ++row) FillRow(row);
     grid_->SetRedraw(true);
 }
@@ -175,10 +170,8 @@ int CZoneList::GetCurrentIndex() const {
 }
 
 std::vector<int> CZoneList::SelectedDataRows() const {
-    std::vector<int> rows;
-    if (!grid_) return rows;
-    for (int row : grid_->SelectedRows())
-        if (row >= HeaderRows && row < grid_->GetRows()) rows.push_back(row);
+    if (!grid_) return {};
+    auto rows = GridParts::SelectedRowsIn(*grid_, HeaderRows, grid_->GetRows());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -214,21 +207,11 @@ void CZoneList::RestoreFocus() {
 }
 
 void CZoneList::FitColumnWidths() {
-    if (!grid_) return;
-    grid_->AutoSizeColumns(0);
-    WindowPlacement::SaveGridWidths(*grid_, SettingsSection);
+    if (grid_) GridParts::FitColumnWidths(*grid_, SettingsSection);
 }
 
 void CZoneList::RegisterGridPage() {
-    AutoGridWidth::RegisterPage([](wxWindow* parent, CloneImage& image) {
-        auto* pane = new CZoneList(image);
-        pane->Hide();
-        if (!pane->CreatePane(parent, IDD)) {
-            delete pane;
-            return Page{};
-        }
-        return Page{pane, pane};
-    });
+    AutoGridWidth::RegisterPane<CZoneList>();
 }
 
 void CZoneList::Changed() {
@@ -271,11 +254,7 @@ void CZoneList::Gesture(int kind, int row, int col) {
     if (!grid_ || row < HeaderRows || row >= grid_->GetRows()) return;
     switch (ActionOf(col, kind)) {
         case 2:
-            if (CanStartEdit(col)) {
-                grid_->SetRow(row);
-                grid_->SetCol(col);
-                grid_->EditCell();
-            }
+            if (CanStartEdit(col)) GridParts::EditCellAt(*grid_, row, col);
             break;
         case 4: {
             auto rows = SelectedDataRows();
@@ -354,24 +333,22 @@ std::vector<std::pair<int, int>> Ranges(const std::vector<int>& rows) {
 
 }  // namespace
 
-void CZoneList::RowCopy() {
+void CZoneList::ForEachSelectedRun(void (*operation)(CloneImage&, int group, int first, int last)) {
     const auto ranges = Ranges(SelectedDataRows());
     for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
-        ZoneGrid::RowCopy(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
+        operation(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
     if (!ranges.empty()) {
         RebuildGrid();
         Changed();
     }
 }
 
+void CZoneList::RowCopy() {
+    ForEachSelectedRun(ZoneGrid::RowCopy);
+}
+
 void CZoneList::RowPaste() {
-    const auto ranges = Ranges(SelectedDataRows());
-    for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
-        ZoneGrid::RowPaste(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
-    if (!ranges.empty()) {
-        RebuildGrid();
-        Changed();
-    }
+    ForEachSelectedRun(ZoneGrid::RowPaste);
 }
 
 void CZoneList::DeleteRows() {

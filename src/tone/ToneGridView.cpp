@@ -7,8 +7,9 @@
 
 #include <vector>
 
-#include "ui/WindowPlacement.h"
+#include "ui/GridParts.h"
 #include "ui/UiUtil.h"
+#include "ui/WindowPlacement.h"
 
 using namespace GridView;
 
@@ -146,10 +147,7 @@ void CToneGridView::Setup() {
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
         wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y");
-        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T");
-        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
-        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+        GridParts::AppendClipboardItems(menu, ID_ROW_COPY, ID_ROW_PASTE, true);
         // The window's View command: fits the columns of all its grids.
         menu.AppendSeparator();
         menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
@@ -196,9 +194,7 @@ void CToneGridView::CommitAllCells() {
 }
 
 std::vector<int> CToneGridView::SelectedDataRows() const {
-    std::vector<int> rows;
-    for (int r : grid_->SelectedRows())
-        if (model_.IsDataRow(r)) rows.push_back(r);
+    auto rows = GridParts::SelectedRowsIn(*grid_, model_.HeaderRows(), model_.Rows());
     if (rows.empty() && model_.IsDataRow(grid_->GetRow())) rows.push_back(grid_->GetRow());
     return rows;
 }
@@ -209,9 +205,7 @@ bool CToneGridView::RunAction(int action, int row, int col) {
         case Action::PassOn3:
             return false;
         case Action::Edit:
-            grid_->SetRow(row);
-            grid_->SetCol(col);
-            grid_->EditCell();
+            GridParts::EditCellAt(*grid_, row, col);
             return true;
         case Action::Cycle:
         case Action::Toggle:

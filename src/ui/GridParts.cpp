@@ -1,0 +1,43 @@
+#include "ui/GridParts.h"
+
+#include <wx/menu.h>
+
+#include "language/Language.h"
+#include "ui/UiHooks.h"
+#include "ui/VSFlexGrid.h"
+
+namespace GridParts {
+
+std::vector<int> SelectedRowsIn(const CVSFlexGrid& grid, int firstRow, int endRow) {
+    std::vector<int> rows;
+    for (int row : grid.SelectedRows())
+        if (row >= firstRow && row < endRow) rows.push_back(row);
+    return rows;
+}
+
+void EditCellAt(CVSFlexGrid& grid, int row, int col) {
+    grid.SetRow(row);
+    grid.SetCol(col);
+    grid.EditCell();
+}
+
+void OpenHelpTopic(wxWindow* owner, int rid, int formId) {
+    const auto& hooks = UiHooks::Current();
+    if (!hooks.openHelp) return;
+    if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, formId, 0);
+    hooks.openHelp(owner, rid);
+}
+
+void FitColumnWidths(CVSFlexGrid& grid, std::string_view section) {
+    grid.AutoSizeColumns(0);
+    WindowPlacement::SaveGridWidths(grid, section);
+}
+
+void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowItemsEnabled) {
+    menu.Append(rowCopyId, "Row Cop&y\tCtrl+Y")->Enable(rowItemsEnabled);
+    menu.Append(rowPasteId, "Row Pas&te\tCtrl+T")->Enable(rowItemsEnabled);
+    menu.Append(wxID_COPY, "&Copy\tCtrl+C");
+    menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+}
+
+}  // namespace GridParts

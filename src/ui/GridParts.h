@@ -1,0 +1,50 @@
+#pragma once
+// What every grid screen does the same way around its CVSFlexGrid: the data
+// rows of the selection, opening the editor of a given cell, the help topic
+// of a cell, the column widths from a column table, fitting and keeping
+// them, and the clipboard entries of a grid's context menu. The channel
+// grid, the group grid, the group allocation grid and the tone grid views
+// share these; each keeps only what is its own.
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "ui/WindowPlacement.h"
+
+class CVSFlexGrid;
+class wxMenu;
+class wxWindow;
+
+namespace GridParts {
+
+// The selected rows from `firstRow` up to (not including) `endRow`, in the
+// order the grid gives them (the cursor row when nothing is selected).
+std::vector<int> SelectedRowsIn(const CVSFlexGrid& grid, int firstRow, int endRow);
+
+// Puts the cursor on the cell and opens its editor.
+void EditCellAt(CVSFlexGrid& grid, int row, int col);
+
+// Opens help topic `rid`, or the form's own topic when `rid` has none;
+// nothing without a help service.
+void OpenHelpTopic(wxWindow* owner, int rid, int formId);
+
+// The default widths of a column table whose rows carry `widthKey` and
+// `width` (twips).
+template <class Column>
+std::vector<WindowPlacement::WidthDefault> WidthDefaults(std::span<const Column> columns) {
+    std::vector<WindowPlacement::WidthDefault> widths;
+    widths.reserve(columns.size());
+    for (const Column& column : columns) widths.push_back({column.widthKey, column.width});
+    return widths;
+}
+
+// "Auto Grid Width" on one grid: every shown column fitted to its texts, the
+// widths kept in `section`.
+void FitColumnWidths(CVSFlexGrid& grid, std::string_view section);
+
+// The row and cell clipboard entries of a grid's context menu: "Row Copy"
+// (Ctrl+Y) and "Row Paste" (Ctrl+T) under the given ids, enabled or not, then
+// "Copy" (Ctrl+C) and "Paste" (Ctrl+V) as wxID_COPY and wxID_PASTE.
+void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowItemsEnabled);
+
+}  // namespace GridParts
