@@ -1,6 +1,6 @@
 #include "channel/ChannelGrid.h"
 
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 
@@ -55,9 +55,10 @@ class GridCellPictures {
             dc.SetBrush(wxBrush(wxColour(0, 128, 0)));
             dc.DrawCircle(6, 6, 4);
         }));
-        pictures.push_back(Draw([](wxDC& dc) { CheckMark(dc, *wxBLACK); }));
-        pictures.push_back(
-            Draw([](wxDC& dc) { CheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT)); }));
+        pictures.push_back(Draw([](wxDC& dc) { GridParts::DrawCheckMark(dc, *wxBLACK); }));
+        pictures.push_back(Draw([](wxDC& dc) {
+            GridParts::DrawCheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+        }));
     }
 
   private:
@@ -65,22 +66,8 @@ class GridCellPictures {
         static std::vector<wxBitmap> pictures;
         return pictures;
     }
-    static void CheckMark(wxDC& dc, const wxColour& colour) {
-        dc.SetPen(wxPen(colour, 2));
-        dc.DrawLine(2, 6, 5, 9);
-        dc.DrawLine(5, 9, 10, 3);
-    }
-    template <class F>
-    static wxBitmap Draw(F draw) {
-        wxBitmap bitmap(12, 12);
-        {
-            wxMemoryDC dc(bitmap);
-            dc.SetBackground(*wxWHITE_BRUSH);
-            dc.Clear();
-            draw(dc);
-        }
-        bitmap.SetMask(new wxMask(bitmap, *wxWHITE));
-        return bitmap;
+    static wxBitmap Draw(const std::function<void(wxDC&)>& draw) {
+        return GridParts::DrawCellPicture(draw, true);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "tone/ToneGridView.h"
 
 #include <wx/clipbrd.h>
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 
@@ -22,18 +22,14 @@ constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02;
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
 const wxBitmap& TonePlayPicture() {
-    static wxBitmap picture;
-    if (!picture.IsOk()) {
-        picture = wxBitmap(12, 12);
-        wxMemoryDC dc(picture);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetPen(*wxBLACK_PEN);
-        dc.SetBrush(*wxBLACK_BRUSH);
-        const wxPoint triangle[] = {{3, 1}, {10, 6}, {3, 11}};
-        dc.DrawPolygon(3, triangle);
-        dc.SelectObject(wxNullBitmap);
-    }
+    static const wxBitmap picture = GridParts::DrawCellPicture(
+        [](wxDC& dc) {
+            dc.SetPen(*wxBLACK_PEN);
+            dc.SetBrush(*wxBLACK_BRUSH);
+            const wxPoint triangle[] = {{3, 1}, {10, 6}, {3, 11}};
+            dc.DrawPolygon(3, triangle);
+        },
+        false);
     return picture;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/GridParts.h"
 
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
 #include <wx/menu.h>
 
 #include "language/Language.h"
@@ -38,6 +40,24 @@ void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowI
     menu.Append(rowPasteId, "Row Pas&te\tCtrl+T")->Enable(rowItemsEnabled);
     menu.Append(wxID_COPY, "&Copy\tCtrl+C");
     menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+}
+
+wxBitmap DrawCellPicture(const std::function<void(wxDC&)>& draw, bool whiteTransparent) {
+    wxBitmap picture(12, 12);
+    {
+        wxMemoryDC dc(picture);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        draw(dc);
+    }
+    if (whiteTransparent) picture.SetMask(new wxMask(picture, *wxWHITE));
+    return picture;
+}
+
+void DrawCheckMark(wxDC& dc, const wxColour& colour) {
+    dc.SetPen(wxPen(colour, 2));
+    dc.DrawLine(2, 6, 5, 9);
+    dc.DrawLine(5, 9, 10, 3);
 }
 
 }  // namespace GridParts

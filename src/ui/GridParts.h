@@ -5,6 +5,7 @@
 // them, and the clipboard entries of a grid's context menu. The channel
 // grid, the group grid, the group allocation grid and the tone grid views
 // share these; each keeps only what is its own.
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "ui/WindowPlacement.h"
 
 class CVSFlexGrid;
+class wxBitmap;
+class wxColour;
+class wxDC;
 class wxMenu;
 class wxWindow;
 
@@ -46,5 +50,11 @@ void FitColumnWidths(CVSFlexGrid& grid, std::string_view section);
 // (Ctrl+Y) and "Row Paste" (Ctrl+T) under the given ids, enabled or not, then
 // "Copy" (Ctrl+C) and "Paste" (Ctrl+V) as wxID_COPY and wxID_PASTE.
 void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowItemsEnabled);
+
+// A 12 x 12 cell picture: `draw` paints on white; with `whiteTransparent`
+// the white shows the cell's background.
+wxBitmap DrawCellPicture(const std::function<void(wxDC&)>& draw, bool whiteTransparent);
+// The check mark of ticked cells, in `colour`.
+void DrawCheckMark(wxDC& dc, const wxColour& colour);
 
 }  // namespace GridParts
