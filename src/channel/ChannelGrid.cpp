@@ -368,22 +368,7 @@ bool ChannelList::CellTakesInput(int row, int column) const {
 
 bool ChannelList::DoGesture(Gesture gesture, int row, int column) {
     if (!IsDataRow(row) || column < 0 || column >= ColumnCount) return false;
-    const auto& spec = ChannelGridCells::Spec(column);
-    int action = spec.clickAction;
-    switch (gesture) {
-        case Gesture::Space:
-            action = spec.spaceAction;
-            break;
-        case Gesture::DoubleClick:
-            action = spec.dblClickAction;
-            break;
-        case Gesture::Enter:
-            action = spec.enterAction;
-            break;
-        case Gesture::Click:
-            action = spec.clickAction;
-            break;
-    }
+    const int action = UiUtil::GestureAction(ChannelGridCells::Spec(column).Gestures(), gesture);
     if (action == ChannelTables::CellAction::None) return false;
     RunAction(action, row, column);
     return true;
