@@ -2,7 +2,6 @@
 
 #include <wx/dc.h>
 #include <wx/settings.h>
-#include <wx/sizer.h>
 
 #include <algorithm>
 
@@ -89,11 +88,7 @@ ChannelList::~ChannelList() {
 
 void ChannelList::BuildControls() {
     SetLabel(ChannelGridCells::Caption);
-    grid_ = new CVSFlexGrid(this, IDC_GRID, wxDefaultPosition, wxSize(640, 360));
-    grid_->SetMinSize(wxSize(640, 360));
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, wxSizerFlags(1).Expand());
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, IDC_GRID, wxSize(640, 360));
 
     grid_->Bind(FLEXGRID_BEFORE_EDIT, &ChannelList::OnBeforeEdit, this);
     grid_->Bind(FLEXGRID_START_EDIT, &ChannelList::OnStartEdit, this);

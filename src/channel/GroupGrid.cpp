@@ -2,7 +2,6 @@
 
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
-#include <wx/sizer.h>
 
 #include <algorithm>
 
@@ -45,10 +44,7 @@ CZoneList::~CZoneList() {
 }
 
 void CZoneList::BuildControls() {
-    grid_ = new CVSFlexGrid(this, IDC_GRID);
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, 1, wxEXPAND);
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, IDC_GRID);
 
     grid_->Bind(FLEXGRID_START_EDIT, &CZoneList::OnStartEdit, this);
     grid_->Bind(FLEXGRID_KEY_PRESS_EDIT, &CZoneList::OnKeyPressEdit, this);

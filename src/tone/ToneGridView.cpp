@@ -3,7 +3,6 @@
 #include <wx/clipbrd.h>
 #include <wx/dc.h>
 #include <wx/menu.h>
-#include <wx/sizer.h>
 
 #include <vector>
 
@@ -37,10 +36,7 @@ CToneGridView::CToneGridView(wxWindow* parent, const ViewSpec& spec, CloneImage&
                              std::string section, int formId)
     : wxPanel(parent, wxID_ANY), model_(spec, image), gridId_(gridId), section_(std::move(section)),
       formId_(formId) {
-    grid_ = new CVSFlexGrid(this, gridId);
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, 1, wxEXPAND);
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, gridId);
     Setup();
     RefreshGrid();
 }

@@ -3,12 +3,22 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
 
 #include "language/Language.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
 namespace GridParts {
+
+CVSFlexGrid* FillWithGrid(wxWindow* parent, int gridId, const wxSize& minSize) {
+    auto* grid = new CVSFlexGrid(parent, gridId, wxDefaultPosition, minSize);
+    if (minSize != wxDefaultSize) grid->SetMinSize(minSize);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(grid, 1, wxEXPAND);
+    parent->SetSizer(sizer);
+    return grid;
+}
 
 std::vector<int> SelectedRowsIn(const CVSFlexGrid& grid, int firstRow, int endRow) {
     std::vector<int> rows;

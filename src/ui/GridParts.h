@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include <wx/gdicmn.h>
+
 #include "ui/WindowPlacement.h"
 
 class CVSFlexGrid;
@@ -20,6 +22,10 @@ class wxMenu;
 class wxWindow;
 
 namespace GridParts {
+
+// A grid that fills `parent` alone, in a vertical sizer; a given `minSize`
+// is also its first size.
+CVSFlexGrid* FillWithGrid(wxWindow* parent, int gridId, const wxSize& minSize = wxDefaultSize);
 
 // The selected rows from `firstRow` up to (not including) `endRow`, in the
 // order the grid gives them (the cursor row when nothing is selected).
