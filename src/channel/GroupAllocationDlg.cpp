@@ -94,7 +94,7 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
         wxMenu menu;
-        GridParts::AppendClipboardItems(menu, ID_ROW_COPY, ID_ROW_PASTE, false);
+        GridParts::AppendClipboardItems(menu, false);
         PopupMenu(&menu);
     });
     Bind(

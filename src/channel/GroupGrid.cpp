@@ -74,15 +74,19 @@ void CZoneList::BuildControls() {
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneList::OnGridKey, this);
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
+        // The program's command ids are above what the toolkit takes for a
+        // menu item: the menu's entries have ids of their own.
         wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row &Copy\tCtrl+C");
-        menu.Append(ID_ROW_PASTE, "Row &Paste\tCtrl+V");
+        menu.Append(GridParts::RowCopyMenuId, "Row &Copy\tCtrl+C");
+        menu.Append(GridParts::RowPasteMenuId, "Row &Paste\tCtrl+V");
         PopupMenu(&menu);
     });
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
+    for (int id : {static_cast<int>(ID_ROW_COPY), GridParts::RowCopyMenuId})
+        Bind(
+            wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, id);
+    for (int id : {static_cast<int>(ID_ROW_PASTE), GridParts::RowPasteMenuId})
+        Bind(
+            wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, id);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
     Bind(

@@ -12,12 +12,6 @@
 
 using namespace GridView;
 
-namespace {
-// The context menu's row commands.
-// Menu item ids must stay below 0x7fff, so the commands take ids of their own.
-constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02;
-}  // namespace
-
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
 const wxBitmap& TonePlayPicture() {
@@ -139,14 +133,14 @@ void CToneGridView::Setup() {
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
         wxMenu menu;
-        GridParts::AppendClipboardItems(menu, ID_ROW_COPY, ID_ROW_PASTE, true);
+        GridParts::AppendClipboardItems(menu, true);
         // The window's View command: fits the columns of all its grids.
         menu.AppendSeparator();
         menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
         PopupMenu(&menu);
     });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, GridParts::RowCopyMenuId);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, GridParts::RowPasteMenuId);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
 }

@@ -45,9 +45,9 @@ void FitColumnWidths(CVSFlexGrid& grid, std::string_view section) {
     WindowPlacement::SaveGridWidths(grid, section);
 }
 
-void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowItemsEnabled) {
-    menu.Append(rowCopyId, "Row Cop&y\tCtrl+Y")->Enable(rowItemsEnabled);
-    menu.Append(rowPasteId, "Row Pas&te\tCtrl+T")->Enable(rowItemsEnabled);
+void AppendClipboardItems(wxMenu& menu, bool rowItemsEnabled) {
+    menu.Append(RowCopyMenuId, "Row Cop&y\tCtrl+Y")->Enable(rowItemsEnabled);
+    menu.Append(RowPasteMenuId, "Row Pas&te\tCtrl+T")->Enable(rowItemsEnabled);
     menu.Append(wxID_COPY, "&Copy\tCtrl+C");
     menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
 }

@@ -5,12 +5,12 @@
 // them, and the clipboard entries of a grid's context menu. The channel
 // grid, the group grid, the group allocation grid and the tone grid views
 // share these; each keeps only what is its own.
+#include <wx/gdicmn.h>
+
 #include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
-
-#include <wx/gdicmn.h>
 
 #include "ui/WindowPlacement.h"
 
@@ -53,9 +53,11 @@ std::vector<WindowPlacement::WidthDefault> WidthDefaults(std::span<const Column>
 void FitColumnWidths(CVSFlexGrid& grid, std::string_view section);
 
 // The row and cell clipboard entries of a grid's context menu: "Row Copy"
-// (Ctrl+Y) and "Row Paste" (Ctrl+T) under the given ids, enabled or not, then
-// "Copy" (Ctrl+C) and "Paste" (Ctrl+V) as wxID_COPY and wxID_PASTE.
-void AppendClipboardItems(wxMenu& menu, int rowCopyId, int rowPasteId, bool rowItemsEnabled);
+// (Ctrl+Y) and "Row Paste" (Ctrl+T), enabled or not, then "Copy" (Ctrl+C)
+// and "Paste" (Ctrl+V) as wxID_COPY and wxID_PASTE. The toolkit takes menu
+// ids below 0x7fff only, so the row entries have ids of their own.
+inline constexpr int RowCopyMenuId = 0x7E01, RowPasteMenuId = 0x7E02;
+void AppendClipboardItems(wxMenu& menu, bool rowItemsEnabled);
 
 // A 12 x 12 cell picture: `draw` paints on white; with `whiteTransparent`
 // the white shows the cell's background.

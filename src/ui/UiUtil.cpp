@@ -2,12 +2,12 @@
 
 #include <wx/bitmap.h>
 #include <wx/checkbox.h>
-#include <wx/dc.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/ctrlsub.h>
 #include <wx/dataobj.h>
+#include <wx/dc.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
