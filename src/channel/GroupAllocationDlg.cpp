@@ -91,16 +91,9 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
     grid_->Bind(FLEXGRID_AFTER_EDIT, &CZoneAllocationDlg::OnAfterEdit, this);
     grid_->Bind(FLEXGRID_DBL_CLICK, [this](FlexGridEvent& event) { Activate(event.row, event.col); });
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneAllocationDlg::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        wxMenu menu;
-        GridParts::AppendClipboardItems(menu, false);
-        PopupMenu(&menu);
-    });
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { CopyCell(); }, wxID_COPY);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { PasteCell(); }, wxID_PASTE);
+    GridParts::BindContextMenu(*grid_, *this,
+                               [](wxMenu& menu) { GridParts::AppendClipboardItems(menu, false); });
+    GridParts::BindClipboardCommands(*this, {{}, {}, [this] { CopyCell(); }, [this] { PasteCell(); }});
     return true;
 }
 

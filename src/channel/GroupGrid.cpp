@@ -72,25 +72,18 @@ void CZoneList::BuildControls() {
         event.Skip();
     });
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneList::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        // The program's command ids are above what the toolkit takes for a
-        // menu item: the menu's entries have ids of their own.
-        wxMenu menu;
+    // The program's row command ids are above what the toolkit takes for a
+    // menu item: the menu's entries have ids of their own.
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) {
         menu.Append(GridParts::RowCopyMenuId, "Row &Copy\tCtrl+C");
         menu.Append(GridParts::RowPasteMenuId, "Row &Paste\tCtrl+V");
-        PopupMenu(&menu);
     });
-    for (int id : {static_cast<int>(ID_ROW_COPY), GridParts::RowCopyMenuId})
-        Bind(
-            wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, id);
-    for (int id : {static_cast<int>(ID_ROW_PASTE), GridParts::RowPasteMenuId})
-        Bind(
-            wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, id);
+    GridParts::BindClipboardCommands(
+        *this, {[this] { RowCopy(); }, [this] { RowPaste(); }, [this] { Copy(); }, [this] { Paste(); }});
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+        wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+        wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) {
         GridParts::OpenHelpTopic(this, MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID), IDD);
     });

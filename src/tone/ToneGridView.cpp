@@ -130,19 +130,14 @@ void CToneGridView::Setup() {
     grid_->Bind(FLEXGRID_START_DRAG, [this](FlexGridEvent& e) { OnStartDrag(e); });
     grid_->Bind(FLEXGRID_DRAG_DROP, [this](FlexGridEvent& e) { OnDrop(e); });
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        wxMenu menu;
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) {
         GridParts::AppendClipboardItems(menu, true);
         // The window's View command: fits the columns of all its grids.
         menu.AppendSeparator();
         menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
-        PopupMenu(&menu);
     });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, GridParts::RowCopyMenuId);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, GridParts::RowPasteMenuId);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+    GridParts::BindClipboardCommands(
+        *this, {[this] { RowCopy(); }, [this] { RowPaste(); }, [this] { Copy(); }, [this] { Paste(); }});
 }
 
 void CToneGridView::RefreshGrid() {

@@ -52,6 +52,26 @@ void AppendClipboardItems(wxMenu& menu, bool rowItemsEnabled) {
     menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
 }
 
+void BindClipboardCommands(wxWindow& owner, const ClipboardCommands& commands) {
+    const std::pair<int, const std::function<void()>*> bindings[] = {{RowCopyMenuId, &commands.rowCopy},
+                                                                     {RowPasteMenuId, &commands.rowPaste},
+                                                                     {wxID_COPY, &commands.copy},
+                                                                     {wxID_PASTE, &commands.paste}};
+    for (const auto& [id, command] : bindings)
+        if (*command)
+            owner.Bind(
+                wxEVT_MENU, [run = *command](wxCommandEvent&) { run(); }, id);
+}
+
+void BindContextMenu(CVSFlexGrid& grid, wxWindow& owner, std::function<void(wxMenu&)> fill) {
+    grid.Bind(wxEVT_CONTEXT_MENU, [&grid, &owner, fill = std::move(fill)](wxContextMenuEvent&) {
+        grid.SetFocus();
+        wxMenu menu;
+        fill(menu);
+        owner.PopupMenu(&menu);
+    });
+}
+
 wxBitmap DrawCellPicture(const std::function<void(wxDC&)>& draw, bool whiteTransparent) {
     wxBitmap picture(12, 12);
     {

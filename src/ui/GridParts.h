@@ -58,6 +58,14 @@ void FitColumnWidths(CVSFlexGrid& grid, std::string_view section);
 // ids below 0x7fff only, so the row entries have ids of their own.
 inline constexpr int RowCopyMenuId = 0x7E01, RowPasteMenuId = 0x7E02;
 void AppendClipboardItems(wxMenu& menu, bool rowItemsEnabled);
+// What those entries run, bound on `owner`; an empty handler is not bound.
+struct ClipboardCommands {
+    std::function<void()> rowCopy, rowPaste, copy, paste;
+};
+void BindClipboardCommands(wxWindow& owner, const ClipboardCommands& commands);
+// The grid's context menu: the grid takes the focus and `owner` pops up the
+// menu that `fill` builds.
+void BindContextMenu(CVSFlexGrid& grid, wxWindow& owner, std::function<void(wxMenu&)> fill);
 
 // A 12 x 12 cell picture: `draw` paints on white; with `whiteTransparent`
 // the white shows the cell's background.
