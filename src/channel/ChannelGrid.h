@@ -21,6 +21,7 @@
 #include "channel/ChannelGridEditRules.h"
 #include "channel/ChannelGridPrint.h"
 #include "image/CloneImage.h"
+#include "image/UiUtil.h"
 #include "ui/PaneFramework.h"
 #include "ui/VSFlexGrid.h"
 
