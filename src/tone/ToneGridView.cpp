@@ -130,12 +130,12 @@ void CToneGridView::Setup() {
         Gesture(Gesture::Click, e.row, e.col);
     });
     grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& e) {
-        // A press on the number of a selected row drags the selected rows;
-        // the press does not change the selection.
+        // A press on the number of a selected row keeps the selection; moved
+        // on with the button held, it drags the selected rows.
         if (e.button == 1 && !e.shift && IsDragSource() && e.col == 0 && model_.IsDataRow(e.row) &&
             grid_->GetRowFlag143(e.row)) {
             e.cancel = true;
-            CallAfter([this] { grid_->InvokeMethod150(); });
+            grid_->ArmRowDrag();
             return;
         }
         e.Skip();
