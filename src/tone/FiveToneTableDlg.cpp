@@ -84,6 +84,12 @@ void C5ToneTableDlg::SavePlacement() {
     WindowPlacement::SaveGridWidths(*grid_, Section);
 }
 
+void C5ToneTableDlg::FitColumnWidths() {
+    grid_->AutoSizeColumns(0, -1);
+    WindowPlacement::SaveGridWidths(*grid_, Section);
+    saved_ = true;
+}
+
 void C5ToneTableDlg::SetupGrid() {
     grid_->SetRedraw(false);
     grid_->SetRows(Rows);
