@@ -71,6 +71,22 @@ C5ToneTableDlg::C5ToneTableDlg(wxWindow* parent, CloneImage& working, int servic
         SavePlacement();
         EndModal(wxID_CANCEL);
     });
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+        if (e.GetKeyCode() == WXK_F1 && !e.HasAnyModifiers()) return ShowHelp();
+        e.Skip();
+    });
+}
+
+void C5ToneTableDlg::ShowHelp() {
+    // In the grid (or its editor) each row has a topic of its own: the tone
+    // digits, the tone period and the gap period.
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus && (focus == grid_ || grid_->IsDescendant(focus))) {
+        if (const auto& hooks = UiHooks::Current(); hooks.openHelp)
+            hooks.openHelp(this, MakeRID(std::max(0, grid_->GetRow()), IDD, IDC_GRID));
+        return;
+    }
+    UiUtil::ShowHelpForFocus(this, IDD);
 }
 
 C5ToneTableDlg::~C5ToneTableDlg() {

@@ -45,6 +45,7 @@ class C5ToneTableDlg : public wxDialog, public AutoGridWidth {
     void Copy();
     void Paste();
     void SavePlacement();
+    void ShowHelp();
 
     FiveToneTable::Model model_;
     CVSFlexGrid* grid_ = nullptr;

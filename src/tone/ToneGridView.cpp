@@ -5,6 +5,7 @@
 #include <wx/menu.h>
 #include <wx/sizer.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/WindowPlacement.h"
@@ -129,7 +130,12 @@ void CToneGridView::Setup() {
         }
         Gesture(Gesture::Click, e.row, e.col);
     });
+    grid_->Bind(FLEXGRID_SEL_CHANGE, [this](FlexGridEvent& e) {
+        TellColumnHelp();
+        e.Skip();
+    });
     grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& e) {
+        TellColumnHelp();
         // A press on the number of a selected row keeps the selection; moved
         // on with the button held, it drags the selected rows.
         if (e.button == 1 && !e.shift && IsDragSource() && e.col == 0 && model_.IsDataRow(e.row) &&
@@ -159,6 +165,13 @@ void CToneGridView::Setup() {
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+}
+
+void CToneGridView::TellColumnHelp() {
+    if (!columnHelp_ || !grid_->IsShownOnScreen()) return;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus != grid_ && !grid_->IsDescendant(focus)) return;
+    columnHelp_(gridId_, std::max(0, grid_->GetCol()));
 }
 
 void CToneGridView::RefreshGrid() {

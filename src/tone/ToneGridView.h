@@ -6,6 +6,7 @@
 // are their own (popups, playback, drag and drop).
 #include <wx/panel.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,10 @@ class CToneGridView : public wxPanel {
     void RowPaste();
     void AutoGridWidth();
     void SaveWidths();
+    // Told the grid id and current column whenever the cursor moves or the
+    // mouse is pressed while the grid has the focus (the system window shows
+    // that column's help topic).
+    void SetColumnHelp(std::function<void(int gridId, int column)> show) { columnHelp_ = std::move(show); }
 
   protected:
     // A gesture's action on a data row; false lets the grid go on with the
@@ -66,11 +71,13 @@ class CToneGridView : public wxPanel {
     void Gesture(GridView::Gesture gesture, int row, int col);
     void OnGridKey(wxKeyEvent& event);
     std::vector<int> SelectedDataRows() const;
+    void TellColumnHelp();
 
     int gridId_;
     std::string section_;
     int formId_;
     bool widthsSaved_ = false;
+    std::function<void(int, int)> columnHelp_;
 };
 
 // The tick of the check cells and the play mark of sample cells.

@@ -13,6 +13,8 @@
 
 #include "ToneWinUtil.h"
 #include "WinTestUtil.h"
+#include "help/HelpMap.h"
+#include "help/HelpTopics.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/RadioImagePrep.h"
@@ -276,4 +278,38 @@ TEST_F(FiveToneSystemWin, PlayingBeepCWithoutTheFileNamesThePath) {
     ASSERT_GE(messages.Count(), 1u);
     EXPECT_NE(messages.Last().text.find("File not found"), std::string::npos);
     EXPECT_NE(messages.Last().text.find("/nonexistent/Tone_sample/C.wav"), std::string::npos);
+}
+
+// While the help pane is shown, a click in the decode grid shows the topic of
+// the clicked column; with the pane hidden the topic stays.
+TEST_F(FiveToneSystemWin, TheHelpPaneFollowsTheDecodeColumn) {
+    Help::SetHelpFilePath("/nonexistent/PardexWIN.chm");
+    Run([](CDialogDmy& window) {
+        CToneGridView& decode = *window.View(2);
+        auto topic = [&] { return window.HelpTopics()->View()->GetCurrentURL().Lower().utf8_string(); };
+        auto click = [&](int row, int col, const std::string& expected) {
+            for (int attempt = 0; attempt < 5 && topic().find(expected) == std::string::npos; ++attempt)
+                RealInput::ClickCell(decode.Grid(), row, col);
+        };
+        wxWindow* help = window.FindWindow(CDialogDmy::IDC_HELP);
+        Press(help, [&] { return window.HelpVisible(); });
+        const struct {
+            int row, col;
+            const char* topic;
+        } cases[] = {{H, DecodeCol::TranspondTxLed, "/sys/transpondtxled.htm"},
+                     {H, DecodeCol::LedMode, "/sys/decodeledmode.htm"},
+                     {H, DecodeCol::Play, "/sys/beep.htm"},
+                     {H + 1, 0, "/sys/5tonedecode.htm"}};
+        for (const auto& c : cases) {
+            click(c.row, c.col, c.topic);
+            EXPECT_NE(topic().find(c.topic), std::string::npos) << c.col << " " << topic();
+        }
+        Press(help, [&] { return !window.HelpVisible(); });
+        const std::string shown = topic();
+        RealInput::ClickCell(decode.Grid(), H, DecodeCol::Scan);
+        EXPECT_EQ(decode.Grid().GetCol(), DecodeCol::Scan);
+        EXPECT_EQ(topic(), shown);
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    Help::SetHelpFilePath({});
 }
