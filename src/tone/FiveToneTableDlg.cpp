@@ -12,6 +12,7 @@
 #include "image/ToneRegisters.h"
 #include "language/Language.h"
 #include "tone/ToneGridPrint.h"
+#include "tone/ToneGridView.h"
 #include "ui/MessageService.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
@@ -165,6 +166,15 @@ void C5ToneTableDlg::SetupGrid() {
         }
     });
     grid_->Bind(wxEVT_KEY_DOWN, &C5ToneTableDlg::OnGridKey, this);
+    // The table has no row commands; Auto Grid Width fits this grid only and
+    // keeps nothing until the dialog closes.
+    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
+        grid_->SetFocus();
+        PopupToneGridMenu(*this, false);
+    });
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { grid_->AutoSizeColumns(0, -1); }, CToneGridView::ID_AUTO_GRID_WIDTH);
 }
 
 void C5ToneTableDlg::ShowCell(int row, int col) {

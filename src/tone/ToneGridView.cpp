@@ -13,11 +13,16 @@
 
 using namespace GridView;
 
-namespace {
-// The context menu's row commands.
-// Menu item ids must stay below 0x7fff, so the commands take ids of their own.
-constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02;
-}  // namespace
+void PopupToneGridMenu(wxWindow& owner, bool rowCommands) {
+    wxMenu menu;
+    menu.Append(CToneGridView::ID_ROW_COPY, "Row Cop&y\tCtrl+Y")->Enable(rowCommands);
+    menu.Append(CToneGridView::ID_ROW_PASTE, "Row Pas&te\tCtrl+T")->Enable(rowCommands);
+    menu.Append(wxID_COPY, "&Copy\tCtrl+C");
+    menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
+    menu.AppendSeparator();
+    menu.Append(CToneGridView::ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
+    owner.PopupMenu(&menu);
+}
 
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
@@ -151,15 +156,8 @@ void CToneGridView::Setup() {
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);
     grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         grid_->SetFocus();
-        wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y");
-        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T");
-        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
-        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
-        // The window's View command: fits the columns of all its grids.
-        menu.AppendSeparator();
-        menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
-        PopupMenu(&menu);
+        // Auto Grid Width goes on to the window, which fits all its grids.
+        PopupToneGridMenu(*this, true);
     });
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);

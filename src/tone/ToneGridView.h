@@ -15,9 +15,9 @@
 
 class CToneGridView : public wxPanel {
   public:
-    // The window's "Auto Grid Width" command, offered on the views' context menu
-    // (menu ids stay below 0x7fff).
-    static constexpr int ID_AUTO_GRID_WIDTH = 0x7E03;
+    // The row commands and the window's "Auto Grid Width" command of the
+    // context menu (menu ids stay below 0x7fff).
+    static constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02, ID_AUTO_GRID_WIDTH = 0x7E03;
     // `section`: where the column widths are kept; `formId`: the view's form,
     // for translation and help.
     CToneGridView(wxWindow* parent, const GridView::ViewSpec& spec, CloneImage& image, int gridId,
@@ -79,6 +79,11 @@ class CToneGridView : public wxPanel {
     bool widthsSaved_ = false;
     std::function<void(int, int)> columnHelp_;
 };
+
+// The context menu of the tone grids at the pointer: Row Copy, Row Paste,
+// Copy, Paste and Auto Grid Width, for `owner` to handle; the row commands
+// are greyed where the screen has none.
+void PopupToneGridMenu(wxWindow& owner, bool rowCommands);
 
 // The tick of the check cells and the play mark of sample cells.
 const wxBitmap& ToneTickPicture();

@@ -3,6 +3,7 @@
 // tone), overlapping USER decode bands keep the dialog open, Cancel and an OK
 // without edits leave the document byte for byte.
 #include <gtest/gtest.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include "tone/FiveToneTableDlg.h"
 #include "language/Language.h"
 #include "ui/MessageService.h"
+#include "ui/RealInput.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
@@ -185,4 +187,31 @@ TEST_F(FiveToneTableWin, F1InTheGridOpensTheTopicOfTheCurrentRow) {
         Press(dialog.FindWindow(C5ToneTableDlg::IDC_CANCEL), [&] { return dialog.GetReturnCode() != 0; });
     });
     UiHooks::Current() = saved;
+}
+
+// The grid's context menu: "Auto Grid Width" fits the columns to their texts.
+TEST_F(FiveToneTableWin, AutoGridWidthFromTheContextMenuFitsTheColumns) {
+    Run([](C5ToneTableDlg& dialog) {
+        CVSFlexGrid& grid = dialog.Grid();
+        grid.SetColWidthTwips(UserColumn, 6000);
+        Pump();
+        ASSERT_GE(grid.GetColWidthTwips(UserColumn), 6000);
+        // The menu runs its own loop: a timer picks its last item with keys.
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            sim.Char(WXK_UP);
+            sim.Char(WXK_RETURN);
+        });
+        for (int attempt = 0; attempt < 5 && grid.GetColWidthTwips(UserColumn) >= 6000; ++attempt) {
+            timer.StartOnce(300);
+            wxUIActionSimulator sim;
+            sim.MouseMove(RealInput::CellCentre(grid, 1, 1));
+            Pump();
+            sim.MouseClick(wxMOUSE_BTN_RIGHT);
+            for (int i = 0; i < 10 && grid.GetColWidthTwips(UserColumn) >= 6000; ++i) Pump();
+        }
+        EXPECT_LT(grid.GetColWidthTwips(UserColumn), 6000);
+        Press(dialog.FindWindow(C5ToneTableDlg::IDC_CANCEL), [&] { return dialog.GetReturnCode() != 0; });
+    });
 }
