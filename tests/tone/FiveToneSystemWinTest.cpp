@@ -196,8 +196,31 @@ class MouseSteps {
     std::size_t started_ = 0;
 };
 
-// Press on the number of a selected encode row, move with the button held
-// onto system 3's Call cell in small steps, release.
+// A click on a row's number, with Shift held or not.
+void ClickNumber(CToneGridView& view, int row, bool shift) {
+    ASSERT_TRUE(Focus(&view.Grid()));
+    wxUIActionSimulator sim;
+    sim.MouseMove(RealInput::CellCentre(view.Grid(), row, 0));
+    Pump();
+    if (shift) sim.KeyDown(WXK_SHIFT);
+    sim.MouseClick();
+    if (shift) sim.KeyUp(WXK_SHIFT);
+    Pump();
+}
+
+// Selects rows first..last with a click and a shift-click on their numbers.
+void SelectRows(CToneGridView& view, int first, int last) {
+    std::vector<int> rows;
+    for (int row = first; row <= last; ++row) rows.push_back(row);
+    for (int attempt = 0; attempt < 5 && view.Grid().SelectedRows() != rows; ++attempt) {
+        ClickNumber(view, first, false);
+        ClickNumber(view, last, true);
+    }
+    ASSERT_EQ(view.Grid().SelectedRows(), rows);
+}
+
+// Press on the number of a selected row, move with the button held onto a
+// cell of another view in small steps, release.
 void DragRows(CToneGridView& from, int row, CToneGridView& onto, int ontoRow, int ontoCol) {
     ASSERT_TRUE(Focus(&from.Grid()));
     const wxPoint start = RealInput::CellCentre(from.Grid(), row, 0);
@@ -221,23 +244,8 @@ TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
     const int result = Run([](CDialogDmy& window) {
         CToneGridView& systems = *window.View(0);
         CToneGridView& encode = *window.View(1);
-        // Select encode codes 1-3 with the mouse: a click and a shift-click on their numbers.
-        auto click = [&](int row, bool shift) {
-            ASSERT_TRUE(Focus(&encode.Grid()));
-            wxUIActionSimulator sim;
-            sim.MouseMove(RealInput::CellCentre(encode.Grid(), row, 0));
-            Pump();
-            if (shift) sim.KeyDown(WXK_SHIFT);
-            sim.MouseClick();
-            if (shift) sim.KeyUp(WXK_SHIFT);
-            Pump();
-        };
         const std::vector<int> codes{H, H + 1, H + 2};
-        for (int attempt = 0; attempt < 5 && encode.Grid().SelectedRows() != codes; ++attempt) {
-            click(H, false);
-            click(H + 2, true);
-        }
-        ASSERT_EQ(encode.Grid().SelectedRows(), codes);
+        SelectRows(encode, H, H + 2);
         auto calls = [&] {
             std::vector<std::string> texts;
             for (int row = H + 2; row <= H + 4; ++row) texts.push_back(Cell(systems, row, SystemCol::CallCode));
@@ -247,12 +255,14 @@ TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
         ASSERT_NE(calls(), dropped);
         const auto before = calls();
         // A press and release on a selected number neither drags nor changes the selection.
-        click(H + 1, false);
+        ClickNumber(encode, H + 1, false);
         EXPECT_EQ(encode.Grid().SelectedRows(), codes);
         EXPECT_EQ(calls(), before);
         // The drag itself, with the button held: the moves do not extend the selection.
-        for (int attempt = 0; attempt < 3 && calls() != dropped; ++attempt)
+        for (int attempt = 0; attempt < 3 && calls() != dropped; ++attempt) {
+            SelectRows(encode, H, H + 2);
             DragRows(encode, H + 1, systems, H + 2, SystemCol::CallCode);
+        }
         EXPECT_EQ(encode.Grid().SelectedRows(), codes);
         EXPECT_EQ(calls(), dropped);
         Ok(window);
@@ -264,6 +274,28 @@ TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
     // The header keeps each system's call code.
     EXPECT_EQ(document[0xD2], 0);
     EXPECT_EQ(document[0xD4], 2);
+}
+
+// Decode rows dropped on a system tick those decode codes of that system.
+TEST_F(FiveToneSystemWin, DecodeRowsDraggedOntoASystemTickItsDecodeCodes) {
+    Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& decode = *window.View(2);
+        auto ticks = [&] {
+            std::string marks;
+            for (int code = 0; code < 3; ++code) marks += Cell(systems, H + 5, SystemCol::DecodeCode1 + code);
+            return marks;
+        };
+        ASSERT_EQ(ticks(), "---");
+        for (int attempt = 0; attempt < 3 && ticks() == "---"; ++attempt) {
+            SelectRows(decode, H + 1, H + 2);
+            DragRows(decode, H + 2, systems, H + 5, SystemCol::Duty);
+        }
+        // Decode codes 2 and 3 ticked (a blank is the tick), code 1 left alone.
+        EXPECT_EQ(ticks(), "-  ");
+        EXPECT_EQ(decode.Grid().SelectedRows(), (std::vector<int>{H + 1, H + 2}));
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
 }
 
 TEST_F(FiveToneSystemWin, PlayingBeepCWithoutTheFileNamesThePath) {
