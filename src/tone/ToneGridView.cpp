@@ -4,6 +4,7 @@
 #include <wx/dc.h>
 #include <wx/menu.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/GridParts.h"
@@ -11,6 +12,12 @@
 #include "ui/WindowPlacement.h"
 
 using namespace GridView;
+
+void AppendToneGridMenu(wxMenu& menu, bool rowCommands) {
+    GridParts::AppendClipboardItems(menu, rowCommands);
+    menu.AppendSeparator();
+    menu.Append(CToneGridView::ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
+}
 
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
@@ -116,13 +123,18 @@ void CToneGridView::Setup() {
         }
         Gesture(Gesture::Click, e.row, e.col);
     });
+    grid_->Bind(FLEXGRID_SEL_CHANGE, [this](FlexGridEvent& e) {
+        TellColumnHelp();
+        e.Skip();
+    });
     grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& e) {
-        // A press on the number of a selected row drags the selected rows;
-        // the press does not change the selection.
+        TellColumnHelp();
+        // A press on the number of a selected row keeps the selection; moved
+        // on with the button held, it drags the selected rows.
         if (e.button == 1 && !e.shift && IsDragSource() && e.col == 0 && model_.IsDataRow(e.row) &&
             grid_->GetRowFlag143(e.row)) {
             e.cancel = true;
-            CallAfter([this] { grid_->InvokeMethod150(); });
+            grid_->ArmRowDrag();
             return;
         }
         e.Skip();
@@ -130,14 +142,17 @@ void CToneGridView::Setup() {
     grid_->Bind(FLEXGRID_START_DRAG, [this](FlexGridEvent& e) { OnStartDrag(e); });
     grid_->Bind(FLEXGRID_DRAG_DROP, [this](FlexGridEvent& e) { OnDrop(e); });
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);
-    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) {
-        GridParts::AppendClipboardItems(menu, true);
-        // The window's View command: fits the columns of all its grids.
-        menu.AppendSeparator();
-        menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
-    });
+    // Auto Grid Width goes on to the window, which fits all its grids.
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) { AppendToneGridMenu(menu, true); });
     GridParts::BindClipboardCommands(
         *this, {[this] { RowCopy(); }, [this] { RowPaste(); }, [this] { Copy(); }, [this] { Paste(); }});
+}
+
+void CToneGridView::TellColumnHelp() {
+    if (!columnHelp_ || !grid_->IsShownOnScreen()) return;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus != grid_ && !grid_->IsDescendant(focus)) return;
+    columnHelp_(gridId_, std::max(0, grid_->GetCol()));
 }
 
 void CToneGridView::RefreshGrid() {
