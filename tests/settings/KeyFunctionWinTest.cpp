@@ -4,9 +4,12 @@
 // microphone-only functions and the help topics of each kind of radio.
 #include <wx/combobox.h>
 
+#include <fstream>
+
 #include "SettingsWinFixture.h"
 #include "image/ItemsSystem.h"
 #include "language/Language.h"
+#include "language/SettingsFile.h"
 #include "settings/KeyFunction.h"
 #include "ui/UiHooks.h"
 
@@ -172,4 +175,52 @@ TEST_F(KeyFunctionWin, HelpTopicsFollowTheKindOfDisplayAndKeypad) {
         Finish();
     }
     hooks = saved;
+}
+
+// The function names read in the language (one list per dialog), and a
+// translated name still stands for its code: OK without edits writes nothing.
+TEST_F(KeyFunctionWin, FunctionNamesInTheLanguageKeepTheirCodes) {
+    TempDir dir;
+    SetProfilePath(dir.path() / "settings.xml");
+    const auto file = dir.path() / "de.xml";
+    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog358>
+    <RID_3583901><base>Monitor</base><string>Mithören</string></RID_3583901>
+    <RID_3583901><base>Low Power</base><string>Kleine Leistung</string></RID_3583901>
+    <RID_3583901><base>Lamp</base><string>Licht</string></RID_3583901>
+  </Dialog358>
+  <Dialog606>
+    <RID_6063901><base>Monitor</base><string>Abhören</string></RID_6063901>
+  </Dialog606>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    // The arrow keys pass press-only functions on their way, which empty
+    // the hold: let it hold nothing from the start.
+    document[SlotOffset(8)] = 0;
+    OpenPortable();
+    EXPECT_EQ(Shown(kSide1).utf8_string(), "Mithören");
+    EXPECT_EQ(Shown(kSide2).utf8_string(), "Kleine Leistung");
+    ClickOk();
+    CloneImage before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(before, document), Changes{});
+
+    // Another key takes the translated name and stores its code.
+    OpenPortable();
+    Pick(kSide1, "Licht");
+    ClickOk();
+    before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(before, document), (Changes{{SlotOffset(0), 3}}));
+
+    ItemMap::SetProductType(document, 0);
+    document[SlotOffset(34)] = 1;  // P1: Monitor
+    OpenMobile();
+    EXPECT_EQ(Shown(2103).utf8_string(), "Abhören");
+    ClickCancel();
+    Finish();
+    Lang::LoadLanguage({});
+    SetProfilePath({});
 }
