@@ -5,7 +5,6 @@
 #include <wx/choice.h>
 #include <wx/listbox.h>
 
-#include <fstream>
 
 #include "ChannelGridFixture.h"
 #include "WinTestUtil.h"
@@ -13,8 +12,7 @@
 #include "image/ChannelOps.h"
 #include "image/ItemsChannel.h"
 #include "image/TestHost.h"
-#include "language/Language.h"
-#include "language/SettingsFile.h"
+#include "language/LanguageFixtures.h"
 #include "ui/RealInput.h"
 #include "ui/UiHooks.h"
 
@@ -193,26 +191,20 @@ TEST_F(PopupFixture, SubAudioOkWithoutAChoiceKeepsTheStoredCode) {
 // sub-index 77 of the popup's RIDs (not under the popup's caption); F1 in a
 // popup asks for the popup's topic.
 TEST_F(PopupFixture, SubAudioCaptionsInTheLanguageAndF1) {
-    TempDir dir;
-    SetProfilePath(dir.path() / "settings.xml");
-    const auto file = dir.path() / "de.xml";
-    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
-<Language xml:lang="de">
-  <Dialog227>
+    {
+        const LanguageFixtures::ScopedLanguage german(R"(  <Dialog227>
     <RID_772273901><base>CTCSS Frequency(Decode)</base><string>CTCSS-Ton (Empfang)</string></RID_772273901>
     <RID_2273901><base>DCS Code(Encode)</base><string>not this one</string></RID_2273901>
   </Dialog227>
-</Language>
-)";
-    ASSERT_TRUE(Lang::LoadLanguage(file));
-    Channel::SetRxSubAudio(image, 0, {1, 885, 0});
-    Channel::SetTxSubAudio(image, 0, 2, 19);
-    EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Decode).GetTitle().utf8_string(),
-              "CTCSS-Ton (Empfang)");
-    EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Encode).GetTitle().utf8_string(),
-              "DCS Code(Encode)");
-    Lang::LoadLanguage({});
-    SetProfilePath({});
+)");
+        ASSERT_TRUE(german.Loaded());
+        Channel::SetRxSubAudio(image, 0, {1, 885, 0});
+        Channel::SetTxSubAudio(image, 0, 2, 19);
+        EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Decode).GetTitle().utf8_string(),
+                  "CTCSS-Ton (Empfang)");
+        EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Encode).GetTitle().utf8_string(),
+                  "DCS Code(Encode)");
+    }
 
     auto& hooks = UiHooks::Current();
     const UiHooks::Hooks saved = hooks;

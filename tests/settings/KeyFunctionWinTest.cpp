@@ -4,12 +4,10 @@
 // microphone-only functions and the help topics of each kind of radio.
 #include <wx/combobox.h>
 
-#include <fstream>
-
 #include "SettingsWinFixture.h"
 #include "image/ItemsSystem.h"
 #include "language/Language.h"
-#include "language/SettingsFile.h"
+#include "language/LanguageFixtures.h"
 #include "settings/KeyFunction.h"
 #include "ui/UiHooks.h"
 
@@ -180,12 +178,7 @@ TEST_F(KeyFunctionWin, HelpTopicsFollowTheKindOfDisplayAndKeypad) {
 // The function names read in the language (one list per dialog), and a
 // translated name still stands for its code: OK without edits writes nothing.
 TEST_F(KeyFunctionWin, FunctionNamesInTheLanguageKeepTheirCodes) {
-    TempDir dir;
-    SetProfilePath(dir.path() / "settings.xml");
-    const auto file = dir.path() / "de.xml";
-    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
-<Language xml:lang="de">
-  <Dialog358>
+    const LanguageFixtures::ScopedLanguage german(R"(  <Dialog358>
     <RID_3583901><base>Monitor</base><string>Mithören</string></RID_3583901>
     <RID_3583901><base>Low Power</base><string>Kleine Leistung</string></RID_3583901>
     <RID_3583901><base>Lamp</base><string>Licht</string></RID_3583901>
@@ -193,9 +186,8 @@ TEST_F(KeyFunctionWin, FunctionNamesInTheLanguageKeepTheirCodes) {
   <Dialog606>
     <RID_6063901><base>Monitor</base><string>Abhören</string></RID_6063901>
   </Dialog606>
-</Language>
-)";
-    ASSERT_TRUE(Lang::LoadLanguage(file));
+)");
+    ASSERT_TRUE(german.Loaded());
     // The arrow keys pass press-only functions on their way, which empty
     // the hold: let it hold nothing from the start.
     document[SlotOffset(8)] = 0;
@@ -221,6 +213,4 @@ TEST_F(KeyFunctionWin, FunctionNamesInTheLanguageKeepTheirCodes) {
     EXPECT_EQ(Shown(2103).utf8_string(), "Abhören");
     ClickCancel();
     Finish();
-    Lang::LoadLanguage({});
-    SetProfilePath({});
 }

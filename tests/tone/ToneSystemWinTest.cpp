@@ -8,7 +8,6 @@
 #include <wx/uiaction.h>
 
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,8 +20,7 @@
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
-#include "language/Language.h"
-#include "language/SettingsFile.h"
+#include "language/LanguageFixtures.h"
 #include "ui/UiHooks.h"
 #include "ui/MessageService.h"
 #include "tone/ToneSystemWnd.h"
@@ -286,18 +284,12 @@ TEST_F(ToneSystemWin, AutoGridWidthFromTheContextMenuFitsEveryGrid) {
 // kind is the sub-index); F1 asks for the focused list's topic of that kind,
 // or the popup's own when the help has none.
 TEST_F(ToneSystemWin, CodePopupTextsAndHelpFollowTheColumnKind) {
-    TempDir dir;
-    SetProfilePath(dir.path() / "settings.xml");
-    const auto file = dir.path() / "de.xml";
-    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
-<Language xml:lang="de">
-  <Dialog227>
+    const LanguageFixtures::ScopedLanguage german(R"(  <Dialog227>
     <RID_82273901><base>No.3</base><string>Nr. 3</string></RID_82273901>
     <RID_82273902><base>Off</base><string>Aus</string></RID_82273902>
   </Dialog227>
-</Language>
-)";
-    ASSERT_TRUE(Lang::LoadLanguage(file));
+)");
+    ASSERT_TRUE(german.Loaded());
     auto& hooks = UiHooks::Current();
     const UiHooks::Hooks saved = hooks;
     std::vector<int> asked;
@@ -314,7 +306,5 @@ TEST_F(ToneSystemWin, CodePopupTextsAndHelpFollowTheColumnKind) {
         popup.Hide();
     }
     hooks = saved;
-    Lang::LoadLanguage({});
-    SetProfilePath({});
     EXPECT_EQ(asked, (std::vector<int>{MakeRID(7, 227, 0), MakeRID(8, 227, C2ToneCodeSelectPopup::IDC_LIST)}));
 }
