@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/window.h>
+#include <wx/event.h>
 
 #include "language/Language.h"
 #include "ui/GridLogic.h"
@@ -160,6 +161,16 @@ void OnF1(wxWindow& window, std::function<void()> help) {
             return;
         }
         help();
+    });
+}
+
+void SendHelpEventOnF1(wxWindow& window) {
+    OnF1(window, [&window] {
+        wxWindow* target = wxWindow::FindFocus();
+        if (!target || !window.IsDescendant(target)) target = &window;
+        wxHelpEvent help(wxEVT_HELP, target->GetId(), wxDefaultPosition, wxHelpEvent::Origin_Keyboard);
+        help.SetEventObject(target);
+        target->GetEventHandler()->ProcessEvent(help);
     });
 }
 

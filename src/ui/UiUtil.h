@@ -73,6 +73,10 @@ void ShowHelpForFocus(wxWindow* dialog, int dialogId, int sub = 0);
 // F1 without modifiers anywhere inside `window` runs `help`. GTK sends no
 // help event for F1, so a dialog asks for its topic through this.
 void OnF1(wxWindow& window, std::function<void()> help);
+// F1 inside `window` sends a help event to the focused control (or to the
+// window), from where it travels up through the parents, so the help
+// handlers of panes and controls answer it.
+void SendHelpEventOnF1(wxWindow& window);
 
 // ---- windows ------------------------------------------------------------------
 

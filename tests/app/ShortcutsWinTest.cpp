@@ -26,8 +26,10 @@
 #include "image/ItemsHeader.h"
 #include "image/Model.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MainItems.h"
+#include "ui/UiHooks.h"
 #include "ui/RealInput.h"
 
 namespace fs = std::filesystem;
@@ -167,4 +169,21 @@ TEST_F(ShortcutTest, ContextMenuHoldsTheWholeEditMenu) {
     RealInput::Settle(800);
     EXPECT_EQ(shown.size(), 10u);
     EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 0xFFu);
+}
+
+// F1 in the grid asks for the help topic of the current column (sub-index
+// = column, dialog 134, grid 1063), or the pane's when there is none.
+TEST_F(ShortcutTest, F1InTheGridAsksForTheColumnsTopic) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.hasHelpTopic = [](int rid) { return rid == MakeRID(Col::Tag, 134, 1063); };
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    const int row = ChannelGridCells::FixedRows + 1;
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag);
+    RealInput::Key(WXK_F1);
+    RealInput::ClickCell(*grid->Grid(), row, Col::Scan);
+    RealInput::Key(WXK_F1);
+    hooks = saved;
+    EXPECT_EQ(asked, (std::vector<int>{MakeRID(Col::Tag, 134, 1063), MakeRID(0, 134, 0)}));
 }
