@@ -65,7 +65,7 @@ void EnableHelp(wxDialog* dialog, int buttonId, int dialogId) {
     wxWindow* help = dialog->FindWindow(buttonId);
     help->Enable(hooks.openHelp && (!hooks.hasHelpTopic || hooks.hasHelpTopic(MakeRID(0, dialogId, 0))));
     help->Bind(wxEVT_BUTTON, [dialog, dialogId](wxCommandEvent&) { UiUtil::ShowHelpForFocus(dialog, dialogId); });
-    dialog->Bind(wxEVT_HELP, [dialog, dialogId](wxHelpEvent&) { UiUtil::ShowHelpForFocus(dialog, dialogId); });
+    UiUtil::OnF1(*dialog, [dialog, dialogId] { UiUtil::ShowHelpForFocus(dialog, dialogId); });
 }
 }  // namespace
 

@@ -133,7 +133,7 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
     FindWindow(IDC_HELP)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (auto& open = UiHooks::Current().openHelp) open(this, MakeRID(0, IDD, 0));
     });
-    Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
+    UiUtil::OnF1(*this, [this] { UiUtil::ShowHelpForFocus(this, IDD); });
 }
 
 wxChoice* CFileNewDlg::Box(int id) const {
