@@ -102,11 +102,15 @@ void FitPagePrintout::OnPreparePrinting() {
         // (hinted at the zoomed size) differ from the printer's and page
         // breaks fall elsewhere: the document is laid out on the print
         // surface, at the printer's resolution, and the preview draws that
-        // layout.
+        // layout. The paper's millimetres are the printer's too (the preview
+        // cuts them off, the printer rounds them: Letter is 215 or 216 mm).
         wxDC* shown = GetDC();
         int dpiX = 0, dpiY = 0;
         GetPPIPrinter(&dpiX, &dpiY);
         const bool laidOut = WithPrinterDC(realPage_, dpiY, [this](wxDC& printer) {
+            int mmW = 0, mmH = 0;
+            printer.GetSizeMM(&mmW, &mmH);
+            SetPageSizeMM(mmW, mmH);
             SetDC(&printer);
             LayOut();
         });

@@ -13,7 +13,8 @@ static void OnDrawPage(GtkPrintOperation* op, GtkPrintContext* context, gint pag
 }
 }
 
-bool RunOnPrintSurface(wxSize paperPixels, int dpi, const std::string& pdfPath, const PrintSurfaceSteps& steps) {
+bool RunOnPrintSurface(wxSize paperPixels, int dpi, const std::string& pdfPath,
+                       const PrintSurfaceSteps& steps) {
     if (paperPixels.x <= 0 || paperPixels.y <= 0 || dpi <= 0) return false;
     GtkPrintOperation* op = gtk_print_operation_new();
     // The paper given in points, so that the printer DC, which rounds the
@@ -27,10 +28,13 @@ bool RunOnPrintSurface(wxSize paperPixels, int dpi, const std::string& pdfPath, 
     gtk_print_settings_set_resolution(settings, dpi);
     gtk_print_operation_set_print_settings(op, settings);
     gtk_print_operation_set_export_filename(op, pdfPath.c_str());
-    if (steps.begin) g_signal_connect(op, "begin-print", G_CALLBACK(OnBeginPrint), const_cast<PrintSurfaceSteps*>(&steps));
-    if (steps.draw) g_signal_connect(op, "draw-page", G_CALLBACK(OnDrawPage), const_cast<PrintSurfaceSteps*>(&steps));
+    if (steps.begin)
+        g_signal_connect(op, "begin-print", G_CALLBACK(OnBeginPrint), const_cast<PrintSurfaceSteps*>(&steps));
+    if (steps.draw)
+        g_signal_connect(op, "draw-page", G_CALLBACK(OnDrawPage), const_cast<PrintSurfaceSteps*>(&steps));
     GError* error = nullptr;
-    const GtkPrintOperationResult result = gtk_print_operation_run(op, GTK_PRINT_OPERATION_ACTION_EXPORT, nullptr, &error);
+    const GtkPrintOperationResult result =
+        gtk_print_operation_run(op, GTK_PRINT_OPERATION_ACTION_EXPORT, nullptr, &error);
     if (error) g_error_free(error);
     g_object_unref(settings);
     g_object_unref(setup);

@@ -17,7 +17,8 @@ struct PrintSurfaceSteps {
 
 // Runs the steps on a paper of `paperPixels` at `dpi`, writing the PDF to
 // `pdfPath`. False when the operation failed.
-bool RunOnPrintSurface(wxSize paperPixels, int dpi, const std::string& pdfPath, const PrintSurfaceSteps& steps);
+bool RunOnPrintSurface(wxSize paperPixels, int dpi, const std::string& pdfPath,
+                       const PrintSurfaceSteps& steps);
 
 // Calls `use` with a printer DC of that surface (its size `paperPixels`),
 // and stops the operation before any page. False when no DC could be made.
