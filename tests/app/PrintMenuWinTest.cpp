@@ -27,6 +27,7 @@
 #include "ui/HtmlPrinter.h"
 #include "ui/HtmlPrinterWindow.h"
 #include "ui/MainItems.h"
+#include "ui/PrintSurface.h"
 #include "ui/RealInput.h"
 
 namespace fs = std::filesystem;
@@ -170,6 +171,43 @@ int PrintedPageCount(const CloneImage& image) {
     return maxPage;
 }
 
+// Prints `printout` as the printer does, through its begin-print and
+// draw-page steps, onto GTK's PDF export at `dpi`: the print without a
+// dialog. Gives the number of pages printed.
+int PrintOnPrintSurface(wxPrintout& printout, const wxPrintDialogData& settings, wxSize paper, int dpi,
+                        const fs::path& pdf) {
+    wxPrintDialogData data(settings);
+    wxGtkPrinter printer(&data);
+    PrintSurfaceSteps steps;
+    int printed = 0;
+    steps.begin = [&](GtkPrintOperation* op, GtkPrintContext* context) {
+        printer.BeginPrint(&printout, op, context);
+    };
+    steps.draw = [&](GtkPrintOperation* op, GtkPrintContext* context, int page) {
+        printer.DrawPage(&printout, op, context, page);
+        ++printed;
+    };
+    if (!RunOnPrintSurface(paper, dpi, pdf.string(), steps)) return -1;
+    printout.OnEndPrinting();
+    return printed;
+}
+
+// A page of a prepared printout drawn at a fixed size: two printouts that
+// break their pages at the same places give the same picture.
+std::vector<unsigned char> DrawnPage(wxPrintout& printout, int page) {
+    wxBitmap bitmap(600, 848, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        printout.SetDC(&dc);
+        printout.OnPrintPage(page);
+        printout.SetDC(nullptr);
+    }
+    const wxImage picture = bitmap.ConvertToImage();
+    return {picture.GetData(), picture.GetData() + picture.GetWidth() * picture.GetHeight() * 3};
+}
+
 }  // namespace
 
 TEST_F(PrintMenuTest, PrintOffersEveryPageByDefault) {
@@ -214,4 +252,43 @@ TEST_F(PrintMenuTest, PreviewPagesStayInsideTheMarginsAsPrinted) {
         EXPECT_LE(shown.contentRight, shown.paperWidth * (1.0 - 25.2 / 210.0) + 2) << "page " << page;
     }
     frame->Close(true);
+}
+
+// A4 and Letter: the preview cuts Letter's 215.9 mm off to 215, the printer
+// rounds it to 216.
+TEST_F(PrintMenuTest, PreviewBreaksThePagesWhereThePrintDoes) {
+    wxPrintData& settings = *HtmlPrinter::Instance().Engine(this->frame).GetPrintData();
+    const wxPaperSize before = settings.GetPaperId();
+    for (const wxPaperSize paperId : {wxPAPER_A4, wxPAPER_LETTER}) {
+        SCOPED_TRACE(paperId == wxPAPER_A4 ? "A4" : "Letter");
+        settings.SetPaperId(paperId);
+        FileMenu('v');
+        ASSERT_TRUE(RealInput::WaitFor([] { return PreviewFrame() != nullptr; }, 8000));
+        wxPreviewFrame* frame = PreviewFrame();
+        wxPrintPreviewBase* preview = nullptr;
+        for (wxWindow* child : frame->GetChildren())
+            if (auto* bar = dynamic_cast<wxPreviewControlBar*>(child)) preview = bar->GetPrintPreview();
+        ASSERT_NE(preview, nullptr);
+        ASSERT_TRUE(RealInput::WaitFor([&] { return preview->GetMaxPage() > 1; }));
+
+        // The preview's own printout for printing, printed on the paper and at
+        // the resolution the preview shows.
+        wxPrintout& shown = *preview->GetPrintout();
+        wxPrintout& printed = *preview->GetPrintoutForPrinting();
+        int dpiX = 0, dpiY = 0;
+        shown.GetPPIPrinter(&dpiX, &dpiY);
+        const wxSize paper = shown.GetPaperRectPixels().GetSize();
+        const int pages = PrintOnPrintSurface(printed, preview->GetPrintDialogData(), paper, dpiY,
+                                              dir.path() / "print.pdf");
+
+        // Before, the preview measured its text on the screen's bitmap and broke
+        // 128 channels into 11 pages where the print made 13.
+        ASSERT_GE(pages, 5);
+        EXPECT_EQ(preview->GetMaxPage(), pages);
+        for (int page = 1; page <= std::min(pages, preview->GetMaxPage()); ++page)
+            EXPECT_TRUE(DrawnPage(shown, page) == DrawnPage(printed, page)) << "page " << page;
+        frame->Close(true);
+        RealInput::Settle(300);
+    }
+    settings.SetPaperId(before);
 }
