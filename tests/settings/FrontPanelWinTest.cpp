@@ -51,10 +51,7 @@ TEST_F(FrontPanelWin, OkChangesExactlyTheChosenBytes) {
                        {CloneImage::BlockOffset(8, 0x171), 0}}));
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(FrontPanelWin, CancelLeavesTheDocument) {
@@ -64,7 +61,5 @@ TEST_F(FrontPanelWin, CancelLeavesTheDocument) {
     Pick(P1::IDC_EXT_MIC_GAIN, "-6 dB");
     ShowPage(1);
     Pick(P2::IDC_VOX, "OFF", 1);
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

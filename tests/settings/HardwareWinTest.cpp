@@ -57,10 +57,7 @@ TEST_F(HardwareWin, OkChangesExactlyTheChosenBytes) {
                        {CloneImage::BlockOffset(8, 0x01B), 11}}));
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(HardwareWin, ReferenceChangeKeepsEveryChannelFrequency) {
@@ -98,7 +95,5 @@ TEST_F(HardwareWin, CancelLeavesTheDocument) {
     Pick(P1::IDC_LOCAL_OFFSET, "Lower");
     ShowPage(1);
     Pick(P2::IDC_DISPLAY_TYPE, "Other", 1);
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

@@ -126,6 +126,20 @@ class SettingsWin : public ::testing::Test {
         }
         ASSERT_EQ(dialog->Tabs()->GetSelection(), static_cast<int>(page));
     }
+    // On a dialog opened on the result of an OK: OK without edits changes
+    // no byte.
+    void ExpectOkChangesNothing() {
+        ClickOk();
+        const CloneImage after = document;
+        ASSERT_EQ(Finish(), wxID_OK);
+        EXPECT_EQ(Diff(after, document), Changes{});
+    }
+    // Cancel leaves the document as it was `before` the dialog opened.
+    void ExpectCancelLeaves(const CloneImage& before) {
+        ClickCancel();
+        EXPECT_EQ(Finish(), wxID_CANCEL);
+        EXPECT_EQ(document, before);
+    }
     void ClickOk() { Click(dialog->FindWindow(SettingsDlg::IDC_OK)); }
     void ClickCancel() { Click(dialog->FindWindow(SettingsDlg::IDC_CANCEL)); }
     void Key(int key) {
