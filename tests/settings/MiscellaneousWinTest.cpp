@@ -11,9 +11,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct MiscWin : SettingsWin {
-    void OpenDialog() { Open(&CMiscDlg::MakeDialog); }
-};
+using MiscWin = DialogWin<&CMiscDlg::MakeDialog>;
 
 constexpr std::size_t kOlta = CloneImage::BlockOffset(8, 0x12A);
 

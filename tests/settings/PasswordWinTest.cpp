@@ -11,9 +11,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct PasswordWin : SettingsWin {
-    void OpenDialog() { Open(&CPasswordDlg::MakeDialog); }
-};
+using PasswordWin = DialogWin<&CPasswordDlg::MakeDialog>;
 
 }  // namespace
 

@@ -17,9 +17,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct PowerSavingWin : SettingsWin {
-    void OpenDialog() { Open(&CPowerSavingDlg::MakeDialog); }
-};
+using PowerSavingWin = DialogWin<&CPowerSavingDlg::MakeDialog>;
 
 }  // namespace
 

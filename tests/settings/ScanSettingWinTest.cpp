@@ -9,9 +9,7 @@ using Page = CScanSettingBasicPage1Dlg;
 
 namespace {
 
-struct ScanWin : SettingsWin {
-    void OpenDialog() { Open(&CScanSettingBasicDlg::MakeDialog); }
-};
+using ScanWin = DialogWin<&CScanSettingBasicDlg::MakeDialog>;
 
 }  // namespace
 

@@ -150,4 +150,10 @@ class SettingsWin : public ::testing::Test {
     CloneImage working;
 };
 
+// The fixture of one dialog, which OpenDialog() opens.
+template <auto Make>
+struct DialogWin : SettingsWin {
+    void OpenDialog() { Open(Make); }
+};
+
 }  // namespace SettingsTest

@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::size_t kTransmit = 0x2870, kCode = 0x2873, kSpeed = 0x2872;
 
-struct DtmfAniWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfAniDlg::MakeDialog); }
-};
+using DtmfAniWin = DialogWin<&CDtmfAniDlg::MakeDialog>;
 
 }  // namespace
 

@@ -16,8 +16,7 @@ namespace {
 
 constexpr std::size_t kPage9 = 0x2800;
 
-struct DtmfDialingWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfDialingDlg::MakeDialog); }
+struct DtmfDialingWin : DialogWin<&CDtmfDialingDlg::MakeDialog> {
     wxComboBox* Combo(int id) { return wxDynamicCast(Control(id), wxComboBox); }
 };
 

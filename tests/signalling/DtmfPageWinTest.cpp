@@ -13,9 +13,7 @@ namespace {
 
 constexpr std::size_t kResetTime = 0x2A85, kCode1 = 0x2A90, kCode2 = 0x2A92;
 
-struct DtmfPageWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfPageDlg::MakeDialog); }
-};
+using DtmfPageWin = DialogWin<&CDtmfPageDlg::MakeDialog>;
 
 }  // namespace
 

@@ -12,8 +12,7 @@ namespace {
 
 using Page = CFleetLinkAniPage1Dlg;
 
-struct FleetLinkWin : SettingsWin {
-    void OpenDialog() { Open(&CFleetLinkAniDlg::MakeDialog); }
+struct FleetLinkWin : DialogWin<&CFleetLinkAniDlg::MakeDialog> {
     wxString Text(int id) { return wxDynamicCast(Control(id), wxTextCtrl)->GetValue(); }
 };
 
