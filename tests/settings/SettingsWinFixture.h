@@ -13,6 +13,7 @@
 
 #include "ImageDiff.h"
 #include "WinTestUtil.h"
+#include "ui/RealInput.h"
 #include "image/TestHost.h"
 #include "settings/SettingsDlg.h"
 #include "ui/MessageService.h"
@@ -20,23 +21,12 @@
 namespace SettingsTest {
 
 inline void Settle() {
-    for (int i = 0; i < 8; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
+    RealInput::Pump(8);
 }
 
-// Gives `window` the keyboard focus; another window on a shared display may
-// hold it for a moment.
+// Gives `window` itself the keyboard focus.
 inline bool Focus(wxWindow* window) {
-    for (int i = 0; i < 40 && wxWindow::FindFocus() != window; ++i) {
-        wxGetTopLevelParent(window)->Raise();
-        window->SetFocus();
-        Settle();
-        if (wxWindow::FindFocus() != window) wxMilliSleep(20);
-    }
-    return wxWindow::FindFocus() == window;
+    return RealInput::AskFocus(window, RealInput::FocusOn::Window, 8, 20);
 }
 
 class SettingsWin : public ::testing::Test {
