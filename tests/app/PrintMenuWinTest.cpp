@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 
+#include "A4Printout.h"
 #include "Fixtures.h"
 #include "MainFrameFixture.h"
 #include "app/AppState.h"
@@ -127,17 +128,9 @@ PreviewPage ShowPage(wxPrintPreviewBase& preview, int page) {
 
 // The pages of the document as the printer lays them out (A4 at 100 dpi).
 int PrintedPageCount(const CloneImage& image) {
-    const int w = 827, h = 1169;
-    const std::string font = CurrentPrintLanguage().fontName;
-    FitPagePrintout printout(
-        "page", wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
-        wxString::FromUTF8(font));
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(100, 100);
-    printout.SetPageSizePixels(w, h);
-    printout.SetPageSizeMM(210, 297);
-    printout.SetPaperRectPixels(wxRect(0, 0, w, h));
-    wxBitmap bitmap(w, h, 24);
+    const auto a4 = A4Printout(image);
+    FitPagePrintout& printout = *a4;
+    wxBitmap bitmap(kA4Width, kA4Height, 24);
     wxMemoryDC dc(bitmap);
     printout.SetDC(&dc);
     printout.OnPreparePrinting();
