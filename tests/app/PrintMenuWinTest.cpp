@@ -13,7 +13,9 @@
 #include <array>
 #include <filesystem>
 
+#include "A4Printout.h"
 #include "Fixtures.h"
+#include "MainFrameFixture.h"
 #include "app/AppState.h"
 #include "app/MainFrm.h"
 #include "app/RecentFileList.h"
@@ -58,43 +60,25 @@ class PrintDialogWatch : public wxModalDialogHook {
     int from = 0, to = 0;
 };
 
-class PrintMenuTest : public ::testing::Test {
+class PrintMenuTest : public MainFrameFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(program);
-        for (const auto& row : Model::VariantTable)
-            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
-        SetProfilePath(dir.path() / "pardex.xml");
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
-        MainItems::ResetVisible();
-        Screens::ClearAll();
         PrintScreens::ClearAll();
-        RegisterScreens();
-        frame = new CMainFrame(&recent, {program}, program);
-        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+        ASSERT_NO_FATAL_FAILURE(OpenFrame());
         // Channel 1 copied into channels 2-128: the channel table takes three pages.
         std::vector<int> targets;
         for (int ch = 1; ch < 128; ++ch) targets.push_back(ch);
         const std::array<int, 1> first{0};
         Channel::StoreClipboard(frame->Document().CurrentImage, first);
         Channel::PasteClipboard(frame->Document().CurrentImage, targets);
-        frame->RefreshAllPanes();
-        frame->SetSize(1200, 800);
-        frame->Show();
-        RealInput::Settle();
-        frame->AfterShow();
-        RealInput::Settle();
+        ShowFrame(wxSize(1200, 800));
         ASSERT_TRUE(RealInput::Focus(frame));
     }
     void TearDown() override {
         for (wxWindow* w : wxTopLevelWindows)
             if (w != frame) w->Destroy();
-        if (frame) frame->Destroy();
-        RealInput::Settle();
-        Screens::ClearAll();
+        MainFrameFixture::TearDown();
         PrintScreens::ClearAll();
-        SetProfilePath({});
     }
     // The File menu opened with Alt+F and an entry chosen by its mnemonic.
     static void FileMenu(int mnemonic) {
@@ -107,12 +91,6 @@ class PrintMenuTest : public ::testing::Test {
             if (auto* p = dynamic_cast<wxPreviewFrame*>(w); p && p->IsShown()) return p;
         return nullptr;
     }
-
-    TestHost host;
-    TempDir dir;
-    fs::path program = dir.path() / "bin";
-    CVondelRecentFileList recent;
-    CMainFrame* frame = nullptr;
 };
 
 // A page as the preview shows it: the paper (the white area the preview
@@ -151,17 +129,9 @@ PreviewPage ShowPage(wxPrintPreviewBase& preview, int page) {
 
 // The pages of the document as the printer lays them out (A4 at 100 dpi).
 int PrintedPageCount(const CloneImage& image) {
-    const int w = 827, h = 1169;
-    const std::string font = CurrentPrintLanguage().fontName;
-    FitPagePrintout printout(
-        "page", wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
-        wxString::FromUTF8(font));
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(100, 100);
-    printout.SetPageSizePixels(w, h);
-    printout.SetPageSizeMM(210, 297);
-    printout.SetPaperRectPixels(wxRect(0, 0, w, h));
-    wxBitmap bitmap(w, h, 24);
+    const auto a4 = A4Printout(image);
+    FitPagePrintout& printout = *a4;
+    wxBitmap bitmap(kA4Width, kA4Height, 24);
     wxMemoryDC dc(bitmap);
     printout.SetDC(&dc);
     printout.OnPreparePrinting();

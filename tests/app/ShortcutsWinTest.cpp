@@ -31,41 +31,21 @@
 #include "ui/MainItems.h"
 #include "ui/UiHooks.h"
 #include "ui/RealInput.h"
+#include "MainFrameFixture.h"
 
 namespace fs = std::filesystem;
 namespace Col = ChannelGridCells::Col;
 
 namespace {
 
-class ShortcutTest : public ::testing::Test {
+class ShortcutTest : public MainFrameFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(program);
-        for (const auto& row : Model::VariantTable)
-            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
-        SetProfilePath(dir.path() / "pardex.xml");
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
-        MainItems::ResetVisible();
-        Screens::ClearAll();
-        RegisterScreens();
-        frame = new CMainFrame(&recent, {program}, program);
-        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
-        frame->RefreshAllPanes();
-        frame->SetSize(1200, 800);
-        frame->Show();
-        RealInput::Settle();
-        frame->AfterShow();
-        RealInput::Settle();
+        ASSERT_NO_FATAL_FAILURE(OpenFrame());
+        ShowFrame(wxSize(1200, 800));
         grid = dynamic_cast<ChannelList*>(frame->MainView()->ActivePane());
         ASSERT_NE(grid, nullptr);
         ASSERT_TRUE(RealInput::Focus(grid->Grid()));
-    }
-    void TearDown() override {
-        if (frame) frame->Destroy();
-        RealInput::Settle();
-        Screens::ClearAll();
-        SetProfilePath({});
     }
     CloneImage& Image() { return frame->Document().CurrentImage; }
     std::string Clipboard() {
@@ -78,11 +58,6 @@ class ShortcutTest : public ::testing::Test {
         return text;
     }
 
-    TestHost host;
-    TempDir dir;
-    fs::path program = dir.path() / "bin";
-    CVondelRecentFileList recent;
-    CMainFrame* frame = nullptr;
     ChannelList* grid = nullptr;
 };
 

@@ -36,22 +36,7 @@ constexpr int H = 3;
 
 constexpr std::size_t B10 = CloneImage::BlockOffset(10);
 
-struct ToneSystemWin : ::testing::Test {
-    DisplayLock keyboard;
-    TestHost host;
-    CloneImage document;
-    TestFrame frame;
-
-    void SetUp() override {
-        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
-    }
-    // Runs the window modally over a working copy as the main window does; the
-    // user acts inside the modal loop and closes the window.
-    int Run(std::function<void(CDialogDmy&)> user) {
-        return RunSystemWindow(frame.frame, document, CDialogDmy::Window2Tone, "/nonexistent", user);
-    }
-    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
-};
+using ToneSystemWin = SystemWindowTest<CDialogDmy::Window2Tone>;
 
 }  // namespace
 
