@@ -200,11 +200,7 @@ TEST_F(AlignmentItemsWin, SquelchStartMeasuresStoresTheLevelAndOkWritesIt) {
             Click(sql->FindWindow(wxID_OK));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
@@ -247,17 +243,8 @@ TEST_F(AlignmentItemsWin, AFailedSquelchReadReportsAndStoresNothing) {
             Click(sg->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            auto* sql = Top<CCHBaseSQL>();
-            if (!sql) return false;
-            Click(sql->FindWindow(wxID_CANCEL));
-            return true;
-        },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        CancelStep<CCHBaseSQL>(),
+        EndStep(dialog),
     });
     const CloneImage before = working;
     dialog.ShowModal();
@@ -305,11 +292,7 @@ TEST_F(AlignmentItemsWin, AutoTuneOffersThePeakAndTheRowTakesIt) {
             Click(rx->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
@@ -385,17 +368,8 @@ TEST_F(AlignmentItemsWin, TheIndicatorAndTheFrequencyUnitSpeakTheLoadedLanguage)
             Click(search->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            auto* rx = Top<CCHBaseRXTune1>();
-            if (!rx) return false;
-            Click(rx->FindWindow(wxID_CANCEL));
-            return true;
-        },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        CancelStep<CCHBaseRXTune1>(),
+        EndStep(dialog),
     });
     dialog.ShowModal();
     Lang::LoadLanguage({});
@@ -445,11 +419,7 @@ TEST_F(AlignmentItemsWin, TheAutoStepIsClampedWhenItsFieldIsLeft) {
             Click(rx->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
@@ -492,11 +462,7 @@ TEST_F(AlignmentItemsWin, AFailedItemWriteKeepsTheSinglePointDialogOpenAndTheIma
             if (dtmf) Click(dtmf->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();

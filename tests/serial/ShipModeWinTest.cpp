@@ -148,6 +148,21 @@ class ShipModeWin : public ::testing::Test {
         return ProgramVersionText() + ",\"" + data + "\"," + identity + ",x,LINE-7";
     }
     std::string ResultText() const { return Fixtures::ReadBytes(result / "result.txt"); }
+    // The records of the one write: "power.txt", the dated data file and the
+    // HTML document of the same name. The image the data file holds.
+    CloneImage RecordsOfOneWrite() const {
+        EXPECT_TRUE(fs::exists(result / "power.txt"));
+        const auto pdx = FilesIn(cxx), htm = FilesIn(html);
+        CloneImage saved;
+        if (pdx.size() != 1 || htm.size() != 1) {
+            ADD_FAILURE() << pdx.size() << " data files, " << htm.size() << " HTML documents";
+            return saved;
+        }
+        EXPECT_NE(pdx[0].filename().string().find("_20261210_0930.pdx"), std::string::npos) << pdx[0];
+        EXPECT_EQ(htm[0].stem(), pdx[0].stem());
+        EXPECT_EQ(FileUtil::OpenRead(saved, pdx[0].string()), 1);
+        return saved;
+    }
 
     TestHost host;
     TempDir dir;
@@ -172,14 +187,7 @@ TEST_F(ShipModeWin, AModelInformationFileProgramsTheRadioAndLeavesItsRecords) {
     EXPECT_EQ(radio[0x2510], 0xBE);
     EXPECT_EQ(radio[0x2511], 0xEF);
     EXPECT_EQ(ResultText().rfind("24AC34BEEF,LINE-7,P,", 0), 0u) << ResultText();
-    EXPECT_TRUE(fs::exists(result / "power.txt"));
-    const auto pdx = FilesIn(cxx), htm = FilesIn(html);
-    ASSERT_EQ(pdx.size(), 1u);
-    ASSERT_EQ(htm.size(), 1u);
-    EXPECT_NE(pdx[0].filename().string().find("_20261210_0930.pdx"), std::string::npos) << pdx[0];
-    EXPECT_EQ(htm[0].stem(), pdx[0].stem());
-    CloneImage saved;
-    ASSERT_EQ(FileUtil::OpenRead(saved, pdx[0].string()), 1);
+    const CloneImage saved = RecordsOfOneWrite();
     EXPECT_EQ(saved[0x2510], 0xBE);
 }
 
@@ -229,14 +237,7 @@ TEST_F(ShipModeLineWin, TheSequenceConfiguresSetsTheMarketingDataAndDownloadsUnt
     // No model information file is being processed: the ordinary result box.
     ASSERT_GT(messages.Count(), 0u);
     EXPECT_NE(messages.Last().text.find("Download is Completed!"), std::string::npos) << messages.Last().text;
-    EXPECT_TRUE(fs::exists(result / "power.txt"));
-    const auto pdx = FilesIn(cxx), htm = FilesIn(html);
-    ASSERT_EQ(pdx.size(), 1u);
-    ASSERT_EQ(htm.size(), 1u);
-    EXPECT_NE(pdx[0].filename().string().find("_20261210_0930.pdx"), std::string::npos) << pdx[0];
-    EXPECT_EQ(htm[0].stem(), pdx[0].stem());
-    CloneImage saved;
-    ASSERT_EQ(FileUtil::OpenRead(saved, pdx[0].string()), 1);
+    const CloneImage saved = RecordsOfOneWrite();
     EXPECT_EQ(saved, frame->Document().CurrentImage);
     // The watcher stays at work after the sequence.
     EXPECT_EQ(ShipMode::WatcherState(), ShipMode::Idle);
