@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "ui/GridLogic.h"
 
@@ -1004,6 +1005,61 @@ void CVSFlexGrid::InvokeMethod150() {
     FlexGridEvent done = MakeEvent(FLEXGRID_COMPLETE_DRAG, GetRow(), GetCol());
     done.effect = result == wxDragCopy ? 1 : result == wxDragMove ? 2 : 0;
     Raise(done);
+}
+
+std::vector<wxWindow*> CVSFlexGrid::CellWindows() const {
+    std::vector<wxWindow*> windows;
+    for (wxWindow* w : {static_cast<wxWindow*>(GetGridWindow()), static_cast<wxWindow*>(GetFrozenRowGridWindow()),
+                        static_cast<wxWindow*>(GetFrozenColGridWindow()),
+                        static_cast<wxWindow*>(GetFrozenCornerGridWindow())})
+        if (w) windows.push_back(w);
+    return windows;
+}
+
+void CVSFlexGrid::ArmRowDrag() {
+    if (inDrag_) return;
+    DisarmRowDrag();
+    dragArmed_ = true;
+    dragPressAt_ = wxGetMousePosition();
+    // The pointer's events go to the cell window that took the press; ours
+    // run before the grid's own handling of them.
+    dragWatched_ = CellWindows();
+    for (wxWindow* w : dragWatched_) {
+        w->Bind(wxEVT_MOTION, &CVSFlexGrid::OnArmedMouse, this);
+        w->Bind(wxEVT_LEFT_UP, &CVSFlexGrid::OnArmedMouse, this);
+    }
+}
+
+void CVSFlexGrid::DisarmRowDrag() {
+    dragArmed_ = false;
+    for (wxWindow* w : dragWatched_) {
+        w->Unbind(wxEVT_MOTION, &CVSFlexGrid::OnArmedMouse, this);
+        w->Unbind(wxEVT_LEFT_UP, &CVSFlexGrid::OnArmedMouse, this);
+    }
+    dragWatched_.clear();
+}
+
+void CVSFlexGrid::OnArmedMouse(wxMouseEvent& event) {
+    if (!dragArmed_) {
+        event.Skip();
+        return;
+    }
+    // The press was the screen's, so is its release; the grid never saw it.
+    if (event.GetEventType() == wxEVT_LEFT_UP || !event.LeftIsDown()) {
+        DisarmRowDrag();
+        return;
+    }
+    auto* window = static_cast<wxWindow*>(event.GetEventObject());
+    const wxPoint moved = window->ClientToScreen(event.GetPosition()) - dragPressAt_;
+    int dx = wxSystemSettings::GetMetric(wxSYS_DRAG_X, this);
+    int dy = wxSystemSettings::GetMetric(wxSYS_DRAG_Y, this);
+    if (dx <= 0) dx = 4;
+    if (dy <= 0) dy = 4;
+    if (std::abs(moved.x) < dx && std::abs(moved.y) < dy) return;
+    DisarmRowDrag();
+    // Started from within the move's own handling: the toolkit begins a drag
+    // only while it is handling a pointer event.
+    InvokeMethod150();
 }
 
 int CVSFlexGrid::RaiseDrop(int x, int y, int effect) {
