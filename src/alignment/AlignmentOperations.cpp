@@ -118,6 +118,28 @@ std::string BackupAdvice(const std::string& name) {
            "\".\nWrite it back with \"Data recovery in case of alignment failure\".";
 }
 
+// Operations 9 and 10: a fresh programming connection, then `prepare`
+// completes a working copy (it may read from the radio) and the copy is
+// written; the line is closed either way and the image takes the copy only
+// when all of it succeeded.
+template <class Prepare>
+bool WriteOperation(PXCommunicationEvent& runner, CloneImage& image, int operation, Prepare prepare) {
+    OperationView& view = runner.View();
+    view.SetTitle(TitleAlignment);
+    view.ShowCancel(false);
+    CloneImage work = image;
+    bool ok = ConnectForWrite(runner);
+    if (ok) {
+        view.SetState(StateWriting);
+        ok = prepare(work) && Write(runner, work, WriteLists(operation));
+    }
+    CloseLine(runner.Command());
+    if (ok) image = work;
+    view.SetResult(ok ? ResultCompleted : runner.Result());
+    runner.CloseView();
+    return ok;
+}
+
 }  // namespace
 
 Lists WriteLists(int operation) {
@@ -229,17 +251,9 @@ bool AlignmentRead(PXCommunicationEvent& runner, CloneImage& image) {
 }
 
 bool AlignmentWrite(PXCommunicationEvent& runner, CloneImage& image) {
-    PXComCommandRetry& cmd = runner.Command();
-    OperationView& view = runner.View();
-    view.SetTitle(TitleAlignment);
-    view.ShowCancel(false);
-    CloneImage work = image;
-    bool ok = ConnectForWrite(runner);
-    if (ok) {
-        view.SetState(StateWriting);
-        ok = RadioTransfer::ReadBlocks(runner, work, MakeLists({{24, 47}, {288, 415}}, {{15, 15}}));
-    }
-    if (ok) {
+    return WriteOperation(runner, image, OpAlignmentWrite, [&](CloneImage& work) {
+        if (!RadioTransfer::ReadBlocks(runner, work, MakeLists({{24, 47}, {288, 415}}, {{15, 15}})))
+            return false;
         // The tuned values (EEPROM) become page 14's; the EEPROM copy in the
         // image goes back to the factory values of page 15.
         AlignmentData::CopyBlockAndTable(work, Copy::Page14, work, Copy::Eeprom);
@@ -249,32 +263,15 @@ bool AlignmentWrite(PXCommunicationEvent& runner, CloneImage& image) {
         AlignmentData::UpdateAlignChecksum(work, Copy::Page14);
         CalcPLLFrequency::RecalcAllAdjustments(work);
         AlignmentData::UpdateAllChecksums(work);
-        ok = Write(runner, work, WriteLists(OpAlignmentWrite));
-    }
-    CloseLine(cmd);
-    if (ok) image = work;
-    view.SetResult(ok ? ResultCompleted : runner.Result());
-    runner.CloseView();
-    return ok;
+        return true;
+    });
 }
 
 bool AlignmentRestore(PXCommunicationEvent& runner, CloneImage& image) {
-    PXComCommandRetry& cmd = runner.Command();
-    OperationView& view = runner.View();
-    view.SetTitle(TitleAlignment);
-    view.ShowCancel(false);
-    CloneImage work = image;
-    bool ok = ConnectForWrite(runner);
-    if (ok) {
-        view.SetState(StateWriting);
+    return WriteOperation(runner, image, OpAlignmentRestore, [](CloneImage& work) {
         AlignmentData::UpdateAllChecksums(work);
-        ok = Write(runner, work, WriteLists(OpAlignmentRestore));
-    }
-    CloseLine(cmd);
-    if (ok) image = work;
-    view.SetResult(ok ? ResultCompleted : runner.Result());
-    runner.CloseView();
-    return ok;
+        return true;
+    });
 }
 
 bool AlignItemsWrite(PXCommunicationEvent& runner, int operation, CloneImage& image) {

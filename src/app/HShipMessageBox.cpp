@@ -1,7 +1,6 @@
 #include "app/HShipMessageBox.h"
 
 #include <wx/app.h>
-#include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
@@ -11,6 +10,7 @@
 #include <chrono>
 
 #include "app/ShipMode.h"
+#include "app/ShipResultPicture.h"
 #include "language/Language.h"
 #include "ui/UiUtil.h"
 
@@ -39,9 +39,9 @@ HShipMessageBox::HShipMessageBox(wxWindow* parent, std::string caption, std::str
     auto* picture = new wxStaticBitmap(this, IDC_PICTURE, wxNullBitmap);
     auto* message = new wxStaticText(this, IDC_TEXT, wxString::FromUTF8(text_));
     if (kind_ == 118 || kind_ == 181 || kind_ == 182) message->SetForegroundColour(*wxRED);
-    // The picture stands for the kind; the link errors show none.
-    if (kind_ != 0 && kind_ != 118)
-        picture->SetBitmap(wxArtProvider::GetBitmap(kind_ == 183 ? wxART_INFORMATION : wxART_ERROR, wxART_MESSAGE_BOX));
+    // The picture stands for the kind; the other link errors show none.
+    if (const wxBitmap drawn = ShipResultPicture::For(kind_, GetBackgroundColour()); drawn.IsOk())
+        picture->SetBitmap(drawn);
     else
         picture->Hide();
     auto* row = new wxBoxSizer(wxHORIZONTAL);

@@ -39,7 +39,7 @@ bool PXComCommand::CmdSend(const std::uint8_t* frame, int length, double backoff
     std::array<std::uint8_t, RadioFrame::PageWriteFrameSize> echo{};
     if (length > static_cast<int>(echo.size())) return false;
     const double budget = Timing().Budget(Timing().echoMsPerByte * length);
-    const int got = ReadBufferTimeout(echo.data(), length, budget, {}, CancelFor(cancellable));
+    const int got = ReadEcho(echo.data(), length, budget, CancelFor(cancellable));
     if (got != length || std::memcmp(echo.data(), frame, static_cast<std::size_t>(length)) != 0) {
         Diagnostic("ReadBuffer() error. echoback");
         Pause(backoffMs, CancelFor(cancellable));
@@ -175,7 +175,7 @@ bool PXComCommand::PowerOnHandshake(int answerMode, double waitMs) {
             if (WriteBuffer(&answer, 1) != 1) return false;
             if (stateSink_) stateSink_(0);
             std::uint8_t echo = 0;
-            ReadBufferTimeout(&echo, 1, Timing().handshakeEchoMs);
+            ReadEcho(&echo, 1, Timing().handshakeEchoMs);
             return true;
         }
         if (Cancelled()) return false;

@@ -232,6 +232,13 @@ int Serialport::ReadBufferTimeout(std::uint8_t* buffer, int length, double budge
     return got;
 }
 
+int Serialport::ReadEcho(std::uint8_t* buffer, int length, double budgetMs, const CancelFlag* cancel) {
+    const std::uint64_t before = stats_.bytesRead;
+    const int got = ReadBufferTimeout(buffer, length, budgetMs, {}, cancel);
+    stats_.echoBytes += stats_.bytesRead - before;
+    return got;
+}
+
 long Serialport::WriteChunk(const std::uint8_t* data, std::size_t size) {
     const auto start = Clock::now();
     const double budget = timing_.writeChunkMs + static_cast<double>(size);

@@ -17,11 +17,16 @@ using CancelFlag = std::atomic<bool>;
 
 // What the line spent, for measurements: the bytes exchanged and the time
 // the link waited by its own rules (pauses taken and budgets that ran out,
-// at their nominal values).
+// at their nominal values). The cable's echo is booked apart: it comes back
+// while the frame goes out and costs the line no time of its own.
 struct LinkStats {
     std::uint64_t bytesWritten = 0;
-    std::uint64_t bytesRead = 0;  // bytes of reads that ended in time
+    std::uint64_t bytesRead = 0;  // bytes of reads that ended in time, the echo included
+    std::uint64_t echoBytes = 0;  // of those, the cable's echo of what was written
     double mandatedMs = 0.0;
+
+    // What the radio itself sent.
+    std::uint64_t RadioBytes() const { return bytesRead - echoBytes; }
 };
 
 class Serialport {
@@ -48,6 +53,9 @@ class Serialport {
     // time-out. `pump` runs about every pump interval of waiting.
     int ReadBufferTimeout(std::uint8_t* buffer, int length, double budgetMs,
                           const std::function<void()>& pump = {}, const CancelFlag* cancel = nullptr);
+    // ReadBufferTimeout for the cable's echo of what was just written; its
+    // bytes count as echo in the statistics.
+    int ReadEcho(std::uint8_t* buffer, int length, double budgetMs, const CancelFlag* cancel = nullptr);
     // Writes in chunks; the length written, or 0 on any failure.
     int WriteBuffer(const std::uint8_t* buffer, int length);
     // Discards what the radio still sends until the line is silent. False

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 
 #include "AlignmentFixture.h"
@@ -22,6 +23,8 @@
 #include "alignment/ui/CHBaseSixteen.h"
 #include "alignment/ui/CHBaselineADJ.h"
 #include "image/Model.h"
+#include "language/Language.h"
+#include "language/SettingsFile.h"
 #include "ui/MessageService.h"
 #include "ui/WinTestUtil.h"
 
@@ -197,11 +200,7 @@ TEST_F(AlignmentItemsWin, SquelchStartMeasuresStoresTheLevelAndOkWritesIt) {
             Click(sql->FindWindow(wxID_OK));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
@@ -244,17 +243,8 @@ TEST_F(AlignmentItemsWin, AFailedSquelchReadReportsAndStoresNothing) {
             Click(sg->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            auto* sql = Top<CCHBaseSQL>();
-            if (!sql) return false;
-            Click(sql->FindWindow(wxID_CANCEL));
-            return true;
-        },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        CancelStep<CCHBaseSQL>(),
+        EndStep(dialog),
     });
     const CloneImage before = working;
     dialog.ShowModal();
@@ -302,17 +292,91 @@ TEST_F(AlignmentItemsWin, AutoTuneOffersThePeakAndTheRowTakesIt) {
             Click(rx->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
     EXPECT_EQ(offered, "120");
     EXPECT_EQ(row0, 120);
     EXPECT_EQ(sim.Alignment().adjustValue, 120);  // the row's new value went out
+}
+
+// The transmit indicator and the frequency unit are common words: a loaded
+// language names them.
+TEST_F(AlignmentItemsWin, TheIndicatorAndTheFrequencyUnitSpeakTheLoadedLanguage) {
+    SetProfilePath(folder.path() / "settings.xml");
+    const auto language = folder.path() / "ja.xml";
+    std::ofstream(language) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="ja">
+  <Common>
+    <RID_70008><base>MHz</base><string>メガヘルツ</string></RID_70008>
+    <RID_70015><base>RX</base><string>受信</string></RID_70015>
+    <RID_70016><base>TX</base><string>送信</string></RID_70016>
+  </Common>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(language));
+    CCHBaselineADJ dialog(top.frame, working, backup, shared.get(), Views());
+    CCHBaseMaxDev* maxDev = nullptr;
+    std::vector<std::string> indicator;
+    std::string frequency;
+    Script script({
+        [&] {
+            if (Top() != &dialog) return false;
+            Click(dialog.Button(2409));  // "Max Dev(W)"
+            return true;
+        },
+        [&] {
+            maxDev = Top<CCHBaseMaxDev>();
+            if (!maxDev) return false;
+            indicator.push_back(Label(maxDev, CCHBaseSixteen::IDC_INDICATOR));
+            Click(maxDev->FindWindow(CCHBaseMaxDev::IDC_SINGLE));
+            return true;
+        },
+        [&] {
+            if (maxDev->Frame().Type() != AlignmentFrame::AdjType::Single) return false;
+            Click(maxDev->Ptt(3));
+            return true;
+        },
+        [&] {
+            if (!maxDev->Frame().Transmitting()) return false;
+            indicator.push_back(Label(maxDev, CCHBaseSixteen::IDC_INDICATOR));
+            Click(maxDev->Ptt(3));
+            return true;
+        },
+        [&] {
+            if (maxDev->Frame().Transmitting()) return false;
+            indicator.push_back(Label(maxDev, CCHBaseSixteen::IDC_INDICATOR));
+            Click(maxDev->FindWindow(wxID_CANCEL));
+            return true;
+        },
+        [&] {
+            if (Top() != &dialog) return false;
+            Click(dialog.Button(2403));  // "RX Sensitivity"
+            return true;
+        },
+        [&] {  // "Auto" on row 0 opens the generator settings
+            auto* rx = Top<CCHBaseRXTune1>();
+            if (!rx) return false;
+            Click(rx->Ptt(0));
+            return true;
+        },
+        [&] {
+            auto* search = Top<CCHBaseRXTune2>();
+            if (!search) return false;
+            frequency = Label(search, SgSettingDlg::IDC_FREQUENCY);
+            Click(search->FindWindow(wxID_CANCEL));
+            return true;
+        },
+        CancelStep<CCHBaseRXTune1>(),
+        EndStep(dialog),
+    });
+    dialog.ShowModal();
+    Lang::LoadLanguage({});
+    SetProfilePath({});
+    EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
+    EXPECT_EQ(indicator, (std::vector<std::string>{"受信", "送信", "受信"}));
+    EXPECT_TRUE(frequency.size() > 17 && frequency.substr(frequency.size() - 16) == " メガヘルツ") << frequency;
 }
 
 TEST_F(AlignmentItemsWin, TheAutoStepIsClampedWhenItsFieldIsLeft) {
@@ -355,11 +419,7 @@ TEST_F(AlignmentItemsWin, TheAutoStepIsClampedWhenItsFieldIsLeft) {
             Click(rx->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
@@ -402,11 +462,7 @@ TEST_F(AlignmentItemsWin, AFailedItemWriteKeepsTheSinglePointDialogOpenAndTheIma
             if (dtmf) Click(dtmf->FindWindow(wxID_CANCEL));
             return true;
         },
-        [&] {
-            if (Top() != &dialog) return false;
-            dialog.EndModal(wxID_CANCEL);
-            return true;
-        },
+        EndStep(dialog),
     });
     dialog.ShowModal();
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();

@@ -60,3 +60,23 @@ T* Top() {
         if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal() && d->IsShownOnScreen()) found = d;
     return dynamic_cast<T*>(found);
 }
+
+// A step: Cancel in the dialog of type T once it is on top.
+template <class T>
+std::function<bool()> CancelStep() {
+    return [] {
+        auto* dialog = Top<T>();
+        if (!dialog) return false;
+        Click(dialog->FindWindow(wxID_CANCEL));
+        return true;
+    };
+}
+
+// A step: `main` ends (as cancelled) once it is on top again.
+inline std::function<bool()> EndStep(wxDialog& main) {
+    return [&main] {
+        if (Top() != &main) return false;
+        main.EndModal(wxID_CANCEL);
+        return true;
+    };
+}

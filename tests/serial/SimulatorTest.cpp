@@ -1,6 +1,8 @@
 // The simulator itself: the benchmark and the tests trust its pacing, its
 // memory files and its answers.
 #include <fstream>
+#include <functional>
+#include <memory>
 
 #include "SimFixture.h"
 #include "image/Model.h"
@@ -8,6 +10,28 @@
 #include "serial/RadioFrame.h"
 
 namespace {
+
+// A simulated radio (image 0) already in a programming connection, and the
+// line to it once Open() has run.
+class ConnectedSim : public ::testing::Test {
+  protected:
+    ConnectedSim() { sim.LoadImage(RadioSim::MakeRadioImage(0)); }
+    void Open() {
+        ASSERT_TRUE(sim.Start());
+        line = std::make_unique<PXComCommandRetry>(sim.PortPath(), 38400, FastTiming());
+        ASSERT_TRUE(line->PortOpen());
+        ASSERT_TRUE(line->InitializePort());
+    }
+    static RadioSim::Options Connected() {
+        RadioSim::Options options = FastSimOptions();
+        options.startConnected = true;
+        return options;
+    }
+
+    TestHost host;
+    RadioSim::Simulator sim{Connected()};
+    std::unique_ptr<PXComCommandRetry> line;
+};
 
 TEST(Simulator, MemoryFilesRoundTripAndOtherSizesAreRefused) {
     TempDir dir;
@@ -48,16 +72,38 @@ TEST(Simulator, PacesWhatItSendsAtTheBaudRate) {
     EXPECT_EQ(page[0x106], 0x11);
 }
 
-TEST(Simulator, RefusesWhatItCannotTake) {
-    TestHost host;
-    RadioSim::Options options;
-    options.startConnected = true;
-    RadioSim::Simulator sim(options);
-    sim.LoadImage(RadioSim::MakeRadioImage(0));
-    ASSERT_TRUE(sim.Start());
-    PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
-    ASSERT_TRUE(cmd.PortOpen());
-    ASSERT_TRUE(cmd.InitializePort());
+// The benchmark's wire time counts what the radio sent; the cable's echo of
+// each frame is booked apart.
+TEST_F(ConnectedSim, TheLinkCountsTheEchoApartFromWhatTheRadioSent) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    PXComCommandRetry& cmd = *line;
+    std::uint8_t word[2] = {0x12, 0x34};
+    std::vector<std::uint8_t> page(1024, 0x5A);
+    struct Case {
+        const char* name;
+        std::function<bool()> send;
+        std::uint64_t echo, radio;
+    };
+    const Case cases[] = {
+        {"EEPROM read", [&] { return cmd.EepromRead(3, word); }, 8, 6},
+        {"EEPROM write", [&] { return cmd.EepromWrite(3, word); }, 8, 6},
+        {"page read", [&] { return cmd.FlashPageRead(2, page.data()); }, 6, 1028},
+        {"page write", [&] { return cmd.FlashPageWrite(2, page.data()); }, 1030, 1},
+        {"transmit", [&] { return cmd.TransmitRetry(); }, 4, 1},
+        {"end of programming", [&] { return cmd.SendEnd(); }, 4, 0},
+    };
+    for (const Case& c : cases) {
+        const LinkStats before = cmd.Stats();
+        ASSERT_TRUE(c.send()) << c.name;
+        EXPECT_EQ(cmd.Stats().echoBytes - before.echoBytes, c.echo) << c.name;
+        EXPECT_EQ(cmd.Stats().RadioBytes() - before.RadioBytes(), c.radio) << c.name;
+        EXPECT_EQ(cmd.Stats().bytesWritten - before.bytesWritten, c.echo) << c.name;
+    }
+}
+
+TEST_F(ConnectedSim, RefusesWhatItCannotTake) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    PXComCommandRetry& cmd = *line;
     std::uint8_t word[2];
     std::vector<std::uint8_t> page(1024);
     EXPECT_FALSE(cmd.EepromRead(512, word));           // beyond the EEPROM
@@ -71,15 +117,9 @@ TEST(Simulator, RefusesWhatItCannotTake) {
     EXPECT_TRUE(log[2].answered);
 }
 
-TEST(Simulator, EndOfProgrammingRebootsTheRadio) {
-    TestHost host;
-    RadioSim::Options options = FastSimOptions();
-    options.startConnected = true;
-    RadioSim::Simulator sim(options);
-    ASSERT_TRUE(sim.Start());
-    PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
-    ASSERT_TRUE(cmd.PortOpen());
-    ASSERT_TRUE(cmd.InitializePort());
+TEST_F(ConnectedSim, EndOfProgrammingRebootsTheRadio) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    PXComCommandRetry& cmd = *line;
     EXPECT_TRUE(sim.InProgramming());
     EXPECT_TRUE(cmd.SendEnd());
     // The simulator takes the frame on its own thread: give a loaded machine time.
@@ -105,17 +145,10 @@ TEST(Simulator, RadiosCarryTheModelCodeOfTheirModel) {
 // The cable returns each frame at once, also while the radio still owes a
 // late reply to the frame before: a late reply shows as late, not as a
 // spoilt echo of the next frame.
-TEST(Simulator, TheEchoDoesNotWaitBehindALateReply) {
-    TestHost host;
-    RadioSim::Options options = FastSimOptions();
-    options.startConnected = true;
-    RadioSim::Simulator sim(options);
-    sim.LoadImage(RadioSim::MakeRadioImage(0));
+TEST_F(ConnectedSim, TheEchoDoesNotWaitBehindALateReply) {
     sim.SetFaults({{RadioSim::FaultKind::DelayedReply, 0, 1, RadioFrame::EepromReadCode, 400.0}});
-    ASSERT_TRUE(sim.Start());
-    PXComCommandRetry cmd(sim.PortPath(), 38400, FastTiming());
-    ASSERT_TRUE(cmd.PortOpen());
-    ASSERT_TRUE(cmd.InitializePort());
+    ASSERT_NO_FATAL_FAILURE(Open());
+    PXComCommandRetry& cmd = *line;
     std::uint8_t word[2];
     EXPECT_FALSE(cmd.EepromRead(0, word));  // its reply comes 400 ms late
     const auto start = std::chrono::steady_clock::now();

@@ -12,6 +12,7 @@
 
 #include "alignment/AlignmentMain.h"
 #include "image/ImageHost.h"
+#include "language/Language.h"
 #include "ui/MessageService.h"
 #include "ui/UiUtil.h"
 
@@ -39,14 +40,14 @@ wxFlexGridSizer* MakeValueGrid(wxWindow* parent, const std::array<int, 5>& marks
 }
 
 wxStaticText* MakeIndicator(wxWindow* parent, int id) {
-    auto* indicator = new wxStaticText(parent, id, "RX", wxDefaultPosition, wxSize(90, 40),
+    auto* indicator = new wxStaticText(parent, id, wxString::FromUTF8(LangTable::TranslateCommonWord("RX")), wxDefaultPosition, wxSize(90, 40),
                                        wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
     indicator->SetFont(wxFont(wxFontInfo(20).Bold().FaceName("Courier New")));
     return indicator;
 }
 
 void ShowTransmitting(wxStaticText* indicator, bool transmitting) {
-    indicator->SetLabel(transmitting ? "TX" : "RX");
+    indicator->SetLabel(wxString::FromUTF8(LangTable::TranslateCommonWord(transmitting ? "TX" : "RX")));
     indicator->SetBackgroundColour(transmitting ? wxColour(255, 0, 0) : wxColour(0, 255, 0));
     indicator->Refresh();
 }

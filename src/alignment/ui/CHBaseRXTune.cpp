@@ -11,6 +11,7 @@
 #include "alignment/ChannelAdjust.h"
 #include "image/Frequency.h"
 #include "image/ImageHost.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MessageService.h"
 #include "ui/SignalLevel.h"
@@ -43,9 +44,10 @@ SgSettingDlg::SgSettingDlg(wxWindow* parent, const std::string& title, int dialo
     pointText->Show(showPoint);
     grid->Add(pointText);
     grid->Add(new wxStaticText(in, 1310, "Frequency"));
-    char frequency[48];
-    std::snprintf(frequency, sizeof frequency, "%.5f MHz", CalcPLLFrequency::RxFrequency(image, point));
-    grid->Add(new wxStaticText(in, IDC_FREQUENCY, frequency));
+    char frequency[32];
+    std::snprintf(frequency, sizeof frequency, "%.5f ", CalcPLLFrequency::RxFrequency(image, point));
+    grid->Add(new wxStaticText(in, IDC_FREQUENCY,
+                               wxString::FromUTF8(frequency + LangTable::TranslateCommonWord("MHz"))));
     const char* captions[3] = {"Deviation", "Modulation", "RF Level"};
     for (int i = 0; i < 3 && rows[i].controlId >= 0; ++i) {
         grid->Add(new wxStaticText(in, 2001 + i, captions[i]));
