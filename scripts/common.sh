@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install what the build needs when it is missing.
 ZT_PACKAGES=(cmake ninja-build g++ pkg-config ccache libgtest-dev libgmock-dev
-             libwxgtk3.2-dev libserialport-dev libasound2-dev xvfb xauth
+             libwxgtk3.2-dev libgtk-3-dev libserialport-dev libasound2-dev xvfb xauth
              libchm-dev fp-utils-3.2.2)
 
 zt_missing_packages() {

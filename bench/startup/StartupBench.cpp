@@ -38,6 +38,7 @@ long long NowNs() {
 struct StartTimes {
     double idle = -1;   // ms from process creation to the first idle; negative on failure
     double paint = -1;  // ms to the first paint of the grid; negative when not reported
+    std::string language;  // the language file the program had in force ("" none)
 };
 
 StartTimes TimeOneStart(const fs::path& exe, const fs::path& folder) {
@@ -85,6 +86,8 @@ StartTimes TimeOneStart(const fs::path& exe, const fs::path& folder) {
     };
     times.idle = find("first-idle");
     times.paint = find("grid-paint");
+    if (const auto at = output.find("language "); at != std::string::npos)
+        times.language = output.substr(at + 9, output.find('\n', at) - at - 9);
     return times;
 }
 
@@ -169,6 +172,11 @@ int main(int argc, char** argv) {
         const StartTimes p = TimeOneStart(program, folder);
         if (e.idle < 0 || p.idle < 0) {
             std::fprintf(stderr, "A start did not report its first idle.\n");
+            fs::remove_all(folder);
+            return 1;
+        }
+        if (language && p.language.empty()) {
+            std::fprintf(stderr, "The program started without the benchmark's language file.\n");
             fs::remove_all(folder);
             return 1;
         }

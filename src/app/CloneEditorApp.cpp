@@ -172,6 +172,8 @@ void CCloneEditorApp::ReportFirstIdle() {
         watchGrid();
         if (report.idle) return;
         report.idle = true;
+        // The language in force, so that a run meant to load one can tell.
+        std::printf("language %s\n", Lang::CurrentLanguageFile().string().c_str());
         report.Print("first-idle");
         report.EndWhenDone();
         static wxTimer deadline;

@@ -1,13 +1,12 @@
 #include "app/FileConvDlg.h"
 
-#include <wx/button.h>
-
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "app/DialogFrame.h"
 #include "image/ChannelOps.h"
 #include "image/ItemList.h"
 #include "image/Model.h"
@@ -65,7 +64,7 @@ void EnableHelp(wxDialog* dialog, int buttonId, int dialogId) {
     wxWindow* help = dialog->FindWindow(buttonId);
     help->Enable(hooks.openHelp && (!hooks.hasHelpTopic || hooks.hasHelpTopic(MakeRID(0, dialogId, 0))));
     help->Bind(wxEVT_BUTTON, [dialog, dialogId](wxCommandEvent&) { UiUtil::ShowHelpForFocus(dialog, dialogId); });
-    dialog->Bind(wxEVT_HELP, [dialog, dialogId](wxHelpEvent&) { UiUtil::ShowHelpForFocus(dialog, dialogId); });
+    UiUtil::OnF1(*dialog, [dialog, dialogId] { UiUtil::ShowHelpForFocus(dialog, dialogId); });
 }
 }  // namespace
 
@@ -90,16 +89,7 @@ CFileConvModelDlg::CFileConvModelDlg(wxWindow* parent, CloneImage& working, Defa
                   wxSizerFlags().Expand());
     }
     box->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT));
-    buttons->AddStretchSpacer();
-    auto* next = new wxButton(this, wxID_OK, "Next");
-    buttons->Add(next, wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(box, wxSizerFlags(1).Expand().Border(wxALL, 10));
-    column->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
-    SetSizer(column);
+    DialogFrame::LayOut(*this, box, IDC_HELP, {{wxID_OK, "Next"}, {wxID_CANCEL, "Cancel"}});
     UiUtil::TranslateWindowTexts(this, IDD);
 
     Fill(IDC_BAND, ListRows(IDD, IDC_BAND, TextTables::FrequencyBandList), current_.band);
@@ -115,7 +105,7 @@ CFileConvModelDlg::CFileConvModelDlg(wxWindow* parent, CloneImage& working, Defa
     Combo(IDC_PRODUCT)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
         FillDependentLists(Chosen().product, -1, -1);
     });
-    next->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnNext(); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnNext(); });
     EnableHelp(this, IDC_HELP, IDD);
 }
 
@@ -239,18 +229,7 @@ CFileConvDataDlg::CFileConvDataDlg(wxWindow* parent, CloneImage& working, const 
              wxSizerFlags().Border(wxALL, 4));
     box->Add(new wxCheckBox(box->GetStaticBox(), IDC_CHANNELS, "CH && Group && Scan List"),
              wxSizerFlags().Border(wxALL, 4));
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT));
-    buttons->AddStretchSpacer();
-    auto* back = new wxButton(this, IDC_RETURN, "Return");
-    buttons->Add(back, wxSizerFlags().Border(wxRIGHT, 6));
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(box, wxSizerFlags(1).Expand().Border(wxALL, 10));
-    column->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
-    SetSizer(column);
+    DialogFrame::LayOut(*this, box, IDC_HELP, {{IDC_RETURN, "Return"}, {wxID_OK, "OK"}, {wxID_CANCEL, "Cancel"}});
     UiUtil::TranslateWindowTexts(this, IDD);
     // A new band always takes the channels and groups of the default data.
     if (changeLevel_ >= 3) Box(IDC_CHANNELS)->Disable();
@@ -260,8 +239,8 @@ CFileConvDataDlg::CFileConvDataDlg(wxWindow* parent, CloneImage& working, const 
 
     for (int id : {IDC_COMMON, IDC_SIGNALING, IDC_CHANNELS})
         Box(id)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { UpdateOk(); });
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
-    back->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(ID_RETURN); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
+    FindWindow(IDC_RETURN)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(ID_RETURN); });
     EnableHelp(this, IDC_HELP, IDD);
 }
 

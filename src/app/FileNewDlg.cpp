@@ -1,6 +1,5 @@
 #include "app/FileNewDlg.h"
 
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -8,6 +7,7 @@
 
 #include "app/AppTables.h"
 #include "app/CloneEditorDoc.h"
+#include "app/DialogFrame.h"
 #include "image/ItemMap.h"
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
@@ -94,19 +94,7 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
         grid->Add(choice, wxSizerFlags().Expand());
     }
     box->Add(grid, wxSizerFlags(1).Expand().Border(wxALL, 8));
-
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    // As narrow as its label allows, never narrower.
-    buttons->Add(new wxButton(this, IDC_HELP, "?", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT));
-    buttons->AddStretchSpacer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(box, wxSizerFlags(1).Expand().Border(wxALL, 10));
-    column->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
-    SetSizer(column);
+    DialogFrame::LayOut(*this, box, IDC_HELP, {{wxID_OK, "OK"}, {wxID_CANCEL, "Cancel"}});
 
     UiUtil::TranslateWindowTexts(this, IDD);
     // The product type is not offered.
@@ -125,7 +113,7 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
 
     Box(IDC_BAND)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnSelectionChange(); });
     Box(IDC_LCD)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnSelectionChange(); });
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { TryOk(); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { TryOk(); });
     // The button is offered only when the help can show this dialog's topic.
     const auto& hooks = UiHooks::Current();
     FindWindow(IDC_HELP)->Enable(hooks.openHelp &&
@@ -133,7 +121,7 @@ CFileNewDlg::CFileNewDlg(wxWindow* parent, CCloneEditorDoc& document)
     FindWindow(IDC_HELP)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (auto& open = UiHooks::Current().openHelp) open(this, MakeRID(0, IDD, 0));
     });
-    Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
+    UiUtil::OnF1(*this, [this] { UiUtil::ShowHelpForFocus(this, IDD); });
 }
 
 wxChoice* CFileNewDlg::Box(int id) const {

@@ -1,12 +1,12 @@
 #include "app/ItemVisibleDlg.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
 #include <algorithm>
 
+#include "app/DialogFrame.h"
 #include "language/Language.h"
 #include "ui/UiUtil.h"
 
@@ -37,15 +37,7 @@ CItemVisible::CItemVisible(wxWindow* parent, std::vector<Column>& columns)
     for (int row = 0; row < RowCount; ++row)
         grid->Add(new wxCheckBox(box->GetStaticBox(), IDC_FIRST_BOX + row, ""));
     box->Add(grid, wxSizerFlags().Border(wxALL, 8));
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->AddStretchSpacer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 6));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(box, wxSizerFlags(1).Expand().Border(wxALL, 10));
-    column->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
-    SetSizer(column);
+    DialogFrame::LayOut(*this, box, DialogFrame::NoHelp, {{wxID_OK, "OK"}, {wxID_CANCEL, "Cancel"}});
     // The boxes carry the columns' own captions, not translated texts.
     UiUtil::TranslateWindowTexts(this, IDD);
 
@@ -63,7 +55,7 @@ CItemVisible::CItemVisible(wxWindow* parent, std::vector<Column>& columns)
     Fit();
     CentreOnParent();
     // OK is a button only: Enter on a check box does not close the dialog.
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() != FindWindow(wxID_OK) &&

@@ -34,6 +34,7 @@
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
 #include "ui/UiHooks.h"
+#include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
 
@@ -210,6 +211,7 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     Bind(EVT_PANE_SWALLOWED, [](wxCommandEvent&) {});
     Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
     Bind(wxEVT_HELP, &CMainFrame::OnHelp, this);
+    UiUtil::SendHelpEventOnF1(*this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     // A data file dropped on the window opens as the recent files do.

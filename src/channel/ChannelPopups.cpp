@@ -76,7 +76,7 @@ void CloseDialog(wxDialog& dialog, int code) {
 }
 
 void BindHelp(wxDialog& dialog, int dialogId) {
-    dialog.Bind(wxEVT_HELP, [&dialog, dialogId](wxHelpEvent&) {
+    UiUtil::OnF1(dialog, [&dialog, dialogId] {
         if (auto& open = UiHooks::Current().openHelp) open(&dialog, MakeRID(0, dialogId, 0));
     });
 }
@@ -289,6 +289,10 @@ void CChSetupPopup::Confirm() {
 
 // ---- CChSetupSubAudio -------------------------------------------------------------
 
+namespace {
+constexpr int kSubAudioTitleSub = 77, kSubAudioTitleControl = 3901;
+}
+
 CChSetupSubAudio::CChSetupSubAudio(wxWindow* parent, CloneImage& image, int channel, int direction)
     : wxDialog(parent, wxID_ANY, ""),
       image_(image),
@@ -297,7 +301,10 @@ CChSetupSubAudio::CChSetupSubAudio(wxWindow* parent, CloneImage& image, int chan
       type_(ChannelPopups::SubAudioType(image, channel, direction)) {
     list_ = BuildListLayout(*this, IDC_LIST, ok_);
     UiUtil::TranslateWindowTexts(this, IDD);
-    SetTitle(Wx(FindNameById(SubAudioPopupTitleList, SubAudioPopupTitleValue(type_, direction_))));
+    // The captions are a list of their own, translated under sub-index 77.
+    SetTitle(Wx(LangTable::TranslateRow(MakeRID(kSubAudioTitleSub, IDD, kSubAudioTitleControl),
+                                        FindNameById(SubAudioPopupTitleList,
+                                                     SubAudioPopupTitleValue(type_, direction_)))));
     const int code = ChannelPopups::SubAudioCode(image_, channel_, direction_);
     if (type_ == 1) {
         std::vector<std::pair<std::string, long>> listed;

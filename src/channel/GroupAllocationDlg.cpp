@@ -85,7 +85,7 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
-    Bind(wxEVT_HELP, [this](wxHelpEvent&) { OnHelp(); });
+    UiUtil::OnF1(*this, [this] { OnHelp(); });
     grid_->Bind(FLEXGRID_START_EDIT, &CZoneAllocationDlg::OnStartEdit, this);
     grid_->Bind(FLEXGRID_KEY_PRESS_EDIT, &CZoneAllocationDlg::OnKeyPressEdit, this);
     grid_->Bind(FLEXGRID_AFTER_EDIT, &CZoneAllocationDlg::OnAfterEdit, this);

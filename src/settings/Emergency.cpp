@@ -220,6 +220,10 @@ void CEmergencyDlg::Build() {
     Item<GetEmergencyReceiveFlash, SetEmergencyReceiveFlash>(get, set);
     AddCombo(2020, "EMG Receive &Flash", IDC_RECEIVE_FLASH, kReceiveFlash, get, set);
     selector_ = std::make_unique<GroupChannelSelector>(Form(), IDC_SELECT_GROUP, IDC_SELECT_CHANNEL);
+    // A choice the group and channel boxes cannot follow ends at "Current CH".
+    emergencyChannel_ = std::make_unique<ModeChoice>(
+        Form(), IDC_EMERGENCY_CHANNEL, 0,
+        [this](std::int32_t value, bool keep) { return selector_->SetMode(EmergencyRules::ModeOf(value), keep); });
 }
 
 void CEmergencyDlg::FilterLists(const CloneImage& image) {
@@ -237,20 +241,8 @@ void CEmergencyDlg::FilterLists(const CloneImage& image) {
 }
 
 void CEmergencyDlg::Loaded(int controlId) {
-    switch (controlId) {
-        case IDC_EMERGENCY_CHANNEL:
-            lastEmergencyChannel_ = 0;
-            EmergencyChannelChanged();
-            break;
-        case IDC_SELECT_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_SELECT_CHANNEL:
-            selector_->ChannelPicked();
-            break;
-        default:
-            break;
-    }
+    if (selector_->Picked(controlId)) return;
+    if (controlId == IDC_EMERGENCY_CHANNEL) emergencyChannel_->Start();
 }
 
 void CEmergencyDlg::LoadOwn(const CloneImage& image) {
@@ -278,15 +270,10 @@ void CEmergencyDlg::AfterLoad() {
 }
 
 void CEmergencyDlg::Changed(int controlId) {
+    if (selector_->Picked(controlId)) return;
     switch (controlId) {
         case IDC_EMERGENCY_CHANNEL:
-            EmergencyChannelChanged();
-            break;
-        case IDC_SELECT_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_SELECT_CHANNEL:
-            selector_->ChannelPicked();
+            emergencyChannel_->Follow();
             break;
         case IDC_REVERT:
             RevertChanged();
@@ -300,21 +287,6 @@ void CEmergencyDlg::Changed(int controlId) {
         default:
             break;
     }
-}
-
-// A choice the group and channel boxes cannot follow falls back to the last
-// accepted one, and failing that to "Current CH".
-void CEmergencyDlg::EmergencyChannelChanged() {
-    const std::int32_t value = Form().Value(IDC_EMERGENCY_CHANNEL);
-    if (selector_->SetMode(EmergencyRules::ModeOf(value), false)) {
-        lastEmergencyChannel_ = value;
-        return;
-    }
-    Form().SelectValue(IDC_EMERGENCY_CHANNEL, lastEmergencyChannel_);
-    if (selector_->SetMode(EmergencyRules::ModeOf(lastEmergencyChannel_), true)) return;
-    Form().SelectValue(IDC_EMERGENCY_CHANNEL, 0);
-    selector_->SetMode(EmergencyRules::ModeOf(0), false);
-    lastEmergencyChannel_ = 0;
 }
 
 void CEmergencyDlg::RevertChanged() {

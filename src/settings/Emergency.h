@@ -90,16 +90,15 @@ class CEmergencyDlg : public Settings::SettingsPage {
     void SaveOwn(CloneImage& image) override;
 
   private:
-    void EmergencyChannelChanged();
     void RevertChanged();
     void LedChanged();
     void ApplySilentMode();
 
     std::unique_ptr<Settings::GroupChannelSelector> selector_;
+    std::unique_ptr<Settings::ModeChoice> emergencyChannel_;
     CloneImage stored_;  // the image as opened: what the silent mode shows again
     bool namedDisplay_ = false;
     bool anyPriority_ = false;
-    std::int32_t lastEmergencyChannel_ = 0;
     std::int32_t loadedRevert_ = -1, storedRevert_ = -1;
     std::int32_t loadedLed_ = -1, loadedColour_ = -1;
     std::string loadedDtmf_, loadedTag_;

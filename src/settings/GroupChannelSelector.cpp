@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "image/ChannelOps.h"
 #include "image/ImageHost.h"
@@ -154,6 +155,18 @@ void GroupChannelSelector::ChannelPicked() {
     rememberedChannel_ = form_.Value(channelId_);
 }
 
+bool GroupChannelSelector::Picked(int controlId) {
+    if (controlId == groupId_) {
+        GroupPicked();
+        return true;
+    }
+    if (controlId == channelId_) {
+        ChannelPicked();
+        return true;
+    }
+    return false;
+}
+
 bool GroupChannelSelector::Reselect(bool keep) {
     const bool warnings = warnings_;
     const std::int32_t group = rememberedGroup_;
@@ -177,6 +190,27 @@ void GroupChannelSelector::RestoreSelection() {
     GroupPicked();
     form_.SelectValue(channelId_, channel);
     rememberedChannel_ = channel;
+}
+
+ModeChoice::ModeChoice(SettingsForm& form, int boxId, std::int32_t fallback, Apply apply, Empty empty)
+    : form_(form),
+      boxId_(boxId),
+      fallback_(fallback),
+      last_(fallback),
+      apply_(std::move(apply)),
+      empty_(empty) {}
+
+void ModeChoice::Follow() {
+    const std::int32_t value = form_.Value(boxId_);
+    if (apply_(value, false)) {
+        if (value != -1 || empty_ == Empty::Remembered) last_ = value;
+        return;
+    }
+    form_.SelectValue(boxId_, last_);
+    if (apply_(last_, true)) return;
+    form_.SelectValue(boxId_, fallback_);
+    apply_(fallback_, false);
+    last_ = fallback_;
 }
 
 }  // namespace Settings

@@ -10,6 +10,7 @@
 // A group without a usable channel gives "No Active CH!" or "No Priority
 // CH!" (once the page has opened) and disables both boxes.
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ class GroupChannelSelector {
     bool GroupPicked();
     // The user picked a channel.
     void ChannelPicked();
+    // A pick in the group box or the channel box; false for any other box.
+    bool Picked(int controlId);
 
     // Every group row and the sixteen rows of group g ({254, "Not Used"} for
     // a position without a channel in use).
@@ -64,6 +67,38 @@ class GroupChannelSelector {
     std::vector<ListRow> groupRows_;
     std::array<std::array<ListRow, 16>, 8> channelRows_{};
     std::array<bool, 8> hasPriority_{};
+};
+
+// The box whose choice decides the selector's mode (emergency channel,
+// revert channel, power-on condition). A choice the selector cannot follow
+// falls back to the last accepted one, and failing that to `fallback`.
+class ModeChoice {
+  public:
+    // Sets the mode for `value` (keeping the shown group and channel with
+    // `keep`); false when the selector cannot follow it.
+    using Apply = std::function<bool(std::int32_t value, bool keep)>;
+    // Whether an empty box (a stored value the list does not offer) counts
+    // as an accepted choice to fall back to.
+    enum class Empty { Remembered, Ignored };
+
+    ModeChoice(SettingsForm& form, int boxId, std::int32_t fallback, Apply apply,
+               Empty empty = Empty::Remembered);
+
+    // As the page opens: nothing accepted yet but the fallback.
+    void Start() {
+        last_ = fallback_;
+        Follow();
+    }
+    // The box's choice changed.
+    void Follow();
+
+  private:
+    SettingsForm& form_;
+    int boxId_;
+    std::int32_t fallback_;
+    std::int32_t last_;
+    Apply apply_;
+    Empty empty_;
 };
 
 }  // namespace Settings

@@ -72,11 +72,8 @@ void KeyAssignments::Load(const CloneImage& image) {
     keypad_ = static_cast<int>(ItemMap::GetKeypadType(image));
     const int display = static_cast<int>(ItemMap::GetDisplayType(image));
     rules_ = RulesFromImage(image, radio_);
-    if (radio_ == Radio::Portable) {
-        working_ = WorkingList(radio_, PortableListIndex(display, keypad_), false);
-    } else {
-        working_ = WorkingList(radio_, MobileListIndex(display), Version::Compare(image, 1, 8, 0, 0) > 0);
-    }
+    listIndex_ = radio_ == Radio::Portable ? PortableListIndex(display, keypad_) : MobileListIndex(display);
+    working_ = WorkingList(radio_, listIndex_, radio_ == Radio::Mobile && Version::Compare(image, 1, 8, 0, 0) > 0);
     const auto slots = Slots();
     const std::vector<int> nothingTaken(values_.size(), kUnset);
     for (int k = 0; k < KeyCount(); ++k) {

@@ -65,6 +65,9 @@ class KeyAssignments {
     // The user picked `code` for key k. A press-only function clears and
     // disables the key's press-and-hold; leaving one enables it again.
     void Choose(int key, int code);
+    // The help topics' sub-index: 1 for a radio with a full display (a
+    // portable with a keypad list), else 0.
+    int HelpSub() const { return listIndex_ != 0 ? 1 : 0; }
 
   private:
     int HoldOf(int key) const;
@@ -74,6 +77,7 @@ class KeyAssignments {
     std::vector<int> values_;
     std::vector<bool> invalid_;
     int keypad_ = 0;
+    int listIndex_ = 0;
 };
 
 }  // namespace Settings::KeyFunctions

@@ -32,6 +32,7 @@ class CKeyFunctionPage : public Settings::SettingsPage {
     void Changed(int controlId) override;
     void Entered(int controlId) override;
     std::vector<int> PrintHeading() const override { return {IDC_KEY_NAME, IDC_PRESS, IDC_HOLD}; }
+    int HelpSub() const override { return keys_.HelpSub(); }
 
   protected:
     void Build() override;

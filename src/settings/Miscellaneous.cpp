@@ -216,6 +216,11 @@ void CMiscPage1Dlg::Build() {
     AddCombo(2022, "Busy &Alert", 2119, kBusyAlert, ZT_ITEM(BusyAlert));
     SetRuleRows(kPage1Rules);
     selector_ = std::make_unique<GroupChannelSelector>(Form(), IDC_POWER_ON_GROUP, IDC_POWER_ON_CHANNEL);
+    // A condition the power-on channel cannot satisfy ends at "Backup"; an
+    // empty box (a stored condition not offered) is nothing to go back to.
+    powerOn_ = std::make_unique<ModeChoice>(
+        Form(), IDC_POWER_ON, kBackup, [this](std::int32_t condition, bool keep) { return ApplyMode(condition, keep); },
+        ModeChoice::Empty::Ignored);
 }
 
 void CMiscPage1Dlg::FilterLists(const CloneImage& image) {
@@ -235,6 +240,7 @@ void CMiscPage1Dlg::FilterLists(const CloneImage& image) {
 }
 
 void CMiscPage1Dlg::Loaded(int controlId) {
+    if (selector_->Picked(controlId)) return;
     switch (controlId) {
         case IDC_POWER_ON: {
             // In the one-group mode the radio has no priority channel, group or scan to power on at.
@@ -246,12 +252,6 @@ void CMiscPage1Dlg::Loaded(int controlId) {
         case IDC_RADIO_CLONE:
             // Without a programming password the radio refuses cloning.
             if (passwordOff_) Form().SelectValue(IDC_RADIO_CLONE, 1);
-            break;
-        case IDC_POWER_ON_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_POWER_ON_CHANNEL:
-            selector_->ChannelPicked();
             break;
         default:
             break;
@@ -266,8 +266,7 @@ void CMiscPage1Dlg::LoadOwn(const CloneImage& image) {
 }
 
 void CMiscPage1Dlg::AfterLoad() {
-    remembered_ = kBackup;
-    PowerOnChanged();
+    powerOn_->Start();
     selector_->SetWarnings(true);
 }
 
@@ -286,35 +285,9 @@ bool CMiscPage1Dlg::ApplyMode(std::int32_t condition, bool keep) {
     }
 }
 
-// A condition the power-on channel cannot satisfy falls back to the last
-// accepted one, then to "Backup".
-void CMiscPage1Dlg::PowerOnChanged() {
-    const std::int32_t value = Form().Value(IDC_POWER_ON);
-    if (ApplyMode(value, false)) {
-        if (value != -1) remembered_ = value;
-        return;
-    }
-    Form().SelectValue(IDC_POWER_ON, remembered_);
-    if (ApplyMode(remembered_, true)) return;
-    Form().SelectValue(IDC_POWER_ON, kBackup);
-    ApplyMode(kBackup, false);
-    remembered_ = kBackup;
-}
-
 void CMiscPage1Dlg::Changed(int controlId) {
-    switch (controlId) {
-        case IDC_POWER_ON:
-            PowerOnChanged();
-            break;
-        case IDC_POWER_ON_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_POWER_ON_CHANNEL:
-            selector_->ChannelPicked();
-            break;
-        default:
-            break;
-    }
+    if (selector_->Picked(controlId)) return;
+    if (controlId == IDC_POWER_ON) powerOn_->Follow();
 }
 
 void CMiscPage1Dlg::Left(int controlId) {

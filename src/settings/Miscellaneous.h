@@ -61,11 +61,10 @@ class CMiscPage1Dlg : public Settings::SettingsPage {
     void SaveOwn(CloneImage& image) override;
 
   private:
-    void PowerOnChanged();
     bool ApplyMode(std::int32_t condition, bool keep);
 
     std::unique_ptr<Settings::GroupChannelSelector> selector_;
-    std::int32_t remembered_ = 0;
+    std::unique_ptr<Settings::ModeChoice> powerOn_;
     bool oneGroupLocked_ = false;
     bool passwordOff_ = false;
     std::string loadedSplit_, loadedVolume_;

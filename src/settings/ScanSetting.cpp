@@ -201,6 +201,16 @@ void Page::Build() {
              IntoItem(kFmPriOverwrite));
     AddLabel(IDC_ONE_GROUP_NOTE, OneGroupNote);
     selector_ = std::make_unique<GroupChannelSelector>(Form(), IDC_SELECT_GROUP, IDC_SELECT_CHANNEL);
+    // The revert channel says how the scan's own channel is chosen.
+    revert_ = std::make_unique<ModeChoice>(Form(), IDC_REVERT, kRevertFallback,
+                                           [this](std::int32_t value, bool keep) {
+                                               using Mode = GroupChannelSelector::Mode;
+                                               const Mode mode = value == 0   ? Mode::Fixed
+                                                                 : value == 1 ? Mode::Priority
+                                                                 : value == 4 ? Mode::Select
+                                                                              : Mode::Off;
+                                               return selector_->SetMode(mode, keep);
+                                           });
 }
 
 std::vector<ListRow> Page::RevertRows() const {
@@ -227,20 +237,8 @@ void Page::FilterLists(const CloneImage& image) {
 }
 
 void Page::Loaded(int controlId) {
-    switch (controlId) {
-        case IDC_REVERT:
-            lastRevert_ = kRevertFallback;
-            RevertChanged();
-            break;
-        case IDC_SELECT_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_SELECT_CHANNEL:
-            selector_->ChannelPicked();
-            break;
-        default:
-            break;
-    }
+    if (selector_->Picked(controlId)) return;
+    if (controlId == IDC_REVERT) revert_->Start();
 }
 
 void Page::AfterLoad() {
@@ -256,43 +254,11 @@ void Page::AfterLoad() {
     selector_->SetWarnings(true);
 }
 
-// The revert channel says how the scan's own channel is chosen.
-void Page::RevertChanged() {
-    using Mode = GroupChannelSelector::Mode;
-    auto modeOf = [](std::int32_t value) {
-        switch (value) {
-            case 0:
-                return Mode::Fixed;
-            case 1:
-                return Mode::Priority;
-            case 4:
-                return Mode::Select;
-            default:
-                return Mode::Off;
-        }
-    };
-    const std::int32_t value = Form().Value(IDC_REVERT);
-    if (selector_->SetMode(modeOf(value), false)) {
-        lastRevert_ = value;
-        return;
-    }
-    Form().SelectValue(IDC_REVERT, lastRevert_);
-    if (selector_->SetMode(modeOf(lastRevert_), true)) return;
-    Form().SelectValue(IDC_REVERT, kRevertFallback);
-    selector_->SetMode(modeOf(kRevertFallback), false);
-    lastRevert_ = kRevertFallback;
-}
-
 void Page::Changed(int controlId) {
+    if (selector_->Picked(controlId)) return;
     switch (controlId) {
         case IDC_REVERT:
-            RevertChanged();
-            break;
-        case IDC_SELECT_GROUP:
-            selector_->GroupPicked();
-            break;
-        case IDC_SELECT_CHANNEL:
-            selector_->ChannelPicked();
+            revert_->Follow();
             break;
         case IDC_SCAN_TYPE: {
             const std::int32_t value = newFirmware_ ? Form().Value(IDC_SCAN_TYPE) : 1;
@@ -310,7 +276,7 @@ void Page::Changed(int controlId) {
 // check themselves.
 void Page::VoteLayout() {
     Form().SetRows(IDC_REVERT, {RowsOf(kRevert)[VoteRow]});
-    RevertChanged();
+    revert_->Follow();
     if (shownDisplay_) Form().SetRows(IDC_DISPLAY, {RowsOf(kDisplay)[1]});
     Form().SetRows(IDC_PRI_CHECK_TIME, {CheckTimeRows(true).front()});
     Form().SetChecked(IDC_TALK_BACK, true);
@@ -324,7 +290,7 @@ void Page::VoteLayout() {
 void Page::NormalLayout() {
     Form().SetRows(IDC_REVERT, RevertRows());
     Form().SelectValue(IDC_REVERT, kRevertFallback);
-    RevertChanged();
+    revert_->Follow();
     Form().SetRows(IDC_PRI_CHECK_TIME, CheckTimeRows(false));
     Form().Enable(IDC_PRI_CHECK_TIME, true);
     Form().Enable(IDC_REVERT, true);

@@ -53,17 +53,16 @@ class CScanSettingBasicPage1Dlg : public Settings::SettingsPage {
 
   private:
     std::vector<Settings::ListRow> RevertRows() const;
-    void RevertChanged();
     void VoteLayout();
     void NormalLayout();
 
     std::unique_ptr<Settings::GroupChannelSelector> selector_;
+    std::unique_ptr<Settings::ModeChoice> revert_;
     bool shownDisplay_ = false;     // display type 2, 5 or 6
     bool channelPosition_ = false;  // "CH Position" offered rather than "Start CH"
     bool oneGroupLocked_ = false;
     bool newFirmware_ = false;  // 1.10.0.0 or later
     bool plainModel_ = true;    // a ZT-610: the group is chosen
-    std::int32_t lastRevert_ = 2;
     std::int32_t lastScanType_ = 1;
 };
 

@@ -204,6 +204,11 @@ wxWindow* SettingsDlg::Control(int controlId, std::size_t page) const {
     return panels_[page]->FindWindow(controlId);
 }
 
+int SettingsDlg::DialogHelpSub() const {
+    // A single page's topics are the dialog's; a container's own are sub-index 0.
+    return model_->PageCount() == 1 ? model_->Page(0).HelpSub() : 0;
+}
+
 std::size_t SettingsDlg::PageOf(const wxWindow* window) const {
     for (const wxWindow* w = window; w; w = w->GetParent())
         for (std::size_t i = 0; i < panels_.size(); ++i)
@@ -310,7 +315,7 @@ void SettingsDlg::OnButton(wxCommandEvent& event) {
             CancelDialog();
             return;
         case IDC_HELP:
-            UiUtil::ShowContextHelp(this, model_->Spec().idd);
+            UiUtil::ShowContextHelp(this, model_->Spec().idd, DialogHelpSub());
             return;
         default:
             break;
@@ -340,7 +345,8 @@ void SettingsDlg::OnCharHook(wxKeyEvent& event) {
     if (key == WXK_F1) {
         const bool inPage = focus && focus != this && PageOf(focus) < panels_.size() &&
                             wxGetTopLevelParent(focus) == this && focus->GetParent() != this;
-        UiUtil::ShowHelpForFocus(this, inPage ? model_->Page(PageOf(focus)).Idd() : model_->Spec().idd);
+        UiUtil::ShowHelpForFocus(this, inPage ? model_->Page(PageOf(focus)).Idd() : model_->Spec().idd,
+                                 inPage ? model_->Page(PageOf(focus)).HelpSub() : DialogHelpSub());
         return;
     }
     event.Skip();

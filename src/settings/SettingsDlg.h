@@ -60,6 +60,8 @@ class SettingsDlg : public wxDialog {
     void BuildPage(std::size_t index, wxWindow* parent);
     wxWindow* MakeWindow(wxWindow* panel, const Settings::FormControl& control);
     std::size_t PageOf(const wxWindow* window) const;
+    // The sub-index of the dialog's own help topic.
+    int DialogHelpSub() const;
     void OnChoice(wxCommandEvent& event);
     void OnText(wxCommandEvent& event);
     void OnCheck(wxCommandEvent& event);

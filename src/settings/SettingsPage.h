@@ -85,6 +85,9 @@ class SettingsPage : public RuleChecks {
     // The captions printed as a heading row of the page's table, one cell
     // each (none: no heading row).
     virtual std::vector<int> PrintHeading() const { return {}; }
+    // The sub-index of the page's help topics (the help holds a topic per
+    // control for each kind of radio a page tells apart); 0 for most pages.
+    virtual int HelpSub() const { return 0; }
 
   protected:
     // Adds the page's controls, layout rows and bindings.

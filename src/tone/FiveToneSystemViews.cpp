@@ -19,14 +19,14 @@ FiveToneViews::DragState& FiveToneDragState() {
     return state;
 }
 
-bool ChooseFromPopup(CToneGridView& view, int row, int col, const std::string& caption) {
+bool ChooseFromPopup(CToneGridView& view, int row, int col, const std::string& caption, int key) {
     auto& model = view.Model();
     const ItemList rows = ListRows(model.Column(col).list);
     if (rows.empty()) return false;
     const int at = UiUtil::FindTableRow(rows, model.Text(row, col));
     const std::int32_t current = at < 0 ? -1 : rows[static_cast<std::size_t>(at)].value;
     int chosen = -1;
-    if (CPopupDlg::Popup(&view, caption, model.Column(col).list, current, std::nullopt, chosen) != wxID_OK)
+    if (CPopupDlg::Popup(&view, caption, model.Column(col).list, current, std::nullopt, chosen, key) != wxID_OK)
         return false;
     if (chosen < 0 || chosen >= static_cast<int>(rows.size())) return false;
     model.SetText(row, col, rows[static_cast<std::size_t>(chosen)].text);
@@ -74,7 +74,7 @@ bool C5ToneSystemView1::RunAction(int action, int row, int col) {
     if (col == SystemCol::RepeaterTable && model_.Text(row, col).empty() &&
         !model_.InvalidCells().count({row, col}))
         return true;
-    ChooseFromPopup(*this, row, col, caption);
+    ChooseFromPopup(*this, row, col, caption, MakeRID(0, WindowId, SystemGridId));
     return true;
 }
 
@@ -120,7 +120,8 @@ bool C5ToneSystemView3::RunAction(int action, int row, int col) {
             return false;
         case Action::Select:
             if (col == DecodeCol::TranspondCode)
-                ChooseFromPopup(*this, row, col, TranspondPopupCaption(DecodeRecordOf(model_, row)));
+                ChooseFromPopup(*this, row, col, TranspondPopupCaption(DecodeRecordOf(model_, row)),
+                                MakeRID(4, WindowId, DecodeGridId));
             return true;
         default:
             return CToneGridView::RunAction(action, row, col);

@@ -61,5 +61,6 @@ class C5ToneSystemView3 : public CToneGridView {
 };
 
 // The value of a list column chosen in the popup list; the choice is stored
-// like a typed text. True when the user chose a row.
-bool ChooseFromPopup(CToneGridView& view, int row, int col, const std::string& caption);
+// like a typed text. True when the user chose a row. `key`: the RID the
+// popup is opened for (its help topic and the sub-index of its texts).
+bool ChooseFromPopup(CToneGridView& view, int row, int col, const std::string& caption, int key);

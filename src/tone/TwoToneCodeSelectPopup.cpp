@@ -41,7 +41,9 @@ C2ToneCodeSelectPopup::C2ToneCodeSelectPopup(wxWindow* parent, CloneImage& image
       image_(image), record_(record), kind_(std::clamp(kind, 7, 10)) {
     const ItemList titles = GridView::ListRows(ToneTables::TwoToneCodeSelectTitleList);
     std::string caption = titles[static_cast<std::size_t>(kind_ - 7)].text;
-    caption += "(" + FindNameById(ToneTables::TwoToneRecordNoList, record_ + 1) + ")";
+    // The record names and the codes read as the column kind's own texts.
+    caption += "(" + TextByRid(MakeRID(kind_, IDD, 3901), FindNameById(ToneTables::TwoToneRecordNoList, record_ + 1)) +
+               ")";
     SetTitle(wxString::FromUTF8(caption));
 
     list_ = new wxListBox(this, IDC_LIST, wxDefaultPosition, wxSize(180, 220));
@@ -69,6 +71,7 @@ C2ToneCodeSelectPopup::C2ToneCodeSelectPopup(wxWindow* parent, CloneImage& image
     sizer->Add(buttons, 0, wxALIGN_RIGHT);
     SetSizerAndFit(sizer);
     UiUtil::TranslateWindowTexts(this, IDD);
+    UiUtil::OnF1(*this, [this] { UiUtil::ShowHelpForFocus(this, IDD, kind_); });
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
     // Only a selection the user makes counts: the list box selects its first

@@ -83,7 +83,7 @@ void C2ToneSettingDlg::Attach(SettingsDlg& dialog, C2ToneSettingDlg& page) {
             const int start = TwoToneSetting::CodePlanStartRow(page.Form().Text(IDC_TONE0 + k));
             const std::string caption = TextByRid(MakeRID(0, IDD, 3202), "2-Tone Table");
             CPopupDlg popup(&dialog, caption, TwoToneCodePlan, TwoToneCodePlan[static_cast<std::size_t>(start)].value,
-                            wxSize(375, 425));
+                            wxSize(375, 425), MakeRID(0, IDD, IDC_TONE0 + k));
             // The plan opens on the row of the edit's tone.
             popup.List()->SetSelection(start);
             popup.List()->EnsureVisible(start);

@@ -88,7 +88,7 @@ CFileLanguageDlg::CFileLanguageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY
     Bind(wxEVT_BUTTON, &CFileLanguageDlg::OnDefault, this, IDC_DEFAULT);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { UiUtil::ShowContextHelp(this, IDD); }, IDC_HELP);
-    Bind(wxEVT_HELP, [this](wxHelpEvent&) { UiUtil::ShowHelpForFocus(this, IDD); });
+    UiUtil::OnF1(*this, [this] { UiUtil::ShowHelpForFocus(this, IDD); });
     OnInitDialog();
     Centre();
 }

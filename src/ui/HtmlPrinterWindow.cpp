@@ -23,6 +23,7 @@
 #include "ui/HtmlDocument.h"
 #include "ui/HtmlPrinter.h"
 #include "ui/MessageService.h"
+#include "ui/PrintSurface.h"
 
 // ---- progress window ----------------------------------------------------------------
 
@@ -91,15 +92,40 @@ bool FitPagePrintout::CheckFit(const wxSize&, const wxSize&) const {
 }
 
 void FitPagePrintout::OnPreparePrinting() {
-    // The page is measured as the base class lays it out (the renderer's
-    // scales for a typical 96 dpi screen); when the document is wider, the
-    // page is declared larger by that much, so that the base class scales
-    // everything it draws down onto the real page.
     if (realPage_.x == 0) {
         GetPageSizePixels(&realPage_.x, &realPage_.y);
     } else {
         SetPageSizePixels(realPage_.x, realPage_.y);
     }
+    if (IsPreview()) {
+        // The preview draws into a bitmap of the screen, where text measures
+        // (hinted at the zoomed size) differ from the printer's and page
+        // breaks fall elsewhere: the document is laid out on the print
+        // surface, at the printer's resolution, and the preview draws that
+        // layout. The paper's millimetres are the printer's too (the preview
+        // cuts them off, the printer rounds them: Letter is 215 or 216 mm).
+        wxDC* shown = GetDC();
+        int dpiX = 0, dpiY = 0;
+        GetPPIPrinter(&dpiX, &dpiY);
+        const bool laidOut = WithPrinterDC(realPage_, dpiY, [this](wxDC& printer) {
+            int mmW = 0, mmH = 0;
+            printer.GetSizeMM(&mmW, &mmH);
+            SetPageSizeMM(mmW, mmH);
+            SetDC(&printer);
+            LayOut();
+        });
+        SetDC(shown);
+        if (laidOut) return;
+        SetPageSizePixels(realPage_.x, realPage_.y);
+    }
+    LayOut();
+}
+
+void FitPagePrintout::LayOut() {
+    // The page is measured as the base class lays it out (the renderer's
+    // scales for a typical 96 dpi screen); when the document is wider, the
+    // page is declared larger by that much, so that the base class scales
+    // everything it draws down onto the real page.
     shrink_ = 1.0;
     int mmW = 0, mmH = 0, ppiX = 0, ppiY = 0, screenX = 0, screenY = 0, dcW = 0, dcH = 0;
     GetPageSizeMM(&mmW, &mmH);

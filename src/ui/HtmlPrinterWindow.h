@@ -38,6 +38,9 @@ class FitPagePrintout : public wxHtmlPrintout {
     bool CheckFit(const wxSize& pageArea, const wxSize& docArea) const override;
 
   private:
+    // Measures the document on the printout's DC and counts the pages.
+    void LayOut();
+
     wxString html_, fontName_;
     float top_ = 25.2f, bottom_ = 25.2f, left_ = 25.2f, right_ = 25.2f;
     wxSize realPage_;

@@ -10,11 +10,12 @@
 #include "ui/UiUtil.h"
 
 CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
-                     std::optional<wxSize> size)
+                     std::optional<wxSize> size, int key)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(caption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       items_(list),
-      current_(current) {
+      current_(current),
+      key_(key != 0 ? key : MakeRID(0, IDD, 0)) {
     list_ = new wxListBox(this, IDC_LIST, wxDefaultPosition, wxSize(180, 200), 0, nullptr, wxLB_SINGLE);
     ok_ = new wxButton(this, wxID_OK, "OK");
     auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
@@ -28,7 +29,7 @@ CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list
     SetSizerAndFit(column);
 
     if (auto& font = UiHooks::Current().applyScreenFont) font(*this);
-    UiUtil::TranslateWindowTexts(this, IDD);
+    UiUtil::TranslateWindowTexts(this, IDD, key_ / 10'000'000);
     SetTitle(wxString::FromUTF8(caption));
 
     // The rows up to the first one without a text, each with its value,
@@ -53,8 +54,8 @@ CPopupDlg::CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list
     list_->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { UpdateOk(); });
     list_->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { TryOk(); });
     ok_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { TryOk(); });
-    Bind(wxEVT_HELP, [this](wxHelpEvent&) {
-        if (auto& open = UiHooks::Current().openHelp) open(this, MakeRID(0, IDD, 0));
+    UiUtil::OnF1(*this, [this] {
+        if (auto& open = UiHooks::Current().openHelp) open(this, key_);
     });
 }
 
@@ -79,8 +80,8 @@ bool CPopupDlg::TryOk() {
 }
 
 int CPopupDlg::Popup(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
-                     std::optional<wxSize> size, int& out) {
-    CPopupDlg dialog(parent, caption, list, current, size);
+                     std::optional<wxSize> size, int& out, int key) {
+    CPopupDlg dialog(parent, caption, list, current, size, key);
     const int result = dialog.ShowModal();
     if (result == wxID_OK) out = dialog.Chosen();
     return result;

@@ -20,10 +20,14 @@ class CPopupDlg : public wxDialog {
     // `out` (untouched otherwise). Returns the modal result (wxID_OK or
     // wxID_CANCEL).
     static int Popup(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
-                     std::optional<wxSize> size, int& out);
+                     std::optional<wxSize> size, int& out, int key = 0);
 
+    // `key`: the RID the caller opens the popup for (0: the popup's own,
+    // (0, 227, 0)). F1 opens its help topic, and its sub-index is the one
+    // the popup's texts and rows are translated under, so the same list
+    // can read differently for each caller.
     CPopupDlg(wxWindow* parent, const std::string& caption, ItemList list, std::int32_t current,
-              std::optional<wxSize> size = std::nullopt);
+              std::optional<wxSize> size = std::nullopt, int key = 0);
 
     // The row index chosen by OK, -1 before.
     int Chosen() const { return chosen_; }
@@ -38,6 +42,7 @@ class CPopupDlg : public wxDialog {
 
     ItemList items_;
     std::int32_t current_;
+    int key_;
     int chosen_ = -1;
     wxListBox* list_ = nullptr;
     wxButton* ok_ = nullptr;

@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
 #include <wx/window.h>
+#include <wx/event.h>
 
 #include "language/Language.h"
 #include "ui/GridLogic.h"
@@ -134,24 +135,44 @@ void TranslateWindowTexts(wxWindow* window, int dialogId, int sub) {
     ScreenTranslation::TranslateScreen(window, dialogId, sub);
 }
 
-void ShowContextHelp(wxWindow* dialog, int dialogId) {
+void ShowContextHelp(wxWindow* dialog, int dialogId, int sub) {
     if (!dialog) return;
     wxWindow* focus = wxWindow::FindFocus();
     if (!focus || focus != dialog->FindWindow(2450)) return;
     const auto& hooks = UiHooks::Current();
-    if (hooks.openHelp) hooks.openHelp(dialog, MakeRID(0, dialogId, 0));
+    if (hooks.openHelp) hooks.openHelp(dialog, MakeRID(sub, dialogId, 0));
 }
 
-void ShowHelpForFocus(wxWindow* dialog, int dialogId) {
+void ShowHelpForFocus(wxWindow* dialog, int dialogId, int sub) {
     if (!dialog) return;
     const auto& hooks = UiHooks::Current();
-    int rid = MakeRID(0, dialogId, 0);
+    int rid = MakeRID(sub, dialogId, 0);
     wxWindow* focus = wxWindow::FindFocus();
     if (focus && focus != dialog && focus->GetId() > 0) {
-        const int controlRid = MakeRID(0, dialogId, focus->GetId());
+        const int controlRid = MakeRID(sub, dialogId, focus->GetId());
         if (hooks.hasHelpTopic && hooks.hasHelpTopic(controlRid)) rid = controlRid;
     }
     if (hooks.openHelp) hooks.openHelp(dialog, rid);
+}
+
+void OnF1(wxWindow& window, std::function<void()> help) {
+    window.Bind(wxEVT_CHAR_HOOK, [help = std::move(help)](wxKeyEvent& event) {
+        if (event.GetKeyCode() != WXK_F1 || event.HasAnyModifiers()) {
+            event.Skip();
+            return;
+        }
+        help();
+    });
+}
+
+void SendHelpEventOnF1(wxWindow& window) {
+    OnF1(window, [&window] {
+        wxWindow* target = wxWindow::FindFocus();
+        if (!target || !window.IsDescendant(target)) target = &window;
+        wxHelpEvent help(wxEVT_HELP, target->GetId(), wxDefaultPosition, wxHelpEvent::Origin_Keyboard);
+        help.SetEventObject(target);
+        target->GetEventHandler()->ProcessEvent(help);
+    });
 }
 
 void PlaceWindowRelative(wxWindow* window, wxWindow* /*parent*/, int dx, int dy) {

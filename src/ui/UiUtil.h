@@ -3,6 +3,7 @@
 // item lists, clearing controls, translating window texts, context help, the
 // grid's popup menu, and the clipboard.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -63,10 +64,19 @@ void SetDlgItemInt(wxWindow* dialog, int controlId, int value);
 // direct child's (id above 0) by RID (dialog, child id, sub); texts the
 // language lacks stay as they are. Edits and combo boxes keep their contents.
 void TranslateWindowTexts(wxWindow* window, int dialogId, int sub = 0);
-// Opens the dialog's topic, only when the focus is on its Help button (2450).
-void ShowContextHelp(wxWindow* dialog, int dialogId);
-// Opens the focused control's topic when it has one, else the dialog's.
-void ShowHelpForFocus(wxWindow* dialog, int dialogId);
+// Opens the dialog's topic (sub, dialog, 0), only when the focus is on its
+// Help button (2450).
+void ShowContextHelp(wxWindow* dialog, int dialogId, int sub = 0);
+// Opens the focused control's topic (sub, dialog, control) when it has one,
+// else the dialog's (sub, dialog, 0).
+void ShowHelpForFocus(wxWindow* dialog, int dialogId, int sub = 0);
+// F1 without modifiers anywhere inside `window` runs `help`. GTK sends no
+// help event for F1, so a dialog asks for its topic through this.
+void OnF1(wxWindow& window, std::function<void()> help);
+// F1 inside `window` sends a help event to the focused control (or to the
+// window), from where it travels up through the parents, so the help
+// handlers of panes and controls answer it.
+void SendHelpEventOnF1(wxWindow& window);
 
 // ---- windows ------------------------------------------------------------------
 

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
+#include <vector>
 
 #include "ui/GridLogic.h"
 
@@ -72,6 +74,30 @@ int Modifiers(const wxKeyboardState& k) {
     return (k.ShiftDown() ? 1 : 0) | (k.ControlDown() ? 2 : 0) | (k.AltDown() ? 4 : 0);
 }
 
+// Measuring text is the dearest part of painting a grid (every cell was
+// measured twice per paint, through the toolkit's text layout), and grids
+// repeat the same few words down their columns. Extents are kept per font
+// and text; the cache is bounded and simply starts over when full.
+class TextExtentCache {
+  public:
+    static wxSize Measure(wxDC& dc, const wxString& text) {
+        static std::unordered_map<wxString, wxSize, wxStringHash, wxStringEqual> cache;
+        const wxFont& font = dc.GetFont();
+        wxString key;
+        key << font.GetFaceName() << '\x1f' << font.GetFractionalPointSize() << '\x1f'
+            << font.GetNumericWeight() << '\x1f' << int(font.GetStyle()) << '\x1f'
+            << int(font.GetUnderlined()) << '\x1f' << dc.GetContentScaleFactor() << '\x1f' << text;
+        if (auto it = cache.find(key); it != cache.end()) return it->second;
+        if (cache.size() >= kLimit) cache.clear();
+        wxCoord w = 0, h = 0;
+        dc.GetTextExtent(text, &w, &h);
+        return cache.emplace(std::move(key), wxSize(w, h)).first->second;
+    }
+
+  private:
+    static constexpr std::size_t kLimit = 8192;
+};
+
 const wxString kDragFormat = "application/x-pardexwin-grid-rows";
 
 class FlexDataObject : public wxCustomDataObject {
@@ -80,6 +106,36 @@ class FlexDataObject : public wxCustomDataObject {
 };
 
 }  // namespace
+
+// The grid's own text layout (lines stacked, each aligned on its own, one
+// pixel of margin at the aligned edges), measuring each line once.
+void DrawGridCellText(wxDC& dc, const wxString& text, const wxRect& rect, int horizAlign, int vertAlign) {
+    if (text.empty()) return;
+    wxArrayString lines = wxSplit(text, '\n', '\0');
+    if (text.Last() == '\n') lines.pop_back();  // a closing line break opens no line
+    constexpr int kMargin = 1;
+    std::vector<wxSize> sizes;
+    sizes.reserve(lines.size());
+    int boxHeight = 0;
+    for (const wxString& line : lines) {
+        sizes.push_back(line.empty() ? wxSize(0, dc.GetCharHeight()) : TextExtentCache::Measure(dc, line));
+        boxHeight += sizes.back().y;
+    }
+    wxDCClipper clip(dc, rect);
+    int y = vertAlign == wxALIGN_BOTTOM   ? rect.y + rect.height - boxHeight - kMargin
+            : vertAlign == wxALIGN_CENTRE ? rect.y + (rect.height - boxHeight) / 2
+                                          : rect.y + kMargin;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].empty()) {
+            const int width = sizes[i].x;
+            const int x = horizAlign == wxALIGN_RIGHT    ? rect.x + rect.width - width - kMargin
+                          : horizAlign == wxALIGN_CENTRE ? rect.x + (rect.width - width) / 2
+                                                         : rect.x + kMargin;
+            dc.DrawText(lines[i], x, y);
+        }
+        y += sizes[i].y;
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Renderer: the cell text with "\r\n" line breaks, an optional picture and an
@@ -114,7 +170,7 @@ class FlexCellRenderer : public wxGridCellStringRenderer {
         SetTextColoursAndFont(grid, attr, dc, isSelected);
         int h, v;
         attr.GetAlignment(&h, &v);
-        grid.DrawTextRectangle(dc, DisplayText(grid.GetCellValue(row, col)), inner, h, v);
+        DrawGridCellText(dc, DisplayText(grid.GetCellValue(row, col)), inner, h, v);
     }
 
     wxSize GetBestSize(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, int row, int col) override {

@@ -23,6 +23,10 @@
 
 class FlexTextEditor;
 
+// Draws a cell's text as wxGrid lays it out (lines stacked, each aligned on
+// its own), measuring each distinct text once per font.
+void DrawGridCellText(wxDC& dc, const wxString& text, const wxRect& rect, int horizAlign, int vertAlign);
+
 // One event class for every cell event; the fields a handler may change to
 // answer the grid are noted.
 class FlexGridEvent : public wxCommandEvent {

@@ -14,9 +14,11 @@
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MessageService.h"
 #include "ui/RealInput.h"
+#include "ui/UiHooks.h"
 #include "ui/WinTestUtil.h"
 
 using namespace RealInput;
@@ -161,6 +163,25 @@ TEST_F(FileConvWin, ANewBandDisablesTheChannelBox) {
     Fixtures::WriteImage(dir.path() / Model::VariantTable[0].fileName, Fixtures::VariantImage(0));
     CloneImage working = user;
     EXPECT_FALSE(Run(working));
+}
+
+// F1 in the first step asks for the focused control's topic.
+TEST_F(FileConvWin, F1AsksForTheFocusedControlsTopic) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.hasHelpTopic = [](int rid) { return rid == MakeRID(0, 616, 2101); };
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    WhenModal<CFileConvModelDlg>([&](CFileConvModelDlg& model) {
+        Settle();
+        ASSERT_TRUE(Focus(model.Combo(CFileConvModelDlg::IDC_BAND)));
+        Key(WXK_F1);
+        Click(model.FindWindow(wxID_CANCEL));
+    });
+    CloneImage working = user;
+    EXPECT_FALSE(Run(working));
+    hooks = saved;
+    EXPECT_EQ(asked, std::vector<int>{MakeRID(0, 616, 2101)});
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "Fixtures.h"
+#include "MainFrameFixture.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
 #include "app/MainFrm.h"
@@ -29,34 +30,13 @@ namespace Col = ChannelGridCells::Col;
 
 namespace {
 
-class GridSizeTest : public ::testing::Test {
+class GridSizeTest : public MainFrameFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(program);
-        for (const auto& row : Model::VariantTable)
-            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
-        SetProfilePath(dir.path() / "pardex.xml");
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
-        MainItems::ResetVisible();
-        Screens::ClearAll();
-        RegisterScreens();
-        frame = new CMainFrame(&recent, {program}, program);
-        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
-        frame->RefreshAllPanes();
-        frame->SetSize(1400, 900);
-        frame->Show();
-        RealInput::Settle();
-        frame->AfterShow();
-        RealInput::Settle();
+        ASSERT_NO_FATAL_FAILURE(OpenFrame());
+        ShowFrame(wxSize(1400, 900));
         ASSERT_NE(Grid(), nullptr);
         ASSERT_TRUE(RealInput::Focus(Grid()));
-    }
-    void TearDown() override {
-        if (frame) frame->Destroy();
-        RealInput::Settle();
-        Screens::ClearAll();
-        SetProfilePath({});
     }
     CVSFlexGrid* Grid() const {
         auto* pane = dynamic_cast<ChannelList*>(frame->MainView()->ActivePane());
@@ -72,12 +52,6 @@ class GridSizeTest : public ::testing::Test {
         }
         RealInput::Settle(300);
     }
-
-    TestHost host;
-    TempDir dir;
-    fs::path program = dir.path() / "bin";
-    CVondelRecentFileList recent;
-    CMainFrame* frame = nullptr;
 };
 
 // Every cell text, line by line, measured in the cell's font, against the

@@ -14,12 +14,14 @@
 #include "app/AboutDlg.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
+#include "app/FileNewDlg.h"
 #include "app/LanguageSetup.h"
 #include "app/MainFrm.h"
 #include "app/PaneSelectorDlg.h"
 #include "app/MenuCommands.h"
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
+#include "image/ItemsSystem.h"
 #include "image/TestHost.h"
 #include "language/Language.h"
 #include "language/LanguageFixtures.h"
@@ -29,6 +31,7 @@
 #include "ui/HtmlPrinterWindow.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
+#include "ui/RealInput.h"
 #include "ui/VSFlexGrid.h"
 
 namespace fs = std::filesystem;
@@ -198,4 +201,49 @@ TEST_F(LanguageAppWinTest, PaneSelectorGroupNumbersFollowTheLanguage) {
     Lang::LoadLanguage({});
     Yield();
     EXPECT_EQ(groups->GetString(1), "02");
+}
+
+// The New dialog refills its keypad box through the language whenever the
+// display changes, for a portable (product type 2, which no default data
+// file holds: the document is made one here).
+TEST_F(LanguageAppWinTest, NewDialogKeypadRowsRefilledInTheLanguage) {
+    const fs::path file = dir.path() / "de.xml";
+    std::ofstream(file) << R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog603>
+    <RID_6032104><base>No Key</base><string>Keine Taste</string></RID_6032104>
+    <RID_6032104><base>16 Key</base><string>16 Tasten</string></RID_6032104>
+  </Dialog603>
+</Language>
+)";
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    ItemMap::SetProductType(frame->Document().CurrentImage, 2);
+    CFileNewDlg dialog(frame, frame->Document());
+    dialog.Show();
+    wxChoice* lcd = dialog.Box(CFileNewDlg::IDC_LCD);
+    wxChoice* keypad = dialog.Box(CFileNewDlg::IDC_KEYPAD);
+    auto rows = [keypad] {
+        std::vector<std::string> out;
+        for (unsigned i = 0; i < keypad->GetCount(); ++i) out.push_back(keypad->GetString(i).utf8_string());
+        return out;
+    };
+    struct Case {
+        const char* display;
+        std::vector<std::string> keypads;
+    };
+    const Case cases[] = {
+        {"None(ZT-610)", {"Keine Taste"}},
+        {"LCD(ZT-640)", {" 4 Key"}},
+        {" ", {" 4 Key", "16 Tasten"}},  // the first, blank display row
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(RealInput::PickRow(lcd, lcd->FindString(c.display, true))) << c.display;
+        RealInput::Settle();
+        EXPECT_EQ(rows(), c.keypads) << c.display;
+    }
+    // Back to the program's own texts while the dialog is open.
+    Lang::LoadLanguage({});
+    Yield();
+    EXPECT_EQ(rows(), (std::vector<std::string>{" 4 Key", "16 Key"}));
+    dialog.Hide();
 }

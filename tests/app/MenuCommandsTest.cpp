@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "MenuTexts.h"
 #include "app/MenuCommands.h"
 #include "ui/MainItems.h"
 
@@ -26,17 +27,17 @@ MenuModel& DropDownOf(MenuModel& bar, int index) {
 
 }  // namespace
 
-TEST(CommandTable, IdsAreUniqueAndEveryMenuCommandIsInTheResourceWithItsText) {
+TEST(CommandTable, IdsAreUniqueAndTheResourceHoldsEveryEntryWithItsCaption) {
     std::set<int> seen;
+    for (const CommandRow& row : CommandTable()) EXPECT_TRUE(seen.insert(row.id).second) << row.id;
     const MenuModel resource = MainMenuResource();
-    for (const CommandRow& row : CommandTable()) {
-        EXPECT_TRUE(seen.insert(row.id).second) << row.id;
-        // The grids' own entry and the watcher's command have no main-menu entry.
-        if (row.id == Cmd::AutoGridWidthGrid || row.id == Cmd::ModelInfoImport) continue;
-        const MenuEntry* entry = FindEntry(resource, row.id);
-        ASSERT_NE(entry, nullptr) << row.id;
-        EXPECT_EQ(entry->text, row.text) << row.id;
+    for (const MenuTexts::Entry& expected : MenuTexts::kMainMenu) {
+        const MenuEntry* entry = FindEntry(resource, expected.id);
+        ASSERT_NE(entry, nullptr) << expected.id;
+        EXPECT_EQ(entry->text, expected.text) << expected.id;
     }
+    // And no entry beyond them.
+    for (int id : CommandIds(resource)) EXPECT_NE(MenuTexts::TextOf(id), nullptr) << id;
 }
 
 TEST(CommandTable, TextsAndKindsOfTheTable) {

@@ -14,6 +14,7 @@
 #include <regex>
 #include <set>
 
+#include "A4Printout.h"
 #include "Fixtures.h"
 #include "app/MainInfoDlg.h"
 #include "app/MenuCommands.h"
@@ -132,16 +133,9 @@ TEST_F(PrintDocumentWinTest, PreviewOpensAndPageOneIsNotBlank) {
     wxYield();
 
     // Pages as the printer draws them, A4 at 100 dpi.
-    const int w = 827, h = 1169;
-    const std::string font = CurrentPrintLanguage().fontName;
-    FitPagePrintout printout(
-        "page", wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
-        wxString::FromUTF8(font));
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(100, 100);
-    printout.SetPageSizePixels(w, h);
-    printout.SetPageSizeMM(210, 297);
-    printout.SetPaperRectPixels(wxRect(0, 0, w, h));
+    const int w = kA4Width, h = kA4Height;
+    const auto a4 = A4Printout(image);
+    FitPagePrintout& printout = *a4;
     auto render = [&](int page, bool prepare) {
         wxBitmap bitmap(w, h, 24);
         {

@@ -13,7 +13,9 @@
 #include <array>
 #include <filesystem>
 
+#include "A4Printout.h"
 #include "Fixtures.h"
+#include "MainFrameFixture.h"
 #include "app/AppState.h"
 #include "app/MainFrm.h"
 #include "app/RecentFileList.h"
@@ -27,6 +29,7 @@
 #include "ui/HtmlPrinter.h"
 #include "ui/HtmlPrinterWindow.h"
 #include "ui/MainItems.h"
+#include "ui/PrintSurface.h"
 #include "ui/RealInput.h"
 
 namespace fs = std::filesystem;
@@ -57,43 +60,25 @@ class PrintDialogWatch : public wxModalDialogHook {
     int from = 0, to = 0;
 };
 
-class PrintMenuTest : public ::testing::Test {
+class PrintMenuTest : public MainFrameFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(program);
-        for (const auto& row : Model::VariantTable)
-            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
-        SetProfilePath(dir.path() / "pardex.xml");
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
-        MainItems::ResetVisible();
-        Screens::ClearAll();
         PrintScreens::ClearAll();
-        RegisterScreens();
-        frame = new CMainFrame(&recent, {program}, program);
-        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+        ASSERT_NO_FATAL_FAILURE(OpenFrame());
         // Channel 1 copied into channels 2-128: the channel table takes three pages.
         std::vector<int> targets;
         for (int ch = 1; ch < 128; ++ch) targets.push_back(ch);
         const std::array<int, 1> first{0};
         Channel::StoreClipboard(frame->Document().CurrentImage, first);
         Channel::PasteClipboard(frame->Document().CurrentImage, targets);
-        frame->RefreshAllPanes();
-        frame->SetSize(1200, 800);
-        frame->Show();
-        RealInput::Settle();
-        frame->AfterShow();
-        RealInput::Settle();
+        ShowFrame(wxSize(1200, 800));
         ASSERT_TRUE(RealInput::Focus(frame));
     }
     void TearDown() override {
         for (wxWindow* w : wxTopLevelWindows)
             if (w != frame) w->Destroy();
-        if (frame) frame->Destroy();
-        RealInput::Settle();
-        Screens::ClearAll();
+        MainFrameFixture::TearDown();
         PrintScreens::ClearAll();
-        SetProfilePath({});
     }
     // The File menu opened with Alt+F and an entry chosen by its mnemonic.
     static void FileMenu(int mnemonic) {
@@ -106,12 +91,6 @@ class PrintMenuTest : public ::testing::Test {
             if (auto* p = dynamic_cast<wxPreviewFrame*>(w); p && p->IsShown()) return p;
         return nullptr;
     }
-
-    TestHost host;
-    TempDir dir;
-    fs::path program = dir.path() / "bin";
-    CVondelRecentFileList recent;
-    CMainFrame* frame = nullptr;
 };
 
 // A page as the preview shows it: the paper (the white area the preview
@@ -150,17 +129,9 @@ PreviewPage ShowPage(wxPrintPreviewBase& preview, int page) {
 
 // The pages of the document as the printer lays them out (A4 at 100 dpi).
 int PrintedPageCount(const CloneImage& image) {
-    const int w = 827, h = 1169;
-    const std::string font = CurrentPrintLanguage().fontName;
-    FitPagePrintout printout(
-        "page", wxString::FromUTF8(HtmlForRendering(HtmlPrinter::Instance().BuildHtml(image), font)),
-        wxString::FromUTF8(font));
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(100, 100);
-    printout.SetPageSizePixels(w, h);
-    printout.SetPageSizeMM(210, 297);
-    printout.SetPaperRectPixels(wxRect(0, 0, w, h));
-    wxBitmap bitmap(w, h, 24);
+    const auto a4 = A4Printout(image);
+    FitPagePrintout& printout = *a4;
+    wxBitmap bitmap(kA4Width, kA4Height, 24);
     wxMemoryDC dc(bitmap);
     printout.SetDC(&dc);
     printout.OnPreparePrinting();
@@ -168,6 +139,43 @@ int PrintedPageCount(const CloneImage& image) {
     printout.GetPageInfo(&minPage, &maxPage, &from, &to);
     printout.SetDC(nullptr);
     return maxPage;
+}
+
+// Prints `printout` as the printer does, through its begin-print and
+// draw-page steps, onto GTK's PDF export at `dpi`: the print without a
+// dialog. Gives the number of pages printed.
+int PrintOnPrintSurface(wxPrintout& printout, const wxPrintDialogData& settings, wxSize paper, int dpi,
+                        const fs::path& pdf) {
+    wxPrintDialogData data(settings);
+    wxGtkPrinter printer(&data);
+    PrintSurfaceSteps steps;
+    int printed = 0;
+    steps.begin = [&](GtkPrintOperation* op, GtkPrintContext* context) {
+        printer.BeginPrint(&printout, op, context);
+    };
+    steps.draw = [&](GtkPrintOperation* op, GtkPrintContext* context, int page) {
+        printer.DrawPage(&printout, op, context, page);
+        ++printed;
+    };
+    if (!RunOnPrintSurface(paper, dpi, pdf.string(), steps)) return -1;
+    printout.OnEndPrinting();
+    return printed;
+}
+
+// A page of a prepared printout drawn at a fixed size: two printouts that
+// break their pages at the same places give the same picture.
+std::vector<unsigned char> DrawnPage(wxPrintout& printout, int page) {
+    wxBitmap bitmap(600, 848, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        printout.SetDC(&dc);
+        printout.OnPrintPage(page);
+        printout.SetDC(nullptr);
+    }
+    const wxImage picture = bitmap.ConvertToImage();
+    return {picture.GetData(), picture.GetData() + picture.GetWidth() * picture.GetHeight() * 3};
 }
 
 }  // namespace
@@ -214,4 +222,43 @@ TEST_F(PrintMenuTest, PreviewPagesStayInsideTheMarginsAsPrinted) {
         EXPECT_LE(shown.contentRight, shown.paperWidth * (1.0 - 25.2 / 210.0) + 2) << "page " << page;
     }
     frame->Close(true);
+}
+
+// A4 and Letter: the preview cuts Letter's 215.9 mm off to 215, the printer
+// rounds it to 216.
+TEST_F(PrintMenuTest, PreviewBreaksThePagesWhereThePrintDoes) {
+    wxPrintData& settings = *HtmlPrinter::Instance().Engine(this->frame).GetPrintData();
+    const wxPaperSize before = settings.GetPaperId();
+    for (const wxPaperSize paperId : {wxPAPER_A4, wxPAPER_LETTER}) {
+        SCOPED_TRACE(paperId == wxPAPER_A4 ? "A4" : "Letter");
+        settings.SetPaperId(paperId);
+        FileMenu('v');
+        ASSERT_TRUE(RealInput::WaitFor([] { return PreviewFrame() != nullptr; }, 8000));
+        wxPreviewFrame* frame = PreviewFrame();
+        wxPrintPreviewBase* preview = nullptr;
+        for (wxWindow* child : frame->GetChildren())
+            if (auto* bar = dynamic_cast<wxPreviewControlBar*>(child)) preview = bar->GetPrintPreview();
+        ASSERT_NE(preview, nullptr);
+        ASSERT_TRUE(RealInput::WaitFor([&] { return preview->GetMaxPage() > 1; }));
+
+        // The preview's own printout for printing, printed on the paper and at
+        // the resolution the preview shows.
+        wxPrintout& shown = *preview->GetPrintout();
+        wxPrintout& printed = *preview->GetPrintoutForPrinting();
+        int dpiX = 0, dpiY = 0;
+        shown.GetPPIPrinter(&dpiX, &dpiY);
+        const wxSize paper = shown.GetPaperRectPixels().GetSize();
+        const int pages = PrintOnPrintSurface(printed, preview->GetPrintDialogData(), paper, dpiY,
+                                              dir.path() / "print.pdf");
+
+        // Before, the preview measured its text on the screen's bitmap and broke
+        // 128 channels into 11 pages where the print made 13.
+        ASSERT_GE(pages, 5);
+        EXPECT_EQ(preview->GetMaxPage(), pages);
+        for (int page = 1; page <= std::min(pages, preview->GetMaxPage()); ++page)
+            EXPECT_TRUE(DrawnPage(shown, page) == DrawnPage(printed, page)) << "page " << page;
+        frame->Close(true);
+        RealInput::Settle(300);
+    }
+    settings.SetPaperId(before);
 }

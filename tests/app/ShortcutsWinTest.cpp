@@ -9,9 +9,11 @@
 #include <wx/menu.h>
 #include <wx/timer.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Fixtures.h"
+#include "MenuTexts.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
 #include "app/MainFrm.h"
@@ -24,44 +26,26 @@
 #include "image/ItemsHeader.h"
 #include "image/Model.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/MainItems.h"
+#include "ui/UiHooks.h"
 #include "ui/RealInput.h"
+#include "MainFrameFixture.h"
 
 namespace fs = std::filesystem;
 namespace Col = ChannelGridCells::Col;
 
 namespace {
 
-class ShortcutTest : public ::testing::Test {
+class ShortcutTest : public MainFrameFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(program);
-        for (const auto& row : Model::VariantTable)
-            fs::copy_file(fs::path(ZT_PROGRAM_EXE).parent_path() / row.fileName, program / row.fileName);
-        SetProfilePath(dir.path() / "pardex.xml");
-        AppState::ServiceMode() = 0;
-        AppState::AppMode() = 0;
-        MainItems::ResetVisible();
-        Screens::ClearAll();
-        RegisterScreens();
-        frame = new CMainFrame(&recent, {program}, program);
-        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
-        frame->RefreshAllPanes();
-        frame->SetSize(1200, 800);
-        frame->Show();
-        RealInput::Settle();
-        frame->AfterShow();
-        RealInput::Settle();
+        ASSERT_NO_FATAL_FAILURE(OpenFrame());
+        ShowFrame(wxSize(1200, 800));
         grid = dynamic_cast<ChannelList*>(frame->MainView()->ActivePane());
         ASSERT_NE(grid, nullptr);
         ASSERT_TRUE(RealInput::Focus(grid->Grid()));
-    }
-    void TearDown() override {
-        if (frame) frame->Destroy();
-        RealInput::Settle();
-        Screens::ClearAll();
-        SetProfilePath({});
     }
     CloneImage& Image() { return frame->Document().CurrentImage; }
     std::string Clipboard() {
@@ -74,27 +58,26 @@ class ShortcutTest : public ::testing::Test {
         return text;
     }
 
-    TestHost host;
-    TempDir dir;
-    fs::path program = dir.path() / "bin";
-    CVondelRecentFileList recent;
-    CMainFrame* frame = nullptr;
     ChannelList* grid = nullptr;
 };
 
 }  // namespace
 
-TEST(Shortcuts, EveryShortcutOfTheMenuTextsHasItsCommand) {
-    int found = 0;
-    for (const CommandRow& row : CommandTable()) {
-        const int key = Shortcuts::KeyOfMenuText(row.text);
-        if (key == 0) continue;
-        ++found;
-        EXPECT_EQ(Shortcuts::CommandForKey(key, true, false, false), row.id) << row.text;
-        EXPECT_EQ(Shortcuts::CommandForKey(key, false, false, false), 0) << row.text;
-        EXPECT_EQ(Shortcuts::CommandForKey(key, true, true, false), 0) << row.text;
+TEST(Shortcuts, CtrlLettersRunTheirCommandsAndNothingElseDoes) {
+    for (const MenuTexts::Shortcut& s : MenuTexts::kShortcuts) {
+        EXPECT_EQ(Shortcuts::CommandForKey(s.key, true, false, false), s.id) << s.key;
+        EXPECT_EQ(Shortcuts::CommandForKey(s.key - 'A' + 'a', true, false, false), s.id) << s.key;
+        EXPECT_EQ(Shortcuts::CommandForKey(s.key, false, false, false), 0) << s.key;
+        EXPECT_EQ(Shortcuts::CommandForKey(s.key, true, true, false), 0) << s.key;
+        EXPECT_EQ(Shortcuts::CommandForKey(s.key, true, false, true), 0) << s.key;
     }
-    EXPECT_GE(found, 11);  // N O S P C V Y T X I W
+    for (char key = 'A'; key <= 'Z'; ++key) {
+        const bool listed = std::any_of(std::begin(MenuTexts::kShortcuts), std::end(MenuTexts::kShortcuts),
+                                        [key](const MenuTexts::Shortcut& s) { return s.key == key; });
+        if (!listed) {
+            EXPECT_EQ(Shortcuts::CommandForKey(key, true, false, false), 0) << key;
+        }
+    }
     EXPECT_EQ(Shortcuts::KeyOfMenuText("&Set to Pri CH"), 0);
 }
 
@@ -161,4 +144,21 @@ TEST_F(ShortcutTest, ContextMenuHoldsTheWholeEditMenu) {
     RealInput::Settle(800);
     EXPECT_EQ(shown.size(), 10u);
     EXPECT_EQ(ItemMap::GetPriorityChannel(Image(), 0), 0xFFu);
+}
+
+// F1 in the grid asks for the help topic of the current column (sub-index
+// = column, dialog 134, grid 1063), or the pane's when there is none.
+TEST_F(ShortcutTest, F1InTheGridAsksForTheColumnsTopic) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.hasHelpTopic = [](int rid) { return rid == MakeRID(Col::Tag, 134, 1063); };
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    const int row = ChannelGridCells::FixedRows + 1;
+    RealInput::ClickCell(*grid->Grid(), row, Col::Tag);
+    RealInput::Key(WXK_F1);
+    RealInput::ClickCell(*grid->Grid(), row, Col::Scan);
+    RealInput::Key(WXK_F1);
+    hooks = saved;
+    EXPECT_EQ(asked, (std::vector<int>{MakeRID(Col::Tag, 134, 1063), MakeRID(0, 134, 0)}));
 }

@@ -5,12 +5,16 @@
 #include <wx/choice.h>
 #include <wx/listbox.h>
 
+
 #include "ChannelGridFixture.h"
 #include "WinTestUtil.h"
 #include "channel/ChannelPopups.h"
 #include "image/ChannelOps.h"
 #include "image/ItemsChannel.h"
 #include "image/TestHost.h"
+#include "language/LanguageFixtures.h"
+#include "ui/RealInput.h"
+#include "ui/UiHooks.h"
 
 using ChannelGridFixture::LoadDefault;
 
@@ -181,4 +185,35 @@ TEST_F(PopupFixture, SubAudioOkWithoutAChoiceKeepsTheStoredCode) {
     CChSetupSubAudio none(frame.frame, image, 0, ChannelPopups::Direction::Decode);
     none.Confirm();
     EXPECT_EQ(none.GetReturnCode(), wxID_CANCEL);
+}
+
+// The sub-audio captions are a list of their own, translated under
+// sub-index 77 of the popup's RIDs (not under the popup's caption); F1 in a
+// popup asks for the popup's topic.
+TEST_F(PopupFixture, SubAudioCaptionsInTheLanguageAndF1) {
+    {
+        const LanguageFixtures::ScopedLanguage german(R"(  <Dialog227>
+    <RID_772273901><base>CTCSS Frequency(Decode)</base><string>CTCSS-Ton (Empfang)</string></RID_772273901>
+    <RID_2273901><base>DCS Code(Encode)</base><string>not this one</string></RID_2273901>
+  </Dialog227>
+)");
+        ASSERT_TRUE(german.Loaded());
+        Channel::SetRxSubAudio(image, 0, {1, 885, 0});
+        Channel::SetTxSubAudio(image, 0, 2, 19);
+        EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Decode).GetTitle().utf8_string(),
+                  "CTCSS-Ton (Empfang)");
+        EXPECT_EQ(CChSetupSubAudio(frame.frame, image, 0, ChannelPopups::Direction::Encode).GetTitle().utf8_string(),
+                  "DCS Code(Encode)");
+    }
+
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    CChSetupPopup vox(frame.frame, image, 0, ChannelPopups::PopupKind::Vox);
+    vox.Show();
+    ASSERT_TRUE(RealInput::Focus(vox.List()));
+    RealInput::Key(WXK_F1);
+    hooks = saved;
+    EXPECT_EQ(asked, std::vector<int>{MakeRID(0, CChSetupPopup::IDD, 0)});
 }

@@ -15,6 +15,8 @@
 #include "image/ItemsSystem.h"
 #include "image/TagCharRule.h"
 #include "image/TestHost.h"
+#include "language/Language.h"
+#include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
 using namespace ZoneAllocation;
@@ -183,6 +185,26 @@ TEST_F(AllocationWin, TheMenuCommandWritesTheWorkingCopyOnlyOnOk) {
     EXPECT_TRUE(CZoneAllocationDlg::Edit(frame.frame, working));
     CZoneAllocationDlg::SetModalRunner(nullptr);
     EXPECT_EQ(TagCodesToText(ItemMap::GetGroupTag(working, 0)), "FIRST   ");
+}
+
+// F1 on the grid asks for the help of the current cell's kind (here a
+// group's tag row, sub-index 1).
+TEST_F(AllocationWin, F1OnTheGridAsksForTheCellsTopic) {
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    RunOnCopy([](CZoneAllocationDlg& dialog) {
+        dialog.Show();
+        CVSFlexGrid* grid = dialog.Grid();
+        grid->SetGridCursor(TagRow, 1);
+        EXPECT_TRUE(RealInput::Focus(grid));
+        RealInput::Key(WXK_F1);
+        dialog.OnCancel();
+        return dialog.GetReturnCode();
+    });
+    hooks = saved;
+    EXPECT_EQ(asked, std::vector<int>{MakeRID(1, 601, 1013)});
 }
 
 // A real right click on the grid opens its context menu (the row entries

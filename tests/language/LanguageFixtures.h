@@ -4,6 +4,10 @@
 #include <fstream>
 #include <string>
 
+#include "image/TestHost.h"
+#include "language/Language.h"
+#include "language/SettingsFile.h"
+
 namespace LanguageFixtures {
 
 // Japanese: the language dialog (621), the progress dialog's state texts,
@@ -62,5 +66,29 @@ inline std::filesystem::path Write(const std::filesystem::path& folder, const st
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
+
+// A German file of `groups` (groups of RID_<n> entries) in force for the
+// life of the object; the settings it writes go to a folder of its own and
+// the program's own texts come back at the end.
+class ScopedLanguage {
+  public:
+    explicit ScopedLanguage(const std::string& groups) {
+        SetProfilePath(dir_.path() / "settings.xml");
+        const std::string text =
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language xml:lang=\"de\">\n" + groups + "</Language>\n";
+        loaded_ = Lang::LoadLanguage(Write(dir_.path(), "de.xml", text));
+    }
+    ~ScopedLanguage() {
+        Lang::LoadLanguage({});
+        SetProfilePath({});
+    }
+    ScopedLanguage(const ScopedLanguage&) = delete;
+    ScopedLanguage& operator=(const ScopedLanguage&) = delete;
+    bool Loaded() const { return loaded_; }
+
+  private:
+    TempDir dir_;
+    bool loaded_ = false;
+};
 
 }  // namespace LanguageFixtures

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ImageDiff.h"
+#include "PrintCases.h"
 #include "image/TestHost.h"
 #include "settings/Emergency.h"
 #include "settings/FrontPanel.h"
@@ -19,12 +20,7 @@
 using namespace Settings;
 
 TEST(DialogPrint, EveryDialogPrintsItsShownControls) {
-    struct Case {
-        std::unique_ptr<SettingsDialogModel> (*make)();
-        std::vector<std::string> present;
-        std::vector<std::string> absent;
-    };
-    const Case cases[] = {
+    const SettingsTest::PrintCase cases[] = {
         {&CPowerSavingDlg::MakeDialog,
          {"[Power Saving]", "<td>Power ON TAG:</td>\n<td>WELCOME", "<td>RX Save Mode:</td>\n<td>1:2</td>",
           "<td>TOT Penalty Timer:</td>\n<td>0 sec</td>"},
@@ -52,15 +48,7 @@ TEST(DialogPrint, EveryDialogPrintsItsShownControls) {
          {"EMG TAG", "MIC Level", "EMG AF", "Receive Flash", "LCD Backlight"}},
     };
     TestHost host;
-    const CloneImage image = SettingsTest::DefaultImage();
-    for (const Case& c : cases) {
-        SettingsPrint print(c.make(), image);
-        std::string out;
-        print.RenderPage(out, &image);
-        for (const auto& text : c.present)
-            EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
-        for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
-    }
+    SettingsTest::ExpectFirstPages(cases);
 }
 
 // The key functions print the page the menu opens for the product type: a

@@ -44,10 +44,7 @@ TEST_F(EmergencyWin, SelectChannelWritesTheChosenPosition) {
 
     OpenDialog();
     EXPECT_EQ(wxDynamicCast(Control(Page::IDC_SELECT_CHANNEL), wxComboBox)->GetSelection(), 1);
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(EmergencyWin, SilentModeBlanksTheDependentBoxesAndOkLeavesThem) {
@@ -85,7 +82,5 @@ TEST_F(EmergencyWin, CancelLeavesTheDocument) {
     Pick(Page::IDC_LED_COLOR, "Orange");
     Pick(Page::IDC_LONE_WORKER, "30 min");
     Type(Page::IDC_DTMF_CODE, "123");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

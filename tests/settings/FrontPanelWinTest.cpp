@@ -15,16 +15,7 @@ namespace {
 using P1 = CFrontPanelPage1Dlg;
 using P2 = CFrontPanelPage2Dlg;
 
-struct FrontPanelWin : SettingsWin {
-    void OpenDialog() { Open(&CFrontPanelDlg::MakeDialog); }
-    // Brings the tab of `page` forward with the keyboard.
-    void ShowPage(std::size_t page) {
-        auto* book = dialog->FindWindow(1130);
-        ASSERT_NE(book, nullptr);
-        ASSERT_TRUE(Focus(book));
-        Key(page == 0 ? WXK_LEFT : WXK_RIGHT);
-    }
-};
+using FrontPanelWin = DialogWin<&CFrontPanelDlg::MakeDialog>;
 
 }  // namespace
 
@@ -36,7 +27,7 @@ TEST_F(FrontPanelWin, OkChangesExactlyTheChosenBytes) {
     Pick(P1::IDC_INT_MIC_GAIN, "+3 dB");
     Pick(P1::IDC_KEY_LOCK, "Enable");
     Pick(P1::IDC_KEY_HOLDING_TIME, "650 msec");
-    ShowPage(1);
+    ShowTab(1);
     Pick(P2::IDC_TX, "OFF", 1);
     ClickOk();
     const CloneImage before = document;
@@ -51,10 +42,7 @@ TEST_F(FrontPanelWin, OkChangesExactlyTheChosenBytes) {
                        {CloneImage::BlockOffset(8, 0x171), 0}}));
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(FrontPanelWin, CancelLeavesTheDocument) {
@@ -62,9 +50,7 @@ TEST_F(FrontPanelWin, CancelLeavesTheDocument) {
     OpenDialog();
     Pick(P1::IDC_PTT_LOCK, "Enable");
     Pick(P1::IDC_EXT_MIC_GAIN, "-6 dB");
-    ShowPage(1);
+    ShowTab(1);
     Pick(P2::IDC_VOX, "OFF", 1);
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

@@ -18,15 +18,8 @@ namespace {
 using P1 = CHardwarePage1Dlg;
 using P2 = CHardwarePage2Dlg;
 
-struct HardwareWin : SettingsWin {
+struct HardwareWin : DialogWin<&CHardwareDlg::MakeDialog> {
     HardwareWin() { host.serviceMode = ServiceModes::Engineer; }
-    void OpenDialog() { Open(&CHardwareDlg::MakeDialog); }
-    void ShowPage(std::size_t page) {
-        auto* book = dialog->FindWindow(1130);
-        ASSERT_NE(book, nullptr);
-        ASSERT_TRUE(Focus(book));
-        Key(page == 0 ? WXK_LEFT : WXK_RIGHT);
-    }
     wxString Shown(int id, std::size_t page) {
         auto* edit = wxDynamicCast(Control(id, page), wxTextCtrl);
         return edit ? edit->GetValue() : wxString();
@@ -42,7 +35,7 @@ TEST_F(HardwareWin, OkChangesExactlyTheChosenBytes) {
     Type(P1::IDC_SQL_ATTACK, "57");
     Key(WXK_TAB);
     EXPECT_EQ(Shown(P1::IDC_SQL_ATTACK, 0), "55");
-    ShowPage(1);
+    ShowTab(1);
     Type(P2::IDC_MAX_CHANNEL, "37", 1);
     Key(WXK_TAB);
     EXPECT_EQ(Shown(P2::IDC_MAX_CHANNEL, 1), "32");
@@ -57,10 +50,7 @@ TEST_F(HardwareWin, OkChangesExactlyTheChosenBytes) {
                        {CloneImage::BlockOffset(8, 0x01B), 11}}));
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(HardwareWin, ReferenceChangeKeepsEveryChannelFrequency) {
@@ -96,9 +86,7 @@ TEST_F(HardwareWin, CancelLeavesTheDocument) {
     OpenDialog();
     Type(P1::IDC_FIRST_IF, "45.1");
     Pick(P1::IDC_LOCAL_OFFSET, "Lower");
-    ShowPage(1);
+    ShowTab(1);
     Pick(P2::IDC_DISPLAY_TYPE, "Other", 1);
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

@@ -90,6 +90,7 @@ TEST(KeyFunctionTables, MobileFirmwareAfter18AddsAnnounceAndAntiTrip) {
 
     const auto full = WorkingList(Radio::Mobile, 1, true);
     EXPECT_EQ(full.size() + 1, kMobileRows) << "the insertion fills every row, end row included";
+    EXPECT_EQ(full.size() + 1, 72u);
     const auto at = std::find(full.begin(), full.end(), 20);
     ASSERT_NE(at, full.end());
     EXPECT_EQ(std::vector<int>(at, at + 4), (std::vector<int>{20, 21, 22, 24}));

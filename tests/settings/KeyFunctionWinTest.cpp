@@ -1,12 +1,15 @@
 // The key function dialogs on a default data file, driven by keys and
 // clicks: what OK writes byte for byte, Cancel, the press-only rule, the
-// lists offered anew on focus, the hidden keypad keys and the mobile's
-// microphone-only functions.
+// lists offered anew on focus, the hidden keypad keys, the mobile's
+// microphone-only functions and the help topics of each kind of radio.
 #include <wx/combobox.h>
 
 #include "SettingsWinFixture.h"
 #include "image/ItemsSystem.h"
+#include "language/Language.h"
+#include "language/LanguageFixtures.h"
 #include "settings/KeyFunction.h"
+#include "ui/UiHooks.h"
 
 using namespace SettingsTest;
 using Settings::KeyFunctions::SlotOffset;
@@ -133,4 +136,81 @@ TEST_F(KeyFunctionWin, MobileOffersDirectEntryOnMicrophoneKeysOnly) {
     const CloneImage after = document;
     ASSERT_EQ(Finish(), wxID_OK);
     EXPECT_EQ(Diff(after, document), Changes{});
+}
+
+// The help holds a topic per control for each kind of radio: sub-index 1 for
+// a portable with a keypad list (full display, 4 or 16 keys) or a mobile
+// with a full display, else 0. F1 on a key's combo and the Help button ask
+// for that kind's topics.
+TEST_F(KeyFunctionWin, HelpTopicsFollowTheKindOfDisplayAndKeypad) {
+    struct Case {
+        bool mobile;
+        int display, keypad;
+        int sub;
+    };
+    const Case cases[] = {
+        {false, 2, 1, 1}, {false, 2, 2, 1}, {false, 2, 0, 0}, {false, 0, 1, 0},
+        {true, 2, 2, 1},  {true, 6, 0, 1},  {true, 0, 2, 0},  {true, 3, 0, 0},
+    };
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    for (const Case& c : cases) {
+        const int idd = c.mobile ? int{CKeyFunctionDlgM::IDD} : int{CKeyFunctionDlg::IDD};
+        const int combo = c.mobile ? 2101 : kSide1;  // Up, Side-1
+        std::vector<int> asked;
+        hooks.hasHelpTopic = [&](int rid) { return rid == MakeRID(c.sub, idd, combo); };
+        hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+        ItemMap::SetProductType(document, c.mobile ? 0 : 2);
+        ItemMap::SetDisplayType(document, static_cast<std::uint32_t>(c.display));
+        ItemMap::SetKeypadType(document, static_cast<std::uint32_t>(c.keypad));
+        c.mobile ? OpenMobile() : OpenPortable();
+        ASSERT_TRUE(Focus(Combo(combo)));
+        Key(WXK_F1);
+        Click(dialog->FindWindow(SettingsDlg::IDC_HELP));
+        EXPECT_EQ(asked, (std::vector<int>{MakeRID(c.sub, idd, combo), MakeRID(c.sub, idd, 0)}))
+            << (c.mobile ? "mobile" : "portable") << " display " << c.display << " keypad " << c.keypad;
+        ClickCancel();
+        Finish();
+    }
+    hooks = saved;
+}
+
+// The function names read in the language (one list per dialog), and a
+// translated name still stands for its code: OK without edits writes nothing.
+TEST_F(KeyFunctionWin, FunctionNamesInTheLanguageKeepTheirCodes) {
+    const LanguageFixtures::ScopedLanguage german(R"(  <Dialog358>
+    <RID_3583901><base>Monitor</base><string>Mithören</string></RID_3583901>
+    <RID_3583901><base>Low Power</base><string>Kleine Leistung</string></RID_3583901>
+    <RID_3583901><base>Lamp</base><string>Licht</string></RID_3583901>
+  </Dialog358>
+  <Dialog606>
+    <RID_6063901><base>Monitor</base><string>Abhören</string></RID_6063901>
+  </Dialog606>
+)");
+    ASSERT_TRUE(german.Loaded());
+    // The arrow keys pass press-only functions on their way, which empty
+    // the hold: let it hold nothing from the start.
+    document[SlotOffset(8)] = 0;
+    OpenPortable();
+    EXPECT_EQ(Shown(kSide1).utf8_string(), "Mithören");
+    EXPECT_EQ(Shown(kSide2).utf8_string(), "Kleine Leistung");
+    ClickOk();
+    CloneImage before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(before, document), Changes{});
+
+    // Another key takes the translated name and stores its code.
+    OpenPortable();
+    Pick(kSide1, "Licht");
+    ClickOk();
+    before = document;
+    ASSERT_EQ(Finish(), wxID_OK);
+    EXPECT_EQ(Diff(before, document), (Changes{{SlotOffset(0), 3}}));
+
+    ItemMap::SetProductType(document, 0);
+    document[SlotOffset(34)] = 1;  // P1: Monitor
+    OpenMobile();
+    EXPECT_EQ(Shown(2103).utf8_string(), "Abhören");
+    ClickCancel();
+    Finish();
 }

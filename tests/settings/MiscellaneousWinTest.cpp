@@ -11,9 +11,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct MiscWin : SettingsWin {
-    void OpenDialog() { Open(&CMiscDlg::MakeDialog); }
-};
+using MiscWin = DialogWin<&CMiscDlg::MakeDialog>;
 
 constexpr std::size_t kOlta = CloneImage::BlockOffset(8, 0x12A);
 
@@ -39,10 +37,7 @@ TEST_F(MiscWin, OkWritesTheSplitAndTheOltaModeOnly) {
     EXPECT_EQ(ItemMap::GetSignMagnitude(document), -15);
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(MiscWin, CancelLeavesTheDocument) {

@@ -11,9 +11,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct PasswordWin : SettingsWin {
-    void OpenDialog() { Open(&CPasswordDlg::MakeDialog); }
-};
+using PasswordWin = DialogWin<&CPasswordDlg::MakeDialog>;
 
 }  // namespace
 
@@ -39,10 +37,7 @@ TEST_F(PasswordWin, OkWritesTheTypedPasswordOnce) {
 
     OpenDialog();
     EXPECT_TRUE(Control(CPasswordPage2Dlg::IDC_DIGITS)->IsEnabled());
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(PasswordWin, FiveDigitsKeepTheDialogOpen) {

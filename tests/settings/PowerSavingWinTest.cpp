@@ -17,9 +17,7 @@ using namespace SettingsTest;
 
 namespace {
 
-struct PowerSavingWin : SettingsWin {
-    void OpenDialog() { Open(&CPowerSavingDlg::MakeDialog); }
-};
+using PowerSavingWin = DialogWin<&CPowerSavingDlg::MakeDialog>;
 
 }  // namespace
 
@@ -49,10 +47,7 @@ TEST_F(PowerSavingWin, OkChangesExactlyTheChosenBytes) {
 
     // Opened again on the result, OK without edits changes no byte.
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(PowerSavingWin, CancelAndEscapeLeaveTheDocument) {
@@ -60,9 +55,7 @@ TEST_F(PowerSavingWin, CancelAndEscapeLeaveTheDocument) {
     OpenDialog();
     Pick(CPowerSavingDlg::IDC_LOW_BATTERY_ALERT, "Disable");
     Pick(CPowerSavingDlg::IDC_TOT_RELEASE, "5 sec");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 
     OpenDialog();
     Pick(CPowerSavingDlg::IDC_RX_SAVE_MODE, "1:7");

@@ -9,9 +9,7 @@ using Page = CScanSettingBasicPage1Dlg;
 
 namespace {
 
-struct ScanWin : SettingsWin {
-    void OpenDialog() { Open(&CScanSettingBasicDlg::MakeDialog); }
-};
+using ScanWin = DialogWin<&CScanSettingBasicDlg::MakeDialog>;
 
 }  // namespace
 
@@ -35,10 +33,7 @@ TEST_F(ScanWin, OkWritesTheChoiceIntoEveryScanRecord) {
     EXPECT_EQ(Diff(before, document), expected);
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(ScanWin, CancelLeavesTheDocument) {
@@ -46,7 +41,5 @@ TEST_F(ScanWin, CancelLeavesTheDocument) {
     OpenDialog();
     Pick(Page::IDC_DUAL_WATCH_TIME, "7.5 sec");
     Pick(Page::IDC_PRI_CH_BEEP, "Disable");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }

@@ -13,6 +13,7 @@
 
 #include "ImageDiff.h"
 #include "WinTestUtil.h"
+#include "ui/RealInput.h"
 #include "image/TestHost.h"
 #include "settings/SettingsDlg.h"
 #include "ui/MessageService.h"
@@ -20,23 +21,12 @@
 namespace SettingsTest {
 
 inline void Settle() {
-    for (int i = 0; i < 8; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
+    RealInput::Pump(8);
 }
 
-// Gives `window` the keyboard focus; another window on a shared display may
-// hold it for a moment.
+// Gives `window` itself the keyboard focus.
 inline bool Focus(wxWindow* window) {
-    for (int i = 0; i < 40 && wxWindow::FindFocus() != window; ++i) {
-        wxGetTopLevelParent(window)->Raise();
-        window->SetFocus();
-        Settle();
-        if (wxWindow::FindFocus() != window) wxMilliSleep(20);
-    }
-    return wxWindow::FindFocus() == window;
+    return RealInput::AskFocus(window, RealInput::FocusOn::Window, 8, 20);
 }
 
 class SettingsWin : public ::testing::Test {
@@ -126,6 +116,20 @@ class SettingsWin : public ::testing::Test {
         }
         ASSERT_EQ(dialog->Tabs()->GetSelection(), static_cast<int>(page));
     }
+    // On a dialog opened on the result of an OK: OK without edits changes
+    // no byte.
+    void ExpectOkChangesNothing() {
+        ClickOk();
+        const CloneImage after = document;
+        ASSERT_EQ(Finish(), wxID_OK);
+        EXPECT_EQ(Diff(after, document), Changes{});
+    }
+    // Cancel leaves the document as it was `before` the dialog opened.
+    void ExpectCancelLeaves(const CloneImage& before) {
+        ClickCancel();
+        EXPECT_EQ(Finish(), wxID_CANCEL);
+        EXPECT_EQ(document, before);
+    }
     void ClickOk() { Click(dialog->FindWindow(SettingsDlg::IDC_OK)); }
     void ClickCancel() { Click(dialog->FindWindow(SettingsDlg::IDC_CANCEL)); }
     void Key(int key) {
@@ -134,6 +138,12 @@ class SettingsWin : public ::testing::Test {
     }
 
     CloneImage working;
+};
+
+// The fixture of one dialog, which OpenDialog() opens.
+template <auto Make>
+struct DialogWin : SettingsWin {
+    void OpenDialog() { Open(Make); }
 };
 
 }  // namespace SettingsTest

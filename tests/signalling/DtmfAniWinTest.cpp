@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::size_t kTransmit = 0x2870, kCode = 0x2873, kSpeed = 0x2872;
 
-struct DtmfAniWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfAniDlg::MakeDialog); }
-};
+using DtmfAniWin = DialogWin<&CDtmfAniDlg::MakeDialog>;
 
 }  // namespace
 
@@ -36,19 +34,14 @@ TEST_F(DtmfAniWin, OkChangesExactlyTheChosenBytes) {
     EXPECT_EQ(Diff(before, document), expected);
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(DtmfAniWin, CancelLeavesTheDocumentAndOutOfListValuesSurviveOk) {
     const CloneImage unchanged = document;
     OpenDialog();
     Pick(CDtmfAniDlg::IDC_DELAY_TIME, "500 mS");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, unchanged);
+    ExpectCancelLeaves(unchanged);
 
     document[kSpeed] = 40;
     OpenDialog();

@@ -16,8 +16,7 @@ namespace {
 
 constexpr std::size_t kPage9 = 0x2800;
 
-struct DtmfDialingWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfDialingDlg::MakeDialog); }
+struct DtmfDialingWin : DialogWin<&CDtmfDialingDlg::MakeDialog> {
     wxComboBox* Combo(int id) { return wxDynamicCast(Control(id), wxComboBox); }
 };
 
@@ -52,10 +51,7 @@ TEST_F(DtmfDialingWin, OkChangesExactlyTheChosenBytes) {
     // Opened again on the result, OK without edits changes no byte.
     OpenDialog();
     EXPECT_EQ(Combo(CDtmfDialingDlg::IDC_PAUSE_TIME)->GetValue(), "1.0 sec");
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(DtmfDialingWin, CancelLeavesTheDocument) {
@@ -63,9 +59,7 @@ TEST_F(DtmfDialingWin, CancelLeavesTheDocument) {
     OpenDialog();
     Pick(CDtmfDialingDlg::IDC_SPEED, "100 mS");
     Type(CDtmfDialingDlg::IDC_CODE1, "9");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, before);
+    ExpectCancelLeaves(before);
 }
 
 TEST_F(DtmfDialingWin, OutOfListValuesOpenEmptyAndSurviveOk) {

@@ -13,9 +13,7 @@ namespace {
 
 constexpr std::size_t kResetTime = 0x2A85, kCode1 = 0x2A90, kCode2 = 0x2A92;
 
-struct DtmfPageWin : SettingsWin {
-    void OpenDialog() { Open(&CDtmfPageDlg::MakeDialog); }
-};
+using DtmfPageWin = DialogWin<&CDtmfPageDlg::MakeDialog>;
 
 }  // namespace
 
@@ -56,10 +54,7 @@ TEST_F(DtmfPageWin, AnIncompleteCodeIsRefusedAndACompleteOneStored) {
 
     OpenDialog();
     EXPECT_EQ(wxDynamicCast(Control(CDtmfPageDlg::IDC_CODE1), wxTextCtrl)->GetValue(), "123");
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(DtmfPageWin, CancelLeavesTheDocumentAndAStoredShortCodeSurvivesOk) {
@@ -67,9 +62,7 @@ TEST_F(DtmfPageWin, CancelLeavesTheDocumentAndAStoredShortCodeSurvivesOk) {
     OpenDialog();
     Type(CDtmfPageDlg::IDC_CODE1, "456");
     Pick(CDtmfPageDlg::IDC_SEPARATE_CODE, "#");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, unchanged);
+    ExpectCancelLeaves(unchanged);
 
     // Digits 1, 2, 15 as the radio may hold them: shown "12#", kept untouched.
     document[kCode2] = 0xF1;

@@ -12,8 +12,7 @@ namespace {
 
 using Page = CFleetLinkAniPage1Dlg;
 
-struct FleetLinkWin : SettingsWin {
-    void OpenDialog() { Open(&CFleetLinkAniDlg::MakeDialog); }
+struct FleetLinkWin : DialogWin<&CFleetLinkAniDlg::MakeDialog> {
     wxString Text(int id) { return wxDynamicCast(Control(id), wxTextCtrl)->GetValue(); }
 };
 
@@ -39,10 +38,7 @@ TEST_F(FleetLinkWin, OkChangesExactlyTheEditedFields) {
     EXPECT_EQ(Diff(before, document), (Changes{{0x2900, transmit}, {0x2902, 0xA0}, {0x2903, 0x0F}, {0x2904, 123}}));
 
     OpenDialog();
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(FleetLinkWin, EmptyEditsAndCancelChangeNothingOutOfRangeIsShownClamped) {
@@ -55,9 +51,7 @@ TEST_F(FleetLinkWin, EmptyEditsAndCancelChangeNothingOutOfRangeIsShownClamped) {
 
     OpenDialog();
     Type(Page::IDC_OWN_ID, "2000");
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, unchanged);
+    ExpectCancelLeaves(unchanged);
 
     // A fleet byte past the range shows the limit and is kept unless edited.
     document[0x2901] = 251;

@@ -133,10 +133,7 @@ TEST_F(Mdc1200CallWin, KeysAndIdsByteForByteAndTheKeyListsFollowTheGrid) {
 
     OpenCall();
     EXPECT_EQ(Cell(H, Col::Id), "1a2b");
-    ClickOk();
-    const CloneImage after = document;
-    ASSERT_EQ(Finish(), wxID_OK);
-    EXPECT_EQ(Diff(after, document), Changes{});
+    ExpectOkChangesNothing();
 }
 
 TEST_F(Mdc1200CallWin, OutOfListValuesAndErasedIdsSurviveOkAndCancelWritesNothing) {
@@ -161,9 +158,7 @@ TEST_F(Mdc1200CallWin, OutOfListValuesAndErasedIdsSurviveOkAndCancelWritesNothin
     OpenCall();
     Pick(Keys::IDC_KEY3_TYPE, "Radio Check");
     KeyOn(H, Col::CallNo, WXK_SPACE, [&] { return working[Record(0, 2)] & 0x80; });
-    ClickCancel();
-    EXPECT_EQ(Finish(), wxID_CANCEL);
-    EXPECT_EQ(document, unchanged);
+    ExpectCancelLeaves(unchanged);
 }
 
 TEST_F(Mdc1200CallWin, RowsInUseCopyPasteAllCallLockAndRingTonePlayback) {

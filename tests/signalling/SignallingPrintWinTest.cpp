@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ImageDiff.h"
+#include "PrintCases.h"
 #include "image/TestHost.h"
 #include "settings/SettingsPrint.h"
 #include "signalling/DtmfAni.h"
@@ -16,12 +17,7 @@
 using namespace Settings;
 
 TEST(SignallingPrint, EveryDialogPrintsItsShownControls) {
-    struct Case {
-        std::unique_ptr<SettingsDialogModel> (*make)();
-        std::vector<std::string> present;
-        std::vector<std::string> absent;
-    };
-    const Case cases[] = {
+    const SettingsTest::PrintCase cases[] = {
         {&CDtmfDialingDlg::MakeDialog,
          {"[DTMF Dialing]", "<td>DTMF Pause Code:</td>\n<td>Disable</td>", "<td>DTMF Speed:</td>\n<td>50 mS</td>"},
          {"DTMF Keypad"}},
@@ -38,15 +34,7 @@ TEST(SignallingPrint, EveryDialogPrintsItsShownControls) {
          {}},
     };
     TestHost host;
-    const CloneImage image = SettingsTest::DefaultImage();
-    for (const Case& c : cases) {
-        SettingsPrint print(c.make(), image);
-        std::string out;
-        print.RenderPage(out, &image);
-        for (const auto& text : c.present)
-            EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
-        for (const auto& text : c.absent) EXPECT_EQ(out.find(text), std::string::npos) << text << "\n" << out;
-    }
+    SettingsTest::ExpectFirstPages(cases);
 }
 
 TEST(SignallingPrint, Mdc1200DialogsPrintOnePagePerSystemThenNothing) {

@@ -32,19 +32,7 @@ namespace {
 constexpr int H = 3;
 constexpr std::size_t SystemBase = 0x3600, DecodeBase = 0x3820, EncodeBase = 0x3940;
 
-struct FiveToneSystemWin : ::testing::Test {
-    DisplayLock keyboard;
-    TestHost host;
-    CloneImage document;
-    TestFrame frame;
-
-    void SetUp() override {
-        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
-    }
-    int Run(std::function<void(CDialogDmy&)> user) {
-        return RunSystemWindow(frame.frame, document, CDialogDmy::Window5Tone, "/nonexistent", user);
-    }
-    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
+struct FiveToneSystemWin : SystemWindowTest<CDialogDmy::Window5Tone> {
     static void Ok(CDialogDmy& window) {
         Press(Button(window, wxID_OK), [&] { return window.GetReturnCode() != 0; });
     }

@@ -29,15 +29,7 @@ namespace {
 
 constexpr std::size_t UserTones = 0x3400 + 32 * 13, UserPeriod = 0x35FA, UserRegisters = 0x3040 + 64 * 13;
 
-struct FiveToneTableWin : ::testing::Test {
-    DisplayLock keyboard;
-    TestHost host;
-    CloneImage document;
-    TestFrame frame;
-
-    void SetUp() override {
-        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
-    }
+struct FiveToneTableWin : ToneWindowTest {
     // Runs the dialog over a working copy as the main window does.
     int Run(const std::function<void(C5ToneTableDlg&)>& user) {
         CloneImage working = document;

@@ -20,6 +20,8 @@
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
+#include "language/LanguageFixtures.h"
+#include "ui/UiHooks.h"
 #include "ui/MessageService.h"
 #include "tone/ToneSystemWnd.h"
 #include "tone/TwoToneCodeSelectPopup.h"
@@ -34,22 +36,7 @@ constexpr int H = 3;
 
 constexpr std::size_t B10 = CloneImage::BlockOffset(10);
 
-struct ToneSystemWin : ::testing::Test {
-    DisplayLock keyboard;
-    TestHost host;
-    CloneImage document;
-    TestFrame frame;
-
-    void SetUp() override {
-        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
-    }
-    // Runs the window modally over a working copy as the main window does; the
-    // user acts inside the modal loop and closes the window.
-    int Run(std::function<void(CDialogDmy&)> user) {
-        return RunSystemWindow(frame.frame, document, CDialogDmy::Window2Tone, "/nonexistent", user);
-    }
-    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
-};
+using ToneSystemWin = SystemWindowTest<CDialogDmy::Window2Tone>;
 
 }  // namespace
 
@@ -276,4 +263,33 @@ TEST_F(ToneSystemWin, AutoGridWidthFromTheContextMenuFitsEveryGrid) {
         EXPECT_LT(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
         Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
     });
+}
+
+// The popup's record name and codes read as its column kind's texts (the
+// kind is the sub-index); F1 asks for the focused list's topic of that kind,
+// or the popup's own when the help has none.
+TEST_F(ToneSystemWin, CodePopupTextsAndHelpFollowTheColumnKind) {
+    const LanguageFixtures::ScopedLanguage german(R"(  <Dialog227>
+    <RID_82273901><base>No.3</base><string>Nr. 3</string></RID_82273901>
+    <RID_82273902><base>Off</base><string>Aus</string></RID_82273902>
+  </Dialog227>
+)");
+    ASSERT_TRUE(german.Loaded());
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.hasHelpTopic = [](int rid) { return rid == MakeRID(8, 227, C2ToneCodeSelectPopup::IDC_LIST); };
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    for (int kind : {7, 8}) {
+        C2ToneCodeSelectPopup popup(frame.frame, document, 2, kind);
+        const bool translated = kind == 8;
+        EXPECT_TRUE(popup.GetTitle().utf8_string().ends_with(translated ? "(Nr. 3)" : "(No.3)")) << popup.GetTitle();
+        EXPECT_EQ(popup.List()->GetString(0).utf8_string(), translated ? "Aus" : "Off");
+        popup.Show();
+        ASSERT_TRUE(RealInput::Focus(popup.List()));
+        RealInput::Key(WXK_F1);
+        popup.Hide();
+    }
+    hooks = saved;
+    EXPECT_EQ(asked, (std::vector<int>{MakeRID(7, 227, 0), MakeRID(8, 227, C2ToneCodeSelectPopup::IDC_LIST)}));
 }

@@ -19,34 +19,27 @@
 
 #include <vector>
 
+#include "WinTestUtil.h"
 #include "image/CloneImage.h"
+#include "image/FileUtil.h"
+#include "image/TestHost.h"
+#include "ui/RealInput.h"
 #include "tone/ToneGridView.h"
 #include "tone/ToneSystemWnd.h"
 
 namespace ToneWin {
 
 inline void Pump() {
-    for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
+    RealInput::Pump(10);
 }
 
 // The grid or one of its windows holds the keyboard.
 inline bool HasFocusIn(wxWindow* window) {
-    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
-        if (w == window) return true;
-    return false;
+    return RealInput::HoldsFocus(window, RealInput::FocusOn::WindowOrChild);
 }
 
 inline bool Focus(wxWindow* window) {
-    for (int i = 0; i < 40 && !HasFocusIn(window); ++i) {
-        wxGetTopLevelParent(window)->Raise();
-        window->SetFocus();
-        Pump();
-    }
-    return HasFocusIn(window);
+    return RealInput::AskFocus(window, RealInput::FocusOn::WindowOrChild, 10);
 }
 
 // The tests of this program take the keyboard of a display that other test
@@ -146,5 +139,29 @@ inline int RunSystemWindow(wxWindow* parent, CloneImage& document, int windowId,
     if (result == wxID_OK) document = working;
     return result;
 }
+
+// The fixture of a tone window's tests: the default data file as the
+// document, a frame to open windows over, the display's keyboard held.
+struct ToneWindowTest : ::testing::Test {
+    DisplayLock keyboard;
+    TestHost host;
+    CloneImage document;
+    TestFrame frame;
+
+    void SetUp() override {
+        ASSERT_EQ(FileUtil::LoadImageFile(document, std::string(ZT_DEFAULT_DATA_DIR) + "/default640v.PDX"), 1);
+    }
+};
+
+// ... of a tone system window (2-tone or 5-tone).
+template <int WindowId>
+struct SystemWindowTest : ToneWindowTest {
+    // Runs the window modally over a working copy as the main window does; the
+    // user acts inside the modal loop and closes the window.
+    int Run(std::function<void(CDialogDmy&)> user) {
+        return RunSystemWindow(frame.frame, document, WindowId, "/nonexistent", user);
+    }
+    static wxWindow* Button(CDialogDmy& window, int id) { return window.FindWindow(id); }
+};
 
 }  // namespace ToneWin

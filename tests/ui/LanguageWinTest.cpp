@@ -24,7 +24,9 @@
 #include "ui/MessageService.h"
 #include "ui/PopupDlg.h"
 #include "ui/PrintableScreen.h"
+#include "ui/RealInput.h"
 #include "ui/ScreenTranslation.h"
+#include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 
@@ -157,6 +159,51 @@ TEST_F(LanguageWin, PopupListRowsShowTheirCommonWordsInTheLanguage) {
     ASSERT_EQ(list->GetCount(), 2u);
     EXPECT_EQ(list->GetString(0).utf8_string(), "67.0 ヘルツ");
     EXPECT_EQ(list->GetString(1).utf8_string(), "Direct CH 2");
+}
+
+// The popup's texts take the sub-index of the RID its caller opens it for:
+// one list reads differently for each caller, and F1 asks for that RID.
+TEST_F(LanguageWin, PopupRowsTranslateUnderTheSubIndexOfTheCallersKey) {
+    const fs::path file = LanguageFixtures::Write(dir.path(), "de.xml", R"(<?xml version="1.0" encoding="utf-8"?>
+<Language xml:lang="de">
+  <Dialog227>
+    <RID_2271153><base>Off</base><string>Aus</string></RID_2271153>
+    <RID_42271153><base>Off</base><string>Aus (Antwort)</string></RID_42271153>
+  </Dialog227>
+</Language>
+)");
+    ASSERT_TRUE(Lang::LoadLanguage(file));
+    constexpr ST_DISPDATA codes[] = {{255, "Off", ""}, {0, "0", ""}, {-1, "", ""}};
+    struct Case {
+        int key;
+        const char* off;
+    };
+    const Case cases[] = {
+        {0, "Aus"},                               // the popup's own key
+        {MakeRID(0, 406, 1013), "Aus"},           // sub-index 0
+        {MakeRID(4, 406, 1015), "Aus (Antwort)"}, // sub-index 4
+        {MakeRID(2, 403, 2303), "Off"},           // none for sub-index 2
+    };
+    for (const Case& c : cases) {
+        CPopupDlg popup(frame.frame, "Code", codes, 255, std::nullopt, c.key);
+        ASSERT_EQ(popup.List()->GetCount(), 2u);
+        EXPECT_EQ(popup.List()->GetString(0).utf8_string(), c.off) << c.key;
+        EXPECT_EQ(popup.List()->GetString(1).utf8_string(), "0");
+    }
+
+    auto& hooks = UiHooks::Current();
+    const UiHooks::Hooks saved = hooks;
+    std::vector<int> asked;
+    hooks.openHelp = [&asked](wxWindow*, int rid) { asked.push_back(rid); };
+    for (int key : {MakeRID(4, 406, 1015), 0}) {
+        CPopupDlg popup(frame.frame, "Code", codes, 255, std::nullopt, key);
+        popup.Show();
+        EXPECT_TRUE(RealInput::Focus(popup.List()));
+        RealInput::Key(WXK_F1);
+        popup.Hide();
+    }
+    hooks = saved;
+    EXPECT_EQ(asked, (std::vector<int>{MakeRID(4, 406, 1015), MakeRID(0, 227, 0)}));
 }
 
 // ---- the language dialog -------------------------------------------------------------

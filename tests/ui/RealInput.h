@@ -28,6 +28,16 @@ inline void Settle(int ms = 120) {
     } while (watch.Time() < ms);
 }
 
+// Runs what is queued `rounds` times, 5 ms apart, without waiting for the
+// X server.
+inline void Pump(int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
 // Waits until `done` holds (at most `ms`); answers whether it did.
 inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
     wxStopWatch watch;
@@ -38,6 +48,28 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
         wxMilliSleep(5);
     }
     return true;
+}
+
+enum class FocusOn { Window, WindowOrChild };
+
+inline bool HoldsFocus(wxWindow* window, FocusOn on) {
+    if (on == FocusOn::Window) return wxWindow::FindFocus() == window;
+    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+        if (w == window) return true;
+    return false;
+}
+
+// Asks for the keyboard focus again and again, pumping `rounds` in between
+// and pausing `pauseMs` while the window lacks it: another test program on a
+// shared display may hold the keyboard for a moment.
+inline bool AskFocus(wxWindow* window, FocusOn on, int rounds, int pauseMs = 0) {
+    for (int i = 0; i < 40 && !HoldsFocus(window, on); ++i) {
+        wxGetTopLevelParent(window)->Raise();
+        window->SetFocus();
+        Pump(rounds);
+        if (pauseMs > 0 && !HoldsFocus(window, on)) wxMilliSleep(pauseMs);
+    }
+    return HoldsFocus(window, on);
 }
 
 // Brings the window's top-level window up and gives the window the keyboard
@@ -51,11 +83,7 @@ inline bool Focus(wxWindow* window) {
     sim.MouseMove(r.GetLeft() + r.GetWidth() / 2, r.GetTop() + r.GetHeight() / 2);
     Settle(50);
     window->SetFocus();
-    return WaitFor([window] {
-        for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
-            if (w == window) return true;
-        return false;
-    });
+    return WaitFor([window] { return HoldsFocus(window, FocusOn::WindowOrChild); });
 }
 
 // One key, with modifiers (wxMOD_CONTROL, wxMOD_SHIFT).
