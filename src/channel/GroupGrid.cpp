@@ -52,25 +52,25 @@ void CZoneList::BuildControls() {
     grid_->Bind(FLEXGRID_AFTER_EDIT, &CZoneList::OnAfterEdit, this);
     grid_->Bind(FLEXGRID_SEL_CHANGE, &CZoneList::OnSelChange, this);
     grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& event) {
-        event.Skip();
         TellHelp();
+        // A press on the channel cell of an already selected row is taken
+        // from the grid, so the selection stays, and moved on with the button
+        // held it drags the selected rows; unless the radio's rotary switch
+        // or a type-4 group forbids it.
+        const bool forbidden =
+            ItemMap::GetRotarySwAction(image_) == 1 || Version::HasFeature_1_9(image_, Group());
+        if (event.button == 1 && event.col == Col::Channel && event.row >= HeaderRows &&
+            grid_->GetRowFlag143(event.row) && !forbidden) {
+            event.cancel = true;
+            grid_->ArmRowDrag();
+            return;
+        }
+        event.Skip();
     });
     grid_->Bind(FLEXGRID_START_DRAG, &CZoneList::OnStartDrag, this);
     grid_->Bind(FLEXGRID_DRAG_DROP, &CZoneList::OnDrop, this);
     grid_->Bind(FLEXGRID_COMPLETE_DRAG, &CZoneList::OnCompleteDrag, this);
     grid_->Bind(FLEXGRID_DBL_CLICK, [this](FlexGridEvent& event) { Gesture(1, event.row, event.col); });
-    grid_->Bind(FLEXGRID_CLICK, [this](FlexGridEvent& event) {
-        // A click on an already selected channel cell starts a row drag,
-        // unless the radio's rotary switch or a type-4 group forbids it.
-        const bool forbidden =
-            ItemMap::GetRotarySwAction(image_) == 1 || Version::HasFeature_1_9(image_, Group());
-        if (event.col == Col::Channel && event.row >= HeaderRows && grid_->GetRowFlag143(event.row) &&
-            !forbidden) {
-            grid_->InvokeMethod150();
-            return;
-        }
-        event.Skip();
-    });
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneList::OnGridKey, this);
     // The program's row command ids are above what the toolkit takes for a
     // menu item: the menu's entries have ids of their own.

@@ -48,6 +48,14 @@ struct GroupGridWin : ::testing::Test {
         Raise(FLEXGRID_AFTER_EDIT, row, Col::Channel);
     }
     std::string Cell(int row, int col) const { return pane->Grid()->GetTextMatrix(row, col); }
+    // Lays the pane out in the frame for real input; answers its grid.
+    CVSFlexGrid& Shown() {
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(pane, wxSizerFlags(1).Expand());
+        frame->SetSizer(sizer);
+        frame->Layout();
+        return *pane->Grid();
+    }
 };
 
 constexpr int kRow3 = HeaderRows + 2;  // slot 3
@@ -179,11 +187,7 @@ TEST_F(GroupGridWin, PrintsTheGroupTable) {
 // stored in the slot, the cursor moves one row down, and the grid takes
 // the next key (Enter used to re-enter the commit until the stack ran out).
 TEST_F(GroupGridWin, TypedMemberIsStoredAndEnterMovesDown) {
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(pane, wxSizerFlags(1).Expand());
-    frame->SetSizer(sizer);
-    frame->Layout();
-    CVSFlexGrid& grid = *pane->Grid();
+    CVSFlexGrid& grid = Shown();
     ASSERT_TRUE(RealInput::Focus(&grid));
     RealInput::ClickCell(grid, kRow3, Col::Channel);
     ASSERT_EQ(grid.GetGridCursorRow(), kRow3);
@@ -208,11 +212,7 @@ TEST_F(GroupGridWin, TypedMemberIsStoredAndEnterMovesDown) {
 // "Row Copy", picked by its mnemonic, moves the selected slots but the first
 // down by one.
 TEST_F(GroupGridWin, RowCopyFromTheContextMenuMovesTheSelectedSlotsDown) {
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(pane, 1, wxEXPAND);
-    frame.frame->SetSizer(sizer);
-    frame.frame->Layout();
-    CVSFlexGrid& grid = *pane->Grid();
+    CVSFlexGrid& grid = Shown();
     ASSERT_TRUE(RealInput::Focus(&grid));
     const auto before = [&](int slot) { return ItemMap::ReadIndexedItem(image, 0, slot); };
     const std::uint32_t slot3 = before(2), slot4 = before(3), slot6 = before(5);
@@ -235,4 +235,75 @@ TEST_F(GroupGridWin, RowCopyFromTheContextMenuMovesTheSelectedSlotsDown) {
     EXPECT_EQ(before(3), slot3);
     EXPECT_EQ(before(4), slot4);
     EXPECT_EQ(before(5), slot6);
+}
+
+// Slots 3 and 4, selected by their numbers and dragged with the real mouse by
+// the channel cell of slot 3 onto slot 10, put their channel numbers into
+// slots 10 and 11. The rotary switch as "SW" (the default data) forbids the
+// drag: the same gesture writes no slot. A press and release without a move
+// keeps the selection and changes nothing; a double click still opens the
+// editor.
+TEST_F(GroupGridWin, SelectedSlotsDraggedByTheirChannelCellAreWrittenAtTheDropSlot) {
+    CVSFlexGrid& grid = Shown();
+    ASSERT_TRUE(RealInput::Focus(&grid));
+    const std::vector<int> selected{kRow3, kRow3 + 1};
+    const auto select = [&] {
+        wxUIActionSimulator sim;
+        for (int attempt = 0; attempt < 3 && grid.SelectedRows() != selected; ++attempt) {
+            RealInput::Settle(600);
+            RealInput::ClickCell(grid, kRow3, Col::Number);
+            sim.KeyDown(WXK_CONTROL);
+            RealInput::ClickCell(grid, kRow3 + 1, Col::Number);
+            sim.KeyUp(WXK_CONTROL);
+            RealInput::Settle();
+        }
+        ASSERT_EQ(grid.SelectedRows(), selected);
+    };
+    const auto slots = [&] {
+        std::vector<std::uint32_t> members;
+        for (int slot = 0; slot < 16; ++slot) members.push_back(ItemMap::ReadIndexedItem(image, 0, slot));
+        return members;
+    };
+    const int dropRow = HeaderRows + 9;
+    const auto drag = [&] {
+        // A press soon after the last click would make a double click.
+        RealInput::Settle(600);
+        RealInput::DragMouse(RealInput::CellCentre(grid, kRow3, Col::Channel),
+                             RealInput::CellCentre(grid, dropRow, Col::Channel));
+    };
+    std::vector<std::uint32_t> dropped = slots();
+    ASSERT_EQ(dropped[2], 2u);
+    ASSERT_EQ(dropped[3], 3u);
+    dropped[9] = 2;
+    dropped[10] = 3;
+    ASSERT_NE(slots(), dropped);
+
+    ASSERT_EQ(ItemMap::GetRotarySwAction(image), 1u);
+    const CloneImage before = image;
+    select();
+    drag();
+    EXPECT_TRUE(image == before) << "the rotary switch forbids the drag";
+
+    ItemMap::SetRotarySwAction(image, 2);  // "Encoder"
+    const CloneImage encoder = image;
+    select();
+    RealInput::Settle(600);
+    RealInput::ClickCell(grid, kRow3, Col::Channel);
+    EXPECT_EQ(grid.SelectedRows(), selected) << "press and release";
+    EXPECT_FALSE(grid.IsCellEditControlShown());
+    EXPECT_TRUE(image == encoder);
+
+    RealInput::Settle(600);
+    RealInput::ClickCell(grid, kRow3, Col::Channel, wxMOUSE_BTN_LEFT, true);
+    EXPECT_TRUE(grid.IsCellEditControlShown()) << "double click";
+    RealInput::Key(WXK_ESCAPE);
+    EXPECT_TRUE(image == encoder);
+
+    for (int attempt = 0; attempt < 3 && slots() != dropped; ++attempt) {
+        select();
+        drag();
+    }
+    EXPECT_EQ(slots(), dropped);
+    EXPECT_EQ(Cell(dropRow, Col::Channel), "3");
+    EXPECT_EQ(Cell(dropRow + 1, Col::Channel), "4");
 }

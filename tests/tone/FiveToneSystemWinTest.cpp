@@ -157,33 +157,6 @@ TEST_F(FiveToneSystemWin, OkWithoutEditsChangesNothingAlsoOnOutOfListValues) {
     }
 }
 
-// A mouse gesture sent step by step from timers: a drag runs the toolkit's
-// own loop, so the moves and the release after the press must come from
-// inside it. The input simulator lets the program handle each event before
-// it returns, so the drag loop runs inside the step that starts it; each
-// step has a timer of its own, as a timer does not fire again while its own
-// step is still running.
-class MouseSteps {
-  public:
-    using Step = std::function<void(wxUIActionSimulator&)>;
-    MouseSteps(std::vector<Step> steps, int intervalMs) : steps_(std::move(steps)), timers_(steps_.size()) {
-        for (std::size_t i = 0; i < steps_.size(); ++i) {
-            timers_[i].Bind(wxEVT_TIMER, [this, i](wxTimerEvent&) {
-                wxUIActionSimulator sim;
-                ++started_;
-                steps_[i](sim);
-            });
-            timers_[i].StartOnce(intervalMs * static_cast<int>(i + 1));
-        }
-    }
-    bool Started() const { return started_ == steps_.size(); }
-
-  private:
-    std::vector<Step> steps_;
-    std::vector<wxTimer> timers_;
-    std::size_t started_ = 0;
-};
-
 // A click on a row's number, with Shift held or not.
 void ClickNumber(CToneGridView& view, int row, bool shift) {
     ASSERT_TRUE(Focus(&view.Grid()));
@@ -215,16 +188,7 @@ void DragRows(CToneGridView& from, int row, CToneGridView& onto, int ontoRow, in
     const wxPoint end = RealInput::CellCentre(onto.Grid(), ontoRow, ontoCol);
     // A press soon after the last click at the same place would be a double click.
     RealInput::Settle(600);
-    std::vector<MouseSteps::Step> steps;
-    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(start); });
-    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseDown(); });
-    constexpr int Moves = 12;
-    for (int i = 1; i <= Moves; ++i)
-        steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(start + (end - start) * i / Moves); });
-    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(end + wxPoint(1, 0)); });
-    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseUp(); });
-    MouseSteps gesture(std::move(steps), 60);
-    RealInput::WaitFor([&] { return gesture.Started(); }, 10000);
+    RealInput::DragMouse(start, end);
     Pump();
 }
 

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace RealInput {
 
@@ -138,6 +139,49 @@ inline void Click(wxWindow* window) {
     sim.MouseMove(r.GetLeft() + r.GetWidth() / 2, r.GetTop() + r.GetHeight() / 2);
     Settle(50);
     sim.MouseClick();
+    Settle();
+}
+
+// A mouse gesture sent step by step from timers: a drag runs the toolkit's
+// own loop, so the moves and the release after the press must come from
+// inside it. The input simulator lets the program handle each event before
+// it returns, so the drag loop runs inside the step that starts it; each
+// step has a timer of its own, as a timer does not fire again while its own
+// step is still running.
+class MouseSteps {
+  public:
+    using Step = std::function<void(wxUIActionSimulator&)>;
+    MouseSteps(std::vector<Step> steps, int intervalMs) : steps_(std::move(steps)), timers_(steps_.size()) {
+        for (std::size_t i = 0; i < steps_.size(); ++i) {
+            timers_[i].Bind(wxEVT_TIMER, [this, i](wxTimerEvent&) {
+                wxUIActionSimulator sim;
+                ++started_;
+                steps_[i](sim);
+            });
+            timers_[i].StartOnce(intervalMs * static_cast<int>(i + 1));
+        }
+    }
+    bool Started() const { return started_ == steps_.size(); }
+
+  private:
+    std::vector<Step> steps_;
+    std::vector<wxTimer> timers_;
+    std::size_t started_ = 0;
+};
+
+// Press at screen point `from`, move with the button held to `to` in small
+// steps, release there; returns once the release was sent and handled.
+inline void DragMouse(wxPoint from, wxPoint to) {
+    std::vector<MouseSteps::Step> steps;
+    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(from); });
+    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseDown(); });
+    constexpr int Moves = 12;
+    for (int i = 1; i <= Moves; ++i)
+        steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(from + (to - from) * i / Moves); });
+    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(to + wxPoint(1, 0)); });
+    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseUp(); });
+    MouseSteps gesture(std::move(steps), 60);
+    WaitFor([&] { return gesture.Started(); }, 10000);
     Settle();
 }
 
