@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with tests and runs every test.
-# Then builds the GUI-free libraries once more with address and
-# undefined-behaviour sanitizers and runs their tests again.
-# Options: --no-sanitize skips the second build; --sanitize-windows makes the
-# second build take the window libraries too and runs the window tests there
-# as well (build-asan-gui; too slow for CI's 30 minutes on two cores, so CI
-# keeps the window-free stage).
+# Then builds everything once more with address and undefined-behaviour
+# sanitizers and runs every test again, the window tests included.
+# Option: --no-sanitize skips the second build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
@@ -15,7 +12,6 @@ sanitize=1
 for a in "$@"; do
   case "$a" in
     --no-sanitize) sanitize=0 ;;
-    --sanitize-windows) sanitize=2 ;;
     *) echo "unknown option: $a"; exit 2 ;;
   esac
 done
@@ -33,7 +29,7 @@ cmake --build build -j "$jobs"
 run_ctest build -L core
 run_ctest build -L gui
 
-if [ "$sanitize" = 2 ]; then
+if [ "$sanitize" = 1 ]; then
   cmake -S . -B build-asan-gui -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=ON -DZT_SANITIZE=ON \
         -DCMAKE_BUILD_TYPE=Debug
   cmake --build build-asan-gui -j "$jobs"
@@ -44,9 +40,4 @@ if [ "$sanitize" = 2 ]; then
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-toolkit.supp:print_suppressions=0" \
     run_ctest build-asan-gui -L gui
-elif [ "$sanitize" = 1 ]; then
-  cmake -S . -B build-asan -G Ninja -DZT_BUILD_TESTS=ON -DZT_BUILD_GUI=OFF -DZT_SANITIZE=ON \
-        -DCMAKE_BUILD_TYPE=Debug
-  cmake --build build-asan -j "$jobs"
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan -L core
 fi

@@ -58,6 +58,7 @@ void RegisterScreens() {
     Screens::RegisterDialog(Cmd::FiveToneCommon, &C5ToneCommonDlg::Edit);
     PrintScreens::Register(PrintScreens::Slot::FiveToneCommon, &C5ToneCommonDlg::Print);
     Screens::RegisterDialog(Cmd::FiveToneStatus, &C5ToneStatusDlg::Edit);
+    PrintScreens::Register(PrintScreens::Slot::FiveToneStatus, &C5ToneStatusDlg::Print);
     // The 5-tone system window.
     Screens::RegisterDialog(Cmd::FiveToneSystem, &CDialogDmy::Edit5ToneSystem);
     FiveTonePrintScreen::Register();

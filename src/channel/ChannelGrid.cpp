@@ -1,8 +1,7 @@
 #include "channel/ChannelGrid.h"
 
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 #include <wx/settings.h>
-#include <wx/sizer.h>
 
 #include <algorithm>
 
@@ -13,6 +12,7 @@
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/GridLogic.h"
+#include "ui/GridParts.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/WindowPlacement.h"
@@ -54,9 +54,10 @@ class GridCellPictures {
             dc.SetBrush(wxBrush(wxColour(0, 128, 0)));
             dc.DrawCircle(6, 6, 4);
         }));
-        pictures.push_back(Draw([](wxDC& dc) { CheckMark(dc, *wxBLACK); }));
-        pictures.push_back(
-            Draw([](wxDC& dc) { CheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT)); }));
+        pictures.push_back(Draw([](wxDC& dc) { GridParts::DrawCheckMark(dc, *wxBLACK); }));
+        pictures.push_back(Draw([](wxDC& dc) {
+            GridParts::DrawCheckMark(dc, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+        }));
     }
 
   private:
@@ -64,22 +65,8 @@ class GridCellPictures {
         static std::vector<wxBitmap> pictures;
         return pictures;
     }
-    static void CheckMark(wxDC& dc, const wxColour& colour) {
-        dc.SetPen(wxPen(colour, 2));
-        dc.DrawLine(2, 6, 5, 9);
-        dc.DrawLine(5, 9, 10, 3);
-    }
-    template <class F>
-    static wxBitmap Draw(F draw) {
-        wxBitmap bitmap(12, 12);
-        {
-            wxMemoryDC dc(bitmap);
-            dc.SetBackground(*wxWHITE_BRUSH);
-            dc.Clear();
-            draw(dc);
-        }
-        bitmap.SetMask(new wxMask(bitmap, *wxWHITE));
-        return bitmap;
+    static wxBitmap Draw(const std::function<void(wxDC&)>& draw) {
+        return GridParts::DrawCellPicture(draw, true);
     }
 };
 
@@ -101,11 +88,7 @@ ChannelList::~ChannelList() {
 
 void ChannelList::BuildControls() {
     SetLabel(ChannelGridCells::Caption);
-    grid_ = new CVSFlexGrid(this, IDC_GRID, wxDefaultPosition, wxSize(640, 360));
-    grid_->SetMinSize(wxSize(640, 360));
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, wxSizerFlags(1).Expand());
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, IDC_GRID, wxSize(640, 360));
 
     grid_->Bind(FLEXGRID_BEFORE_EDIT, &ChannelList::OnBeforeEdit, this);
     grid_->Bind(FLEXGRID_START_EDIT, &ChannelList::OnStartEdit, this);
@@ -153,11 +136,9 @@ void ChannelList::BuildGrid() {
     grid_->SetFixedCols(0);
 
     grid_->SetMinColWidthTwips(ChannelGridCells::MinColumnWidthTwips);
-    std::vector<WindowPlacement::WidthDefault> widths;
-    for (int c = 0; c < ColumnCount; ++c)
-        widths.push_back(
-            {ChannelTables::ChannelGridColumns[c].widthKey, ChannelTables::ChannelGridColumns[c].width});
-    WindowPlacement::LoadGridWidths(*grid_, ChannelGridCells::SettingsSection, widths);
+    WindowPlacement::LoadGridWidths(
+        *grid_, ChannelGridCells::SettingsSection,
+        GridParts::WidthDefaults(std::span(ChannelTables::ChannelGridColumns).first(ColumnCount)));
 
     const int lastRow = grid_->GetRows() - 1;
     grid_->SetCellRangeAlignment(0, 0, lastRow, ColumnCount - 1, FlexAlign::CenterCenter);
@@ -296,11 +277,8 @@ void ChannelList::RepaintSelection() {
 }
 
 std::vector<int> ChannelList::SelectedDataRows() const {
-    std::vector<int> rows;
-    if (!grid_) return rows;
-    for (int row : grid_->SelectedRows())
-        if (IsDataRow(row)) rows.push_back(row);
-    return rows;
+    if (!grid_) return {};
+    return GridParts::SelectedRowsIn(*grid_, FixedRows, FixedRows + RowsPerGroup);
 }
 
 // ---- pane operations -------------------------------------------------------------------
@@ -354,21 +332,11 @@ void ChannelList::RestoreFocus() {
 }
 
 void ChannelList::FitColumnWidths() {
-    if (!grid_) return;
-    grid_->AutoSizeColumns(0, ColumnCount - 1);
-    WindowPlacement::SaveGridWidths(*grid_, ChannelGridCells::SettingsSection);
+    if (grid_) GridParts::FitColumnWidths(*grid_, ChannelGridCells::SettingsSection);
 }
 
 void ChannelList::RegisterGridPage() {
-    AutoGridWidth::RegisterPage([](wxWindow* parent, CloneImage& image) {
-        auto* pane = new ChannelList(image);
-        pane->Hide();
-        if (!pane->CreatePane(parent, IDD)) {
-            delete pane;
-            return Page{};
-        }
-        return Page{pane, pane};
-    });
+    AutoGridWidth::RegisterPane<ChannelList>();
 }
 
 void ChannelList::SaveSettings() {
@@ -395,22 +363,7 @@ bool ChannelList::CellTakesInput(int row, int column) const {
 
 bool ChannelList::DoGesture(Gesture gesture, int row, int column) {
     if (!IsDataRow(row) || column < 0 || column >= ColumnCount) return false;
-    const auto& spec = ChannelGridCells::Spec(column);
-    int action = spec.clickAction;
-    switch (gesture) {
-        case Gesture::Space:
-            action = spec.spaceAction;
-            break;
-        case Gesture::DoubleClick:
-            action = spec.dblClickAction;
-            break;
-        case Gesture::Enter:
-            action = spec.enterAction;
-            break;
-        case Gesture::Click:
-            action = spec.clickAction;
-            break;
-    }
+    const int action = UiUtil::GestureAction(ChannelGridCells::Spec(column).Gestures(), gesture);
     if (action == ChannelTables::CellAction::None) return false;
     RunAction(action, row, column);
     return true;
@@ -430,10 +383,7 @@ void ChannelList::RunAction(int action, int row, int column) {
         case GridList:
             // Both open the cell's editor: a text box, or the list the grid
             // offers for the column.
-            if (!CellTakesInput(row, column)) return;
-            grid_->SetRow(row);
-            grid_->SetCol(column);
-            grid_->EditCell();
+            if (CellTakesInput(row, column)) GridParts::EditCellAt(*grid_, row, column);
             return;
         case Cycle:
         case CycleCheck: {
@@ -578,16 +528,13 @@ void ChannelList::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void ChannelList::OnHelp(wxHelpEvent&) {
-    const auto& hooks = UiHooks::Current();
-    if (!hooks.openHelp) return;
     int rid = MakeRID(0, IDD, 0);
     if (HasGridFocus()) {
         rid = MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID);
     } else if (wxWindow* focus = wxWindow::FindFocus(); focus && IsDescendant(focus) && focus->GetId() > 0) {
         rid = MakeRID(0, IDD, focus->GetId());
     }
-    if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-    hooks.openHelp(this, rid);
+    GridParts::OpenHelpTopic(this, rid, IDD);
 }
 
 // ---- printing ------------------------------------------------------------------------

@@ -21,6 +21,7 @@
 #include "channel/ChannelGridEditRules.h"
 #include "channel/ChannelGridPrint.h"
 #include "image/CloneImage.h"
+#include "image/UiUtil.h"
 #include "ui/PaneFramework.h"
 #include "ui/VSFlexGrid.h"
 
@@ -88,7 +89,7 @@ class ChannelList : public HPainBaseDlg, public AutoGridWidth {
     // ---- gestures and editing --------------------------------------------------
     // Runs the column's action for a gesture on a data row; false when the
     // gesture is left to the grid.
-    enum class Gesture { Space, DoubleClick, Enter, Click };
+    using Gesture = UiUtil::GridGesture;
     bool DoGesture(Gesture gesture, int row, int column);
     void SwapDcsPolarity(int row, int column);
     void OpenCellDialog(int row, int column);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "image/ItemList.h"
+#include "image/UiUtil.h"
 
 namespace ChannelTables {
 
@@ -116,6 +117,10 @@ struct GridColumnSpec {
     std::int32_t dblClickAction;
     std::int32_t enterAction;
     std::int32_t clickAction;
+
+    constexpr UiUtil::GestureActions Gestures() const {
+        return {spaceAction, dblClickAction, enterAction, clickAction};
+    }
 };
 
 inline constexpr int ChannelGridColumnCount = 29;

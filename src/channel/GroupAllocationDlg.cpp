@@ -12,7 +12,7 @@
 #include "channel/GroupGrid.h"
 #include "image/TagCharRule.h"
 #include "language/Language.h"
-#include "ui/UiHooks.h"
+#include "ui/GridParts.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
@@ -91,19 +91,9 @@ bool CZoneAllocationDlg::Create(wxWindow* parent) {
     grid_->Bind(FLEXGRID_AFTER_EDIT, &CZoneAllocationDlg::OnAfterEdit, this);
     grid_->Bind(FLEXGRID_DBL_CLICK, [this](FlexGridEvent& event) { Activate(event.row, event.col); });
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneAllocationDlg::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y")->Enable(false);
-        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T")->Enable(false);
-        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
-        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
-        PopupMenu(&menu);
-    });
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { CopyCell(); }, wxID_COPY);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { PasteCell(); }, wxID_PASTE);
+    GridParts::BindContextMenu(*grid_, *this,
+                               [](wxMenu& menu) { GridParts::AppendClipboardItems(menu, false); });
+    GridParts::BindClipboardCommands(*this, {{}, {}, [this] { CopyCell(); }, [this] { PasteCell(); }});
     return true;
 }
 
@@ -289,8 +279,6 @@ void CZoneAllocationDlg::OnGridKey(wxKeyEvent& event) {
 }
 
 void CZoneAllocationDlg::OnHelp() {
-    const auto& hooks = UiHooks::Current();
-    if (!hooks.openHelp) return;
     int rid = MakeRID(0, IDD, 0);
     wxWindow* focus = wxWindow::FindFocus();
     if (focus && grid_ && (focus == grid_ || grid_->IsDescendant(focus))) {
@@ -306,8 +294,7 @@ void CZoneAllocationDlg::OnHelp() {
     } else if (focus && focus->GetId() > 0) {
         rid = MakeRID(0, IDD, focus->GetId());
     }
-    if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-    hooks.openHelp(this, rid);
+    GridParts::OpenHelpTopic(this, rid, IDD);
 }
 
 // ---- printing ------------------------------------------------------------------------------

@@ -27,8 +27,6 @@ class CZoneAllocationDlg : public wxDialog, public PrintableScreen {
         IDC_ONE_GROUP_MODE = 2101,
         IDC_CANCEL = 1096,
         IDC_HELP = 2450,
-        ID_ROW_COPY = 32901,
-        ID_ROW_PASTE = 32902,
     };
     static constexpr const char* SettingsSection = "ZoneAllocation";
 

@@ -2,7 +2,6 @@
 
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
-#include <wx/sizer.h>
 
 #include <algorithm>
 
@@ -12,8 +11,8 @@
 #include "image/ItemsSystem.h"
 #include "image/Model.h"
 #include "language/Language.h"
+#include "ui/GridParts.h"
 #include "ui/ScreenTranslation.h"
-#include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
@@ -45,10 +44,7 @@ CZoneList::~CZoneList() {
 }
 
 void CZoneList::BuildControls() {
-    grid_ = new CVSFlexGrid(this, IDC_GRID);
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, 1, wxEXPAND);
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, IDC_GRID);
 
     grid_->Bind(FLEXGRID_START_EDIT, &CZoneList::OnStartEdit, this);
     grid_->Bind(FLEXGRID_KEY_PRESS_EDIT, &CZoneList::OnKeyPressEdit, this);
@@ -76,27 +72,20 @@ void CZoneList::BuildControls() {
         event.Skip();
     });
     grid_->Bind(wxEVT_KEY_DOWN, &CZoneList::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row &Copy\tCtrl+C");
-        menu.Append(ID_ROW_PASTE, "Row &Paste\tCtrl+V");
-        PopupMenu(&menu);
+    // The program's row command ids are above what the toolkit takes for a
+    // menu item: the menu's entries have ids of their own.
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) {
+        menu.Append(GridParts::RowCopyMenuId, "Row &Copy\tCtrl+C");
+        menu.Append(GridParts::RowPasteMenuId, "Row &Paste\tCtrl+V");
     });
+    GridParts::BindClipboardCommands(
+        *this, {[this] { RowCopy(); }, [this] { RowPaste(); }, [this] { Copy(); }, [this] { Paste(); }});
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
     Bind(wxEVT_HELP, [this](wxHelpEvent&) {
-        const auto& hooks = UiHooks::Current();
-        if (!hooks.openHelp) return;
-        int rid = MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID);
-        if (hooks.hasHelpTopic && !hooks.hasHelpTopic(rid)) rid = MakeRID(0, IDD, 0);
-        hooks.openHelp(this, rid);
+        GridParts::OpenHelpTopic(this, MakeRID(std::max(grid_->GetCol(), 0), IDD, IDC_GRID), IDD);
     });
 }
 
@@ -134,9 +123,8 @@ void CZoneList::RebuildGrid() {
     }
     ScreenTranslation::TranslateGridHeader(*grid_, IDD);
     for (int col = 0; col < ColumnCount; ++col) grid_->SetMergeCol(col, true);
-    std::vector<WindowPlacement::WidthDefault> widths;
-    for (int col = 0; col < ColumnCount; ++col) widths.push_back({0, ZoneGridColumns[col].width});
-    WindowPlacement::LoadGridWidths(*grid_, SettingsSection, widths);
+    WindowPlacement::LoadGridWidths(*grid_, SettingsSection,
+                                    GridParts::WidthDefaults(std::span(ZoneGridColumns).first(ColumnCount)));
     for (int row = HeaderRows; row < grid_->GetRows(); ++row) FillRow(row);
     grid_->SetRedraw(true);
 }
@@ -175,10 +163,8 @@ int CZoneList::GetCurrentIndex() const {
 }
 
 std::vector<int> CZoneList::SelectedDataRows() const {
-    std::vector<int> rows;
-    if (!grid_) return rows;
-    for (int row : grid_->SelectedRows())
-        if (row >= HeaderRows && row < grid_->GetRows()) rows.push_back(row);
+    if (!grid_) return {};
+    auto rows = GridParts::SelectedRowsIn(*grid_, HeaderRows, grid_->GetRows());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -214,21 +200,11 @@ void CZoneList::RestoreFocus() {
 }
 
 void CZoneList::FitColumnWidths() {
-    if (!grid_) return;
-    grid_->AutoSizeColumns(0);
-    WindowPlacement::SaveGridWidths(*grid_, SettingsSection);
+    if (grid_) GridParts::FitColumnWidths(*grid_, SettingsSection);
 }
 
 void CZoneList::RegisterGridPage() {
-    AutoGridWidth::RegisterPage([](wxWindow* parent, CloneImage& image) {
-        auto* pane = new CZoneList(image);
-        pane->Hide();
-        if (!pane->CreatePane(parent, IDD)) {
-            delete pane;
-            return Page{};
-        }
-        return Page{pane, pane};
-    });
+    AutoGridWidth::RegisterPane<CZoneList>();
 }
 
 void CZoneList::Changed() {
@@ -271,11 +247,7 @@ void CZoneList::Gesture(int kind, int row, int col) {
     if (!grid_ || row < HeaderRows || row >= grid_->GetRows()) return;
     switch (ActionOf(col, kind)) {
         case 2:
-            if (CanStartEdit(col)) {
-                grid_->SetRow(row);
-                grid_->SetCol(col);
-                grid_->EditCell();
-            }
+            if (CanStartEdit(col)) GridParts::EditCellAt(*grid_, row, col);
             break;
         case 4: {
             auto rows = SelectedDataRows();
@@ -354,24 +326,22 @@ std::vector<std::pair<int, int>> Ranges(const std::vector<int>& rows) {
 
 }  // namespace
 
-void CZoneList::RowCopy() {
+void CZoneList::ForEachSelectedRun(void (*operation)(CloneImage&, int group, int first, int last)) {
     const auto ranges = Ranges(SelectedDataRows());
     for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
-        ZoneGrid::RowCopy(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
+        operation(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
     if (!ranges.empty()) {
         RebuildGrid();
         Changed();
     }
 }
 
+void CZoneList::RowCopy() {
+    ForEachSelectedRun(ZoneGrid::RowCopy);
+}
+
 void CZoneList::RowPaste() {
-    const auto ranges = Ranges(SelectedDataRows());
-    for (auto it = ranges.rbegin(); it != ranges.rend(); ++it)
-        ZoneGrid::RowPaste(image_, Group(), SlotOfRow(it->first), SlotOfRow(it->second));
-    if (!ranges.empty()) {
-        RebuildGrid();
-        Changed();
-    }
+    ForEachSelectedRun(ZoneGrid::RowPaste);
 }
 
 void CZoneList::DeleteRows() {

@@ -83,6 +83,9 @@ class CZoneList : public HPainBaseDlg, public PrintableScreen, public AutoGridWi
     void FillRow(int row);
     void Changed();
     std::vector<int> SelectedDataRows() const;
+    // Runs `operation` on each run of consecutive selected slots (the last
+    // run first), then shows the group again.
+    void ForEachSelectedRun(void (*operation)(CloneImage&, int group, int first, int last));
     void TellHelp();
     void OpenInfo(int row);
 

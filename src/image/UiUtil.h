@@ -32,6 +32,26 @@ int FindTableRow(ItemList list, std::string_view text);
 // keep their order.
 void SortTableByValue(std::span<ST_DISPDATA> list);
 
+// The key and mouse gestures a grid's column table gives actions for, and
+// one column's actions in that order.
+enum class GridGesture { Space, DoubleClick, Enter, Click };
+struct GestureActions {
+    int space, doubleClick, enter, click;
+};
+constexpr int GestureAction(const GestureActions& actions, GridGesture gesture) {
+    switch (gesture) {
+        case GridGesture::Space:
+            return actions.space;
+        case GridGesture::DoubleClick:
+            return actions.doubleClick;
+        case GridGesture::Enter:
+            return actions.enter;
+        case GridGesture::Click:
+            return actions.click;
+    }
+    return actions.click;
+}
+
 }  // namespace UiUtil
 
 namespace WindowPlacement {

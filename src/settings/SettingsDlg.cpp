@@ -35,7 +35,7 @@ std::string Utf8(const wxString& text) {
 
 SettingsDlg::SettingsDlg(wxWindow* parent, std::unique_ptr<SettingsDialogModel> model, CloneImage& image)
     : wxDialog(parent, wxID_ANY, Wx(model->Spec().caption), wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | (model->Spec().resizable ? wxRESIZE_BORDER : 0)),
       model_(std::move(model)),
       image_(image) {
     model_->Open(image_, Host().ServiceMode());

@@ -57,6 +57,9 @@ class SettingsPage : public RuleChecks {
     // The rows the printout walks; the restriction table unless a page
     // prints differently.
     virtual const ControlRuleRow* PrintRows() const { return ruleRows_; }
+    // The cells a printed line has; the widest line's unless the page
+    // prints its wide lines differently.
+    virtual int PrintColumns() const { return Columns(); }
     int Variant() const { return variant_; }
     // Opened only to be printed: no window will show the page.
     void SetPrinting(bool printing) { printing_ = printing; }
@@ -167,6 +170,9 @@ struct DialogSpec {
     std::string caption;
     std::string section;  // where "Position" is kept
     bool container;
+    // The user may make it larger (never smaller than it opened); its pages
+    // take the spare room.
+    bool resizable = false;
 };
 
 class SettingsDialogModel {

@@ -52,19 +52,24 @@ std::string& SettingsPrint::RenderPage(std::string& out, PrintContext context) {
         out += InvalidPageText;
         return out;
     }
-    current_ = &model_->Page(page_);
+    SelectPage(page_);
     title_ = spec.caption;
     if (spec.container) title_ += " - " + std::to_string(page_ + 1) + "(" + current_->TabLabel() + ")";
     ++page_;
-    SetRules(new PageRules(*current_));
-    captionPrinted_ = 0;
     const ControlRuleRow* rows = current_->PrintRows();
     if (!rows) {
         out += TitleParagraph();
         return out;
     }
     // A line of several controls prints each in a cell of its own.
-    return DialogToHtml(out, context, current_->Columns(), rows);
+    return DialogToHtml(out, context, current_->PrintColumns(), rows);
+}
+
+SettingsPage& SettingsPrint::SelectPage(std::size_t index) {
+    current_ = &model_->Page(index);
+    SetRules(new PageRules(*current_));
+    captionPrinted_ = 0;
+    return *current_;
 }
 
 std::string& SettingsPrint::GridToHtml(std::string& out, PrintContext context, int columns) {
@@ -75,7 +80,8 @@ std::string& SettingsPrint::GridToHtml(std::string& out, PrintContext context, i
     for (const int id : heading) {
         HtmlTag th(out, "th");
         const FormControl* caption = current_->Form().Find(id);
-        out += HtmlEscape(caption ? WithoutMnemonics(caption->caption) : std::string{});
+        const std::string text = caption ? WithoutMnemonics(caption->caption) : std::string{};
+        out += text.empty() ? std::string("&nbsp;") : HtmlEscape(text);
     }
     return out;
 }

@@ -32,6 +32,8 @@ class SettingsPrint : public PrintableScreen {
 
   protected:
     PrintCache& ClassCache() override { return CacheOf<SettingsPrint>(); }
+    // Makes page `index` the one whose controls and rules the printout reads.
+    SettingsPage& SelectPage(std::size_t index);
 
   private:
     std::unique_ptr<SettingsDialogModel> model_;

@@ -507,18 +507,30 @@ void CMDC1200CallKeyPage::Build() {
     Settings::Getter get;
     Settings::Setter set;
     const std::vector<Settings::ListRow> names = Settings::RowsOf(Mdc1200CallNameList);
+    // One line a key: its caption, the type and the call record under the
+    // "Type" and "ID" heads.
+    BeginRow();
+    AddLabel(IDC_TYPE_CAPTION, "Type");
+    AddLabel(IDC_ID_CAPTION, "ID");
+    EndRow();
+    BeginRow(2001, "Call &1");
     Item<GetMdc1200CallKey1Type, SetMdc1200CallKey1Type>(get, set);
-    AddCombo(2001, "Call &1", IDC_KEY1_TYPE, Mdc1200CallKeyTypeList, get, set);
+    AddCombo(0, {}, IDC_KEY1_TYPE, Mdc1200CallKeyTypeList, get, set);
     Item<GetMdc1200CallKey1Id, SetMdc1200CallKey1Id>(get, set);
     AddCombo(0, {}, IDC_KEY1_ID, names, get, set);
+    EndRow();
+    BeginRow(2002, "Call &2");
     Item<GetMdc1200CallKey2Type, SetMdc1200CallKey2Type>(get, set);
-    AddCombo(2002, "Call &2", IDC_KEY2_TYPE, Mdc1200CallKeyTypeList, get, set);
+    AddCombo(0, {}, IDC_KEY2_TYPE, Mdc1200CallKeyTypeList, get, set);
     Item<GetMdc1200CallKey2Id, SetMdc1200CallKey2Id>(get, set);
     AddCombo(0, {}, IDC_KEY2_ID, names, get, set);
+    EndRow();
+    BeginRow(2003, "Call &3");
     Item<GetMdc1200CallKey3Type, SetMdc1200CallKey3Type>(get, set);
-    AddCombo(2003, "Call &3", IDC_KEY3_TYPE, Mdc1200CallKeyTypeList, get, set);
+    AddCombo(0, {}, IDC_KEY3_TYPE, Mdc1200CallKeyTypeList, get, set);
     Item<GetMdc1200CallKey3Id, SetMdc1200CallKey3Id>(get, set);
     AddCombo(0, {}, IDC_KEY3_ID, names, get, set);
+    EndRow();
 }
 
 void CMDC1200CallKeyPage::FilterLists(const CloneImage& image) {
@@ -537,7 +549,7 @@ void CMDC1200CallKeyPage::SaveOwn(CloneImage& image) {
 std::unique_ptr<Settings::SettingsDialogModel> CMDC1200CallAdvDlg::MakeDialog() {
     std::vector<std::unique_ptr<Settings::SettingsPage>> pages;
     pages.push_back(std::make_unique<CMDC1200CallKeyPage>());
-    return std::make_unique<Settings::SettingsDialogModel>(Settings::DialogSpec{IDD, Caption, Section, false},
+    return std::make_unique<Settings::SettingsDialogModel>(Settings::DialogSpec{IDD, Caption, Section, false, true},
                                                            std::move(pages));
 }
 
@@ -560,6 +572,13 @@ CMDC1200CallDlg* CMDC1200CallAdvDlg::AttachGrid(SettingsDlg& dialog, std::filesy
         if (!enter || event.HasAnyModifiers()) return event.Skip();
         grid->EnterKey();
     });
+    // When the dialog grows, OK and Cancel keep to its right edge and Help
+    // keeps its place on the left.
+    if (wxWindow* help = dialog.FindWindow(SettingsDlg::IDC_HELP)) {
+        if (wxSizer* buttons = help->GetContainingSizer(); buttons && buttons->Detach(help))
+            buttons->Insert(0, help, 0, wxRIGHT, 6);
+    }
+    // The size it opens at is the smallest it can be made.
     dialog.GetSizer()->SetSizeHints(&dialog);
     dialog.Fit();
     dialog.CentreOnParent();
@@ -603,10 +622,17 @@ class CallPrint : public Settings::SettingsPrint {
         model_.Refresh();
     }
 
+    static constexpr const char* KeyGroupCaption = "Call Key Setting";
+
+    // The key form is headed by its group's caption.
+    std::string WindowText() const override { return KeyGroupCaption; }
+
     std::string& RenderPage(std::string& out, PrintContext context) override {
         switch (part_++) {
             case 0:
                 return SettingsPrint::RenderPage(out, context);
+            case 2:
+                return out;
             case 1: {
                 const std::string title = std::string(CMDC1200CallAdvDlg::Caption) + " - 1(" +
                                           CMDC1200CallAdvDlg::Caption + ")";

@@ -117,8 +117,12 @@ class CMDC1200CallKeyPage : public Settings::SettingsPage {
         IDC_KEY1_ID = 2111,
         IDC_KEY2_ID = 2112,
         IDC_KEY3_ID = 2113,
+        IDC_TYPE_CAPTION = 2011,
+        IDC_ID_CAPTION = 2012,
     };
     CMDC1200CallKeyPage() : SettingsPage(IDD) {}
+    // The printed form heads its three columns: key, "Type", "ID".
+    std::vector<int> PrintHeading() const override { return {0, IDC_TYPE_CAPTION, IDC_ID_CAPTION}; }
     // The ID lists again from the image (selections kept).
     void RefreshIdLists(const CloneImage& image);
     // What OK runs after the keys are saved (the grid's last edits).

@@ -1,6 +1,7 @@
 #include "tone/FiveToneCommonDlg.h"
 
 #include <string>
+#include <vector>
 
 #include "image/ItemMap.h"
 #include "image/ItemsTone.h"
@@ -55,6 +56,102 @@ constexpr ControlRuleRow kPage3Rules[] = {
     {2010, 0, kP3[3]},      {2110, 1, kP3[3]},      {2011, 0, kP3[4]},  {2111, 1, kP3[4]},
     {2012, 0, kP3[5]},      {2112, 1, kP3[5]},      {2015, 0, kHidden}, {2115, 1, kHidden},
     {2016, 0, kP3[6]},      {2117, 1, kP3[6]},      {-1, 0, nullptr},
+};
+
+// The lines the printout writes as one cell across the page's table: page
+// 1's two rows of digit boxes and page 2's call key codes, each as a small
+// table of its own.
+constexpr int kDisplayDigitsLine = -2, kCompareDigitsLine = -3, kCallKeyCodesLine = -4;
+constexpr std::uint8_t kAlways[15] = {};
+
+constexpr ControlRuleRow kPage1Print[] = {
+    {kDisplayDigitsLine, 0, kDigits}, {kCompareDigitsLine, 0, kP1[0]},
+    {2005, 0, kP1[1]},                {2105, 1, kP1[1]},
+    {2006, 0, kP1[2]},                {2106, 1, kP1[2]},
+    {2010, 0, kP1[3]},                {2110, 1, kP1[3]},
+    {-1, 0, nullptr},
+};
+
+// Page 2's first nine settings, then its call key codes in one line.
+constexpr ControlRuleRow kPage2Print[] = {
+    {2002, 0, kP2[0]}, {2102, 1, kP2[0]}, {2003, 0, kP2[1]}, {2103, 1, kP2[1]},
+    {2004, 0, kP2[2]}, {2104, 1, kP2[2]}, {2005, 0, kP2[3]}, {2105, 1, kP2[3]},
+    {2006, 0, kP2[4]}, {2106, 1, kP2[4]}, {2007, 0, kP2[5]}, {2107, 1, kP2[5]},
+    {2008, 0, kP2[6]}, {2108, 1, kP2[6]}, {2009, 0, kP2[7]}, {2109, 1, kP2[7]},
+    {2010, 0, kP2[8]}, {2110, 1, kP2[8]}, {kCallKeyCodesLine, 0, kAlways}, {-1, 0, nullptr},
+};
+constexpr ControlRuleRow kCallKeyCodeRows[] = {
+    {2011, 0, kP2[9]},  {2111, 1, kP2[9]},  {2012, 0, kP2[10]}, {2112, 1, kP2[10]},
+    {2013, 0, kP2[11]}, {2113, 1, kP2[11]}, {-1, 0, nullptr},
+};
+
+// Page 3's check boxes have no caption of their own: each is listed twice,
+// so that it prints its caption, then its state.
+constexpr ControlRuleRow kPage3Print[] = {
+    {2202, 1, kTagDisplay}, {2202, 1, kTagDisplay}, {2203, 1, kAniDisplay}, {2203, 1, kAniDisplay},
+    {2006, 0, kP3[0]},      {2106, 1, kP3[0]},      {2008, 0, kP3[1]},      {2108, 1, kP3[1]},
+    {2009, 0, kP3[2]},      {2109, 1, kP3[2]},      {2010, 0, kP3[3]},      {2110, 1, kP3[3]},
+    {2011, 0, kP3[4]},      {2111, 1, kP3[4]},      {2012, 0, kP3[5]},      {2112, 1, kP3[5]},
+    {2016, 0, kP3[6]},      {2117, 1, kP3[6]},      {-1, 0, nullptr},
+};
+
+class CommonPrint : public SettingsPrint {
+  public:
+    using SettingsPrint::SettingsPrint;
+
+    bool IsFullRowControl(int controlId) override {
+        return controlId == kDisplayDigitsLine || controlId == kCompareDigitsLine ||
+               controlId == kCallKeyCodesLine;
+    }
+    std::string& ControlValueHtml(std::string& out, int controlId) override {
+        if (!IsFullRowControl(controlId)) return SettingsPrint::ControlValueHtml(out, controlId);
+        line_ = controlId;
+        return out;
+    }
+    std::string& ExtraHtml(std::string& out, PrintContext context) override {
+        switch (line_) {
+            case kDisplayDigitsLine:
+                return DigitTable(out, 2002, Dlg::IDC_DISPLAY_DIGIT1);
+            case kCompareDigitsLine:
+                return DigitTable(out, 2003, Dlg::IDC_COMPARE_DIGIT1);
+            case kCallKeyCodesLine: {
+                HtmlTag table(out, "table", "width=\"100%\"");
+                Heading(out, 2, 3202);
+                return FormRowsHtml(out, context, 2, kCallKeyCodeRows);
+            }
+            default:
+                return out;
+        }
+    }
+
+  protected:
+    PrintCache& ClassCache() override { return CacheOf<CommonPrint>(); }
+
+  private:
+    // The column group and one heading cell across the columns: the caption.
+    void Heading(std::string& out, int columns, int captionId) {
+        const std::string n = std::to_string(columns);
+        { HtmlTag colgroup(out, "colgroup", "span=\"" + n + "\""); }
+        HtmlTag tr(out, "tr");
+        HtmlTag th(out, "th", "colspan=\"" + n + "\"");
+        out += HtmlEscape(ControlForPrint(captionId).text);
+    }
+    // The digits 1-8 as column heads over a check mark each: "v" for a
+    // checked box, "-" for a cleared one.
+    std::string& DigitTable(std::string& out, int captionId, int firstBox) {
+        std::vector<std::string> digits, marks;
+        for (int k = 0; k < 8; ++k) {
+            digits.push_back(std::to_string(k + 1));
+            marks.push_back(ControlForPrint(firstBox + k).checked ? "v" : "-");
+        }
+        TextPrintGrid grid(1, {digits, marks});
+        HtmlTag table(out, "table", "width=\"100%\"");
+        Heading(out, 8, captionId);
+        GridHeaderHtml(out, grid);
+        return GridRowHtml(out, grid, 0);
+    }
+
+    int line_ = 0;
 };
 
 template <std::uint32_t (*Get)(const CloneImage&), int (*Set)(CloneImage&, std::uint32_t)>
@@ -122,7 +219,7 @@ bool C5ToneCommonDlg::Edit(wxWindow* parent, CloneImage& working) {
 }
 
 std::unique_ptr<PrintableScreen> C5ToneCommonDlg::Print(const CloneImage& image) {
-    return std::make_unique<SettingsPrint>(MakeDialog(), image);
+    return std::make_unique<CommonPrint>(MakeDialog(), image);
 }
 
 // ---- what the pages share -------------------------------------------------------------
@@ -178,6 +275,8 @@ void C5ToneCommonPage1Dlg::Build() {
     AddEmptyCombo(2011, "5-Tone ID &Record", 2113);
     AddEmptyCombo(2013, "TP40 Status &Gap Time", 2114);
 }
+
+const ControlRuleRow* C5ToneCommonPage1Dlg::PrintRows() const { return kPage1Print; }
 
 void C5ToneCommonPage1Dlg::LoadOwn(const CloneImage& image) {
     displayMask_ = ReadMask(image, 0x12);
@@ -259,6 +358,8 @@ void C5ToneCommonPage2Dlg::Build() {
     AddEmptyCombo(2015, "Call &5 Encode Code", 2115);
 }
 
+const ControlRuleRow* C5ToneCommonPage2Dlg::PrintRows() const { return kPage2Print; }
+
 void C5ToneCommonPage2Dlg::AfterRules() {
     for (int id : std::initializer_list<int>{2001, Dlg::IDC_SETUP, 2014, 2114, 2015, 2115}) {
         Form().Show(id, false);
@@ -317,6 +418,8 @@ void C5ToneCommonPage3Dlg::Build() {
     AddCombo(2016, "Clear to Tra&nspond Time", Dlg::IDC_CLEAR_TO_TRANSPOND, Rows(ClearToTranspondRows()), ctGet,
              ctSet);
 }
+
+const ControlRuleRow* C5ToneCommonPage3Dlg::PrintRows() const { return kPage3Print; }
 
 void C5ToneCommonPage3Dlg::AfterRules() {
     // A value typed here would go nowhere: shown read-only.

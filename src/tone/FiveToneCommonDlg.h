@@ -104,6 +104,10 @@ class C5ToneCommonPage1Dlg : public C5ToneCommonPage {
     // `limit` are offered, and a larger current value becomes `limit`.
     void LimitLeadInGap(std::int32_t limit);
 
+    // The digit rows print as small tables across the page's two columns.
+    const ControlRuleRow* PrintRows() const override;
+    int PrintColumns() const override { return 2; }
+
   protected:
     void Build() override;
     void LoadOwn(const CloneImage& image) override;
@@ -118,6 +122,8 @@ class C5ToneCommonPage2Dlg : public C5ToneCommonPage {
   public:
     C5ToneCommonPage2Dlg() : C5ToneCommonPage(C5ToneCommonDlg::IDD_PAGE2, "Common 2") {}
     void Changed(int controlId) override;
+    // The call key codes print together as a small table.
+    const ControlRuleRow* PrintRows() const override;
 
   protected:
     void Build() override;
@@ -128,6 +134,8 @@ class C5ToneCommonPage2Dlg : public C5ToneCommonPage {
 class C5ToneCommonPage3Dlg : public C5ToneCommonPage {
   public:
     C5ToneCommonPage3Dlg() : C5ToneCommonPage(C5ToneCommonDlg::IDD_PAGE3, "Common 3") {}
+    // The check boxes print with their captions.
+    const ControlRuleRow* PrintRows() const override;
 
   protected:
     void Build() override;

@@ -1,6 +1,10 @@
 #include "tone/FiveToneStatusDlg.h"
 
+#include <array>
+
 #include "settings/SettingsDlg.h"
+#include "settings/SettingsPrint.h"
+#include "ui/Restraction.h"
 
 using namespace Settings;
 
@@ -10,50 +14,54 @@ constexpr PageControlSpec TagSpec(int row) {
     return {static_cast<std::uint32_t>(C5ToneStatusDlg::IDC_TAG0 + row), 8, 0, 0, EditKind::NameTag, 0};
 }
 
-std::string Html(std::string text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
+// The caption and the tag of one status number share a state array, which
+// puts them on one printed line; no state ever restricts them.
+constexpr std::uint8_t kRowStates[C5ToneStatusDlg::RowsPerPage][15] = {};
+constexpr auto kStatusRules = [] {
+    std::array<ControlRuleRow, 2 * C5ToneStatusDlg::RowsPerPage + 1> rows{};
+    for (int i = 0; i < C5ToneStatusDlg::RowsPerPage; ++i) {
+        rows[static_cast<std::size_t>(2 * i)] = {C5ToneStatusDlg::IDC_CAPTION0 + i, 0, kRowStates[i]};
+        rows[static_cast<std::size_t>(2 * i + 1)] = {C5ToneStatusDlg::IDC_TAG0 + i, 1, kRowStates[i]};
     }
-    return out;
-}
+    rows.back() = {-1, 0, nullptr};
+    return rows;
+}();
 
-// Two tables of 50 status numbers, each row the status number and its tag.
-// The tags are never stored, so every tag cell prints empty.
-class StatusPrint : public PrintableScreen {
+// Two tables of 50 status numbers, "(#0-49)" and "(#50-99)", each line the
+// status caption and its tag; the third page is split between them.
+class StatusPrint : public SettingsPrint {
   public:
-    StatusPrint() : PrintableScreen(C5ToneStatusDlg::IDD) {}
-    std::string& RenderPage(std::string& out, PrintContext) override {
+    static constexpr int PerTable = 50, PerHalfPage = C5ToneStatusDlg::RowsPerPage / 2;
+
+    explicit StatusPrint(const CloneImage& image) : SettingsPrint(C5ToneStatusDlg::MakeDialog(), image) {}
+
+    std::string& RenderPage(std::string& out, PrintContext context) override {
         if (pass_ > 1) {
-            out += "!!! ERROR[invalid page] !!!";
+            out += InvalidPageText;
             return out;
         }
-        const int first = pass_ * 50;
-        out += "<table width=\"100%\">\n<colgroup><col><col></colgroup>\n<tr><th colspan=\"2\">[";
-        out += Html(std::string(C5ToneStatusDlg::Caption) + " (#" + std::to_string(first) + "-" +
-                    std::to_string(first + 49) + ")");
-        out += "]</th></tr>\n";
-        for (int n = first; n < first + 50; ++n) {
-            const int page = n / C5ToneStatusDlg::RowsPerPage * C5ToneStatusDlg::RowsPerPage;
-            std::string caption = C5ToneStatusDlg::RowCaption(page, n - page);
-            std::erase(caption, '&');
-            out += "<tr><td>" + Html(caption) + ":</td>\n<td>&nbsp;</td></tr>\n";
+        const int first = pass_ * PerTable;
+        title_ = std::string(C5ToneStatusDlg::Caption) + " (#" + std::to_string(first) + "-" +
+                 std::to_string(first + PerTable - 1) + ")";
+        HtmlTag table(out, "table", "width=\"100%\"");
+        GridToHtml(out, context, 2);
+        for (int n = first; n < first + PerTable; n += PerHalfPage) {
+            SettingsPage& page = SelectPage(static_cast<std::size_t>(n / C5ToneStatusDlg::RowsPerPage));
+            const ControlRuleRow* rows = page.PrintRows() + 2 * (n % C5ToneStatusDlg::RowsPerPage);
+            FormRowsHtml(out, context, 2, rows, 2 * PerHalfPage);
         }
-        out += "</table>\n";
+        table.Close();
         ++pass_;
         return out;
     }
-    bool IsDialog() const override { return true; }
-    std::string WindowText() const override { return C5ToneStatusDlg::Caption; }
+    std::string WindowText() const override { return title_; }
 
   protected:
     PrintCache& ClassCache() override { return CacheOf<StatusPrint>(); }
 
   private:
     int pass_ = 0;
+    std::string title_;
 };
 
 }  // namespace
@@ -71,6 +79,7 @@ C5ToneStatusPage::C5ToneStatusPage(int first)
       first_(first) {}
 
 void C5ToneStatusPage::Build() {
+    SetRuleRows(kStatusRules.data());
     for (int row = 0; row < C5ToneStatusDlg::RowsPerPage; ++row)
         AddEdit(C5ToneStatusDlg::IDC_CAPTION0 + row, C5ToneStatusDlg::RowCaption(first_, row), TagSpec(row));
 }
@@ -91,4 +100,6 @@ bool C5ToneStatusDlg::Edit(wxWindow* parent, CloneImage& working) {
     return SettingsDlg::Edit(parent, working, MakeDialog());
 }
 
-std::unique_ptr<PrintableScreen> C5ToneStatusDlg::Print(const CloneImage&) { return std::make_unique<StatusPrint>(); }
+std::unique_ptr<PrintableScreen> C5ToneStatusDlg::Print(const CloneImage& image) {
+    return std::make_unique<StatusPrint>(image);
+}

@@ -11,7 +11,9 @@
 #include "image/ItemsTone.h"
 #include "image/ToneRegisters.h"
 #include "language/Language.h"
+#include "ui/GridParts.h"
 #include "tone/ToneGridPrint.h"
+#include "tone/ToneGridView.h"
 #include "ui/MessageService.h"
 #include "ui/UiHooks.h"
 #include "ui/UiUtil.h"
@@ -71,6 +73,22 @@ C5ToneTableDlg::C5ToneTableDlg(wxWindow* parent, CloneImage& working, int servic
         SavePlacement();
         EndModal(wxID_CANCEL);
     });
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+        if (e.GetKeyCode() == WXK_F1 && !e.HasAnyModifiers()) return ShowHelp();
+        e.Skip();
+    });
+}
+
+void C5ToneTableDlg::ShowHelp() {
+    // In the grid (or its editor) each row has a topic of its own: the tone
+    // digits, the tone period and the gap period.
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus && (focus == grid_ || grid_->IsDescendant(focus))) {
+        if (const auto& hooks = UiHooks::Current(); hooks.openHelp)
+            hooks.openHelp(this, MakeRID(std::max(0, grid_->GetRow()), IDD, IDC_GRID));
+        return;
+    }
+    UiUtil::ShowHelpForFocus(this, IDD);
 }
 
 C5ToneTableDlg::~C5ToneTableDlg() {
@@ -82,6 +100,12 @@ void C5ToneTableDlg::SavePlacement() {
     saved_ = true;
     WindowPlacement::Save(this, WindowPlacement::FlagPosition | WindowPlacement::FlagSize, Section);
     WindowPlacement::SaveGridWidths(*grid_, Section);
+}
+
+void C5ToneTableDlg::FitColumnWidths() {
+    grid_->AutoSizeColumns(0, -1);
+    WindowPlacement::SaveGridWidths(*grid_, Section);
+    saved_ = true;
 }
 
 void C5ToneTableDlg::SetupGrid() {
@@ -143,6 +167,12 @@ void C5ToneTableDlg::SetupGrid() {
         }
     });
     grid_->Bind(wxEVT_KEY_DOWN, &C5ToneTableDlg::OnGridKey, this);
+    // The table has no row commands; Auto Grid Width fits this grid only and
+    // keeps nothing until the dialog closes.
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) { AppendToneGridMenu(menu, false); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { grid_->AutoSizeColumns(0, -1); }, CToneGridView::ID_AUTO_GRID_WIDTH);
 }
 
 void C5ToneTableDlg::ShowCell(int row, int col) {

@@ -11,12 +11,13 @@
 
 #include "image/CloneImage.h"
 #include "tone/FiveToneTable.h"
+#include "ui/PaneFramework.h"
 #include "ui/PrintableScreen.h"
 
 class CVSFlexGrid;
 class FlexGridEvent;
 
-class C5ToneTableDlg : public wxDialog {
+class C5ToneTableDlg : public wxDialog, public AutoGridWidth {
   public:
     enum { IDD = FiveToneTable::DialogId, IDC_GRID = FiveToneTable::GridId, IDC_HELP = 2450, IDC_CANCEL = 1096 };
     static constexpr const char* Section = "Tone5_Table";
@@ -33,6 +34,9 @@ class C5ToneTableDlg : public wxDialog {
     FiveToneTable::Model& Model() { return model_; }
     // OK as the button does it: stays open when USER decode bands overlap.
     bool TryOk();
+    // Fits the columns to their texts and keeps the widths; the window's
+    // placement is left as it was saved.
+    void FitColumnWidths() override;
 
   private:
     void SetupGrid();
@@ -41,6 +45,7 @@ class C5ToneTableDlg : public wxDialog {
     void Copy();
     void Paste();
     void SavePlacement();
+    void ShowHelp();
 
     FiveToneTable::Model model_;
     CVSFlexGrid* grid_ = nullptr;

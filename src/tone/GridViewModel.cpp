@@ -165,17 +165,7 @@ void GridViewModel::CycleCell(int row, int col) {
 int GridViewModel::ActionOf(int col, Gesture gesture) const {
     if (col < 0 || col >= Cols()) return Action::Consume;
     const GridColumn& c = Column(col);
-    switch (gesture) {
-        case Gesture::Space:
-            return c.spaceAction;
-        case Gesture::DoubleClick:
-            return c.doubleClickAction;
-        case Gesture::Enter:
-            return c.enterAction;
-        case Gesture::Click:
-            return c.clickAction;
-    }
-    return Action::Consume;
+    return UiUtil::GestureAction({c.spaceAction, c.doubleClickAction, c.enterAction, c.clickAction}, gesture);
 }
 
 GridViewModel::EditStart GridViewModel::BeginEdit(int row, int col) const {

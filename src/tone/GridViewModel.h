@@ -22,6 +22,7 @@
 
 #include "image/CloneImage.h"
 #include "image/ItemList.h"
+#include "image/UiUtil.h"
 
 namespace GridView {
 
@@ -34,7 +35,7 @@ inline constexpr int ReadOnly = 0, ListValue = 1, Typed = 2, DropDown = 3, Check
 namespace Action {
 inline constexpr int Consume = 0, PassOn = 1, Edit = 2, PassOn3 = 3, Cycle = 4, Toggle = 5, Select = 6;
 }
-enum class Gesture { Space, DoubleClick, Enter, Click };
+using Gesture = UiUtil::GridGesture;
 
 // One column of a grid view: ten fields, the table ends with column -1.
 struct GridColumn {

@@ -1,38 +1,35 @@
 #include "tone/ToneGridView.h"
 
 #include <wx/clipbrd.h>
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 #include <wx/menu.h>
-#include <wx/sizer.h>
 
+#include <algorithm>
 #include <vector>
 
-#include "ui/WindowPlacement.h"
+#include "ui/GridParts.h"
 #include "ui/UiUtil.h"
+#include "ui/WindowPlacement.h"
 
 using namespace GridView;
 
-namespace {
-// The context menu's row commands.
-// Menu item ids must stay below 0x7fff, so the commands take ids of their own.
-constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02;
-}  // namespace
+void AppendToneGridMenu(wxMenu& menu, bool rowCommands) {
+    GridParts::AppendClipboardItems(menu, rowCommands);
+    menu.AppendSeparator();
+    menu.Append(CToneGridView::ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
+}
 
 const wxBitmap& ToneTickPicture() { return UiUtil::TickPicture(); }
 
 const wxBitmap& TonePlayPicture() {
-    static wxBitmap picture;
-    if (!picture.IsOk()) {
-        picture = wxBitmap(12, 12);
-        wxMemoryDC dc(picture);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetPen(*wxBLACK_PEN);
-        dc.SetBrush(*wxBLACK_BRUSH);
-        const wxPoint triangle[] = {{3, 1}, {10, 6}, {3, 11}};
-        dc.DrawPolygon(3, triangle);
-        dc.SelectObject(wxNullBitmap);
-    }
+    static const wxBitmap picture = GridParts::DrawCellPicture(
+        [](wxDC& dc) {
+            dc.SetPen(*wxBLACK_PEN);
+            dc.SetBrush(*wxBLACK_BRUSH);
+            const wxPoint triangle[] = {{3, 1}, {10, 6}, {3, 11}};
+            dc.DrawPolygon(3, triangle);
+        },
+        false);
     return picture;
 }
 
@@ -40,10 +37,7 @@ CToneGridView::CToneGridView(wxWindow* parent, const ViewSpec& spec, CloneImage&
                              std::string section, int formId)
     : wxPanel(parent, wxID_ANY), model_(spec, image), gridId_(gridId), section_(std::move(section)),
       formId_(formId) {
-    grid_ = new CVSFlexGrid(this, gridId);
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(grid_, 1, wxEXPAND);
-    SetSizer(sizer);
+    grid_ = GridParts::FillWithGrid(this, gridId);
     Setup();
     RefreshGrid();
 }
@@ -129,13 +123,18 @@ void CToneGridView::Setup() {
         }
         Gesture(Gesture::Click, e.row, e.col);
     });
+    grid_->Bind(FLEXGRID_SEL_CHANGE, [this](FlexGridEvent& e) {
+        TellColumnHelp();
+        e.Skip();
+    });
     grid_->Bind(FLEXGRID_BEFORE_MOUSE_DOWN, [this](FlexGridEvent& e) {
-        // A press on the number of a selected row drags the selected rows;
-        // the press does not change the selection.
+        TellColumnHelp();
+        // A press on the number of a selected row keeps the selection; moved
+        // on with the button held, it drags the selected rows.
         if (e.button == 1 && !e.shift && IsDragSource() && e.col == 0 && model_.IsDataRow(e.row) &&
             grid_->GetRowFlag143(e.row)) {
             e.cancel = true;
-            CallAfter([this] { grid_->InvokeMethod150(); });
+            grid_->ArmRowDrag();
             return;
         }
         e.Skip();
@@ -143,22 +142,17 @@ void CToneGridView::Setup() {
     grid_->Bind(FLEXGRID_START_DRAG, [this](FlexGridEvent& e) { OnStartDrag(e); });
     grid_->Bind(FLEXGRID_DRAG_DROP, [this](FlexGridEvent& e) { OnDrop(e); });
     grid_->Bind(wxEVT_KEY_DOWN, &CToneGridView::OnGridKey, this);
-    grid_->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
-        grid_->SetFocus();
-        wxMenu menu;
-        menu.Append(ID_ROW_COPY, "Row Cop&y\tCtrl+Y");
-        menu.Append(ID_ROW_PASTE, "Row Pas&te\tCtrl+T");
-        menu.Append(wxID_COPY, "&Copy\tCtrl+C");
-        menu.Append(wxID_PASTE, "&Paste\tCtrl+V");
-        // The window's View command: fits the columns of all its grids.
-        menu.AppendSeparator();
-        menu.Append(ID_AUTO_GRID_WIDTH, "&Auto Grid Width");
-        PopupMenu(&menu);
-    });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowCopy(); }, ID_ROW_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RowPaste(); }, ID_ROW_PASTE);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Copy(); }, wxID_COPY);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Paste(); }, wxID_PASTE);
+    // Auto Grid Width goes on to the window, which fits all its grids.
+    GridParts::BindContextMenu(*grid_, *this, [](wxMenu& menu) { AppendToneGridMenu(menu, true); });
+    GridParts::BindClipboardCommands(
+        *this, {[this] { RowCopy(); }, [this] { RowPaste(); }, [this] { Copy(); }, [this] { Paste(); }});
+}
+
+void CToneGridView::TellColumnHelp() {
+    if (!columnHelp_ || !grid_->IsShownOnScreen()) return;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus != grid_ && !grid_->IsDescendant(focus)) return;
+    columnHelp_(gridId_, std::max(0, grid_->GetCol()));
 }
 
 void CToneGridView::RefreshGrid() {
@@ -196,9 +190,7 @@ void CToneGridView::CommitAllCells() {
 }
 
 std::vector<int> CToneGridView::SelectedDataRows() const {
-    std::vector<int> rows;
-    for (int r : grid_->SelectedRows())
-        if (model_.IsDataRow(r)) rows.push_back(r);
+    auto rows = GridParts::SelectedRowsIn(*grid_, model_.HeaderRows(), model_.Rows());
     if (rows.empty() && model_.IsDataRow(grid_->GetRow())) rows.push_back(grid_->GetRow());
     return rows;
 }
@@ -209,9 +201,7 @@ bool CToneGridView::RunAction(int action, int row, int col) {
         case Action::PassOn3:
             return false;
         case Action::Edit:
-            grid_->SetRow(row);
-            grid_->SetCol(col);
-            grid_->EditCell();
+            GridParts::EditCellAt(*grid_, row, col);
             return true;
         case Action::Cycle:
         case Action::Toggle:

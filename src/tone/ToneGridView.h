@@ -6,17 +6,20 @@
 // are their own (popups, playback, drag and drop).
 #include <wx/panel.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "tone/GridViewModel.h"
 #include "ui/VSFlexGrid.h"
 
+class wxMenu;
+
 class CToneGridView : public wxPanel {
   public:
-    // The window's "Auto Grid Width" command, offered on the views' context menu
-    // (menu ids stay below 0x7fff).
-    static constexpr int ID_AUTO_GRID_WIDTH = 0x7E03;
+    // The row commands and the window's "Auto Grid Width" command of the
+    // context menu (menu ids stay below 0x7fff).
+    static constexpr int ID_ROW_COPY = 0x7E01, ID_ROW_PASTE = 0x7E02, ID_AUTO_GRID_WIDTH = 0x7E03;
     // `section`: where the column widths are kept; `formId`: the view's form,
     // for translation and help.
     CToneGridView(wxWindow* parent, const GridView::ViewSpec& spec, CloneImage& image, int gridId,
@@ -40,6 +43,10 @@ class CToneGridView : public wxPanel {
     void RowPaste();
     void AutoGridWidth();
     void SaveWidths();
+    // Told the grid id and current column whenever the cursor moves or the
+    // mouse is pressed while the grid has the focus (the system window shows
+    // that column's help topic).
+    void SetColumnHelp(std::function<void(int gridId, int column)> show) { columnHelp_ = std::move(show); }
 
   protected:
     // A gesture's action on a data row; false lets the grid go on with the
@@ -66,12 +73,18 @@ class CToneGridView : public wxPanel {
     void Gesture(GridView::Gesture gesture, int row, int col);
     void OnGridKey(wxKeyEvent& event);
     std::vector<int> SelectedDataRows() const;
+    void TellColumnHelp();
 
     int gridId_;
     std::string section_;
     int formId_;
     bool widthsSaved_ = false;
+    std::function<void(int, int)> columnHelp_;
 };
+
+// The context menu of the tone grids: Row Copy, Row Paste, Copy, Paste and
+// Auto Grid Width; the row commands are greyed where the screen has none.
+void AppendToneGridMenu(wxMenu& menu, bool rowCommands);
 
 // The tick of the check cells and the play mark of sample cells.
 const wxBitmap& ToneTickPicture();

@@ -92,6 +92,7 @@ void CDialogDmy::BuildPanes(CloneImage& working, const std::filesystem::path& pr
     auto& panes = frame_->Panes();
     auto view = [this](int key, CToneGridView* made) {
         views_[static_cast<std::size_t>(key)] = made;
+        made->SetColumnHelp([this](int gridId, int column) { ShowGridItemHelp(gridId, column); });
         return made;
     };
     CloneImage* image = &working;
@@ -175,6 +176,11 @@ void CDialogDmy::ShowHelpPane(bool show, bool keepHeight) {
         frame_->ShowPaneRow(HelpRow, MiddleRow, false);
         help_->Hide();
     }
+}
+
+void CDialogDmy::ShowGridItemHelp(int gridId, int column) {
+    // A topic the map lacks falls back to the main window's.
+    if (help_ && helpVisible_) help_->ShowTopicForRID(MakeRID(column, windowId_, gridId), 101);
 }
 
 void CDialogDmy::OnOK() {

@@ -43,6 +43,8 @@ class CDialogDmy : public wxDialog {
     // The outer rows of the frame.
     enum { TopRow = 0, MiddleRow = 1, ButtonRow = 2, HelpRow = 3 };
     void ShowHelpPane(bool show, bool keepHeight);
+    // While the help pane is shown: the help topic of a grid's column.
+    void ShowGridItemHelp(int gridId, int column);
 
     void OnOK();
     void OnCancel();

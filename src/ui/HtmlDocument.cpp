@@ -153,6 +153,8 @@ constexpr RecordSpec kRecords[] = {
     Screen(PrintKind::First, 17, Slot::FiveToneCommon, 1, false, false),
     Screen(PrintKind::Second, 18, Slot::FiveToneCommon, 2, true, true),
     Screen(PrintKind::Full, 16, Slot::FiveToneTable, 1, true, true),
+    Screen(PrintKind::First, 29, Slot::FiveToneStatus, 1, false, false),
+    Screen(PrintKind::Second, 30, Slot::FiveToneStatus, 1, true, true),
     Break(),
     Screen(PrintKind::Full, 19, Slot::FiveToneSystem1, 1, true, false),
     Screen(PrintKind::Full, 20, Slot::FiveToneSystem2, 1, true, false),

@@ -41,6 +41,7 @@ enum class Slot {
     TwoToneSystem3,
     FiveToneCommon,  // first page, then its further pages
     FiveToneTable,
+    FiveToneStatus,  // two tables of 50 status numbers, side by side
     FiveToneSystem1,
     FiveToneSystem2,
     FiveToneSystem3,

@@ -258,6 +258,20 @@ class AutoGridWidth {
     using PageFactory = std::function<Page(wxWindow* parent, CloneImage& image)>;
     // Grid screens add their page once; CreateAllPages builds each in order.
     static void RegisterPage(PageFactory factory);
+    // The page of a grid pane: a hidden `Pane` made from the image (an
+    // HPainBaseDlg and AutoGridWidth with its template id IDD).
+    template <class Pane>
+    static void RegisterPane() {
+        RegisterPage([](wxWindow* parent, CloneImage& image) {
+            auto* pane = new Pane(image);
+            pane->Hide();
+            if (!pane->CreatePane(parent, Pane::IDD)) {
+                delete pane;
+                return Page{};
+            }
+            return Page{pane, pane};
+        });
+    }
     static std::size_t RegisteredPages();
     // Builds every registered page with the image, fits each and destroys it,
     // with the auto-width flag set meanwhile.

@@ -186,13 +186,18 @@ std::string& PrintableScreen::DialogToHtml(std::string& out, PrintContext contex
         out += TitleParagraph();
         return out;
     }
-    const ControlRuleRow* rows = ruleRows ? ruleRows : ruleRows_;
+    out += "<table width=\"100%\">";
+    GridToHtml(out, context, columns);
+    FormRowsHtml(out, context, columns, ruleRows ? ruleRows : ruleRows_);
+    out += "</table>\n";
+    return out;
+}
+
+std::string& PrintableScreen::FormRowsHtml(std::string& out, PrintContext context, int columns,
+                                           const ControlRuleRow* rows, std::size_t count) {
     const int variant = context ? Model::GetBandSelection(*context) : 0;
     const int serviceMode = Host().ServiceMode();
     const std::string colspan = "colspan=\"" + std::to_string(columns) + "\"";
-
-    out += "<table width=\"100%\">";
-    GridToHtml(out, context, columns);
 
     CRestraction fallback;
     CRestraction& rules = rules_ ? *rules_ : fallback;
@@ -200,7 +205,7 @@ std::string& PrintableScreen::DialogToHtml(std::string& out, PrintContext contex
     const std::uint8_t* groupStates = nullptr;
     bool continuesGroup = false;  // the previous printed row was a caption or value, not a full row
     int index = 0;
-    for (const ControlRuleRow* row = rows; row && row->controlId != -1; ++row) {
+    for (const ControlRuleRow* row = rows; row && row->controlId != -1 && count > 0; ++row, --count) {
         if (!IsControlPrintable(variant, serviceMode, *row, rules) || IsControlOmitted(row->controlId))
             continue;
         if (continuesGroup && row->states == groupStates) {
@@ -239,7 +244,6 @@ std::string& PrintableScreen::DialogToHtml(std::string& out, PrintContext contex
     }
     td.Close();
     tr.Close();
-    out += "</table>\n";
     return out;
 }
 

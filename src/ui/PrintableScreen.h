@@ -128,6 +128,10 @@ class PrintableScreen {
     // screen's own.
     virtual std::string& DialogToHtml(std::string& out, PrintContext context, int columns,
                                       const ControlRuleRow* ruleRows = nullptr);
+    // The rows of a form without the table around them: from `ruleRows` to
+    // its end row, `count` rows at most.
+    std::string& FormRowsHtml(std::string& out, PrintContext context, int columns, const ControlRuleRow* ruleRows,
+                              std::size_t count = static_cast<std::size_t>(-1));
     // The heading rows of a form table.
     virtual std::string& GridToHtml(std::string& out, PrintContext context, int columns);
     virtual std::string& ControlValueHtml(std::string& out, int controlId);

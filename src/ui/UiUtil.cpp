@@ -2,12 +2,12 @@
 
 #include <wx/bitmap.h>
 #include <wx/checkbox.h>
-#include <wx/dcmemory.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/ctrlsub.h>
 #include <wx/dataobj.h>
+#include <wx/dc.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
@@ -17,6 +17,7 @@
 
 #include "language/Language.h"
 #include "ui/GridLogic.h"
+#include "ui/GridParts.h"
 #include "ui/ScreenTranslation.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
@@ -181,17 +182,8 @@ void TrackGridPopupMenu(wxMenu* menu, wxWindow* owner, int x, int y, const CVSFl
 }
 
 const wxBitmap& TickPicture() {
-    static wxBitmap picture;
-    if (!picture.IsOk()) {
-        picture = wxBitmap(12, 12);
-        wxMemoryDC dc(picture);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetPen(wxPen(*wxBLACK, 2));
-        dc.DrawLine(2, 6, 5, 9);
-        dc.DrawLine(5, 9, 10, 3);
-        dc.SelectObject(wxNullBitmap);
-    }
+    static const wxBitmap picture =
+        GridParts::DrawCellPicture([](wxDC& dc) { GridParts::DrawCheckMark(dc, *wxBLACK); }, false);
     return picture;
 }
 

@@ -7,6 +7,9 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <unordered_map>
+#include <vector>
 
 #include "ui/GridLogic.h"
 
@@ -71,6 +74,30 @@ int Modifiers(const wxKeyboardState& k) {
     return (k.ShiftDown() ? 1 : 0) | (k.ControlDown() ? 2 : 0) | (k.AltDown() ? 4 : 0);
 }
 
+// Measuring text is the dearest part of painting a grid (every cell was
+// measured twice per paint, through the toolkit's text layout), and grids
+// repeat the same few words down their columns. Extents are kept per font
+// and text; the cache is bounded and simply starts over when full.
+class TextExtentCache {
+  public:
+    static wxSize Measure(wxDC& dc, const wxString& text) {
+        static std::unordered_map<wxString, wxSize, wxStringHash, wxStringEqual> cache;
+        const wxFont& font = dc.GetFont();
+        wxString key;
+        key << font.GetFaceName() << '\x1f' << font.GetFractionalPointSize() << '\x1f'
+            << font.GetNumericWeight() << '\x1f' << int(font.GetStyle()) << '\x1f'
+            << int(font.GetUnderlined()) << '\x1f' << dc.GetContentScaleFactor() << '\x1f' << text;
+        if (auto it = cache.find(key); it != cache.end()) return it->second;
+        if (cache.size() >= kLimit) cache.clear();
+        wxCoord w = 0, h = 0;
+        dc.GetTextExtent(text, &w, &h);
+        return cache.emplace(std::move(key), wxSize(w, h)).first->second;
+    }
+
+  private:
+    static constexpr std::size_t kLimit = 8192;
+};
+
 const wxString kDragFormat = "application/x-pardexwin-grid-rows";
 
 class FlexDataObject : public wxCustomDataObject {
@@ -79,6 +106,36 @@ class FlexDataObject : public wxCustomDataObject {
 };
 
 }  // namespace
+
+// The grid's own text layout (lines stacked, each aligned on its own, one
+// pixel of margin at the aligned edges), measuring each line once.
+void DrawGridCellText(wxDC& dc, const wxString& text, const wxRect& rect, int horizAlign, int vertAlign) {
+    if (text.empty()) return;
+    wxArrayString lines = wxSplit(text, '\n', '\0');
+    if (text.Last() == '\n') lines.pop_back();  // a closing line break opens no line
+    constexpr int kMargin = 1;
+    std::vector<wxSize> sizes;
+    sizes.reserve(lines.size());
+    int boxHeight = 0;
+    for (const wxString& line : lines) {
+        sizes.push_back(line.empty() ? wxSize(0, dc.GetCharHeight()) : TextExtentCache::Measure(dc, line));
+        boxHeight += sizes.back().y;
+    }
+    wxDCClipper clip(dc, rect);
+    int y = vertAlign == wxALIGN_BOTTOM   ? rect.y + rect.height - boxHeight - kMargin
+            : vertAlign == wxALIGN_CENTRE ? rect.y + (rect.height - boxHeight) / 2
+                                          : rect.y + kMargin;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].empty()) {
+            const int width = sizes[i].x;
+            const int x = horizAlign == wxALIGN_RIGHT    ? rect.x + rect.width - width - kMargin
+                          : horizAlign == wxALIGN_CENTRE ? rect.x + (rect.width - width) / 2
+                                                         : rect.x + kMargin;
+            dc.DrawText(lines[i], x, y);
+        }
+        y += sizes[i].y;
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Renderer: the cell text with "\r\n" line breaks, an optional picture and an
@@ -113,7 +170,7 @@ class FlexCellRenderer : public wxGridCellStringRenderer {
         SetTextColoursAndFont(grid, attr, dc, isSelected);
         int h, v;
         attr.GetAlignment(&h, &v);
-        grid.DrawTextRectangle(dc, DisplayText(grid.GetCellValue(row, col)), inner, h, v);
+        DrawGridCellText(dc, DisplayText(grid.GetCellValue(row, col)), inner, h, v);
     }
 
     wxSize GetBestSize(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, int row, int col) override {
@@ -1004,6 +1061,61 @@ void CVSFlexGrid::InvokeMethod150() {
     FlexGridEvent done = MakeEvent(FLEXGRID_COMPLETE_DRAG, GetRow(), GetCol());
     done.effect = result == wxDragCopy ? 1 : result == wxDragMove ? 2 : 0;
     Raise(done);
+}
+
+std::vector<wxWindow*> CVSFlexGrid::CellWindows() const {
+    std::vector<wxWindow*> windows;
+    for (wxWindow* w : {static_cast<wxWindow*>(GetGridWindow()), static_cast<wxWindow*>(GetFrozenRowGridWindow()),
+                        static_cast<wxWindow*>(GetFrozenColGridWindow()),
+                        static_cast<wxWindow*>(GetFrozenCornerGridWindow())})
+        if (w) windows.push_back(w);
+    return windows;
+}
+
+void CVSFlexGrid::ArmRowDrag() {
+    if (inDrag_) return;
+    DisarmRowDrag();
+    dragArmed_ = true;
+    dragPressAt_ = wxGetMousePosition();
+    // The pointer's events go to the cell window that took the press; ours
+    // run before the grid's own handling of them.
+    dragWatched_ = CellWindows();
+    for (wxWindow* w : dragWatched_) {
+        w->Bind(wxEVT_MOTION, &CVSFlexGrid::OnArmedMouse, this);
+        w->Bind(wxEVT_LEFT_UP, &CVSFlexGrid::OnArmedMouse, this);
+    }
+}
+
+void CVSFlexGrid::DisarmRowDrag() {
+    dragArmed_ = false;
+    for (wxWindow* w : dragWatched_) {
+        w->Unbind(wxEVT_MOTION, &CVSFlexGrid::OnArmedMouse, this);
+        w->Unbind(wxEVT_LEFT_UP, &CVSFlexGrid::OnArmedMouse, this);
+    }
+    dragWatched_.clear();
+}
+
+void CVSFlexGrid::OnArmedMouse(wxMouseEvent& event) {
+    if (!dragArmed_) {
+        event.Skip();
+        return;
+    }
+    // The press was the screen's, so is its release; the grid never saw it.
+    if (event.GetEventType() == wxEVT_LEFT_UP || !event.LeftIsDown()) {
+        DisarmRowDrag();
+        return;
+    }
+    auto* window = static_cast<wxWindow*>(event.GetEventObject());
+    const wxPoint moved = window->ClientToScreen(event.GetPosition()) - dragPressAt_;
+    int dx = wxSystemSettings::GetMetric(wxSYS_DRAG_X, this);
+    int dy = wxSystemSettings::GetMetric(wxSYS_DRAG_Y, this);
+    if (dx <= 0) dx = 4;
+    if (dy <= 0) dy = 4;
+    if (std::abs(moved.x) < dx && std::abs(moved.y) < dy) return;
+    DisarmRowDrag();
+    // Started from within the move's own handling: the toolkit begins a drag
+    // only while it is handling a pointer event.
+    InvokeMethod150();
 }
 
 int CVSFlexGrid::RaiseDrop(int x, int y, int effect) {

@@ -23,6 +23,10 @@
 
 class FlexTextEditor;
 
+// Draws a cell's text as wxGrid lays it out (lines stacked, each aligned on
+// its own), measuring each distinct text once per font.
+void DrawGridCellText(wxDC& dc, const wxString& text, const wxRect& rect, int horizAlign, int vertAlign);
+
 // One event class for every cell event; the fields a handler may change to
 // answer the grid are noted.
 class FlexGridEvent : public wxCommandEvent {
@@ -173,6 +177,13 @@ class CVSFlexGrid : public wxGrid {
     std::vector<int> SelectedRows() const;
     // Starts a drag of the selected rows.
     void InvokeMethod150();
+    // For a press that the screen took (cancelled in its before-mouse-down
+    // handler) and that may become a drag of the selected rows: while the
+    // button stays down the grid ignores the pointer, so the selection is not
+    // extended, and the drag starts on the first move beyond the system's drag
+    // threshold. A release before that ends the gesture without a drag.
+    void ArmRowDrag();
+    bool IsRowDragArmed() const { return dragArmed_; }
 
     // ---- cell ranges (158) ----------------------------------------------
     void SetCellRangeText(int row1, int col1, int row2, int col2, std::string_view text);
@@ -240,6 +251,9 @@ class CVSFlexGrid : public wxGrid {
     void OnEditorKeyDown(wxKeyEvent& event);
     void OnEditorChar(wxKeyEvent& event);
     void OnGridKeyDown(wxKeyEvent& event);
+    void OnArmedMouse(wxMouseEvent& event);
+    void DisarmRowDrag();
+    std::vector<wxWindow*> CellWindows() const;
     void EnsureDataCursor();
     void FitHeaderRow(int row);
     void AfterEditDone(int row, int col);
@@ -272,6 +286,9 @@ class CVSFlexGrid : public wxGrid {
     FlexTextEditor* textEditor_ = nullptr;
     wxGridCellEditor* choiceEditor_ = nullptr;
     bool inDrag_ = false;
+    bool dragArmed_ = false;
+    wxPoint dragPressAt_;  // screen point of the armed press
+    std::vector<wxWindow*> dragWatched_;
 
     static DragDriver dragDriver_;
 };

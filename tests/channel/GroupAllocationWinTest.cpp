@@ -4,6 +4,7 @@
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 
+#include "RealInput.h"
 #include "WinTestUtil.h"
 #include "channel/GroupAllocationDlg.h"
 #include "image/ChannelOps.h"
@@ -182,4 +183,43 @@ TEST_F(AllocationWin, TheMenuCommandWritesTheWorkingCopyOnlyOnOk) {
     EXPECT_TRUE(CZoneAllocationDlg::Edit(frame.frame, working));
     CZoneAllocationDlg::SetModalRunner(nullptr);
     EXPECT_EQ(TagCodesToText(ItemMap::GetGroupTag(working, 0)), "FIRST   ");
+}
+
+// A real right click on the grid opens its context menu (the row entries
+// shown but disabled); its "Copy" entry, picked by its mnemonic, copies the
+// current cell.
+TEST_F(AllocationWin, TheContextMenuOpensAndItsCopyEntryCopiesTheCell) {
+    RunOnCopy([](CZoneAllocationDlg& dialog) {
+        dialog.Show();
+        CVSFlexGrid* grid = dialog.Grid();
+        EXPECT_TRUE(RealInput::Focus(grid));
+        const int row = RowOf(1), col = ColumnOf(0, CellKind::ChannelNo);
+        grid->SetGridCursor(row, col);
+        if (wxTheClipboard->Open()) {
+            wxTheClipboard->SetData(new wxTextDataObject("before"));
+            wxTheClipboard->Close();
+        }
+        // The menu runs its own loop: a timer picks "Copy" while it is open.
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            sim.Char('c');
+        });
+        timer.StartOnce(400);
+        RealInput::ClickCell(*grid, row, col, wxMOUSE_BTN_RIGHT);
+        const std::string expected = grid->GetTextMatrix(row, col);
+        std::string copied;
+        RealInput::WaitFor([&] {
+            if (wxTheClipboard->Open()) {
+                wxTextDataObject data;
+                if (wxTheClipboard->GetData(data)) copied = data.GetText().utf8_string();
+                wxTheClipboard->Close();
+            }
+            return copied != "before";
+        });
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(copied, expected);
+        dialog.OnCancel();
+        return dialog.GetReturnCode();
+    });
 }

@@ -203,3 +203,36 @@ TEST_F(GroupGridWin, TypedMemberIsStoredAndEnterMovesDown) {
     EXPECT_EQ(grid.GetGridCursorRow(), kRow3 + 1);
     RealInput::Key(WXK_ESCAPE);
 }
+
+// A real right click on the selected slots opens the grid's context menu;
+// "Row Copy", picked by its mnemonic, moves the selected slots but the first
+// down by one.
+TEST_F(GroupGridWin, RowCopyFromTheContextMenuMovesTheSelectedSlotsDown) {
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(pane, 1, wxEXPAND);
+    frame.frame->SetSizer(sizer);
+    frame.frame->Layout();
+    CVSFlexGrid& grid = *pane->Grid();
+    ASSERT_TRUE(RealInput::Focus(&grid));
+    const auto before = [&](int slot) { return ItemMap::ReadIndexedItem(image, 0, slot); };
+    const std::uint32_t slot3 = before(2), slot4 = before(3), slot6 = before(5);
+    ASSERT_NE(slot3, slot4);
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        wxUIActionSimulator sim;
+        sim.Char('c');
+    });
+    for (int attempt = 0; attempt < 3 && before(3) == slot4; ++attempt) {
+        grid.SetRow(kRow3);
+        grid.SelectRow(kRow3);
+        grid.SelectRow(kRow3 + 1, true);
+        grid.SelectRow(kRow3 + 2, true);
+        timer.StartOnce(400);
+        RealInput::ClickCell(grid, kRow3, Col::Tag, wxMOUSE_BTN_RIGHT);
+        RealInput::WaitFor([&] { return before(3) != slot4; }, 1500);
+    }
+    EXPECT_EQ(before(2), slot3);
+    EXPECT_EQ(before(3), slot3);
+    EXPECT_EQ(before(4), slot4);
+    EXPECT_EQ(before(5), slot6);
+}

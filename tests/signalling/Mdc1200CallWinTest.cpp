@@ -5,6 +5,8 @@
 // and the printout.
 #include <wx/clipbrd.h>
 
+#include <tuple>
+
 #include "RealInput.h"
 #include "SettingsWinFixture.h"
 #include "image/ItemsSignalling.h"
@@ -230,17 +232,76 @@ TEST_F(Mdc1200CallWin, RowsInUseCopyPasteAllCallLockAndRingTonePlayback) {
 TEST_F(Mdc1200CallWin, PrintoutIsTheKeyFormThenTheRecordsInUseThenNothing) {
     document[Record(3, 2)] &= 0x7F;  // Call-4 in use as well
     const auto print = MakeMdc1200CallPrint(document);
-    std::string keys, list, more;
+    std::string keys, list, more, past;
     print->RenderPage(keys, &document);
     print->RenderPage(list, &document);
     print->RenderPage(more, &document);
-    EXPECT_NE(keys.find("[MDC1200 Call]"), std::string::npos) << keys;
-    EXPECT_NE(keys.find("<td>Call 1:</td>\n<td>Disable Call-1 :    1</td>"), std::string::npos) << keys;
+    print->RenderPage(past, &document);
+    // Three columns: the key, its type, its call record.
+    EXPECT_EQ(keys.rfind("<table width=\"100%\"><colgroup span=\"3\"></colgroup>\n"
+                         "<tr><th colspan=\"3\">[Call Key Setting]</th>\n</tr>\n"
+                         "<tr><th>&nbsp;</th>\n<th>Type</th>\n<th>ID</th>\n</tr>\n"
+                         "<tr><td>Call 1:</td>\n<td>Disable</td>\n<td>Call-1 :    1</td>\n</tr>\n",
+                         0),
+              0u)
+        << keys;
+    EXPECT_NE(keys.find("<tr><td>Call 3:</td>\n<td>Disable</td>\n<td>Call-3 :    3</td>\n</tr>\n</table>\n"),
+              std::string::npos)
+        << keys;
     EXPECT_NE(list.find("[MDC1200 Call - 1(MDC1200 Call)]"), std::string::npos) << list;
     EXPECT_NE(list.find("rowspan=\"2\" class=\"borderless\">Call No."), std::string::npos) << list;
     EXPECT_EQ(list.find("Tone Play"), std::string::npos) << list;
     EXPECT_NE(list.find("<td>1</td>"), std::string::npos) << list;
     EXPECT_NE(list.find("<td>4</td>"), std::string::npos) << list;
     EXPECT_EQ(list.find("<td>2</td>"), std::string::npos) << list;
-    EXPECT_EQ(more, Settings::SettingsPrint::InvalidPageText);
+    EXPECT_EQ(more, "");
+    EXPECT_EQ(past, Settings::SettingsPrint::InvalidPageText);
+}
+
+// Made larger, the call list takes all the room gained, OK and Cancel keep to
+// the bottom-right corner and Help to its place on the left; the dialog never
+// gets smaller than it opened. Each key's type and ID stand on its line.
+TEST_F(Mdc1200CallWin, GrowingTheDialogGrowsTheCallList) {
+    OpenCall();
+    EXPECT_TRUE(dialog->HasFlag(wxRESIZE_BORDER));
+    for (const auto& [caption, type, id] : {std::tuple{2001, Keys::IDC_KEY1_TYPE, Keys::IDC_KEY1_ID},
+                                            std::tuple{2003, Keys::IDC_KEY3_TYPE, Keys::IDC_KEY3_ID}}) {
+        const wxRect label = Control(caption)->GetScreenRect();
+        const wxRect typeBox = Control(type)->GetScreenRect();
+        const wxRect idBox = Control(id)->GetScreenRect();
+        EXPECT_NEAR(typeBox.GetTop(), idBox.GetTop(), 3) << caption;
+        EXPECT_GT(typeBox.GetLeft(), label.GetRight()) << caption;
+        EXPECT_GT(idBox.GetLeft(), typeBox.GetRight()) << caption;
+        EXPECT_LT(idBox.GetBottom(), grid->GetScreenRect().GetTop()) << caption;
+    }
+
+    const wxSize opened = dialog->GetSize();
+    EXPECT_EQ(dialog->GetMinSize(), opened);
+    const auto cornerDistance = [&](int button) {
+        const wxRect r = dialog->FindWindow(button)->GetRect();
+        const wxSize client = dialog->GetClientSize();
+        return wxSize(client.x - r.GetRight(), client.y - r.GetBottom());
+    };
+    const wxSize okCorner = cornerDistance(SettingsDlg::IDC_OK);
+    const wxSize cancelCorner = cornerDistance(SettingsDlg::IDC_CANCEL);
+    const wxRect help = dialog->FindWindow(SettingsDlg::IDC_HELP)->GetRect();
+    const wxSize helpCorner = cornerDistance(SettingsDlg::IDC_HELP);
+    const wxSize gridSize = grid->GetSize();
+    EXPECT_LT(help.GetRight(), dialog->FindWindow(SettingsDlg::IDC_OK)->GetRect().GetLeft());
+
+    dialog->SetSize(opened + wxSize(120, 90));
+    RealInput::WaitFor([&] { return dialog->GetSize() == opened + wxSize(120, 90); }, 2000);
+    dialog->Layout();
+    Settle();
+    ASSERT_EQ(dialog->GetSize(), opened + wxSize(120, 90));
+    EXPECT_EQ(grid->GetSize(), gridSize + wxSize(120, 90));
+    EXPECT_EQ(cornerDistance(SettingsDlg::IDC_OK), okCorner);
+    EXPECT_EQ(cornerDistance(SettingsDlg::IDC_CANCEL), cancelCorner);
+    EXPECT_EQ(dialog->FindWindow(SettingsDlg::IDC_HELP)->GetRect().GetLeft(), help.GetLeft());
+    EXPECT_EQ(cornerDistance(SettingsDlg::IDC_HELP).y, helpCorner.y);
+
+    dialog->SetSize(opened - wxSize(100, 100));
+    Settle();
+    EXPECT_GE(dialog->GetSize().x, opened.x);
+    EXPECT_GE(dialog->GetSize().y, opened.y);
 }

@@ -6,12 +6,15 @@
 #include <wx/notebook.h>
 
 #include "ToneWinUtil.h"
+#include "image/ItemsSystem.h"
 #include "image/ItemsTone.h"
+#include "image/Model.h"
 #include "image/ToneRegisters.h"
 #include "settings/SettingsPrint.h"
 #include "settings/SettingsWinFixture.h"
 #include "tone/FiveToneCommonDlg.h"
 #include "tone/FiveToneStatusDlg.h"
+#include "ui/HtmlDocument.h"
 
 using namespace SettingsTest;
 using Dlg = C5ToneCommonDlg;
@@ -186,18 +189,62 @@ TEST_F(FiveToneCommonWin, OutOfListValuesShowEmptyAndAreKept) {
     EXPECT_EQ(ItemMap::GetTone5LastGapTone(document), 20u);
 }
 
+// Page 1 prints each row of digit boxes as a small table across the page,
+// page 2 its call key codes; the hidden controls print nowhere.
 TEST_F(FiveToneCommonWin, PrintsThreePagesThenTheErrorText) {
-    Settings::SettingsPrint print(C5ToneCommonDlg::MakeDialog(), document);
-    const char* titles[] = {"5-Tone Common - 1(Common 1)", "5-Tone Common - 2(Common 2)",
-                            "5-Tone Common - 3(Common 3)"};
-    for (const char* title : titles) {
-        std::string out;
-        print.RenderPage(out, &document);
-        EXPECT_NE(out.find(title), std::string::npos) << out;
-    }
-    std::string out;
-    print.RenderPage(out, &document);
-    EXPECT_NE(out.find(Settings::SettingsPrint::InvalidPageText), std::string::npos);
+    document[B13 + 0x12] = 0x05;  // Display Digit boxes 1 and 3 cleared
+    document[B13 + 0x13] = 0x80;  // Compare Digit box 8 cleared
+    ItemMap::SetTone5Call1EncodeCode(document, 2);
+    const auto print = C5ToneCommonDlg::Print(document);
+    std::string pages[4];
+    for (auto& page : pages) print->RenderPage(page, &document);
+
+    const auto digitTable = [](const char* caption, const char* marks) {
+        std::string out = "<tr><td colspan=\"2\"><table width=\"100%\"><colgroup span=\"8\"></colgroup>\n<tr><th "
+                          "colspan=\"8\">" +
+                          std::string(caption) + "</th>\n</tr>\n<tr>";
+        for (int k = 1; k <= 8; ++k) out += "<th  class=\"borderless\">" + std::to_string(k) + "</th>\n";
+        out += "</tr>\n<tr>";
+        for (int k = 0; k < 8; ++k) out += std::string("<td>") + marks[k] + "</td>\n";
+        return out + "</tr>\n</table>\n</td>\n</tr>\n";
+    };
+    const std::string page1Head = "<table width=\"100%\"><colgroup span=\"2\"></colgroup>\n<tr><th colspan=\"2\">"
+                                  "[5-Tone Common - 1(Common 1)]</th>\n</tr>\n";
+    EXPECT_EQ(pages[0].rfind(page1Head + digitTable("Display Digit", "-v-vvvvv") +
+                                 digitTable("Compare Digit", "vvvvvvv-") + "<tr><td>Beep Repeat Interval:</td>",
+                             0),
+              0u)
+        << pages[0];
+    for (const char* hidden : {"Auto Reset", "TP40", "5-Tone Setup", "Lead In Tone Gap"})
+        EXPECT_EQ(pages[0].find(hidden), std::string::npos) << hidden;
+
+    EXPECT_NE(pages[1].find("[5-Tone Common - 2(Common 2)]"), std::string::npos) << pages[1];
+    EXPECT_NE(pages[1].find("<td>PTT Call:</td>\n<td>"), std::string::npos) << pages[1];
+    EXPECT_NE(pages[1].find("<tr><td colspan=\"2\"><table width=\"100%\"><colgroup span=\"2\"></colgroup>\n"
+                            "<tr><th colspan=\"2\">Call Key Code</th>\n</tr>\n"
+                            "<tr><td>Call 1 Encode Code:</td>\n<td>Enc-3</td>\n</tr>\n"),
+              std::string::npos)
+        << pages[1];
+    EXPECT_LT(pages[1].find("PTT Call"), pages[1].find("Call Key Code"));
+    EXPECT_NE(pages[1].find("<td>Call 3 Encode Code:</td>"), std::string::npos);
+    EXPECT_EQ(pages[1].find("Emergency"), std::string::npos);
+
+    EXPECT_NE(pages[2].find("[5-Tone Common - 3(Common 3)]"), std::string::npos) << pages[2];
+    EXPECT_NE(pages[2].find("<td>Last Gap Tone:</td>"), std::string::npos) << pages[2];
+    EXPECT_NE(pages[2].find("<tr><td>TAG Display:</td>\n<td>"), std::string::npos) << pages[2];
+    EXPECT_NE(pages[2].find("<tr><td>ANI Display:</td>\n<td>"), std::string::npos) << pages[2];
+    EXPECT_EQ(pages[2].find("Periodic ANI"), std::string::npos);
+    EXPECT_EQ(pages[3], Settings::SettingsPrint::InvalidPageText);
+
+    // Variant 0 in normal mode hides the Display Digit row, and so its table.
+    CloneImage variant0 = document;
+    ItemMap::SetProductType(variant0, 2);
+    ItemMap::SetKeypadType(variant0, 0);
+    ASSERT_EQ(Model::GetBandSelection(variant0), 0);
+    std::string page1;
+    C5ToneCommonDlg::Print(variant0)->RenderPage(page1, &variant0);
+    EXPECT_EQ(page1.find("Display Digit"), std::string::npos) << page1;
+    EXPECT_NE(page1.find(digitTable("Compare Digit", "vvvvvvv-")), std::string::npos) << page1;
 }
 
 }  // namespace
@@ -237,19 +284,55 @@ TEST_F(FiveToneStatusWin, FivePagesOfReadOnlyTagsThatNeverTouchTheImage) {
     EXPECT_EQ(document, before);
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+// Two tables of 50 (the third page split between them), each line the
+// status number and its empty tag; then the error text. In the document the
+// tables stand side by side.
 TEST_F(FiveToneStatusWin, PrintsTwoTablesOfFiftyThenTheErrorText) {
     auto print = C5ToneStatusDlg::Print(document);
-    std::string first, second, third;
-    print->RenderPage(first, &document);
-    print->RenderPage(second, &document);
-    print->RenderPage(third, &document);
-    EXPECT_NE(first.find("[5-Tone Status (#0-49)]"), std::string::npos) << first;
-    EXPECT_NE(first.find("<td>49:</td>\n<td>&nbsp;</td>"), std::string::npos) << first;
-    EXPECT_EQ(first.find("<td>50(A):</td>"), std::string::npos);
-    EXPECT_NE(second.find("[5-Tone Status (#50-99)]"), std::string::npos);
-    EXPECT_NE(second.find("<td>50(A):</td>"), std::string::npos) << second;
-    EXPECT_NE(second.find("<td>99(J):</td>"), std::string::npos);
-    EXPECT_EQ(third, "!!! ERROR[invalid page] !!!");
+    std::string tables[3];
+    for (auto& table : tables) print->RenderPage(table, &document);
+    const auto line = [](const char* caption) {
+        return "<tr><td>" + std::string(caption) + ":</td>\n<td>&nbsp;</td>\n</tr>\n";
+    };
+    struct Case {
+        const char* heading;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {{"[5-Tone Status (#0-49)]", "0", "49"}, {"[5-Tone Status (#50-99)]", "50(A)", "99(J)"}};
+    for (int i = 0; i < 2; ++i) {
+        const std::string& table = tables[i];
+        EXPECT_EQ(table.rfind("<table width=\"100%\"><colgroup span=\"2\"></colgroup>\n<tr><th colspan=\"2\">" +
+                                  std::string(cases[i].heading) + "</th>\n</tr>\n" + line(cases[i].first),
+                              0),
+                  0u)
+            << table;
+        EXPECT_EQ(table.substr(table.size() - line(cases[i].last).size() - 9), line(cases[i].last) + "</table>\n");
+        EXPECT_EQ(Count(table, "<tr><td>"), 50u) << table;
+        EXPECT_EQ(Count(table, "<table"), 1u);
+    }
+    EXPECT_NE(tables[0].find(line("20")), std::string::npos) << "access-key marks are not printed";
+    EXPECT_NE(tables[0].find(line("30(A)")), std::string::npos);
+    EXPECT_NE(tables[1].find(line("59(J)")), std::string::npos);
+    EXPECT_EQ(tables[2], "!!! ERROR[invalid page] !!!");
+
+    PrintScreens::Register(PrintScreens::Slot::FiveToneStatus, &C5ToneStatusDlg::Print);
+    const std::string doc = Header::WriteDocumentStart(document);
+    PrintScreens::Unregister(PrintScreens::Slot::FiveToneStatus);
+    const auto first = doc.find("<div class=\"first\"><table width=\"100%\"><colgroup span=\"2\"></colgroup>\n"
+                                "<tr><th colspan=\"2\">[5-Tone Status (#0-49)]");
+    const auto second = doc.find("<div class=\"second\"><table width=\"100%\"><colgroup span=\"2\"></colgroup>\n"
+                                 "<tr><th colspan=\"2\">[5-Tone Status (#50-99)]");
+    ASSERT_NE(first, std::string::npos) << doc;
+    ASSERT_NE(second, std::string::npos) << doc;
+    EXPECT_LT(first, second);
+    EXPECT_EQ(doc.find("ERROR"), std::string::npos);
 }
 
 }  // namespace

@@ -3,14 +3,18 @@
 // Cancel and an OK without edits leave the document byte for byte, also when
 // every column holds a value its list lacks.
 #include <gtest/gtest.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ToneWinUtil.h"
 #include "WinTestUtil.h"
+#include "help/HelpMap.h"
+#include "help/HelpTopics.h"
 #include "image/FileUtil.h"
 #include "image/ItemsTone.h"
 #include "image/RadioImagePrep.h"
@@ -18,6 +22,7 @@
 #include "tone/FiveToneSystemViews.h"
 #include "tone/ToneSystemWnd.h"
 #include "ui/MessageService.h"
+#include "ui/RealInput.h"
 
 using namespace FiveToneViews;
 using namespace ToneWin;
@@ -164,40 +169,102 @@ TEST_F(FiveToneSystemWin, OkWithoutEditsChangesNothingAlsoOnOutOfListValues) {
     }
 }
 
+// A mouse gesture sent step by step from timers: a drag runs the toolkit's
+// own loop, so the moves and the release after the press must come from
+// inside it. The input simulator lets the program handle each event before
+// it returns, so the drag loop runs inside the step that starts it; each
+// step has a timer of its own, as a timer does not fire again while its own
+// step is still running.
+class MouseSteps {
+  public:
+    using Step = std::function<void(wxUIActionSimulator&)>;
+    MouseSteps(std::vector<Step> steps, int intervalMs) : steps_(std::move(steps)), timers_(steps_.size()) {
+        for (std::size_t i = 0; i < steps_.size(); ++i) {
+            timers_[i].Bind(wxEVT_TIMER, [this, i](wxTimerEvent&) {
+                wxUIActionSimulator sim;
+                ++started_;
+                steps_[i](sim);
+            });
+            timers_[i].StartOnce(intervalMs * static_cast<int>(i + 1));
+        }
+    }
+    bool Started() const { return started_ == steps_.size(); }
+
+  private:
+    std::vector<Step> steps_;
+    std::vector<wxTimer> timers_;
+    std::size_t started_ = 0;
+};
+
+// A click on a row's number, with Shift held or not.
+void ClickNumber(CToneGridView& view, int row, bool shift) {
+    ASSERT_TRUE(Focus(&view.Grid()));
+    wxUIActionSimulator sim;
+    sim.MouseMove(RealInput::CellCentre(view.Grid(), row, 0));
+    Pump();
+    if (shift) sim.KeyDown(WXK_SHIFT);
+    sim.MouseClick();
+    if (shift) sim.KeyUp(WXK_SHIFT);
+    Pump();
+}
+
+// Selects rows first..last with a click and a shift-click on their numbers.
+void SelectRows(CToneGridView& view, int first, int last) {
+    std::vector<int> rows;
+    for (int row = first; row <= last; ++row) rows.push_back(row);
+    for (int attempt = 0; attempt < 5 && view.Grid().SelectedRows() != rows; ++attempt) {
+        ClickNumber(view, first, false);
+        ClickNumber(view, last, true);
+    }
+    ASSERT_EQ(view.Grid().SelectedRows(), rows);
+}
+
+// Press on the number of a selected row, move with the button held onto a
+// cell of another view in small steps, release.
+void DragRows(CToneGridView& from, int row, CToneGridView& onto, int ontoRow, int ontoCol) {
+    ASSERT_TRUE(Focus(&from.Grid()));
+    const wxPoint start = RealInput::CellCentre(from.Grid(), row, 0);
+    const wxPoint end = RealInput::CellCentre(onto.Grid(), ontoRow, ontoCol);
+    // A press soon after the last click at the same place would be a double click.
+    RealInput::Settle(600);
+    std::vector<MouseSteps::Step> steps;
+    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(start); });
+    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseDown(); });
+    constexpr int Moves = 12;
+    for (int i = 1; i <= Moves; ++i)
+        steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(start + (end - start) * i / Moves); });
+    steps.push_back([=](wxUIActionSimulator& sim) { sim.MouseMove(end + wxPoint(1, 0)); });
+    steps.push_back([](wxUIActionSimulator& sim) { sim.MouseUp(); });
+    MouseSteps gesture(std::move(steps), 60);
+    RealInput::WaitFor([&] { return gesture.Started(); }, 10000);
+    Pump();
+}
+
 TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
     const int result = Run([](CDialogDmy& window) {
         CToneGridView& systems = *window.View(0);
         CToneGridView& encode = *window.View(1);
-        // The drop lands on system 3's Call cell.
-        CVSFlexGrid::SetDragDriver([&](CVSFlexGrid&) {
-            const wxRect cell = systems.Grid().CellToRect(H + 2, SystemCol::CallCode);
-            const wxPoint at = systems.Grid().GetGridWindow()->GetPosition() + cell.GetPosition() + wxPoint(3, 3);
-            systems.Grid().RaiseDrop(at.x, at.y, 1);
-            return wxDragCopy;
-        });
-        // Select encode codes 1-3 with the mouse: a click and a shift-click on their numbers.
-        auto click = [&](int row, bool shift) {
-            ASSERT_TRUE(Focus(&encode.Grid()));
-            const wxRect rect = encode.Grid().CellToRect(row, 0);
-            wxUIActionSimulator sim;
-            sim.MouseMove(encode.Grid().GetGridWindow()->ClientToScreen(rect.GetPosition() + wxPoint(4, 4)));
-            Pump();
-            if (shift) sim.KeyDown(WXK_SHIFT);
-            sim.MouseClick();
-            if (shift) sim.KeyUp(WXK_SHIFT);
-            Pump();
+        const std::vector<int> codes{H, H + 1, H + 2};
+        SelectRows(encode, H, H + 2);
+        auto calls = [&] {
+            std::vector<std::string> texts;
+            for (int row = H + 2; row <= H + 4; ++row) texts.push_back(Cell(systems, row, SystemCol::CallCode));
+            return texts;
         };
-        for (int attempt = 0; attempt < 5 && encode.Grid().SelectedRows() != std::vector<int>{H, H + 1, H + 2};
-             ++attempt) {
-            click(H, false);
-            click(H + 2, true);
+        const std::vector<std::string> dropped{"1", "2", "3"};
+        ASSERT_NE(calls(), dropped);
+        const auto before = calls();
+        // A press and release on a selected number neither drags nor changes the selection.
+        ClickNumber(encode, H + 1, false);
+        EXPECT_EQ(encode.Grid().SelectedRows(), codes);
+        EXPECT_EQ(calls(), before);
+        // The drag itself, with the button held: the moves do not extend the selection.
+        for (int attempt = 0; attempt < 3 && calls() != dropped; ++attempt) {
+            SelectRows(encode, H, H + 2);
+            DragRows(encode, H + 1, systems, H + 2, SystemCol::CallCode);
         }
-        ASSERT_EQ(encode.Grid().SelectedRows(), (std::vector<int>{H, H + 1, H + 2}));
-        // A press on a selected number drags the selection.
-        for (int attempt = 0; attempt < 5 && Cell(systems, H + 4, SystemCol::CallCode) != "3"; ++attempt)
-            click(H + 1, false);
-        CVSFlexGrid::SetDragDriver(nullptr);
-        EXPECT_EQ(Cell(systems, H + 2, SystemCol::CallCode), "1");
+        EXPECT_EQ(encode.Grid().SelectedRows(), codes);
+        EXPECT_EQ(calls(), dropped);
         Ok(window);
     });
     ASSERT_EQ(result, wxID_OK);
@@ -207,6 +274,28 @@ TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
     // The header keeps each system's call code.
     EXPECT_EQ(document[0xD2], 0);
     EXPECT_EQ(document[0xD4], 2);
+}
+
+// Decode rows dropped on a system tick those decode codes of that system.
+TEST_F(FiveToneSystemWin, DecodeRowsDraggedOntoASystemTickItsDecodeCodes) {
+    Run([](CDialogDmy& window) {
+        CToneGridView& systems = *window.View(0);
+        CToneGridView& decode = *window.View(2);
+        auto ticks = [&] {
+            std::string marks;
+            for (int code = 0; code < 3; ++code) marks += Cell(systems, H + 5, SystemCol::DecodeCode1 + code);
+            return marks;
+        };
+        ASSERT_EQ(ticks(), "---");
+        for (int attempt = 0; attempt < 3 && ticks() == "---"; ++attempt) {
+            SelectRows(decode, H + 1, H + 2);
+            DragRows(decode, H + 2, systems, H + 5, SystemCol::Duty);
+        }
+        // Decode codes 2 and 3 ticked (a blank is the tick), code 1 left alone.
+        EXPECT_EQ(ticks(), "-  ");
+        EXPECT_EQ(decode.Grid().SelectedRows(), (std::vector<int>{H + 1, H + 2}));
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
 }
 
 TEST_F(FiveToneSystemWin, PlayingBeepCWithoutTheFileNamesThePath) {
@@ -221,4 +310,38 @@ TEST_F(FiveToneSystemWin, PlayingBeepCWithoutTheFileNamesThePath) {
     ASSERT_GE(messages.Count(), 1u);
     EXPECT_NE(messages.Last().text.find("File not found"), std::string::npos);
     EXPECT_NE(messages.Last().text.find("/nonexistent/Tone_sample/C.wav"), std::string::npos);
+}
+
+// While the help pane is shown, a click in the decode grid shows the topic of
+// the clicked column; with the pane hidden the topic stays.
+TEST_F(FiveToneSystemWin, TheHelpPaneFollowsTheDecodeColumn) {
+    Help::SetHelpFilePath("/nonexistent/PardexWIN.chm");
+    Run([](CDialogDmy& window) {
+        CToneGridView& decode = *window.View(2);
+        auto topic = [&] { return window.HelpTopics()->View()->GetCurrentURL().Lower().utf8_string(); };
+        auto click = [&](int row, int col, const std::string& expected) {
+            for (int attempt = 0; attempt < 5 && topic().find(expected) == std::string::npos; ++attempt)
+                RealInput::ClickCell(decode.Grid(), row, col);
+        };
+        wxWindow* help = window.FindWindow(CDialogDmy::IDC_HELP);
+        Press(help, [&] { return window.HelpVisible(); });
+        const struct {
+            int row, col;
+            const char* topic;
+        } cases[] = {{H, DecodeCol::TranspondTxLed, "/sys/transpondtxled.htm"},
+                     {H, DecodeCol::LedMode, "/sys/decodeledmode.htm"},
+                     {H, DecodeCol::Play, "/sys/beep.htm"},
+                     {H + 1, 0, "/sys/5tonedecode.htm"}};
+        for (const auto& c : cases) {
+            click(c.row, c.col, c.topic);
+            EXPECT_NE(topic().find(c.topic), std::string::npos) << c.col << " " << topic();
+        }
+        Press(help, [&] { return !window.HelpVisible(); });
+        const std::string shown = topic();
+        RealInput::ClickCell(decode.Grid(), H, DecodeCol::Scan);
+        EXPECT_EQ(decode.Grid().GetCol(), DecodeCol::Scan);
+        EXPECT_EQ(topic(), shown);
+        Press(Button(window, CDialogDmy::IDC_CANCEL), [&] { return window.GetReturnCode() != 0; });
+    });
+    Help::SetHelpFilePath({});
 }

@@ -3,10 +3,12 @@
 // tone), overlapping USER decode bands keep the dialog open, Cancel and an OK
 // without edits leave the document byte for byte.
 #include <gtest/gtest.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ToneWinUtil.h"
 #include "WinTestUtil.h"
@@ -14,7 +16,10 @@
 #include "image/ItemsTone.h"
 #include "image/TestHost.h"
 #include "tone/FiveToneTableDlg.h"
+#include "language/Language.h"
 #include "ui/MessageService.h"
+#include "ui/RealInput.h"
+#include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
 
 using namespace ToneWin;
@@ -147,4 +152,66 @@ TEST_F(FiveToneTableWin, OverlappingUserBandsKeepTheDialogOpen) {
     ASSERT_GE(messages.Count(), 1u);
     EXPECT_NE(messages.Last().text.find("Decode band width are duplicated"), std::string::npos);
     EXPECT_EQ(document, before);
+}
+
+// F1 in the grid opens the topic of the current row (each tone digit and each
+// period row has its own); elsewhere the dialog's topic.
+TEST_F(FiveToneTableWin, F1InTheGridOpensTheTopicOfTheCurrentRow) {
+    std::vector<int> opened;
+    const UiHooks::Hooks saved = UiHooks::Current();
+    UiHooks::Current().openHelp = [&](wxWindow*, int rid) { opened.push_back(rid); };
+    Run([&](C5ToneTableDlg& dialog) {
+        CVSFlexGrid& grid = dialog.Grid();
+        for (int row : {1, 16, TonePeriodRow, GapPeriodRow}) {
+            const std::size_t before = opened.size();
+            for (int attempt = 0; attempt < 5 && opened.size() == before; ++attempt) {
+                grid.SetRow(row);
+                grid.SetCol(UserColumn);
+                ASSERT_TRUE(Focus(&grid));
+                wxUIActionSimulator sim;
+                sim.Char(WXK_F1);
+                Pump();
+            }
+            ASSERT_EQ(opened.size(), before + 1) << row;
+            EXPECT_EQ(opened.back(), MakeRID(row, C5ToneTableDlg::IDD, C5ToneTableDlg::IDC_GRID)) << row;
+        }
+        const std::size_t before = opened.size();
+        for (int attempt = 0; attempt < 5 && opened.size() == before; ++attempt) {
+            ASSERT_TRUE(Focus(dialog.FindWindow(wxID_OK)));
+            wxUIActionSimulator sim;
+            sim.Char(WXK_F1);
+            Pump();
+        }
+        ASSERT_EQ(opened.size(), before + 1);
+        EXPECT_EQ(opened.back(), MakeRID(0, C5ToneTableDlg::IDD, 0));
+        Press(dialog.FindWindow(C5ToneTableDlg::IDC_CANCEL), [&] { return dialog.GetReturnCode() != 0; });
+    });
+    UiHooks::Current() = saved;
+}
+
+// The grid's context menu: "Auto Grid Width" fits the columns to their texts.
+TEST_F(FiveToneTableWin, AutoGridWidthFromTheContextMenuFitsTheColumns) {
+    Run([](C5ToneTableDlg& dialog) {
+        CVSFlexGrid& grid = dialog.Grid();
+        grid.SetColWidthTwips(UserColumn, 6000);
+        Pump();
+        ASSERT_GE(grid.GetColWidthTwips(UserColumn), 6000);
+        // The menu runs its own loop: a timer picks its last item with keys.
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            sim.Char(WXK_UP);
+            sim.Char(WXK_RETURN);
+        });
+        for (int attempt = 0; attempt < 5 && grid.GetColWidthTwips(UserColumn) >= 6000; ++attempt) {
+            timer.StartOnce(300);
+            wxUIActionSimulator sim;
+            sim.MouseMove(RealInput::CellCentre(grid, 1, 1));
+            Pump();
+            sim.MouseClick(wxMOUSE_BTN_RIGHT);
+            for (int i = 0; i < 10 && grid.GetColWidthTwips(UserColumn) >= 6000; ++i) Pump();
+        }
+        EXPECT_LT(grid.GetColWidthTwips(UserColumn), 6000);
+        Press(dialog.FindWindow(C5ToneTableDlg::IDC_CANCEL), [&] { return dialog.GetReturnCode() != 0; });
+    });
 }
