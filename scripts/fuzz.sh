@@ -16,7 +16,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_image_file fuzz_wave fuzz_language_file fuzz_settings_file fuzz_related_items fuzz_radio_link
+  targets=(fuzz_image_file fuzz_wave fuzz_language_file fuzz_settings_file fuzz_related_items fuzz_radio_link fuzz_model_info
            fuzz_html_document)
 fi
 

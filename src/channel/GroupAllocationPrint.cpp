@@ -4,6 +4,7 @@
 
 #include "image/ItemMap.h"
 #include "image/ItemsScan.h"
+#include "ui/HtmlText.h"
 
 using namespace ZoneAllocation;
 
@@ -25,11 +26,12 @@ void Close(std::string& out, std::string_view tag) {
     out += ">\n";
 }
 
-// An empty cell prints "-", a cell of blanks only prints a "-" per blank.
+// An empty cell prints "-", a cell of blanks only prints a "-" per blank;
+// other text (tags and channel names hold any character) is escaped.
 std::string DashesIfBlank(std::string text) {
     if (text.empty()) return "-";
     if (text.find_first_not_of(' ') == std::string::npos) return std::string(text.size(), '-');
-    return text;
+    return HtmlEscape(text);
 }
 
 constexpr int PrintedGroupsPerPage = 4;
@@ -59,7 +61,7 @@ std::string ZoneAllocationPrinter::TitleHtml(std::string_view windowText) {
     Open(out, "tr");
     Open(out, "th", "colspan=\"1\"");
     out += '[';
-    out += windowText;
+    out += HtmlEscape(windowText);
     out += ']';
     Close(out, "th");
     Close(out, "tr");

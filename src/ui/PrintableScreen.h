@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "image/CloneImage.h"
+#include "ui/HtmlText.h"
 
 class wxWindow;
 class CRestraction;
@@ -51,9 +52,6 @@ class HtmlTag {
     std::string* out_ = nullptr;
     std::string name_;
 };
-
-// "&", "<", ">" and '"' as entities; nothing else changes.
-std::string HtmlEscape(std::string_view text);
 
 // What the printout reads of one grid: the text of every cell, rows and
 // columns counted from 0 with the header rows included.

@@ -95,7 +95,8 @@ class LanguageAppWinTest : public ::testing::Test {
         Yield();
     }
     void TearDown() override {
-        frame->Destroy();
+        // No frame when the set-up failed before making it.
+        if (frame) frame->Destroy();
         Yield();
         Lang::LoadLanguage({});
         Screens::ClearAll();

@@ -374,3 +374,18 @@ TEST_F(AllocationModel, PrintoutLeavesOutGroupsThatAreNotValid) {
     EXPECT_EQ(page.find("Group TAG"), std::string::npos);
     EXPECT_NE(page.find("<th  colspan=\"3\">Group-1</th>"), std::string::npos);
 }
+
+// "<" and ">" are tag characters: a tag or channel name holding them must
+// not open or close elements of the printed document.
+TEST_F(AllocationModel, PrintoutEscapesTagsAndChannelNames) {
+    ItemMap::SetGroupTag(image, 0, "A<B>");
+    Channel::SetTag(image, 0, "<CH1>");
+    ZoneAllocationPrinter printer(image);
+    std::string page;
+    printer.GetHtml(page, 0, true, "Groups & <Tags>");
+    EXPECT_NE(page.find("[Groups &amp; &lt;Tags&gt;]</th>"), std::string::npos);
+    EXPECT_NE(page.find("\">A&lt;B&gt;</th>"), std::string::npos);
+    EXPECT_NE(page.find("<td>&lt;CH1&gt;"), std::string::npos);
+    EXPECT_EQ(page.find("<B>"), std::string::npos);
+    EXPECT_EQ(page.find("<CH1>"), std::string::npos);
+}
