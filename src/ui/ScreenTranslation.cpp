@@ -39,6 +39,13 @@ constexpr TemplateButtonIds kTemplateButtonIds[] = {
     {227, 1, 1096},  // list popups
     {601, 1, 1096},  // group allocation
     {603, 1, 1096},  // new
+    {604, 1, 1096},  // file data
+    {605, 1, 1096},  // address jump
+    {609, 1, 2},     // password
+    {616, 1, 2},     // file convert, model ("Next")
+    {617, 1, 2},     // file convert, data
+    {634, 1, 2},     // visible columns
+    {645, 1, 1096},  // ship-mode message
 };
 
 // What the program wrote into a control, and what it shows now.

@@ -18,7 +18,12 @@
 #include "channel/GroupAllocationDlg.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
+#include "app/FileConvDlg.h"
+#include "app/FileDataDlg.h"
 #include "app/FileNewDlg.h"
+#include "app/HShipMessageBox.h"
+#include "app/ItemVisibleDlg.h"
+#include "app/PassInput2Dlg.h"
 #include "app/LanguageSetup.h"
 #include "app/MainFrm.h"
 #include "app/PaneSelectorDlg.h"
@@ -277,6 +282,26 @@ TEST_F(LanguageAppWinTest, OkAndCancelTranslateUnderTheirTemplateIds) {
   <Dialog601>
     <RID_6010001><base>OK</base><string>Gruppen übernehmen</string></RID_6010001>
   </Dialog601>
+  <Dialog604>
+    <RID_6040001><base>OK</base><string>Daten übernehmen</string></RID_6040001>
+    <RID_6041096><base>Cancel</base><string>Daten abbrechen</string></RID_6041096>
+  </Dialog604>
+  <Dialog609>
+    <RID_6090001><base>OK</base><string>Kennwort übernehmen</string></RID_6090001>
+    <RID_6090002><base>Cancel</base><string>Kennwort abbrechen</string></RID_6090002>
+  </Dialog609>
+  <Dialog616>
+    <RID_6160001><base>Next</base><string>Weiter</string></RID_6160001>
+    <RID_6160002><base>Cancel</base><string>Umwandeln abbrechen</string></RID_6160002>
+  </Dialog616>
+  <Dialog634>
+    <RID_6340001><base>OK</base><string>Spalten übernehmen</string></RID_6340001>
+    <RID_6340002><base>Cancel</base><string>Spalten abbrechen</string></RID_6340002>
+  </Dialog634>
+  <Dialog645>
+    <RID_6450001><base>OK</base><string>Meldung übernehmen</string></RID_6450001>
+    <RID_6451096><base>Cancel</base><string>Meldung abbrechen</string></RID_6451096>
+  </Dialog645>
 )");
     ASSERT_TRUE(german.Loaded());
     CloneImage& image = frame->Document().CurrentImage;
@@ -309,6 +334,19 @@ TEST_F(LanguageAppWinTest, OkAndCancelTranslateUnderTheirTemplateIds) {
              return dialog;
          },
          "Gruppen übernehmen", nullptr},
+        {"file data", [&] { return new CFileDataDlg(frame, image); }, "Daten übernehmen", "Daten abbrechen"},
+        {"password", [&] { return new CPassInput2Dlg(frame); }, "Kennwort übernehmen", "Kennwort abbrechen"},
+        {"file convert",
+         [&] { return new CFileConvModelDlg(frame, image, [](const std::string&, CloneImage&) { return false; }); },
+         "Weiter", "Umwandeln abbrechen"},
+        {"visible columns",
+         [&] {
+             static std::vector<CItemVisible::Column> columns{{"CH", 1, 1, 32785}};
+             return new CItemVisible(frame, columns);
+         },
+         "Spalten übernehmen", "Spalten abbrechen"},
+        {"ship-mode message", [&] { return new HShipMessageBox(frame, "", "Time Out Error", dir.path() / "w"); },
+         "Meldung übernehmen", "Meldung abbrechen"},
     };
     for (const Case& c : cases) {
         wxDialog* dialog = c.open();
