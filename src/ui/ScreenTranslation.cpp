@@ -25,6 +25,29 @@ std::string Utf8(const wxString& s) {
     return s.utf8_string();
 }
 
+// OK and Cancel made with the toolkit's standard ids keep its Enter and
+// Escape handling; their texts are keyed by the ids the dialog's template
+// gives them (Cancel is 1096 in most templates, the standard 2 in some).
+struct TemplateButtonIds {
+    int dialogId;
+    int ok;
+    int cancel;
+};
+constexpr TemplateButtonIds kTemplateButtonIds[] = {
+    {142, 1, 2},     // channel information
+    {223, 1, 1096},  // ANI
+    {227, 1, 1096},  // list popups
+    {601, 1, 1096},  // group allocation
+    {603, 1, 1096},  // new
+    {604, 1, 1096},  // file data
+    {605, 1, 1096},  // address jump
+    {609, 1, 2},     // password
+    {616, 1, 2},     // file convert, model ("Next")
+    {617, 1, 2},     // file convert, data
+    {634, 1, 2},     // visible columns
+    {645, 1, 1096},  // ship-mode message
+};
+
 // What the program wrote into a control, and what it shows now.
 struct LabelTexts {
     std::string base;
@@ -39,7 +62,9 @@ struct Screen {
     int sub = 0;
     std::unordered_map<const wxWindow*, LabelTexts> labels;
     std::unordered_map<const wxWindow*, RowTexts> rows;
-    int Rid(const wxWindow* control) const { return MakeRID(sub, dialogId, control->GetId()); }
+    int Rid(const wxWindow* control) const {
+        return MakeRID(sub, dialogId, ScreenTranslation::TemplateControlId(dialogId, control->GetId()));
+    }
 };
 
 std::unordered_map<const wxWindow*, Screen>& OpenScreens() {
@@ -147,6 +172,13 @@ void Forget(wxWindowDestroyEvent& event) {
 }  // namespace
 
 namespace ScreenTranslation {
+
+int TemplateControlId(int dialogId, int controlId) {
+    if (controlId != wxID_OK && controlId != wxID_CANCEL) return controlId;
+    for (const TemplateButtonIds& row : kTemplateButtonIds)
+        if (row.dialogId == dialogId) return controlId == wxID_OK ? row.ok : row.cancel;
+    return controlId;
+}
 
 void TranslateScreen(wxWindow* window, int dialogId, int sub) {
     if (!window) return;

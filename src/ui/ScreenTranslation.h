@@ -19,6 +19,11 @@ namespace ScreenTranslation {
 // as the screen's own. Edits keep their contents.
 void TranslateScreen(wxWindow* window, int dialogId, int sub = 0);
 
+// The id a control has in its dialog's template: the standard OK and
+// Cancel ids map to the template's own where the dialog makes its buttons
+// with them; every other id is its own.
+int TemplateControlId(int dialogId, int controlId);
+
 // The rows a list control is about to show, translated under the control's
 // RID when the control lies on a translated screen (as they are
 // otherwise). The rows are remembered for a later change of language.

@@ -149,7 +149,8 @@ void ShowHelpForFocus(wxWindow* dialog, int dialogId, int sub) {
     int rid = MakeRID(sub, dialogId, 0);
     wxWindow* focus = wxWindow::FindFocus();
     if (focus && focus != dialog && focus->GetId() > 0) {
-        const int controlRid = MakeRID(sub, dialogId, focus->GetId());
+        const int controlRid =
+            MakeRID(sub, dialogId, ScreenTranslation::TemplateControlId(dialogId, focus->GetId()));
         if (hooks.hasHelpTopic && hooks.hasHelpTopic(controlRid)) rid = controlRid;
     }
     if (hooks.openHelp) hooks.openHelp(dialog, rid);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/choice.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
@@ -12,9 +13,17 @@
 
 #include "Fixtures.h"
 #include "app/AboutDlg.h"
+#include "channel/ChannelInfoDlg.h"
+#include "channel/ChannelPopups.h"
+#include "channel/GroupAllocationDlg.h"
 #include "app/AppState.h"
 #include "app/CloneEditorView.h"
+#include "app/FileConvDlg.h"
+#include "app/FileDataDlg.h"
 #include "app/FileNewDlg.h"
+#include "app/HShipMessageBox.h"
+#include "app/ItemVisibleDlg.h"
+#include "app/PassInput2Dlg.h"
 #include "app/LanguageSetup.h"
 #include "app/MainFrm.h"
 #include "app/PaneSelectorDlg.h"
@@ -30,7 +39,9 @@
 #include "ui/HtmlPrinter.h"
 #include "ui/HtmlPrinterWindow.h"
 #include "ui/MessageService.h"
+#include "tone/TwoToneCodeSelectPopup.h"
 #include "ui/PaneFramework.h"
+#include "ui/PopupDlg.h"
 #include "ui/RealInput.h"
 #include "ui/VSFlexGrid.h"
 
@@ -247,4 +258,126 @@ TEST_F(LanguageAppWinTest, NewDialogKeypadRowsRefilledInTheLanguage) {
     Yield();
     EXPECT_EQ(rows(), (std::vector<std::string>{" 4 Key", "16 Key"}));
     dialog.Hide();
+}
+
+// OK and Cancel keep the toolkit's standard ids (and with them Enter,
+// Escape and the dialog's result) but read as the ids of their template:
+// a language file keyed 1 and 1096 (or 2) reaches them.
+TEST_F(LanguageAppWinTest, OkAndCancelTranslateUnderTheirTemplateIds) {
+    const LanguageFixtures::ScopedLanguage german(R"(  <Dialog227>
+    <RID_2270001><base>OK</base><string>Übernehmen</string></RID_2270001>
+    <RID_2271096><base>Cancel</base><string>Abbrechen</string></RID_2271096>
+  </Dialog227>
+  <Dialog223>
+    <RID_2230001><base>OK</base><string>ANI übernehmen</string></RID_2230001>
+    <RID_2231096><base>Cancel</base><string>ANI abbrechen</string></RID_2231096>
+  </Dialog223>
+  <Dialog603>
+    <RID_6030001><base>OK</base><string>Neu übernehmen</string></RID_6030001>
+    <RID_6031096><base>Cancel</base><string>Neu abbrechen</string></RID_6031096>
+  </Dialog603>
+  <Dialog142>
+    <RID_1420001><base>OK</base><string>Kanal übernehmen</string></RID_1420001>
+    <RID_1420002><base>Cancel</base><string>Kanal abbrechen</string></RID_1420002>
+  </Dialog142>
+  <Dialog601>
+    <RID_6010001><base>OK</base><string>Gruppen übernehmen</string></RID_6010001>
+  </Dialog601>
+  <Dialog604>
+    <RID_6040001><base>OK</base><string>Daten übernehmen</string></RID_6040001>
+    <RID_6041096><base>Cancel</base><string>Daten abbrechen</string></RID_6041096>
+  </Dialog604>
+  <Dialog609>
+    <RID_6090001><base>OK</base><string>Kennwort übernehmen</string></RID_6090001>
+    <RID_6090002><base>Cancel</base><string>Kennwort abbrechen</string></RID_6090002>
+  </Dialog609>
+  <Dialog616>
+    <RID_6160001><base>Next</base><string>Weiter</string></RID_6160001>
+    <RID_6160002><base>Cancel</base><string>Umwandeln abbrechen</string></RID_6160002>
+  </Dialog616>
+  <Dialog634>
+    <RID_6340001><base>OK</base><string>Spalten übernehmen</string></RID_6340001>
+    <RID_6340002><base>Cancel</base><string>Spalten abbrechen</string></RID_6340002>
+  </Dialog634>
+  <Dialog645>
+    <RID_6450001><base>OK</base><string>Meldung übernehmen</string></RID_6450001>
+    <RID_6451096><base>Cancel</base><string>Meldung abbrechen</string></RID_6451096>
+  </Dialog645>
+)");
+    ASSERT_TRUE(german.Loaded());
+    CloneImage& image = frame->Document().CurrentImage;
+    static constexpr ST_DISPDATA rows[] = {{0, "Off", ""}, {1, "On", ""}, {-1, "", ""}};
+    struct Case {
+        const char* name;
+        std::function<wxDialog*()> open;
+        const char* ok;
+        const char* cancel;
+    };
+    const Case cases[] = {
+        {"list popup", [&] { return new CPopupDlg(frame, "Pick", rows, 0); }, "Übernehmen", "Abbrechen"},
+        {"list popup under a key's sub-index",
+         [&] { return new CPopupDlg(frame, "Pick", rows, 0, std::nullopt, MakeRID(4, 406, 1015)); }, "OK", "Cancel"},
+        {"VOX popup", [&] { return new CChSetupPopup(frame, image, 0, ChannelPopups::PopupKind::Vox); }, "Übernehmen",
+         "Abbrechen"},
+        {"sub-audio popup",
+         [&] { return new CChSetupSubAudio(frame, image, 0, ChannelPopups::Direction::Decode); }, "Übernehmen",
+         "Abbrechen"},
+        {"2-tone code popup", [&] { return new C2ToneCodeSelectPopup(frame, image, 2, 7); }, "Übernehmen",
+         "Abbrechen"},
+        {"ANI", [&] { return new CCHSetupANI(frame, image, 0); }, "ANI übernehmen", "ANI abbrechen"},
+        {"New", [&] { return new CFileNewDlg(frame, frame->Document()); }, "Neu übernehmen", "Neu abbrechen"},
+        {"channel information", [&] { return new CCHInformation(frame, image, 0); }, "Kanal übernehmen",
+         "Kanal abbrechen"},
+        {"group allocation",
+         [&]() -> wxDialog* {
+             auto* dialog = new CZoneAllocationDlg(image);
+             dialog->Create(frame);
+             return dialog;
+         },
+         "Gruppen übernehmen", nullptr},
+        {"file data", [&] { return new CFileDataDlg(frame, image); }, "Daten übernehmen", "Daten abbrechen"},
+        {"password", [&] { return new CPassInput2Dlg(frame); }, "Kennwort übernehmen", "Kennwort abbrechen"},
+        {"file convert",
+         [&] { return new CFileConvModelDlg(frame, image, [](const std::string&, CloneImage&) { return false; }); },
+         "Weiter", "Umwandeln abbrechen"},
+        {"visible columns",
+         [&] {
+             static std::vector<CItemVisible::Column> columns{{"CH", 1, 1, 32785}};
+             return new CItemVisible(frame, columns);
+         },
+         "Spalten übernehmen", "Spalten abbrechen"},
+        {"ship-mode message", [&] { return new HShipMessageBox(frame, "", "Time Out Error", dir.path() / "w"); },
+         "Meldung übernehmen", "Meldung abbrechen"},
+    };
+    for (const Case& c : cases) {
+        wxDialog* dialog = c.open();
+        ASSERT_TRUE(dialog->FindWindow(wxID_OK)) << c.name;
+        EXPECT_EQ(dialog->FindWindow(wxID_OK)->GetLabel().utf8_string(), c.ok) << c.name;
+        if (c.cancel) {
+            EXPECT_EQ(dialog->FindWindow(wxID_CANCEL)->GetLabel().utf8_string(), c.cancel) << c.name;
+        }
+        EXPECT_EQ(dialog->GetAffirmativeId(), wxID_OK) << c.name;
+        dialog->Destroy();
+    }
+    Yield();
+
+    // Real keys in the list popup: Escape cancels and leaves the caller's
+    // value, Enter on a row takes it.
+    struct KeyCase {
+        int key;
+        int result;
+        int out;
+    };
+    for (const KeyCase& k : {KeyCase{WXK_ESCAPE, wxID_CANCEL, -7}, KeyCase{WXK_RETURN, wxID_OK, 1}}) {
+        std::string okShown;
+        RealInput::WhenModal<CPopupDlg>([&](CPopupDlg& popup) {
+            okShown = popup.FindWindow(wxID_OK)->GetLabel().utf8_string();
+            ASSERT_TRUE(RealInput::PickRow(popup.List(), 1));
+            RealInput::Key(k.key);
+        });
+        int out = -7;
+        EXPECT_EQ(CPopupDlg::Popup(frame, "Pick", rows, 0, std::nullopt, out), k.result) << k.key;
+        EXPECT_EQ(out, k.out) << k.key;
+        EXPECT_EQ(okShown, "Übernehmen");
+    }
 }
