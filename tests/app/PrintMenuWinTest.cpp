@@ -157,9 +157,17 @@ int PrintOnPrintSurface(wxPrintout& printout, const wxPrintDialogData& settings,
         printer.DrawPage(&printout, op, context, page);
         ++printed;
     };
-    if (!RunOnPrintSurface(paper, dpi, pdf.string(), steps)) return -1;
-    printout.OnEndPrinting();
-    return printed;
+    wxDC* const before = printout.GetDC();
+    const bool ran = RunOnPrintSurface(paper, dpi, pdf.string(), steps);
+    if (ran) printout.OnEndPrinting();
+    // The toolkit's printer makes the printout's drawing surface in its
+    // begin-print step and never frees it; this driver runs that step, so it
+    // frees what the step made.
+    if (printout.GetDC() != before) {
+        delete printout.GetDC();
+        printout.SetDC(before);
+    }
+    return ran ? printed : -1;
 }
 
 // A page of a prepared printout drawn at a fixed size: two printouts that
