@@ -221,13 +221,8 @@ TEST_F(AllocationWin, TheContextMenuOpensAndItsCopyEntryCopiesTheCell) {
             wxTheClipboard->SetData(new wxTextDataObject("before"));
             wxTheClipboard->Close();
         }
-        // The menu runs its own loop: a timer picks "Copy" while it is open.
-        wxTimer timer;
-        timer.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-            wxUIActionSimulator sim;
-            sim.Char('c');
-        });
-        timer.StartOnce(400);
+        // "Copy" is picked by its key once the menu is open.
+        RealInput::KeysWhenMenuOpens keys([](wxUIActionSimulator& sim) { sim.Char('c'); });
         RealInput::ClickCell(*grid, row, col, wxMOUSE_BTN_RIGHT);
         const std::string expected = grid->GetTextMatrix(row, col);
         std::string copied;

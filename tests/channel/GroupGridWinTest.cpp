@@ -217,17 +217,12 @@ TEST_F(GroupGridWin, RowCopyFromTheContextMenuMovesTheSelectedSlotsDown) {
     const auto before = [&](int slot) { return ItemMap::ReadIndexedItem(image, 0, slot); };
     const std::uint32_t slot3 = before(2), slot4 = before(3), slot6 = before(5);
     ASSERT_NE(slot3, slot4);
-    wxTimer timer;
-    timer.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        wxUIActionSimulator sim;
-        sim.Char('c');
-    });
+    RealInput::KeysWhenMenuOpens keys([](wxUIActionSimulator& sim) { sim.Char('c'); });
     for (int attempt = 0; attempt < 3 && before(3) == slot4; ++attempt) {
         grid.SetRow(kRow3);
         grid.SelectRow(kRow3);
         grid.SelectRow(kRow3 + 1, true);
         grid.SelectRow(kRow3 + 2, true);
-        timer.StartOnce(400);
         RealInput::ClickCell(grid, kRow3, Col::Tag, wxMOUSE_BTN_RIGHT);
         RealInput::WaitFor([&] { return before(3) != slot4; }, 1500);
     }

@@ -188,15 +188,12 @@ TEST_F(FiveToneTableWin, AutoGridWidthFromTheContextMenuFitsTheColumns) {
         grid.SetColWidthTwips(UserColumn, 6000);
         Pump();
         ASSERT_GE(grid.GetColWidthTwips(UserColumn), 6000);
-        // The menu runs its own loop: a timer picks its last item with keys.
-        wxTimer timer;
-        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-            wxUIActionSimulator sim;
+        // The last item, picked by keys once the menu is open.
+        RealInput::KeysWhenMenuOpens keys([](wxUIActionSimulator& sim) {
             sim.Char(WXK_UP);
             sim.Char(WXK_RETURN);
         });
         for (int attempt = 0; attempt < 5 && grid.GetColWidthTwips(UserColumn) >= 6000; ++attempt) {
-            timer.StartOnce(300);
             wxUIActionSimulator sim;
             sim.MouseMove(RealInput::CellCentre(grid, 1, 1));
             Pump();

@@ -243,17 +243,13 @@ TEST_F(ToneSystemWin, AutoGridWidthFromTheContextMenuFitsEveryGrid) {
         encode.SetColWidthTwips(EncodeCol::Tag, 6000);
         Pump();
         ASSERT_GE(encode.GetColWidthTwips(EncodeCol::Tag), 6000);
-        // The menu runs its own loop: a timer picks the last item with keys
-        // while it is open.
-        wxTimer timer;
-        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-            wxUIActionSimulator sim;
+        // The last item, picked by keys once the menu is open.
+        RealInput::KeysWhenMenuOpens keys([](wxUIActionSimulator& sim) {
             sim.Char(WXK_UP);
             sim.Char(WXK_RETURN);
         });
         for (int attempt = 0; attempt < 5 && encode.GetColWidthTwips(EncodeCol::Tag) >= 6000; ++attempt) {
             Aim(systems, H, SystemCol::CallCode);
-            timer.StartOnce(300);
             wxUIActionSimulator sim;
             sim.MouseMove(RealInput::CellCentre(systems.Grid(), H, SystemCol::CallCode));
             Pump();

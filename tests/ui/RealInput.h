@@ -4,6 +4,7 @@
 // handling runs exactly as it does for a user.
 #include <wx/app.h>
 #include <wx/ctrlsub.h>
+#include <wx/eventfilter.h>
 #include <wx/grid.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
@@ -141,6 +142,34 @@ inline void Click(wxWindow* window) {
     sim.MouseClick();
     Settle();
 }
+
+// Keys for a pop-up menu, sent once it is open. The menu runs its own loop,
+// so the keys come from a timer; the menu's opening starts that timer, never
+// the click: on a slow run, keys sent before the menu is open go to the window
+// below and leave the menu waiting for ever.
+class KeysWhenMenuOpens : public wxEventFilter {
+  public:
+    explicit KeysWhenMenuOpens(std::function<void(wxUIActionSimulator&)> keys) : keys_(std::move(keys)) {
+        timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            wxUIActionSimulator sim;
+            keys_(sim);
+        });
+        wxEvtHandler::AddFilter(this);
+    }
+    ~KeysWhenMenuOpens() override { wxEvtHandler::RemoveFilter(this); }
+    KeysWhenMenuOpens(const KeysWhenMenuOpens&) = delete;
+    KeysWhenMenuOpens& operator=(const KeysWhenMenuOpens&) = delete;
+
+    int FilterEvent(wxEvent& event) override {
+        // Once the menu has the keyboard.
+        if (event.GetEventType() == wxEVT_MENU_OPEN && !timer_.IsRunning()) timer_.StartOnce(200);
+        return Event_Skip;
+    }
+
+  private:
+    std::function<void(wxUIActionSimulator&)> keys_;
+    wxTimer timer_;
+};
 
 // A mouse gesture sent step by step from timers: a drag runs the toolkit's
 // own loop, so the moves and the release after the press must come from
