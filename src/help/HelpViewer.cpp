@@ -6,25 +6,11 @@
 
 #include "help/HelpFileSystem.h"
 #include "help/HelpMap.h"
+#include "ui/HtmlText.h"
 #include "ui/UiHooks.h"
 
 namespace {
 CHelpViewer* g_viewer = nullptr;
-
-wxString EscapeHtml(const wxString& text) {
-    wxString out;
-    for (const wxUniChar c : text) {
-        if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else if (c == '&')
-            out += "&amp;";
-        else
-            out += c;
-    }
-    return out;
-}
 }  // namespace
 
 CHelpViewer::CHelpViewer(wxWindow* owner)
@@ -70,7 +56,7 @@ void CHelpViewer::ShowRid(int rid) {
     if (!file) {
         html_->SetPage(
             "<html><body><p>The help file \"" +
-            EscapeHtml(wxString::FromUTF8(path.empty() ? std::string(HelpFileName) : path.string())) +
+            wxString::FromUTF8(HtmlEscape(path.empty() ? std::string(HelpFileName) : path.string())) +
             "\" cannot be read.</p></body></html>");
         return;
     }
