@@ -90,3 +90,32 @@ class AlignmentLinkTest : public RadioLinkTest {
     std::unique_ptr<PXComCommandRetry> shared;
     std::string status;
 };
+
+// A link on which the alignment has begun: operation 8 has read the radio
+// into `working` (`backup` holds its status text, the backup file's name),
+// and the simulator's log is cleared.
+class AlignedLinkTest : public AlignmentLinkTest {
+  protected:
+    void SetUp() override {
+        AlignmentLinkTest::SetUp();
+        if (HasFatalFailure()) return;
+        RecordingView view;
+        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
+        backup = status;
+        sim.ClearLog();
+    }
+    CloneImage working;
+    std::string backup;
+};
+
+// The alignment commands (0x30-0x3E) the radio heard, each with its payload.
+inline std::vector<std::vector<int>> AlignCommands(const RadioSim::Simulator& sim) {
+    std::vector<std::vector<int>> out;
+    for (const auto& r : sim.Log()) {
+        if (r.kind != RadioSim::Record::Kind::Frame || r.command < 0x30 || r.command > 0x3E) continue;
+        std::vector<int> line{r.command};
+        line.insert(line.end(), r.data.begin(), r.data.end());
+        out.push_back(line);
+    }
+    return out;
+}

@@ -12,29 +12,7 @@ using Frame = AlignmentFrame;
 using RadioSim::Fault;
 using RadioSim::FaultKind;
 
-// The short commands the radio heard, with their payloads.
-std::vector<std::vector<int>> AlignCommands(const RadioSim::Simulator& sim) {
-    std::vector<std::vector<int>> out;
-    for (const auto& r : sim.Log()) {
-        if (r.kind != RadioSim::Record::Kind::Frame || r.command < 0x30 || r.command > 0x3E) continue;
-        std::vector<int> line{r.command};
-        line.insert(line.end(), r.data.begin(), r.data.end());
-        out.push_back(line);
-    }
-    return out;
-}
-
-class FrameTest : public AlignmentLinkTest {
-  protected:
-    void SetUp() override {
-        AlignmentLinkTest::SetUp();
-        if (HasFatalFailure()) return;
-        RecordingView view;
-        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
-        sim.ClearLog();
-    }
-    CloneImage working;
-};
+class FrameTest : public AlignedLinkTest {};
 
 TEST_F(FrameTest, MaxDeviationKeysUpSendsValuesAndStops) {
     Frame frame(working, Frame::MaxDev(0), shared.get());

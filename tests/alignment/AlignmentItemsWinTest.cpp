@@ -38,16 +38,8 @@ std::string Label(wxWindow* dialog, int id) {
     return text ? std::string(text->GetLabel().utf8_str()) : std::string();
 }
 
-class AlignmentItemsWin : public AlignmentLinkTest {
+class AlignmentItemsWin : public AlignedLinkTest {
   protected:
-    void SetUp() override {
-        AlignmentLinkTest::SetUp();
-        if (HasFatalFailure()) return;
-        RecordingView view;
-        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
-        backup = status;
-        sim.ClearLog();
-    }
     // Counts the operations begun and ended.
     class CountingView : public RecordingView {
       public:
@@ -63,8 +55,6 @@ class AlignmentItemsWin : public AlignmentLinkTest {
             return std::make_unique<CountingView>(viewsEnded);
         };
     }
-    CloneImage working;
-    std::string backup;
     int views = 0, viewsEnded = 0;
     ScriptedMessageService messages;
     ScopedMessageService scoped{messages};

@@ -16,28 +16,7 @@ using Cmds = std::vector<std::vector<int>>;
 using RadioSim::Fault;
 using RadioSim::FaultKind;
 
-Cmds AlignCommands(const RadioSim::Simulator& sim) {
-    Cmds out;
-    for (const auto& r : sim.Log()) {
-        if (r.kind != RadioSim::Record::Kind::Frame || r.command < 0x30 || r.command > 0x3E) continue;
-        std::vector<int> line{r.command};
-        line.insert(line.end(), r.data.begin(), r.data.end());
-        out.push_back(line);
-    }
-    return out;
-}
-
-class MemberTest : public AlignmentLinkTest {
-  protected:
-    void SetUp() override {
-        AlignmentLinkTest::SetUp();
-        if (HasFatalFailure()) return;
-        RecordingView view;
-        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
-        sim.ClearLog();
-    }
-    CloneImage working;
-};
+class MemberTest : public AlignedLinkTest {};
 
 // Channel record byte `offset` of point `point`.
 std::uint8_t& RecordByte(CloneImage& image, int point, int offset) {

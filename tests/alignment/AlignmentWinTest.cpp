@@ -21,27 +21,8 @@
 
 namespace {
 
-std::vector<std::vector<int>> LiveCommands(const RadioSim::Simulator& sim) {
-    std::vector<std::vector<int>> out;
-    for (const auto& r : sim.Log()) {
-        if (r.kind != RadioSim::Record::Kind::Frame || r.command < 0x30 || r.command > 0x3E) continue;
-        std::vector<int> line{r.command};
-        line.insert(line.end(), r.data.begin(), r.data.end());
-        out.push_back(line);
-    }
-    return out;
-}
-
-class AlignmentWin : public AlignmentLinkTest {
+class AlignmentWin : public AlignedLinkTest {
   protected:
-    void SetUp() override {
-        AlignmentLinkTest::SetUp();
-        if (HasFatalFailure()) return;
-        RecordingView view;
-        ASSERT_TRUE(RunShared(AlignmentOperations::OpAlignmentRead, working, view));
-        backup = status;
-        sim.ClearLog();
-    }
     CCHBaselineADJ::ViewFactory Views() {
         return [this](wxWindow*) -> std::unique_ptr<OperationView> {
             auto view = std::make_unique<RecordingView>();
@@ -49,8 +30,6 @@ class AlignmentWin : public AlignmentLinkTest {
             return view;
         };
     }
-    CloneImage working;
-    std::string backup;
     int views = 0;
     ScriptedMessageService messages;
     ScopedMessageService scoped{messages};
@@ -82,7 +61,7 @@ TEST_F(AlignmentWin, MaxDeviationSequenceThenOkWritesTheRadioAndDeletesTheBackup
         },
         [&] {  // a click in the scroll bar's trough moves the value
             if (!maxDev->Frame().Transmitting()) return false;
-            keyUp = LiveCommands(sim);
+            keyUp = AlignCommands(sim);
             sim.ClearLog();
             // Click the trough on the side away from the thumb: a click on the
             // thumb itself moves nothing.
@@ -91,7 +70,7 @@ TEST_F(AlignmentWin, MaxDeviationSequenceThenOkWritesTheRadioAndDeletesTheBackup
             return true;
         },
         [&] {  // PTT again stops
-            scrolled = LiveCommands(sim);
+            scrolled = AlignCommands(sim);
             if (scrolled.empty()) return false;
             sim.ClearLog();
             Click(maxDev->Ptt(3));
@@ -99,7 +78,7 @@ TEST_F(AlignmentWin, MaxDeviationSequenceThenOkWritesTheRadioAndDeletesTheBackup
         },
         [&] {  // OK stores and writes
             if (maxDev->Frame().Transmitting()) return false;
-            stopped = LiveCommands(sim);
+            stopped = AlignCommands(sim);
             storedRow7 = maxDev->Frame().Value(7);
             Click(maxDev->FindWindow(wxID_OK));
             return true;
