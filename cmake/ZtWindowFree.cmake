@@ -17,7 +17,7 @@
 set(ZT_WX_BASE_HEADERS
     wx/arrstr.h wx/datetime.h wx/dir.h wx/ffile.h wx/file.h wx/filefn.h wx/filename.h wx/log.h
     wx/mstream.h wx/sstream.h wx/stdpaths.h wx/stream.h wx/strconv.h wx/string.h wx/textfile.h
-    wx/tokenzr.h wx/wfstream.h wx/xml/xml.h)
+    wx/thread.h wx/tokenzr.h wx/wfstream.h wx/xml/xml.h)
 
 function(_zt_scan_includes file)
   get_property(done GLOBAL PROPERTY "ZT_SCANNED_${file}" SET)

@@ -76,7 +76,9 @@ bool CCloneEditorApp::OnInit() {
     SetProfilePath(settingsFolder / (name + ".xml"));
     AppSettings::LoadAppSettings();
     LanguageSetup::Install(ProgramFolders::ShippedDataFolders());
-    Lang::ApplyThreadLocale();
+    // The stored language file is read while the parts of the window that
+    // show no text are built; it is in force before the first text.
+    Lang::StartReadingStoredLanguage();
     recent_ = std::make_unique<CVondelRecentFileList>();
     recent_->ReadList();
     PreviewPageCount = AppSettings::PreviewPageCount();
@@ -88,7 +90,8 @@ bool CCloneEditorApp::OnInit() {
 
     RegisterScreens();
     MainFrame = new CMainFrame(recent_.get(), ProgramFolders::ShippedDataFolders(),
-                               ProgramFolders::ProgramFolder(), ApplicationImageRules());
+                               ProgramFolders::ProgramFolder(), ApplicationImageRules(),
+                               [] { Lang::ApplyThreadLocale(); });
     SetTopWindow(MainFrame);
     if (!MainFrame->Document().LoadStartupImage(CommandLineFile)) {
         MainFrame->Destroy();

@@ -150,7 +150,8 @@ bool& CMainFrame::Busy() {
 }
 
 CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> dataFolders,
-                       fs::path programFolder, DocumentImageRules rules)
+                       fs::path programFolder, DocumentImageRules rules,
+                       const std::function<void()>& beforeTexts)
     : wxFrame(nullptr, wxID_ANY, Wx(std::string(AppTables::WindowTitle(AppState::AppMode())))),
       programFolder_(programFolder),
       recent_(recent) {
@@ -163,10 +164,14 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     SetMinSize(wxSize(MinWidth, MinHeight));
     DragAcceptFiles(true);
 
+    CreateBars();
+    CreateSplitters();
+    if (beforeTexts) beforeTexts();
     menu_ = MainMenuResource();
     PopupMenu::Update(PopupMenu::MainMenu, menu_, RebuildContext());
     BuildMenus();
-    CreateBars();
+    SetStatusText(Wx(TextByRid(57345, "Ready")), PaneMessage);
+    UpdatePortLabel();
     CreateClient();
     UpdateTitle();
     Centre();
@@ -264,8 +269,6 @@ void CMainFrame::CreateBars() {
     int widths[PaneCount] = {-1, PortLabelWidth, 0, 0, 0};
     for (int i = 0; i < 3; ++i) widths[PaneCaps + i] = status->GetTextExtent(kIndicators[i]).x + 16;
     status->SetStatusWidths(PaneCount, widths);
-    SetStatusText(Wx(TextByRid(57345, "Ready")), PaneMessage);
-    UpdatePortLabel();
 }
 
 std::string CMainFrame::PortLabel(const std::string& port, int cableType, int baudRate) {
@@ -292,7 +295,7 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
 
 // ---- client area -------------------------------------------------------------------
 
-void CMainFrame::CreateClient() {
+void CMainFrame::CreateSplitters() {
     outer_ = new HSplitterWnd(this, 1, 3);
     inner_ = new HSplitterWnd(outer_->PaneParent(0, 2), 2, 1);
     const wxSize initial(500, 150);
@@ -316,6 +319,9 @@ void CMainFrame::CreateClient() {
         auto* selector = dynamic_cast<PaneSelectorDialog*>(view_->PaneSelector());
         return selector ? std::max(0, selector->SelectedGroup()) : 0;
     };
+}
+
+void CMainFrame::CreateClient() {
     CreatePanes();
 
     // The information column is never narrower than its pane was designed.

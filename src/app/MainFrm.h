@@ -48,8 +48,13 @@ class CMainFrame : public wxFrame, public DocumentView {
     static constexpr int PortLabelWidth = 200;
 
     // `recent` (not owned) may be null when the history is off.
+    // `beforeTexts`, when given, runs once the parts of the window that show
+    // no text (the window, tool bar, status bar and splitters) are built and
+    // before the first text is looked up: the start-up finishes loading the
+    // language there.
     CMainFrame(CVondelRecentFileList* recent, std::vector<std::filesystem::path> dataFolders,
-               std::filesystem::path programFolder, DocumentImageRules rules = {});
+               std::filesystem::path programFolder, DocumentImageRules rules = {},
+               const std::function<void()>& beforeTexts = {});
     ~CMainFrame() override;
 
     CCloneEditorDoc& Document() { return *doc_; }
@@ -118,6 +123,7 @@ class CMainFrame : public wxFrame, public DocumentView {
     class Roads;
 
     void CreateBars();
+    void CreateSplitters();
     void CreateClient();
     void CreatePanes();
     void BuildMenus();

@@ -149,5 +149,10 @@ bool LanguageSuitsSystem(std::string_view name);
 // The language start-up: loads the file named in the settings; when it
 // cannot be loaded the program's own texts stay.
 void ApplyThreadLocale();
+// Starts reading the file named in the settings on a worker thread, so that
+// the parts of the main window without texts can be built meanwhile; the
+// next load of that file (ApplyThreadLocale) waits for and takes the result.
+// Nothing changes until then: the language in force stays until the load.
+void StartReadingStoredLanguage();
 
 }  // namespace Lang

@@ -1,10 +1,12 @@
 #include "language/LanguageFile.h"
 
 #include <wx/log.h>
+#include <wx/thread.h>
 #include <wx/xml/xml.h>
 
 #include <climits>
 #include <functional>
+#include <future>
 #include <system_error>
 
 #include "image/TagCharRule.h"
@@ -20,8 +22,17 @@ namespace {
 // showing it.
 class CollectingLog : public wxLog {
   public:
-    CollectingLog() : previous_(wxLog::SetActiveTarget(this)) {}
-    ~CollectingLog() override { wxLog::SetActiveTarget(previous_); }
+    // A worker thread collects into a target of its own: the program's
+    // target stays the main thread's.
+    CollectingLog()
+        : worker_(!wxThread::IsMain()),
+          previous_(worker_ ? wxLog::SetThreadActiveTarget(this) : wxLog::SetActiveTarget(this)) {}
+    ~CollectingLog() override {
+        if (worker_)
+            wxLog::SetThreadActiveTarget(previous_);
+        else
+            wxLog::SetActiveTarget(previous_);
+    }
     const std::string& Text() const { return text_; }
 
   protected:
@@ -31,6 +42,7 @@ class CollectingLog : public wxLog {
     }
 
   private:
+    bool worker_;
     wxLog* previous_;
     std::string text_;
 };
@@ -75,6 +87,21 @@ State& Current() {
 
 std::string NameOf(const fs::path& path) {
     return path.filename().string();
+}
+
+// A read of a language file running on a worker thread.
+struct Reading {
+    bool ok = false;
+    LanguageFile::Contents contents;
+    std::string error;
+};
+struct PendingRead {
+    fs::path path;
+    std::future<Reading> result;
+};
+PendingRead& Pending() {
+    static PendingRead pending;
+    return pending;
 }
 
 }  // namespace
@@ -184,7 +211,17 @@ bool LoadLanguage(const fs::path& path, std::string* error) {
         contents.language = "en-us";
     } else {
         std::string message;
-        if (!LanguageFile::Parse(path, contents, message)) {
+        bool read = false;
+        PendingRead& pending = Pending();
+        if (pending.result.valid() && pending.path == path) {
+            Reading reading = pending.result.get();
+            read = reading.ok;
+            contents = std::move(reading.contents);
+            message = std::move(reading.error);
+        } else {
+            read = LanguageFile::Parse(path, contents, message);
+        }
+        if (!read) {
             if (error) *error = message;
             return false;
         }
@@ -228,13 +265,31 @@ std::string PrintFaceName() {
     return face.empty() ? CurrentAltCodePageName() : face;
 }
 
+void StartReadingStoredLanguage() {
+    const std::string path = GetProfileString("LanguageFilePath", "Language", "");
+    PendingRead& pending = Pending();
+    if (path.empty() || pending.result.valid()) return;
+    pending.path = path;
+    pending.result = std::async(std::launch::async, [file = fs::path(path)] {
+        Reading reading;
+        reading.ok = LanguageFile::Parse(file, reading.contents, reading.error);
+        return reading;
+    });
+}
+
 void ApplyThreadLocale() {
     // The C library's locale stays as the toolkit set it: numbers in data
     // files and edits are read the same whatever the user's language.
     // A stored file that cannot be loaded leaves the program's own texts in
     // force and the choice stored: the file may be back at the next start.
     const std::string path = GetProfileString("LanguageFilePath", "Language", "");
-    if (!path.empty() && LoadLanguage(fs::path(path))) return;
+    const bool loaded = !path.empty() && LoadLanguage(fs::path(path));
+    // A read started for another name is not kept for a later load.
+    if (PendingRead& pending = Pending(); pending.result.valid()) {
+        pending.result.wait();
+        pending = {};
+    }
+    if (loaded) return;
     LanguageFile::Contents none;
     none.language = "en-us";
     MakeCurrent(none, {});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include <cstdlib>
 
@@ -140,8 +141,10 @@ TEST_F(LanguageFileTest, FailedLoadsKeepTheLanguageInForceAndTheStoredChoice) {
 
 TEST_F(LanguageFileTest, EmptyPathBringsBackTheProgramsOwnTextsAndFonts) {
     ASSERT_TRUE(Lang::LoadLanguage(Write(dir.path(), "ja.xml", LanguageFixtures::Japanese)));
-    int told = 0;
-    Lang::AddLanguageListener([&told] { ++told; });
+    // Listeners stay for the run: the count outlives the test.
+    static int told;
+    told = 0;
+    Lang::AddLanguageListener([] { ++told; });
     const int generation = Lang::LanguageGeneration();
     ASSERT_TRUE(Lang::LoadLanguage({}));
     EXPECT_EQ(told, 1);
@@ -152,7 +155,6 @@ TEST_F(LanguageFileTest, EmptyPathBringsBackTheProgramsOwnTextsAndFonts) {
     EXPECT_EQ(Lang::LanguageIndex(), 255);
     EXPECT_EQ(StoredPath(), "");
     EXPECT_EQ(Lang::ReadXmlLang({}), "en-us");
-    told = -1000;  // the listener stays for the run; keep later tests from counting
 }
 
 TEST_F(LanguageFileTest, StartUpLoadsTheStoredFileAndKeepsTheChoiceOfOneThatFails) {
@@ -168,6 +170,47 @@ TEST_F(LanguageFileTest, StartUpLoadsTheStoredFileAndKeepsTheChoiceOfOneThatFail
     EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
     EXPECT_EQ(Lang::CurrentLanguageFile(), fs::path());
     EXPECT_EQ(StoredPath(), broken.string());
+}
+
+TEST_F(LanguageFileTest, StartUpReadsTheStoredFileBesideTheWindowAndTakesItsResult) {
+    // The program's own log target: what the parser says on the reading
+    // thread is kept for the failure message, never shown.
+    struct CountingLog : wxLog {
+        int messages = 0;
+        void DoLogTextAtLevel(wxLogLevel, const wxString&) override { ++messages; }
+    } log;
+    wxLog* previous = wxLog::SetActiveTarget(&log);
+    const fs::path japanese = Write(dir.path(), "ja.xml", LanguageFixtures::Japanese);
+    const fs::path russian = Write(dir.path(), "ru.xml", LanguageFixtures::Russian);
+    const fs::path broken = Write(dir.path(), "broken.xml", "<L xml:lang=\"de\">");
+
+    WriteProfileString("LanguageFilePath", "Language", japanese.string());
+    Lang::StartReadingStoredLanguage();
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "アップロード中です。");
+    EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+
+    // A broken file read beside the window: own texts, the choice kept.
+    WriteProfileString("LanguageFilePath", "Language", broken.string());
+    Lang::StartReadingStoredLanguage();
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(GetRIDText(32907), "Now, Uploading... Please Wait.");
+    EXPECT_EQ(StoredPath(), broken.string());
+
+    // The choice changed after the read began: the chosen file is loaded,
+    // and the early read is not kept for a later load of its file.
+    WriteProfileString("LanguageFilePath", "Language", japanese.string());
+    Lang::StartReadingStoredLanguage();
+    WriteProfileString("LanguageFilePath", "Language", russian.string());
+    Lang::ApplyThreadLocale();
+    EXPECT_EQ(Lang::CurrentLanguageFile(), russian);
+    Write(dir.path(), "ja.xml", "<L/>");
+    EXPECT_FALSE(Lang::LoadLanguage(japanese));
+    EXPECT_EQ(Lang::CurrentLanguageFile(), russian);
+
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(previous);
+    EXPECT_EQ(log.messages, 0);
 }
 
 TEST_F(LanguageFileTest, FaceNamesAreCutTo31BytesWithoutSplittingACharacter) {
