@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
+#include <optional>
 #include <unordered_map>
 
 #include "language/Language.h"
@@ -28,6 +29,7 @@ std::string Utf8(const wxString& s) {
 // OK and Cancel made with the toolkit's standard ids keep its Enter and
 // Escape handling; their texts are keyed by the ids the dialog's template
 // gives them (Cancel is 1096 in most templates, the standard 2 in some).
+// Screens of other parts of the program name theirs when they are translated.
 struct TemplateButtonIds {
     int dialogId;
     int ok;
@@ -60,11 +62,16 @@ struct RowTexts {
 struct Screen {
     int dialogId = 0;
     int sub = 0;
+    // OK and Cancel as the screen names them, else as the table has them.
+    std::optional<ScreenTranslation::TemplateButtons> buttons;
     std::unordered_map<const wxWindow*, LabelTexts> labels;
     std::unordered_map<const wxWindow*, RowTexts> rows;
-    int Rid(const wxWindow* control) const {
-        return MakeRID(sub, dialogId, ScreenTranslation::TemplateControlId(dialogId, control->GetId()));
+    int ControlId(const wxWindow* control) const {
+        const int id = control->GetId();
+        if (!buttons) return ScreenTranslation::TemplateControlId(dialogId, id);
+        return id == wxID_OK ? buttons->ok : id == wxID_CANCEL ? buttons->cancel : id;
     }
+    int Rid(const wxWindow* control) const { return MakeRID(sub, dialogId, ControlId(control)); }
 };
 
 std::unordered_map<const wxWindow*, Screen>& OpenScreens() {
@@ -169,6 +176,19 @@ void Forget(wxWindowDestroyEvent& event) {
     }
 }
 
+void Remember(wxWindow* window, int dialogId, std::optional<ScreenTranslation::TemplateButtons> buttons,
+              int sub) {
+    if (!window) return;
+    const auto& hooks = UiHooks::Current();
+    if (hooks.applyScreenFont) hooks.applyScreenFont(*window);
+    auto [it, added] = OpenScreens().try_emplace(window);
+    if (added) window->Bind(wxEVT_DESTROY, &Forget);
+    it->second.dialogId = dialogId;
+    it->second.sub = sub;
+    it->second.buttons = buttons;
+    Translate(window, it->second, false);
+}
+
 }  // namespace
 
 namespace ScreenTranslation {
@@ -181,14 +201,11 @@ int TemplateControlId(int dialogId, int controlId) {
 }
 
 void TranslateScreen(wxWindow* window, int dialogId, int sub) {
-    if (!window) return;
-    const auto& hooks = UiHooks::Current();
-    if (hooks.applyScreenFont) hooks.applyScreenFont(*window);
-    auto [it, added] = OpenScreens().try_emplace(window);
-    if (added) window->Bind(wxEVT_DESTROY, &Forget);
-    it->second.dialogId = dialogId;
-    it->second.sub = sub;
-    Translate(window, it->second, false);
+    Remember(window, dialogId, std::nullopt, sub);
+}
+
+void TranslateScreen(wxWindow* window, int dialogId, TemplateButtons buttons, int sub) {
+    Remember(window, dialogId, buttons, sub);
 }
 
 std::vector<std::string> RowsForControl(wxWindow* control, const std::vector<std::string>& rows) {

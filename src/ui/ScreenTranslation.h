@@ -13,15 +13,24 @@ class CVSFlexGrid;
 
 namespace ScreenTranslation {
 
+// The ids a dialog's template gives the OK and Cancel buttons that the
+// screen makes with the toolkit's standard ids.
+struct TemplateButtons {
+    int ok;
+    int cancel;
+};
+
 // The screen font, then the caption (control 0) and every control by RID
 // (sub, dialog, control id): labels of buttons and static texts, the rows
 // of choice and list boxes. Controls inside unnamed panels and boxes count
-// as the screen's own. Edits keep their contents.
+// as the screen's own. Edits keep their contents. OK and Cancel go by
+// TemplateControlId, or by `buttons` where the screen names its own.
 void TranslateScreen(wxWindow* window, int dialogId, int sub = 0);
+void TranslateScreen(wxWindow* window, int dialogId, TemplateButtons buttons, int sub = 0);
 
 // The id a control has in its dialog's template: the standard OK and
-// Cancel ids map to the template's own where the dialog makes its buttons
-// with them; every other id is its own.
+// Cancel ids map to the template's own for the dialogs listed here that
+// make their buttons with them; every other id is its own.
 int TemplateControlId(int dialogId, int controlId);
 
 // The rows a list control is about to show, translated under the control's

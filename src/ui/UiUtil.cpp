@@ -135,6 +135,11 @@ void TranslateWindowTexts(wxWindow* window, int dialogId, int sub) {
     ScreenTranslation::TranslateScreen(window, dialogId, sub);
 }
 
+void TranslateWindowTexts(wxWindow* window, int dialogId, ScreenTranslation::TemplateButtons buttons,
+                          int sub) {
+    ScreenTranslation::TranslateScreen(window, dialogId, buttons, sub);
+}
+
 void ShowContextHelp(wxWindow* dialog, int dialogId, int sub) {
     if (!dialog) return;
     wxWindow* focus = wxWindow::FindFocus();

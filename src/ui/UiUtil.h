@@ -12,6 +12,7 @@
 
 #include "image/ItemList.h"
 #include "image/UiUtil.h"
+#include "ui/ScreenTranslation.h"
 
 class wxItemContainer;
 class wxMenu;
@@ -64,6 +65,10 @@ void SetDlgItemInt(wxWindow* dialog, int controlId, int value);
 // direct child's (id above 0) by RID (dialog, child id, sub); texts the
 // language lacks stay as they are. Edits and combo boxes keep their contents.
 void TranslateWindowTexts(wxWindow* window, int dialogId, int sub = 0);
+// The same for a screen that makes its OK and Cancel with the toolkit's ids
+// where its template has `buttons`.
+void TranslateWindowTexts(wxWindow* window, int dialogId, ScreenTranslation::TemplateButtons buttons,
+                          int sub = 0);
 // Opens the dialog's topic (sub, dialog, 0), only when the focus is on its
 // Help button (2450).
 void ShowContextHelp(wxWindow* dialog, int dialogId, int sub = 0);

@@ -4,8 +4,8 @@
 // edits changes nothing, a failed write keeps the dialog open.
 #include <wx/app.h>
 #include <wx/button.h>
-#include <wx/stattext.h>
 #include <wx/scrolbar.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 
 #include "AlignmentFixture.h"
 #include "AlignmentScript.h"
@@ -24,6 +25,7 @@
 #include "alignment/ui/CHBaselineADJ.h"
 #include "image/Model.h"
 #include "language/Language.h"
+#include "language/LanguageFixtures.h"
 #include "language/SettingsFile.h"
 #include "ui/MessageService.h"
 #include "ui/WinTestUtil.h"
@@ -367,6 +369,50 @@ TEST_F(AlignmentItemsWin, TheIndicatorAndTheFrequencyUnitSpeakTheLoadedLanguage)
     EXPECT_TRUE(script.Done()) << "stopped at step " << script.Step();
     EXPECT_EQ(indicator, (std::vector<std::string>{"受信", "送信", "受信"}));
     EXPECT_TRUE(frequency.size() > 17 && frequency.substr(frequency.size() - 16) == " メガヘルツ") << frequency;
+}
+
+// OK and Cancel carry the toolkit's ids; their texts are those the
+// language gives the template's OK (1) and Cancel (2) of each dialog's text
+// number.
+TEST_F(AlignmentItemsWin, OkAndCancelSpeakTheLanguageOfTheirDialogNumber) {
+    using Open = std::function<std::unique_ptr<wxDialog>()>;
+    const Tuning::Request request{};
+    const struct {
+        const char* dialog;
+        int number;
+        Open open;
+    } cases[] = {
+        {"alignment main", 205,
+         [&] { return std::make_unique<CCHBaselineADJ>(top.frame, working, backup, shared.get(), Views()); }},
+        {"DTMF (single point)", 298,
+         [&] { return std::make_unique<CCHBaseDTMF>(top.frame, working, shared.get(), Views()); }},
+        {"Max Dev narrow (sixteen points)", 276,
+         [&] { return std::make_unique<CCHBaseMaxDev>(top.frame, working, 1, shared.get(), Views()); }},
+        {"SQL", 233, [&] { return std::make_unique<CCHBaseSQL>(top.frame, working, shared.get(), Views()); }},
+        {"SQL generator settings, TI NSQ(N)", 286,
+         [&] { return std::make_unique<CCHBaseSQL2>(top.frame, working, 1, shared.get()); }},
+        {"Auto Tuning result", 307, [&] { return std::make_unique<CCHBaseRXTune3>(top.frame, request); }},
+    };
+    const std::pair<int, std::string> buttons[] = {{1, "OK"}, {2, "Cancel"}};
+    std::string entries;
+    for (const auto& c : cases)
+        for (const auto& [id, base] : buttons) {
+            const std::string rid = "RID_" + std::to_string(MakeRID(0, c.number, id));
+            entries += "    <" + rid + "><base>" + base + "</base><string>" + base + " " +
+                       std::to_string(c.number) + "</string></" + rid + ">\n";
+        }
+    const LanguageFixtures::ScopedLanguage language("  <Alignment>\n" + entries + "  </Alignment>\n");
+    ASSERT_TRUE(language.Loaded());
+    for (const auto& c : cases) {
+        const auto dialog = c.open();
+        const auto caption = [&](int id) {
+            wxWindow* button = dialog->FindWindow(id);
+            return button ? std::string(button->GetLabel().utf8_str()) : std::string("(none)");
+        };
+        const std::string number = std::to_string(c.number);
+        EXPECT_EQ(caption(wxID_OK), "OK " + number) << c.dialog;
+        EXPECT_EQ(caption(wxID_CANCEL), "Cancel " + number) << c.dialog;
+    }
 }
 
 TEST_F(AlignmentItemsWin, TheAutoStepIsClampedWhenItsFieldIsLeft) {

@@ -88,4 +88,8 @@ void ShowCmdError() {
                 MsgStyle::Ok | MsgStyle::IconWarning);
 }
 
+void TranslateTexts(wxWindow* dialog, int dialogNumber) {
+    UiUtil::TranslateWindowTexts(dialog, dialogNumber, ScreenTranslation::TemplateButtons{1, 2});
+}
+
 }  // namespace AlignmentDialogParts

@@ -1,7 +1,7 @@
 #pragma once
 // What the per-channel alignment dialogs build alike: the value grid's
 // heading and scale, the RX/TX indicator, the Help/OK/Cancel foot, reading a
-// typed value and the command error message. Each dialog keeps its own rows.
+// typed value, the command error message and the translation of the texts. Each dialog keeps its own rows.
 #include <wx/string.h>
 
 #include <array>
@@ -44,5 +44,10 @@ int ReadValue(const wxTextCtrl* edit, int maximum);
 
 // "Cmd Request Error!": a command to the radio failed.
 void ShowCmdError();
+
+// The dialog's texts in the current language under `dialogNumber`. OK and
+// Cancel, made with the toolkit's ids, go by the ids every alignment
+// template gives them: OK 1, Cancel 2.
+void TranslateTexts(wxWindow* dialog, int dialogNumber);
 
 }  // namespace AlignmentDialogParts

@@ -9,6 +9,7 @@
 
 #include "alignment/AlignmentMain.h"
 #include "alignment/ChannelAdjust.h"
+#include "alignment/ui/AlignmentDialogParts.h"
 #include "image/Frequency.h"
 #include "image/ImageHost.h"
 #include "language/Language.h"
@@ -78,7 +79,7 @@ SgSettingDlg::SgSettingDlg(wxWindow* parent, const std::string& title, int dialo
         }
         e.Skip();
     });
-    UiUtil::TranslateWindowTexts(this, dialogNumber);
+    AlignmentDialogParts::TranslateTexts(this, dialogNumber);
     SetTitle(wxString::FromUTF8(title));
     CentreOnParent();
 }
@@ -132,7 +133,7 @@ ResultDlg::ResultDlg(wxWindow* parent, const std::string& title, const char* don
         }
         e.Skip();
     });
-    UiUtil::TranslateWindowTexts(this, dialogNumber);
+    AlignmentDialogParts::TranslateTexts(this, dialogNumber);
     SetTitle(wxString::FromUTF8(title));
     CentreOnParent();
 }

@@ -63,7 +63,7 @@ CCHBaseSQL::CCHBaseSQL(wxWindow* parent, CloneImage& working, PXComCommandRetry*
         }
         e.Skip();
     });
-    UiUtil::TranslateWindowTexts(this, IDD);
+    AlignmentDialogParts::TranslateTexts(this, IDD);
     SetTitle("SQL Alignment");
     CentreOnParent();
     RefreshRows();

@@ -69,7 +69,7 @@ CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint:
     ok_ = AddFoot(this, side, IDC_HELP, model_.DialogNumber(), [this] { OnOk(); }, [this] { OnCancel(); });
     LayOut(this, grid, side);
     Bind(wxEVT_CHAR_HOOK, &CCHBaseSingle::OnCharHook, this);
-    UiUtil::TranslateWindowTexts(this, model_.DialogNumber());
+    AlignmentDialogParts::TranslateTexts(this, model_.DialogNumber());
     SetTitle(model_.Info().title);
     CentreOnParent();
     model_.Open();

@@ -116,7 +116,7 @@ CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const Alig
     ok_ = AddFoot(this, side, IDC_HELP, frame_.DialogNumber(), [this] { OnOk(); }, [this] { OnCancel(); });
     LayOut(this, grid, side);
     Bind(wxEVT_CHAR_HOOK, &CCHBaseSixteen::OnCharHook, this);
-    UiUtil::TranslateWindowTexts(this, frame_.DialogNumber());
+    AlignmentDialogParts::TranslateTexts(this, frame_.DialogNumber());
     SetTitle(member.title);
     CentreOnParent();
 

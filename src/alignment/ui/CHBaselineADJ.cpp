@@ -10,11 +10,12 @@
 
 #include "alignment/AlignmentFiles.h"
 #include "alignment/AlignmentMain.h"
+#include "alignment/ui/AlignmentDialogParts.h"
 #include "alignment/ui/CHBaseSQL.h"
 #include "alignment/ui/CHBaseSingle.h"
 #include "alignment/ui/CHBaseSixteen.h"
-#include "image/Model.h"
 #include "image/ImageHost.h"
+#include "image/Model.h"
 #include "language/SettingsFile.h"
 #include "serial/OperationView.h"
 #include "serial/PXCommunicationEvent.h"
@@ -108,7 +109,7 @@ CCHBaselineADJ::CCHBaselineADJ(wxWindow* parent, const CloneImage& image, std::s
     // The close box is Cancel: the radio must get its data back either way.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnEnd(false); });
     SetEscapeId(wxID_NONE);
-    UiUtil::TranslateWindowTexts(this, IDD);
+    AlignmentDialogParts::TranslateTexts(this, IDD);
     CentreOnParent();
 }
 
