@@ -29,7 +29,9 @@ TEST(FileConvert, RegionTableKeepsTheWalkAndStaysInsideTheImage) {
     EXPECT_EQ((memoryStart - 1)->position, 0xE1000u);
     EXPECT_EQ(table.back().position, 0x6B000u);
     for (auto it = table.begin() + 1; it != table.end(); ++it) {
-        if (it != memoryStart) EXPECT_LT((it - 1)->position, it->position) << std::hex << it->position;
+        if (it != memoryStart) {
+            EXPECT_LT((it - 1)->position, it->position) << std::hex << it->position;
+        }
     }
 
     // Every mapped area lies inside the image and no two overlap.

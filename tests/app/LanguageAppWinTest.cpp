@@ -43,6 +43,7 @@
 #include "ui/PaneFramework.h"
 #include "ui/PopupDlg.h"
 #include "ui/RealInput.h"
+#include "ui/ScreenTranslation.h"
 #include "ui/VSFlexGrid.h"
 
 namespace fs = std::filesystem;
@@ -189,6 +190,35 @@ TEST_F(LanguageAppWinTest, JapaneseChosenFromTheMenuShowsInMenusGridAboutBoxAndE
 
 // The group numbers of the pane selector are a list the program fills
 // itself: they follow a language like every other list, and back.
+// Start-up reads the stored language beside the window's first parts; the
+// window's hook takes it in before any text is looked up.
+TEST_F(LanguageAppWinTest, TheLanguageReadAtStartIsInForceBeforeTheFirstText) {
+    frame->Destroy();
+    frame = nullptr;
+    Yield();
+    WriteProfileString("LanguageFilePath", "Language", japanese.string());
+    Lang::StartReadingStoredLanguage();
+    int screensAtHook = -1;
+    frame = new CMainFrame(&recent, {program}, program, {}, [&] {
+        screensAtHook = ScreenTranslation::OpenScreenCount();
+        Lang::ApplyThreadLocale();
+    });
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    frame->RefreshAllPanes();
+    frame->Show();
+    Yield();
+
+    EXPECT_EQ(screensAtHook, 0);
+    EXPECT_EQ(Lang::CurrentLanguageFile(), japanese);
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0).utf8_string(), "ファイル(&F)");
+    wxWindow* band = frame->MainView()->MainInfoPane()->FindWindow(1001);
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->GetLabel().utf8_string(), "周波数帯");
+    CVSFlexGrid* grid = frame->MainView()->ChannelGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "タグ");
+}
+
 TEST_F(LanguageAppWinTest, PaneSelectorGroupNumbersFollowTheLanguage) {
     auto* selector = dynamic_cast<PaneSelectorDialog*>(frame->MainView()->PaneSelector());
     ASSERT_NE(selector, nullptr);
