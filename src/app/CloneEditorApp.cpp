@@ -24,6 +24,7 @@
 #include "language/Language.h"
 #include "language/SettingsFile.h"
 #include "ui/PaneFramework.h"
+#include "ui/UiUtil.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ bool CCloneEditorApp::OnInit() {
         return true;
     }
 
+    UiUtil::StartFontSetup();
     AppState::ServiceMode() = modes.serviceMode;
     AppState::AppMode() = modes.appMode;
     SetHost(&host_);

@@ -15,6 +15,7 @@
 #include <wx/tglbtn.h>
 #include <wx/window.h>
 #include <wx/event.h>
+#include <pango/pangocairo.h>
 
 #include "language/Language.h"
 #include "ui/GridLogic.h"
@@ -212,6 +213,10 @@ const wxBitmap& TickPicture() {
     static const wxBitmap picture =
         GridParts::DrawCellPicture([](wxDC& dc) { GridParts::DrawCheckMark(dc, *wxBLACK); }, false);
     return picture;
+}
+
+void StartFontSetup() {
+    pango_cairo_font_map_get_default();
 }
 
 }  // namespace UiUtil

@@ -98,6 +98,11 @@ void TrackGridPopupMenu(wxMenu* menu, wxWindow* owner, int x, int y, const CVSFl
 // The 12 x 12 tick the grids draw in a ticked cell, made once.
 const wxBitmap& TickPicture();
 
+// Makes the toolkit's font map now: it reads the system's font configuration
+// on a thread of its own, which then runs while the program's first windows
+// are built instead of when the first text is measured.
+void StartFontSetup();
+
 }  // namespace UiUtil
 
 namespace Clipboard {
