@@ -269,12 +269,16 @@ void StartReadingStoredLanguage() {
     const std::string path = GetProfileString("LanguageFilePath", "Language", "");
     PendingRead& pending = Pending();
     if (path.empty() || pending.result.valid()) return;
-    pending.path = path;
-    pending.result = std::async(std::launch::async, [file = fs::path(path)] {
-        Reading reading;
-        reading.ok = LanguageFile::Parse(file, reading.contents, reading.error);
-        return reading;
-    });
+    try {
+        pending.result = std::async(std::launch::async, [file = fs::path(path)] {
+            Reading reading;
+            reading.ok = LanguageFile::Parse(file, reading.contents, reading.error);
+            return reading;
+        });
+        pending.path = path;
+    } catch (const std::system_error&) {
+        // No thread to be had: the load reads the file itself.
+    }
 }
 
 void ApplyThreadLocale() {
