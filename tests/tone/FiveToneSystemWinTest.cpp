@@ -211,9 +211,12 @@ TEST_F(FiveToneSystemWin, EncodeRowsDraggedOntoASystemBecomeItsCallCodes) {
         EXPECT_EQ(encode.Grid().SelectedRows(), codes);
         EXPECT_EQ(calls(), before);
         // The drag itself, with the button held: the moves do not extend the selection.
+        // A drop is handled a little after the release: wait for it before
+        // trying again, so that two gestures never overlap.
         for (int attempt = 0; attempt < 3 && calls() != dropped; ++attempt) {
             SelectRows(encode, H, H + 2);
             DragRows(encode, H + 1, systems, H + 2, SystemCol::CallCode);
+            RealInput::WaitFor([&] { return calls() == dropped; }, 2000);
         }
         EXPECT_EQ(encode.Grid().SelectedRows(), codes);
         EXPECT_EQ(calls(), dropped);
@@ -242,6 +245,7 @@ TEST_F(FiveToneSystemWin, DecodeRowsDraggedOntoASystemTickItsDecodeCodes) {
         for (int attempt = 0; attempt < 3 && ticks() == "---"; ++attempt) {
             SelectRows(decode, H + 1, H + 2);
             DragRows(decode, H + 2, systems, H + 5, SystemCol::Duty);
+            RealInput::WaitFor([&] { return ticks() != "---"; }, 2000);
         }
         // Decode codes 2 and 3 ticked (a blank is the tick), code 1 left alone.
         EXPECT_EQ(ticks(), "-  ");
