@@ -1,7 +1,8 @@
 #pragma once
 // What the per-channel alignment dialogs build alike: the value grid's
 // heading and scale, the RX/TX indicator, the Help/OK/Cancel foot, reading a
-// typed value, the command error message and the translation of the texts. Each dialog keeps its own rows.
+// typed value, the command error message and the translation of the texts.
+// Each dialog keeps its own rows.
 #include <wx/string.h>
 
 #include <array>
