@@ -71,6 +71,14 @@ class HelpFrameTest : public ::testing::Test {
         frame_->SetClientSize(700, height);
         WaitFor([&] { return help_->GetClientSize().y == height; });
         ProcessQueued();
+        // The rows follow the new size in a size event of their own: wait
+        // until they stop changing.
+        for (int i = 0; i < 40; ++i) {
+            const std::vector<int> seen = Heights();
+            wxMilliSleep(25);
+            ProcessQueued();
+            if (Heights() == seen) break;
+        }
     }
     std::vector<int> Heights() const {
         std::vector<int> out;
