@@ -118,9 +118,18 @@ void CCloneEditorView::ToggleHelpScreen() {
     WriteProfileInt("HelpScreen", "Visible", HelpScreenVisible);
 }
 
+HPainBaseDlg* CCloneEditorView::EnsureRelatedPane() {
+    if (relatedPane_ || !makeRelated_) return relatedPane_;
+    relatedPane_ = makeRelated_();
+    if (relatedPane_ && pendingRelated_) ShowRelatedItems(pendingRelated_->dialogId, pendingRelated_->column);
+    pendingRelated_.reset();
+    return relatedPane_;
+}
+
 void CCloneEditorView::ToggleRelatedScreen() {
     // The related pane goes by what is on the screen, not by its flag.
     const bool shown = relatedView_ ? VisibleInFrame(relatedView_) : RelatedScreenVisible == 1;
+    if (!shown) EnsureRelatedPane();
     if (relatedPane_) relatedPane_->Show(!shown);
     RelatedScreenVisible = shown ? 0 : 1;
     WriteProfileInt("RelatedScreen", "Visible", RelatedScreenVisible);
@@ -132,8 +141,12 @@ void CCloneEditorView::ShowHelpForRID(int dialogId, int controlId, int sub) {
 }
 
 void CCloneEditorView::ShowRelatedItems(int dialogId, int column) {
+    if (!relatedPane_) {
+        pendingRelated_ = RelatedRequest{dialogId, column};
+        return;
+    }
     const auto& show = Screens::Side().showRelated;
-    if (relatedPane_ && show) show(relatedPane_, dialogId, column);
+    if (show) show(relatedPane_, dialogId, column);
 }
 
 void CCloneEditorView::RefreshAllPanes() {

@@ -5,6 +5,7 @@
 // operations: column groups of the channel grid, the column choice dialog,
 // the help-topics and related-items panes and the font-size rate.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ class CCloneEditorView : public HPainBaseView, public PaneHost {
     void SetActivePane(HPainBaseDlg* pane) { active_ = pane; }
     void SetHelpPane(HPainBaseDlg* pane) { helpPane_ = pane; }
     void SetRelatedPane(HPainBaseDlg* pane) { relatedPane_ = pane; }
+    // The related-items pane is built when it is first shown, by `make`;
+    // the items asked for meanwhile are shown in it then.
+    void SetRelatedPaneMaker(std::function<HPainBaseDlg*()> make) { makeRelated_ = std::move(make); }
+    HPainBaseDlg* EnsureRelatedPane();
     // The views of the side column's two rows, whose visibility the toggles
     // read.
     void SetSideViews(wxWindow* helpView, wxWindow* relatedView);
@@ -79,6 +84,12 @@ class CCloneEditorView : public HPainBaseView, public PaneHost {
     wxWindow* helpView_ = nullptr;
     wxWindow* relatedView_ = nullptr;
     std::function<void()> refreshAll_;
+    std::function<HPainBaseDlg*()> makeRelated_;
+    // The last items asked for before the related-items pane was built.
+    struct RelatedRequest {
+        int dialogId = 0, column = 0;
+    };
+    std::optional<RelatedRequest> pendingRelated_;
 };
 
 // The channel grid's control id in its pane.

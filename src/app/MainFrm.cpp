@@ -347,8 +347,14 @@ void CMainFrame::CreatePanes() {
         view_->SetHelpPane(helpView_->GetPane());
     }
     if (side.relatedPane) {
-        relatedView_->SetPane(side.relatedPane(doc_->CurrentImage), kRelatedTemplate, ShowCommand::Show);
-        view_->SetRelatedPane(relatedView_->GetPane());
+        // A hidden related-items pane costs start-up time: it is built when
+        // it is first shown.
+        view_->SetRelatedPaneMaker([this] {
+            relatedView_->SetPane(Screens::Side().relatedPane(doc_->CurrentImage), kRelatedTemplate,
+                                  ShowCommand::Show);
+            return relatedView_->GetPane();
+        });
+        if (view_->RelatedScreenVisible == 1) view_->EnsureRelatedPane();
     }
 }
 

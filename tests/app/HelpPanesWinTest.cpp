@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "app/AppState.h"
+#include "app/MenuCommands.h"
 #include "app/CloneEditorView.h"
 #include "app/HelpRegistration.h"
 #include "app/MainFrm.h"
@@ -72,6 +73,7 @@ class HelpPanesTest : public ::testing::Test {
             RealInput::Settle(50);
         }
         Screens::ClearAll();
+        AppState::ServiceMode() = 0;
         Help::UseTopicRows(HelpTopicTable());
         SetProfilePath({});
     }
@@ -111,6 +113,46 @@ TEST_F(HelpPanesTest, AClickIntoAGridColumnFillsBothPanes) {
     EXPECT_EQ(related->Grid()->GetTextMatrix(1, 1), "136-174 MHz");
     EXPECT_TRUE(WaitFor([&] { return help->View()->ToText().Find("number of each channel") != wxNOT_FOUND; }))
         << help->View()->ToText();
+}
+
+// A hidden related-items pane is built only when it is first shown, and then
+// shows the items of the column clicked while it was hidden.
+TEST_F(HelpPanesTest, AHiddenRelatedPaneIsBuiltWhenShownWithTheLastClickedColumn) {
+    WriteProfileInt("RelatedScreen", "Visible", 0);
+    AppState::ServiceMode() = 1;
+    frame = new CMainFrame(&recent, {program}, program);
+    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+    frame->RefreshAllPanes();
+    frame->SetSize(1400, 800);
+    frame->Show();
+    frame->AfterShow();
+    frame->Raise();
+    RealInput::Settle(200);
+    EXPECT_EQ(frame->MainView()->RelatedPane(), nullptr);
+
+    CVSFlexGrid* grid = frame->MainView()->ChannelGrid();
+    ASSERT_TRUE(grid);
+    RealInput::ClickCell(*grid, grid->GetFixedRows(), kRxColumn);
+    ASSERT_TRUE(WaitFor([&] { return grid->GetCol() == kRxColumn; })) << grid->GetCol();
+    EXPECT_EQ(frame->MainView()->RelatedPane(), nullptr);
+
+    frame->RunCommand(Cmd::RelatedItem);
+    RealInput::Settle(100);
+    auto* related = dynamic_cast<CRelatedItem*>(frame->MainView()->RelatedPane());
+    ASSERT_TRUE(related);
+    EXPECT_TRUE(WaitFor([&] { return related->IsShownOnScreen(); }));
+    EXPECT_EQ(related->Grid()->GetTextMatrix(1, 0), "Band");
+    EXPECT_EQ(related->Grid()->GetTextMatrix(1, 1), "136-174 MHz");
+    EXPECT_EQ(GetProfileString("RelatedScreen", "Visible", ""), "1");
+
+    // Hidden and shown again, it is the same pane.
+    frame->RunCommand(Cmd::RelatedItem);
+    RealInput::Settle(50);
+    EXPECT_FALSE(related->IsShownOnScreen());
+    frame->RunCommand(Cmd::RelatedItem);
+    RealInput::Settle(50);
+    EXPECT_EQ(frame->MainView()->RelatedPane(), related);
+    EXPECT_TRUE(related->IsShownOnScreen());
 }
 
 }  // namespace
