@@ -196,6 +196,10 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCommand, this, WxCommandId(Cmd::MainItemRangeFirst),
          WxCommandId(Cmd::MainItemRangeLast));
     Bind(wxEVT_MENU_OPEN, &CMainFrame::OnMenuOpen, this);
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        event.Skip();
+        barOpen_ = false;
+    });
     Bind(wxEVT_CONTEXT_MENU, &CMainFrame::OnContextMenu, this);
     // Every menu shortcut runs its command whatever the menus hold now, and
     // before a control (the grid's own copy) can take the key.
@@ -282,6 +286,7 @@ void CMainFrame::UpdatePortLabel() {
 
 void CMainFrame::OnIdle(wxIdleEvent& event) {
     event.Skip();
+    KeepMenusCurrent();
     wxStatusBar* status = GetStatusBar();
     if (!status) return;
     // The lock keys, as the indicators of the status bar show them.

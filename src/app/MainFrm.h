@@ -167,12 +167,17 @@ class CMainFrame : public wxFrame, public DocumentView {
     void OnAbout(wxCommandEvent&);
     void OnClose(wxCloseEvent&);
     void OnIdle(wxIdleEvent&);
+    void KeepMenusCurrent();
 
     std::unique_ptr<CCloneEditorDoc> doc_;
     std::filesystem::path programFolder_;
     CVondelRecentFileList* recent_;
     MenuModel menu_;
     std::vector<MenuModel> rendered_;  // what each drop-down shows now
+    // The context the bar's drop-downs were last rebuilt for, and whether one
+    // of them is open now.
+    std::optional<MenuContext> barContext_;
+    bool barOpen_ = false;
     wxMenu* fileMenu_ = nullptr;
     int recentPosition_ = 0;  // index in the File menu where the recent entries begin
     int recentShown_ = 0;     // menu items between the separators for the recent files

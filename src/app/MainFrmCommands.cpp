@@ -135,6 +135,7 @@ class CMainFrame::Roads : public RoadHost {
 
 void CMainFrame::BuildMenus() {
     auto* bar = new wxMenuBar;
+    barContext_.reset();
     rendered_.assign(menu_.size(), {});
     for (std::size_t i = 0; i < menu_.size(); ++i) {
         auto* menu = new wxMenu;
@@ -211,20 +212,34 @@ MenuContext CMainFrame::RebuildContext() const {
 }
 
 void CMainFrame::RebuildMenuOnOpen() {
-    RebuildOnOpen(menu_, RebuildContext());
+    const MenuContext context = RebuildContext();
+    RebuildOnOpen(menu_, context);
+    barContext_ = context;
     for (int index : {DropDown::Edit, DropDown::View, DropDown::Common, DropDown::Signaling, DropDown::Radio,
                       DropDown::Channel})
         RenderDropDown(index);
 }
 
+void CMainFrame::KeepMenusCurrent() {
+    // The toolkit sizes a drop-down before it reports the opening, so entries
+    // that change then would show in a menu of the old size: the drop-downs
+    // follow the context (the grid's focus above all) as it changes instead.
+    if (barOpen_ || !GetMenuBar()) return;
+    if (barContext_ && *barContext_ == RebuildContext()) return;
+    RebuildMenuOnOpen();
+}
+
 void CMainFrame::OnMenuOpen(wxMenuEvent& event) {
     event.Skip();
-    // Only the drop-downs of the bar; context menus rebuild themselves.
     // Only a drop-down of the bar as it opens; its sub-menus open inside it,
     // and context menus rebuild themselves.
     const wxMenu* menu = event.GetMenu();
     wxMenuBar* bar = GetMenuBar();
-    if (bar && menu && !menu->GetParent() && menu->GetMenuBar() == bar) RebuildMenuOnOpen();
+    if (bar && menu && !menu->GetParent() && menu->GetMenuBar() == bar) {
+        // Usually nothing is left to change here (KeepMenusCurrent).
+        RebuildMenuOnOpen();
+        barOpen_ = true;
+    }
 }
 
 void CMainFrame::OnContextMenu(wxContextMenuEvent& event) {

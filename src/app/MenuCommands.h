@@ -144,6 +144,8 @@ struct MenuContext {
     std::vector<std::pair<int, std::string>> paneItems;
     bool rowMode = false;        // grid context menu: row copy and paste
     bool groupNoInsert = false;  // group grid: no Insert
+
+    bool operator==(const MenuContext&) const = default;
 };
 
 namespace PopupMenu {

@@ -14,8 +14,11 @@
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "Fixtures.h"
@@ -28,6 +31,7 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/PassInput2Dlg.h"
 #include "app/RecentFileList.h"
+#include "ui/RealInput.h"
 #include "app/ScreenRegistry.h"
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
@@ -125,6 +129,7 @@ class MainWindowTest : public ::testing::Test {
         Screens::ClearAll();
         SetProfilePath({});
         AppState::ServiceMode() = 0;
+        FakeGridPane::gridFocused = false;
     }
     void Open(bool withGrid = false) {
         if (withGrid)
@@ -267,16 +272,46 @@ TEST_F(MainWindowTest, PortLabelFollowsPortCableAndBaudRate) {
     EXPECT_EQ(frame->GetStatusBar()->GetStatusText(1), "ttyUSB1 (QLV-10) / 230400bps");
 }
 
+// A rendered drop-down against the model it was rendered from.
+void ExpectRendered(const wxMenu& menu, const MenuModel& model) {
+    ASSERT_EQ(menu.GetMenuItemCount(), model.size());
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        const wxMenuItem* item = menu.FindItemByPosition(i);
+        switch (model[i].kind) {
+            case MenuEntry::Separator:
+                EXPECT_TRUE(item->IsSeparator()) << i;
+                break;
+            case MenuEntry::SubMenu:
+                ASSERT_TRUE(item->IsSubMenu()) << i;
+                ExpectRendered(*item->GetSubMenu(), model[i].items);
+                break;
+            case MenuEntry::Command:
+                EXPECT_EQ(ProgramCommandId(item->GetId()), model[i].id) << i;
+                EXPECT_EQ(std::string(item->GetItemLabel().utf8_str()), model[i].text) << model[i].id;
+                break;
+        }
+    }
+}
+
+// Every entry of the bar's resource with its caption and shortcut, and the
+// drop-downs showing exactly the entries the context gives them.
 TEST_F(MainWindowTest, TheMenuBarShowsEveryEntryWithItsCaptionAndShortcut) {
     AppState::ServiceMode() = 1;
     Open();
+    const MenuModel resource = MainMenuResource();
     for (const MenuTexts::Entry& expected : MenuTexts::kMainMenu) {
-        wxMenuItem* item = Item(expected.id);
-        ASSERT_NE(item, nullptr) << expected.id;
+        const MenuEntry* entry = FindEntry(resource, expected.id);
+        ASSERT_NE(entry, nullptr) << expected.id;
         // The recent files take the place of their entry.
         if (expected.id == Cmd::RecentFirst || *expected.text == '\0') continue;
-        EXPECT_EQ(std::string(item->GetItemLabel().utf8_str()), expected.text) << expected.id;
+        EXPECT_EQ(entry->text, expected.text) << expected.id;
     }
+    for (int index = 0; index < DropDown::Count; ++index) {
+        if (index == DropDown::File) continue;  // the recent files stand in for their entry
+        SCOPED_TRACE(index);
+        ExpectRendered(*frame->GetMenuBar()->GetMenu(index), frame->Menu()[static_cast<std::size_t>(index)].items);
+    }
+    EXPECT_EQ(std::string(Item(Cmd::Open)->GetItemLabel().utf8_str()), "&Open...\tCtrl+O");
 }
 
 TEST_F(MainWindowTest, MenuFollowsTheServiceModeAndTheGridFocus) {
@@ -306,6 +341,72 @@ TEST_F(MainWindowTest, MenuFollowsTheServiceModeAndTheGridFocus) {
     EXPECT_EQ(std::string(Item(Cmd::Copy)->GetItemLabel().utf8_str()), "CH &Copy\tCtrl+C");
     FakeGridPane::gridFocused = false;
     frame->RebuildMenuOnOpen();
+    EXPECT_EQ(Item(Cmd::ChInsert), nullptr);
+    EXPECT_EQ(std::string(Item(Cmd::Copy)->GetItemLabel().utf8_str()), "&Copy\tCtrl+C");
+}
+
+// The toolkit sizes a drop-down before it reports its opening: the Edit
+// menu must already hold the entries of the grid's focus when the bar opens,
+// or it shows them in a menu of the old size.
+TEST_F(MainWindowTest, TheEditMenuFollowsTheGridFocusBeforeTheBarOpens) {
+    Open(true);
+    auto* grid = frame->MainView()->ActivePane()->FindWindow(ChannelGridControlId);
+    FakeGridPane::gridFocused = true;
+    ASSERT_TRUE(Focus(grid)) << "the grid takes no keyboard focus";
+    Yield();
+    EXPECT_NE(Item(Cmd::ChInsert), nullptr);
+    EXPECT_EQ(std::string(Item(Cmd::Copy)->GetItemLabel().utf8_str()), "CH &Copy\tCtrl+C");
+
+    // Opened straight from the keyboard (Alt+E): the entries Edit holds as it
+    // opens are the ones it keeps.
+    wxMenu* edit = frame->GetMenuBar()->GetMenu(DropDown::Edit);
+    std::vector<std::string> atOpening, afterOpening;
+    auto labels = [edit] {
+        std::vector<std::string> shown;
+        for (const wxMenuItem* item : edit->GetMenuItems())
+            shown.emplace_back(item->GetItemLabel().utf8_str());
+        return shown;
+    };
+    bool editOpened = false;
+    wxTimer keys;
+    int next = 0;
+    keys.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        wxUIActionSimulator sim;
+        sim.Char(next);
+        if (next == WXK_ESCAPE) sim.Char(WXK_ESCAPE);
+    });
+    // Seen before any handler of the opening runs.
+    struct OpeningWatch : wxEventFilter {
+        std::function<void(wxMenuEvent&)> seen;
+        OpeningWatch() { wxEvtHandler::AddFilter(this); }
+        ~OpeningWatch() override { wxEvtHandler::RemoveFilter(this); }
+        int FilterEvent(wxEvent& event) override {
+            if (event.GetEventType() == wxEVT_MENU_OPEN) seen(static_cast<wxMenuEvent&>(event));
+            return Event_Skip;
+        }
+    } watch;
+    watch.seen = [&](wxMenuEvent& event) {
+        if (event.GetMenu() == edit) {
+            atOpening = labels();
+            wxTheApp->CallAfter([&] {
+                afterOpening = labels();
+                editOpened = true;
+            });
+            next = WXK_ESCAPE;
+        } else {
+            return;
+        }
+        keys.StartOnce(300);
+    };
+    RealInput::Key('E', wxMOD_ALT);
+    ASSERT_TRUE(RealInput::WaitFor([&] { return editOpened; })) << "the bar did not open";
+    RealInput::Settle(600);
+    EXPECT_GT(atOpening.size(), 2u);
+    EXPECT_EQ(atOpening, afterOpening);
+
+    // The grid no longer has the focus: Copy and Paste alone again.
+    FakeGridPane::gridFocused = false;
+    Yield();
     EXPECT_EQ(Item(Cmd::ChInsert), nullptr);
     EXPECT_EQ(std::string(Item(Cmd::Copy)->GetItemLabel().utf8_str()), "&Copy\tCtrl+C");
 }
