@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/filedlg.h>
+#include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/statusbr.h>
@@ -37,6 +38,8 @@
 #include "ui/UiUtil.h"
 #include "ui/VSFlexGrid.h"
 #include "ui/WindowPlacement.h"
+
+#include "ToolbarImages.h"
 
 namespace fs = std::filesystem;
 
@@ -241,31 +244,35 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateBars() {
     wxToolBar* tools = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER);
-    const wxSize size(16, 16);
     struct Tool {
         int id;
-        wxArtID art;
+        const unsigned char* png;
+        std::size_t size;
+        wxArtID art;  // when the built-in image cannot be read
         const char* tip;
     };
+    using namespace ToolbarImages;
     const Tool row[] = {
-        {Cmd::New, wxART_NEW, "New"},
-        {Cmd::Open, wxART_FILE_OPEN, "Open"},
-        {Cmd::Save, wxART_FILE_SAVE, "Save"},
-        {0, {}, nullptr},
-        {Cmd::Upload, wxART_GO_DOWN, "Upload"},
-        {Cmd::Download, wxART_GO_UP, "Download"},
-        {0, {}, nullptr},
-        {Cmd::Print, wxART_PRINT, "Print"},
-        {0, {}, nullptr},
-        {Cmd::About, wxART_HELP, "About"},
+        {Cmd::New, kNew, sizeof kNew, wxART_NEW, "New"},
+        {Cmd::Open, kOpen, sizeof kOpen, wxART_FILE_OPEN, "Open"},
+        {Cmd::Save, kSave, sizeof kSave, wxART_FILE_SAVE, "Save"},
+        {0, nullptr, 0, {}, nullptr},
+        {Cmd::Upload, kUpload, sizeof kUpload, wxART_GO_DOWN, "Upload"},
+        {Cmd::Download, kDownload, sizeof kDownload, wxART_GO_UP, "Download"},
+        {0, nullptr, 0, {}, nullptr},
+        {Cmd::Print, kPrint, sizeof kPrint, wxART_PRINT, "Print"},
+        {0, nullptr, 0, {}, nullptr},
+        {Cmd::About, kAbout, sizeof kAbout, wxART_HELP, "About"},
     };
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
     for (const Tool& tool : row) {
         if (tool.id == 0) {
             tools->AddSeparator();
             continue;
         }
-        tools->AddTool(WxCommandId(tool.id), tool.tip,
-                       wxArtProvider::GetBitmap(tool.art, wxART_TOOLBAR, size), tool.tip);
+        wxBitmap image = wxBitmap::NewFromPNGData(tool.png, tool.size);
+        if (!image.IsOk()) image = wxArtProvider::GetBitmap(tool.art, wxART_TOOLBAR, wxSize(16, 16));
+        tools->AddTool(WxCommandId(tool.id), tool.tip, image, tool.tip);
     }
     tools->Realize();
 

@@ -13,10 +13,13 @@
 #include <wx/modalhook.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
+#include <wx/mstream.h>
 #include <wx/textctrl.h>
+#include <wx/toolbar.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -32,6 +35,8 @@
 #include "app/PassInput2Dlg.h"
 #include "app/RecentFileList.h"
 #include "ui/RealInput.h"
+
+#include "ToolbarImages.h"
 #include "app/ScreenRegistry.h"
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
@@ -409,6 +414,35 @@ TEST_F(MainWindowTest, TheEditMenuFollowsTheGridFocusBeforeTheBarOpens) {
     Yield();
     EXPECT_EQ(Item(Cmd::ChInsert), nullptr);
     EXPECT_EQ(std::string(Item(Cmd::Copy)->GetItemLabel().utf8_str()), "&Copy\tCtrl+C");
+}
+
+// The tool bar shows the images built into the program, each read whole.
+TEST_F(MainWindowTest, TheToolBarShowsItsBuiltInImages) {
+    Open();
+    using namespace ToolbarImages;
+    const struct {
+        int id;
+        const unsigned char* png;
+        std::size_t size;
+    } tools[] = {{Cmd::New, kNew, sizeof kNew},           {Cmd::Open, kOpen, sizeof kOpen},
+                 {Cmd::Save, kSave, sizeof kSave},        {Cmd::Upload, kUpload, sizeof kUpload},
+                 {Cmd::Download, kDownload, sizeof kDownload}, {Cmd::Print, kPrint, sizeof kPrint},
+                 {Cmd::About, kAbout, sizeof kAbout}};
+    wxToolBar* bar = frame->GetToolBar();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(bar->GetToolsCount(), 10u);  // with three separators
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.id);
+        wxMemoryInputStream data(tool.png, tool.size);
+        const wxImage expected(data, wxBITMAP_TYPE_PNG);
+        ASSERT_TRUE(expected.IsOk());
+        EXPECT_EQ(expected.GetSize(), wxSize(16, 16));
+        const wxToolBarToolBase* shown = bar->FindById(WxCommandId(tool.id));
+        ASSERT_TRUE(shown);
+        const wxImage image = shown->GetNormalBitmap().ConvertToImage();
+        ASSERT_EQ(image.GetSize(), expected.GetSize());
+        EXPECT_EQ(0, std::memcmp(image.GetData(), expected.GetData(), 16 * 16 * 3));
+    }
 }
 
 TEST_F(MainWindowTest, CommandStatesFollowTheRules) {
