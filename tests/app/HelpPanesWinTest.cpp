@@ -78,6 +78,18 @@ class HelpPanesTest : public ::testing::Test {
         SetProfilePath({});
     }
 
+    // The main window as the program shows it at start.
+    void OpenFrame() {
+        frame = new CMainFrame(&recent, {program}, program);
+        ASSERT_TRUE(frame->Document().LoadStartupImage(""));
+        frame->RefreshAllPanes();
+        frame->SetSize(1400, 800);
+        frame->Show();
+        frame->AfterShow();
+        frame->Raise();
+        RealInput::Settle(200);
+    }
+
     TestHost host;
     TempDir dir;
     fs::path program = dir.path() / "bin";
@@ -88,14 +100,7 @@ class HelpPanesTest : public ::testing::Test {
 };
 
 TEST_F(HelpPanesTest, AClickIntoAGridColumnFillsBothPanes) {
-    frame = new CMainFrame(&recent, {program}, program);
-    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
-    frame->RefreshAllPanes();
-    frame->SetSize(1400, 800);
-    frame->Show();
-    frame->AfterShow();
-    frame->Raise();
-    RealInput::Settle(200);
+    ASSERT_NO_FATAL_FAILURE(OpenFrame());
 
     auto* help = dynamic_cast<CHelpTopics*>(frame->MainView()->HelpPane());
     auto* related = dynamic_cast<CRelatedItem*>(frame->MainView()->RelatedPane());
@@ -120,14 +125,7 @@ TEST_F(HelpPanesTest, AClickIntoAGridColumnFillsBothPanes) {
 TEST_F(HelpPanesTest, AHiddenRelatedPaneIsBuiltWhenShownWithTheLastClickedColumn) {
     WriteProfileInt("RelatedScreen", "Visible", 0);
     AppState::ServiceMode() = 1;
-    frame = new CMainFrame(&recent, {program}, program);
-    ASSERT_TRUE(frame->Document().LoadStartupImage(""));
-    frame->RefreshAllPanes();
-    frame->SetSize(1400, 800);
-    frame->Show();
-    frame->AfterShow();
-    frame->Raise();
-    RealInput::Settle(200);
+    ASSERT_NO_FATAL_FAILURE(OpenFrame());
     EXPECT_EQ(frame->MainView()->RelatedPane(), nullptr);
 
     CVSFlexGrid* grid = frame->MainView()->ChannelGrid();
