@@ -201,7 +201,8 @@ CMainFrame::CMainFrame(CVondelRecentFileList* recent, std::vector<fs::path> data
     Bind(wxEVT_MENU_OPEN, &CMainFrame::OnMenuOpen, this);
     Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
         event.Skip();
-        barOpen_ = false;
+        // A sub-menu closing leaves its drop-down open.
+        if (event.GetMenu() && !event.GetMenu()->GetParent()) barOpen_ = false;
     });
     Bind(wxEVT_CONTEXT_MENU, &CMainFrame::OnContextMenu, this);
     // Every menu shortcut runs its command whatever the menus hold now, and
