@@ -32,7 +32,6 @@ class CCloneEditorView : public HPainBaseView, public PaneHost {
     void SetPaneSelector(HPainBaseDlg* pane) { selector_ = pane; }
     void SetActivePane(HPainBaseDlg* pane) { active_ = pane; }
     void SetHelpPane(HPainBaseDlg* pane) { helpPane_ = pane; }
-    void SetRelatedPane(HPainBaseDlg* pane) { relatedPane_ = pane; }
     // The related-items pane is built when it is first shown, by `make`;
     // the items asked for meanwhile are shown in it then.
     void SetRelatedPaneMaker(std::function<HPainBaseDlg*()> make) { makeRelated_ = std::move(make); }
