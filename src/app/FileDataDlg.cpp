@@ -4,7 +4,6 @@
 #include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
-#include <wx/spinbutt.h>
 #include <wx/stattext.h>
 
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "ui/EditRules.h"
 #include "ui/HEdit.h"
 #include "ui/UiUtil.h"
+#include "ui/UpDownCtrl.h"
 #include "ui/VSFlexGrid.h"
 
 namespace {
@@ -58,7 +58,7 @@ CFileDataDlg::CFileDataDlg(wxWindow* parent, CloneImage& image)
     auto* jump = new wxButton(this, IDC_JUMP, "Jump(&G)");
     pageEdit_ = new HEditPage(this, IDC_PAGE, wxDefaultPosition, wxSize(40, -1));
     pageEdit_->SetEditConfig(kPageSpec);
-    upDown_ = new wxSpinButton(this, IDC_UPDOWN, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+    upDown_ = new UpDownCtrl(this, IDC_UPDOWN);
     // The up arrow goes towards the header area: the position is the page negated.
     upDown_->SetRange(-FileDataMap::LastPage, -FileDataMap::HeaderPage);
     ok_ = new wxButton(this, wxID_OK, "OK");

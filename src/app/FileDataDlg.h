@@ -15,7 +15,7 @@ class HEditBase;
 class wxButton;
 class wxChoice;
 class wxRadioButton;
-class wxSpinButton;
+class UpDownCtrl;
 class wxSpinEvent;
 
 class CFileDataDlg : public wxDialog {
@@ -38,7 +38,7 @@ class CFileDataDlg : public wxDialog {
 
     CVSFlexGrid& Grid() const { return *grid_; }
     HEditBase& PageEdit() const { return *pageEdit_; }
-    wxSpinButton& UpDown() const { return *upDown_; }
+    UpDownCtrl& UpDown() const { return *upDown_; }
     int CurrentPage() const { return currentPage_; }
     // The template's size, below which the window never goes.
     wxSize TemplateSize() const { return initialSize_; }
@@ -56,7 +56,7 @@ class CFileDataDlg : public wxDialog {
     CloneImage& image_;
     CVSFlexGrid* grid_ = nullptr;
     HEditBase* pageEdit_ = nullptr;
-    wxSpinButton* upDown_ = nullptr;
+    UpDownCtrl* upDown_ = nullptr;
     wxButton* ok_ = nullptr;
     wxSize initialSize_;
     int currentPage_ = -1;

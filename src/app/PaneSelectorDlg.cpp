@@ -3,7 +3,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/sizer.h>
-#include <wx/spinbutt.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -24,6 +23,7 @@
 #include "ui/Restraction.h"
 #include "ui/ScreenTranslation.h"
 #include "ui/UiUtil.h"
+#include "ui/UpDownCtrl.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ void PaneSelectorDialog::BuildControls() {
     row->Add(new wxStaticText(this, IDC_GROUP_CAPTION, "Group"), center().Border(wxLEFT | wxRIGHT, 6));
     groups_ = new wxChoice(this, IDC_GROUP);
     row->Add(groups_, center());
-    spin_ = new wxSpinButton(this, IDC_SPIN, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL | wxSP_WRAP);
+    spin_ = new UpDownCtrl(this, IDC_SPIN, wxSP_WRAP);
     row->Add(spin_, center().Border(wxRIGHT, 8));
     row->Add(new wxStaticText(this, IDC_TAG_CAPTION, "TAG"), center().Border(wxRIGHT, 4));
     tag_ = new HEditKXTag(this, IDC_TAG);

@@ -10,7 +10,7 @@
 #include "ui/PaneFramework.h"
 
 class wxChoice;
-class wxSpinButton;
+class UpDownCtrl;
 class wxCheckBox;
 class HEditKXTag;
 class HighlightedTabCtrl;
@@ -68,7 +68,7 @@ class PaneSelectorDialog : public HPainBaseDlg {
   protected:
     CloneImage& image_;
     wxChoice* groups_ = nullptr;
-    wxSpinButton* spin_ = nullptr;
+    UpDownCtrl* spin_ = nullptr;
     HEditKXTag* tag_ = nullptr;
     wxCheckBox* groupScan_ = nullptr;
     HighlightedTabCtrl* tabs_ = nullptr;

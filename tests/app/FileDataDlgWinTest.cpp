@@ -5,7 +5,6 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
-#include <wx/spinbutt.h>
 
 #include <functional>
 
@@ -15,6 +14,7 @@
 #include "image/TestHost.h"
 #include "language/SettingsFile.h"
 #include "ui/HEdit.h"
+#include "ui/UpDownCtrl.h"
 #include "ui/VSFlexGrid.h"
 
 using namespace RealInput;

@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/scrolbar.h>
 #include <wx/sizer.h>
-#include <wx/spinbutt.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -17,6 +16,7 @@
 #include "serial/OperationView.h"
 #include "ui/MessageService.h"
 #include "ui/UiUtil.h"
+#include "ui/UpDownCtrl.h"
 
 using namespace AlignmentDialogParts;
 
@@ -38,7 +38,7 @@ CCHBaseSingle::CCHBaseSingle(wxWindow* parent, CloneImage& working, SinglePoint:
     edit_ = new wxTextCtrl(this, IDC_EDIT, Number(model_.Value()), wxDefaultPosition, wxSize(56, -1),
                            wxTE_PROCESS_ENTER | wxTE_RIGHT);
     edit_->SetMaxLength(3);
-    spin_ = new wxSpinButton(this, IDC_SPIN, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+    spin_ = new UpDownCtrl(this, IDC_SPIN);
     spin_->SetRange(0, model_.Maximum());
     spin_->SetValue(model_.Value());
     ptt_ = new wxButton(this, IDC_PTT, "PTT", wxDefaultPosition, wxSize(56, -1));

@@ -13,7 +13,7 @@
 
 class wxButton;
 class wxScrollBar;
-class wxSpinButton;
+class UpDownCtrl;
 class wxStaticText;
 class wxTextCtrl;
 class OperationView;
@@ -61,7 +61,7 @@ class CCHBaseSingle : public wxDialog {
     ViewFactory makeView_;
     wxScrollBar* scroll_ = nullptr;
     wxTextCtrl* edit_ = nullptr;
-    wxSpinButton* spin_ = nullptr;
+    UpDownCtrl* spin_ = nullptr;
     wxButton* ptt_ = nullptr;
     wxStaticText* indicator_ = nullptr;
     wxButton* ok_ = nullptr;

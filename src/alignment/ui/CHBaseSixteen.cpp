@@ -4,7 +4,6 @@
 #include <wx/radiobut.h>
 #include <wx/scrolbar.h>
 #include <wx/sizer.h>
-#include <wx/spinbutt.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -24,6 +23,7 @@
 #include "serial/OperationView.h"
 #include "ui/MessageService.h"
 #include "ui/UiUtil.h"
+#include "ui/UpDownCtrl.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ CCHBaseSixteen::CCHBaseSixteen(wxWindow* parent, CloneImage& working, const Alig
         row.edit = new wxTextCtrl(this, IDC_EDIT + r, Number(frame_.Value(r)), wxDefaultPosition,
                                   wxSize(56, -1), wxTE_PROCESS_ENTER | wxTE_RIGHT);
         row.edit->SetMaxLength(3);
-        row.spin = new wxSpinButton(this, IDC_SPIN + r, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
+        row.spin = new UpDownCtrl(this, IDC_SPIN + r);
         row.spin->SetRange(0, frame_.RowLimit(r));
         row.spin->SetValue(frame_.Value(r));
         row.ptt = new wxButton(this, IDC_PTT + r, receiver ? "Auto" : "PTT", wxDefaultPosition, wxSize(56, -1));

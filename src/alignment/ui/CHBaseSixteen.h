@@ -18,7 +18,7 @@ class wxSizer;
 class wxButton;
 class wxRadioButton;
 class wxScrollBar;
-class wxSpinButton;
+class UpDownCtrl;
 class wxStaticText;
 class wxTextCtrl;
 class OperationView;
@@ -62,7 +62,7 @@ class CCHBaseSixteen : public wxDialog {
     wxStaticText* Indicator() const { return indicator_; }
     wxStaticText* Target() const { return target_; }
     wxStaticText* DefaultText(int row) const { return rows_[static_cast<std::size_t>(row)].defaultValue; }
-    wxSpinButton* Spin(int row) const { return rows_[static_cast<std::size_t>(row)].spin; }
+    UpDownCtrl* Spin(int row) const { return rows_[static_cast<std::size_t>(row)].spin; }
 
   protected:
     // The row button: PTT, or the receiver's automatic tuning.
@@ -82,7 +82,7 @@ class CCHBaseSixteen : public wxDialog {
         wxStaticText* frequency;
         wxScrollBar* scroll;
         wxTextCtrl* edit;
-        wxSpinButton* spin;
+        UpDownCtrl* spin;
         wxButton* ptt;
         wxStaticText* defaultValue;
     };
