@@ -19,6 +19,7 @@
 #include "app/RecentFileList.h"
 #include "app/ScreenRegistry.h"
 #include "app/SingleInstance.h"
+#include "app/StartupHeap.h"
 #include "app/LanguageSetup.h"
 #include "image/Modes.h"
 #include "language/Language.h"
@@ -44,6 +45,8 @@ CCloneEditorApp::CCloneEditorApp() = default;
 CCloneEditorApp::~CCloneEditorApp() = default;
 
 bool CCloneEditorApp::OnInit() {
+    // Before the first of the start-up's many small blocks.
+    StartupHeap::Prepare();
     const std::string name = ProgramFolders::ProgramName();
     SetAppName(name);
     SetAppDisplayName(wxString::FromUTF8(GetRIDText(57344)));
