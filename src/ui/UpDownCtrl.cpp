@@ -15,7 +15,7 @@ constexpr int kRepeatIntervalMs = 80;
 }  // namespace
 
 UpDownCtrl::UpDownCtrl(wxWindow* parent, wxWindowID id, long style, const wxPoint& pos, const wxSize& size)
-    : wxControl(parent, id, pos, size, wxBORDER_NONE | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
+    : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE),
       wrap_((style & wxSP_WRAP) != 0),
       repeat_(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);

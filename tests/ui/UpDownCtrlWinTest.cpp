@@ -3,6 +3,7 @@
 // nothing, and a held arrow repeats.
 #include <gtest/gtest.h>
 #include <wx/sizer.h>
+#include <wx/textctrl.h>
 
 #include <vector>
 
@@ -20,16 +21,20 @@ struct Steps {
     int downs = 0;
 };
 
-// A control in a frame and a record of the events it raised.
+// A control in a frame, an edit after it in the tab order, and a record of
+// the events the control raised.
 struct UpDownFixture {
     TestFrame f;
     UpDownCtrl* upDown;
+    wxTextCtrl* next;
     Steps steps;
 
     explicit UpDownFixture(long style) {
         auto* sizer = new wxBoxSizer(wxHORIZONTAL);
         upDown = new UpDownCtrl(f.frame, 2701, style);
+        next = new wxTextCtrl(f.frame, wxID_ANY, "");
         sizer->Add(upDown);
+        sizer->Add(next);
         f->SetSizer(sizer);
         f->Layout();
         upDown->Bind(wxEVT_SPIN, [this](wxSpinEvent& e) { steps.positions.push_back(e.GetPosition()); });
@@ -99,6 +104,10 @@ TEST(UpDownCtrlWin, KeysStepAndAVetoedStepChangesNothing) {
     Key(WXK_UP);
     EXPECT_EQ(t.upDown->GetValue(), -2);
     EXPECT_EQ(t.steps.positions.size(), 3u);
+
+    // Tab leaves the control as in any dialog.
+    Key(WXK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return t.next->HasFocus(); }));
 }
 
 TEST(UpDownCtrlWin, AHeldArrowRepeatsUntilReleased) {
