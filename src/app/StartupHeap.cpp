@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +14,9 @@
 
 namespace StartupHeap {
 
-std::size_t Prepare() {
+namespace {
+
+std::size_t GrowAndMark() {
 #if defined(__GLIBC__) && defined(MADV_HUGEPAGE) && !defined(__SANITIZE_ADDRESS__) && \
     !defined(__SANITIZE_THREAD__)
     constexpr std::size_t kHugePage = 2u << 20;
@@ -23,16 +26,18 @@ std::size_t Prepare() {
     // the heap by the pad.
     constexpr std::size_t kProbe = 60u << 10;
     // The pad decides how far the heap grows, and the trim threshold keeps the
-    // room while the start-up frees blocks. Setting either fixes the
+    // room, whole, while the start-up frees blocks. Setting either fixes the
     // allocator's threshold for separate mappings at its default, as a
     // program that tunes the allocator always has it; later growth of the
     // heap is the usual one.
     mallopt(M_TOP_PAD, static_cast<int>(GrowBy));
-    mallopt(M_TRIM_THRESHOLD, static_cast<int>(GrowBy));
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * GrowBy));
     auto* const before = static_cast<char*>(sbrk(0));
-    std::array<void*, 64> probes{};
-    for (void*& probe : probes) {
-        probe = std::malloc(kProbe);
+    // Enough blocks to use up what is free at the top, and one more.
+    std::array<void*, 512> probes{};
+    const std::size_t needed = std::min(mallinfo2().keepcost / kProbe + 2, probes.size());
+    for (std::size_t i = 0; i < needed; ++i) {
+        probes[i] = std::malloc(kProbe);
         if (static_cast<char*>(sbrk(0)) != before) break;
     }
     for (void* probe : probes) std::free(probe);
@@ -48,6 +53,13 @@ std::size_t Prepare() {
 #else
     return 0;
 #endif
+}
+
+}  // namespace
+
+std::size_t Prepare() {
+    static const std::size_t marked = GrowAndMark();
+    return marked;
 }
 
 }  // namespace StartupHeap

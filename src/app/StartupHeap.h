@@ -15,8 +15,9 @@ namespace StartupHeap {
 // The room the heap is grown by: what the start-up needs, with room to spare.
 inline constexpr std::size_t GrowBy = 16u << 20;
 
-// Grows the heap once and marks the new room for huge pages. Returns the bytes
-// marked (0 when nothing was).
+// Grows the heap and marks the new room for huge pages, before the main
+// window is built. The work is done by the first call only. Returns the
+// bytes marked (0 when nothing was).
 std::size_t Prepare();
 
 }  // namespace StartupHeap
