@@ -27,13 +27,12 @@ class UpDownCtrl : public wxControl {
     int GetMin() const { return min_; }
     int GetMax() const { return max_; }
 
-    // The arrow a point of the client area falls on: +1 upper, -1 lower.
-    int ArrowAt(const wxPoint& point) const;
-
   protected:
     wxSize DoGetBestSize() const override;
 
   private:
+    // The arrow a point of the client area falls on: +1 upper, -1 lower.
+    int ArrowAt(const wxPoint& point) const;
     void Step(int direction);
     void Release();
     void OnPaint(wxPaintEvent& event);

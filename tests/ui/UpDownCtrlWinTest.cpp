@@ -48,11 +48,14 @@ struct UpDownFixture {
         });
         Settle();
     }
-    // A click on the upper (+1) or lower (-1) arrow.
-    void ClickArrow(int direction) {
+    // The middle of the upper (+1) or lower (-1) arrow on the screen.
+    wxPoint ArrowPoint(int direction) const {
         const wxRect r = upDown->GetScreenRect();
+        return {r.x + r.width / 2, direction > 0 ? r.y + r.height / 4 : r.y + r.height * 3 / 4};
+    }
+    void ClickArrow(int direction) {
         wxUIActionSimulator sim;
-        sim.MouseMove(r.x + r.width / 2, direction > 0 ? r.y + r.height / 4 : r.y + r.height * 3 / 4);
+        sim.MouseMove(ArrowPoint(direction));
         Settle(30);
         sim.MouseClick();
         Settle(60);
@@ -113,9 +116,8 @@ TEST(UpDownCtrlWin, KeysStepAndAVetoedStepChangesNothing) {
 TEST(UpDownCtrlWin, AHeldArrowRepeatsUntilReleased) {
     UpDownFixture t(0);
     t.upDown->SetRange(0, 1000);
-    const wxRect r = t.upDown->GetScreenRect();
     wxUIActionSimulator sim;
-    sim.MouseMove(r.x + r.width / 2, r.y + r.height / 4);
+    sim.MouseMove(t.ArrowPoint(+1));
     Settle(30);
     sim.MouseDown();
     WaitFor([&] { return t.steps.positions.size() >= 4; });
