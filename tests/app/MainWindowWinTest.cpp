@@ -12,11 +12,10 @@
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/sizer.h>
-#include <wx/statusbr.h>
 #include <wx/mstream.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
-#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <cstring>
@@ -34,9 +33,6 @@
 #include "app/PaneSelectorDlg.h"
 #include "app/PassInput2Dlg.h"
 #include "app/RecentFileList.h"
-#include "ui/RealInput.h"
-
-#include "ToolbarImages.h"
 #include "app/ScreenRegistry.h"
 #include "image/ChannelOps.h"
 #include "image/FileUtil.h"
@@ -51,8 +47,11 @@
 #include "ui/MainItems.h"
 #include "ui/MessageService.h"
 #include "ui/PaneFramework.h"
+#include "ui/RealInput.h"
 #include "ui/UiHooks.h"
 #include "ui/VSFlexGrid.h"
+
+#include "ToolbarImages.h"
 
 namespace fs = std::filesystem;
 
@@ -373,13 +372,6 @@ TEST_F(MainWindowTest, TheEditMenuFollowsTheGridFocusBeforeTheBarOpens) {
         return shown;
     };
     bool editOpened = false;
-    wxTimer keys;
-    int next = 0;
-    keys.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        wxUIActionSimulator sim;
-        sim.Char(next);
-        if (next == WXK_ESCAPE) sim.Char(WXK_ESCAPE);
-    });
     // Seen before any handler of the opening runs.
     struct OpeningWatch : wxEventFilter {
         std::function<void(wxMenuEvent&)> seen;
@@ -391,18 +383,18 @@ TEST_F(MainWindowTest, TheEditMenuFollowsTheGridFocusBeforeTheBarOpens) {
         }
     } watch;
     watch.seen = [&](wxMenuEvent& event) {
-        if (event.GetMenu() == edit) {
-            atOpening = labels();
-            wxTheApp->CallAfter([&] {
-                afterOpening = labels();
-                editOpened = true;
-            });
-            next = WXK_ESCAPE;
-        } else {
-            return;
-        }
-        keys.StartOnce(300);
+        if (event.GetMenu() != edit) return;
+        atOpening = labels();
+        wxTheApp->CallAfter([&] {
+            afterOpening = labels();
+            editOpened = true;
+        });
     };
+    // Escape closes the drop-down, and again the bar.
+    RealInput::KeysWhenMenuOpens close([](wxUIActionSimulator& sim) {
+        sim.Char(WXK_ESCAPE);
+        sim.Char(WXK_ESCAPE);
+    });
     RealInput::Key('E', wxMOD_ALT);
     ASSERT_TRUE(RealInput::WaitFor([&] { return editOpened; })) << "the bar did not open";
     RealInput::Settle(600);
